@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "birthdata.h"
+#include "reading.h"
+
+namespace velmora {
+
+// Hidden Passion: the chart value of the most frequent letter of the name string.
+[[nodiscard]] int HiddenPassionNumber(const BirthData &data);
+[[nodiscard]] Reading HiddenPassionReading(int number);
+[[nodiscard]] const ReadingTable &hiddenPassionTable();
+
+inline constexpr std::string_view kHiddenPassionHeading = "Your Hidden Passion Number is ";
+
+} // namespace velmora

@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+#include "pinnacle.h"
+
+#include <algorithm>
+#include <cassert>
+#include <cstdint>
+
+#include "letters.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kExplanation =
+    "Pinnacles represent moments in your life in which energies rise to the surface and shape what you "
+    "learn, seek and achieve. Your life is divided into four such periods, each ruled by its own "
+    "number drawn from your date of birth. Knowing your pinnacles helps you meet each stage with "
+    "purpose and confidence.";
+
+constexpr std::string_view kRow1[] = {
+    "This signifies the period when you will be aiming for independence and recognition. You will feel "
+    "a strong urge to stand on your own feet, make your own decisions and prove what you are capable "
+    "of. New beginnings come easily now, and your courage and drive will open many doors. Guard "
+    "against stubbornness and impatience, and let others share in the success you earn.",
+};
+
+constexpr std::string_view kRow2[] = {
+    "This signifies the period when you will be working steadily to improve your economic life. You "
+    "believe in teamwork and will find that patience, tact and cooperation bring you more than force "
+    "ever could. Partnerships and close friendships grow in importance, and your gentle, diplomatic "
+    "nature wins you support. Trust your intuition and do not let small slights hurt you.",
+};
+
+constexpr std::string_view kRow3[] = {
+    "This signifies the period when you will want to truly enjoy life to the full. Happiness and "
+    "creative self-expression are your themes, and your talents for writing, speaking or art may "
+    "bloom. Friends and social life bring you joy. Keep your energy focused so that your gifts do not "
+    "scatter.",
+};
+
+constexpr std::string_view kRow4[] = {
+    "This signifies the period when you will believe in building a strong foundation for your future "
+    "through hard work. Discipline, order and patience are your tools, and steady effort will pay off "
+    "in security for you and your family. Progress may feel slow at times, but what you build now will "
+    "last for many years.",
+};
+
+constexpr std::string_view kRow5[] = {
+    "This signifies the period when you will want freedom above all else. Travel, change and new "
+    "experiences call to you, and you will be eager to experiment with different ideas, places and "
+    "ways of living. This is a lively and exciting time that widens your whole outlook. Use your "
+    "freedom wisely, avoid rash decisions and keep at least a few roots.",
+};
+
+constexpr std::string_view kRow6[] = {
+    "This signifies the period when you wish to settle into a peaceful and happy family life. Home, "
+    "marriage, children and the care of loved ones take the central place in your heart. You will take "
+    "on responsibilities gladly and find deep satisfaction in serving those close to you. Harmony and "
+    "beauty at home matter greatly now. Take care not to carry every burden alone or to interfere too "
+    "much.",
+};
+
+constexpr std::string_view kRow7[] = {
+    "In this period you would like to come to terms with yourself and understand who you really are. "
+    "Your attention turns inward, toward study, reflection and the search for deeper meaning. You may "
+    "seek quiet and solitude, and spend time reading, thinking or exploring spiritual and "
+    "philosophical questions. Outer achievements may seem less important than inner growth, and that "
+    "is as it should be. Friends may find you reserved, but the wisdom you gather now will guide you "
+    "for the rest of your life. Trust your intuition, be patient with yourself and avoid withdrawing "
+    "fully from others.",
+};
+
+constexpr std::string_view kRow8[] = {
+    "This signifies the period when you will want success, fame and wealth, and you will have the "
+    "drive to achieve them. Business, management and finance are favoured, and your ambition and good "
+    "judgement can lead you to positions of authority. Hard work brings material reward and "
+    "recognition now. Keep a balance between your career and your personal life, and remember that "
+    "money and power are tools, not goals. Use your influence with fairness and generosity.",
+};
+
+constexpr std::string_view kRow9[] = {
+    "This signifies the period when you will get to enjoy loving and satisfying relationships. Your "
+    "heart opens wide, and you will feel compassion not only for those close to you but for people "
+    "everywhere. You may be drawn to humanitarian work, the arts or causes greater than yourself. It "
+    "is also a time of completion, when old chapters close and you learn to let go gracefully. Give "
+    "freely, forgive easily and you will find that the love you share returns to you many times over.",
+};
+
+constexpr std::string_view kRow11[] = {
+    "This signifies the period when you will want to seek enlightenment and spiritual truth. Your "
+    "intuition is heightened, and you may feel inspired by visions, ideals and flashes of insight "
+    "others cannot see. This master number brings a higher calling: you may teach, heal or inspire "
+    "through your example. The energy is powerful and can bring nervous tension, so take time to rest "
+    "and stay grounded. Follow your inner light with faith, and you will touch many lives in this "
+    "remarkable period of your life.",
+};
+
+constexpr std::string_view kRow22[] = {
+    "This signifies the period when you want to do something lasting for mankind. As a master builder "
+    "you have the vision to dream on a grand scale and the practical skill to turn those dreams into "
+    "reality. Great projects, organisations or works that serve many people may take shape through "
+    "your efforts. You will have the power to achieve much, but the responsibility that comes with it "
+    "is just as large. Stay humble, keep your feet firmly on the ground and work with others, for the "
+    "good you create now can outlive you and benefit many generations to come.",
+};
+
+constexpr ReadingRow kRows[] = {
+    {1, kRow1}, {2, kRow2}, {3, kRow3}, {4, kRow4}, {5, kRow5}, {6, kRow6},
+    {7, kRow7}, {8, kRow8}, {9, kRow9}, {11, kRow11}, {22, kRow22},
+};
+
+// The copy of the number-3 paragraph that a third pinnacle of 3 reads. It is
+// stored apart and, unlike kRow3, has no space after its first sentence.
+constexpr std::string_view kThirdPinnacleThree =
+    "This signifies the period when you will want to truly enjoy life to the full.Happiness and "
+    "creative self-expression are your themes, and your talents for writing, speaking or art may "
+    "bloom. Friends and social life bring you joy. Keep your energy focused so that your gifts do not "
+    "scatter.";
+
+// Age ranges for a number v (11 counting as 2, 22 as 4): first 0 to 36 - v,
+// second 37 - v to 45 - v, third 46 - v to 54 - v, fourth 55 - v onward. Every
+// label ends in a space; the third label of 4 ends in two.
+constexpr PinnacleLabels kLabels[] = {
+    {1,
+     {"First Pinnacle from age 0-35 years is ", "Second Pinnacle from age 36-44 is ",
+      "Third Pinnacle from age 45-53 is ", "Fourth Pinnacle from age 54 & beyond is "}},
+    {2,
+     {"First Pinnacle from age 0-34 years is ", "Second Pinnacle from age 35-43 is ",
+      "Third Pinnacle from age 44-52 is ", "Fourth Pinnacle from age 53 & beyond is "}},
+    {3,
+     {"First Pinnacle from age 0-33 years is ", "Second Pinnacle from age 34-42 is ",
+      "Third Pinnacle from age 43-51 is ", "Fourth Pinnacle from age 52 & beyond is "}},
+    {4,
+     {"First Pinnacle from age 0-32 years is ", "Second Pinnacle from age 33-41 is ",
+      "Third Pinnacle from age 42-50 is  ", "Fourth Pinnacle from age 51 & beyond is "}},
+    {5,
+     {"First Pinnacle from age 0-31 years is ", "Second Pinnacle from age 32-40 is ",
+      "Third Pinnacle from age 41-49 is ", "Fourth Pinnacle from age 50 & beyond is "}},
+    {6,
+     {"First Pinnacle from age 0-30 years is ", "Second Pinnacle from age 31-39 is ",
+      "Third Pinnacle from age 40-48 is ", "Fourth Pinnacle from age 49 & beyond is "}},
+    {7,
+     {"First Pinnacle from age 0-29 years is ", "Second Pinnacle from age 30-38 is ",
+      "Third Pinnacle from age 39-47 is ", "Fourth Pinnacle from age 48 & beyond is "}},
+    {8,
+     {"First Pinnacle from age 0-28 years is ", "Second Pinnacle from age 29-37 is ",
+      "Third Pinnacle from age 38-46 is ", "Fourth Pinnacle from age 47 & beyond is "}},
+    {9,
+     {"First Pinnacle from age 0-27 years is ", "Second Pinnacle from age 28-36 is ",
+      "Third Pinnacle from age 37-45 is ", "Fourth Pinnacle from age 46 & beyond is "}},
+    {11,
+     {"First Pinnacle from age 0-34 years is ", "Second Pinnacle from age 35-43 is ",
+      "Third Pinnacle from age 44-52 is ", "Fourth Pinnacle from age 53 & beyond is "}},
+    {22,
+     {"First Pinnacle from age 0-32 years is ", "Second Pinnacle from age 33-41 is ",
+      "Third Pinnacle from age 42-50 is ", "Fourth Pinnacle from age 51 & beyond is "}},
+};
+
+} // namespace
+
+const PinnacleTable &pinnacleTable()
+{
+    static constexpr PinnacleTable table{{kExplanation, kRows}, kLabels, kThirdPinnacleThree};
+    return table;
+}
+
+PinnacleNumbers PinnacleNumbersOf(const BirthData &data)
+{
+    assert(hasValidDate(data));
+    const std::int64_t day = data.BirthDay;
+    const std::int64_t month = data.BirthMonth;
+    const std::int64_t year = data.BirthYear;
+    const int first = ReduceNumber(month + day, true);
+    const int second = ReduceNumber(day + year, true);
+    const int third = ReduceNumber(std::int64_t{first} + second, true);
+    const int fourth = ReduceNumber(month + year, true);
+    return {first, second, third, fourth};
+}
+
+namespace {
+
+std::string_view pinnacleLabel(const PinnacleTable &table, int number, std::size_t pinnacle)
+{
+    const auto it = std::ranges::find(table.labels, number, &PinnacleLabels::number);
+    assert(it != table.labels.end());
+    return it == table.labels.end() ? std::string_view{} : it->labels[pinnacle];
+}
+
+std::string_view pinnacleText(const PinnacleTable &table, int number, std::size_t pinnacle)
+{
+    if (pinnacle == 2 && number == 3)
+        return table.thirdPinnacleThree;
+    const ReadingRow *row = table.readings.find(number);
+    assert(row != nullptr && row->paragraphs.size() == 1);
+    return row == nullptr || row->paragraphs.empty() ? kNotValidText : row->paragraphs.front();
+}
+
+} // namespace
+
+// One explanation, the bold line "Your Pinnacle Numbers are as below.", then
+// each pinnacle's bold label and number over its reading. A third pinnacle of
+// 1 leaves one extra line break after its reading; nothing follows the fourth.
+Reading PinnacleReading(const PinnacleNumbers &numbers)
+{
+    const PinnacleTable &table = pinnacleTable();
+    Reading reading;
+    reading.append(Style::Plain, table.readings.explanation);
+    reading.append(Style::Plain, kParagraphBreak);
+    reading.append(Style::Heading, kPinnacleIntroHeading);
+    reading.append(Style::Heading, kParagraphBreak);
+    for (std::size_t i = 0; i < numbers.size(); ++i) {
+        reading.append(Style::Heading, pinnacleLabel(table, numbers[i], i));
+        reading.append(Style::Heading, numberText(numbers[i]));
+        reading.append(Style::Heading, kParagraphBreak);
+        reading.append(Style::Plain, pinnacleText(table, numbers[i], i));
+        if (i == 2 && numbers[i] == 1)
+            reading.append(Style::Plain, kLineBreak);
+        if (i + 1 < numbers.size())
+            reading.append(Style::Plain, kParagraphBreak);
+    }
+    return reading;
+}
+
+} // namespace velmora

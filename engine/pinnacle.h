@@ -1,0 +1,34 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+
+#include "birthdata.h"
+#include "reading.h"
+
+namespace velmora {
+
+// The age-range labels of one pinnacle number, first to fourth pinnacle.
+struct PinnacleLabels {
+    int number = 0;
+    std::array<std::string_view, 4> labels;
+};
+
+struct PinnacleTable {
+    ReadingTable readings; // one paragraph per number, shared by all four pinnacles
+    std::span<const PinnacleLabels> labels;
+    // A third pinnacle of 3 reads this copy of the number-3 paragraph.
+    std::string_view thirdPinnacleThree;
+};
+
+using PinnacleNumbers = std::array<int, 4>;
+
+// First R(month + day), second R(day + year), third R(first + second),
+// fourth R(month + year), R keeping master numbers.
+[[nodiscard]] PinnacleNumbers PinnacleNumbersOf(const BirthData &data);
+[[nodiscard]] Reading PinnacleReading(const PinnacleNumbers &numbers);
+[[nodiscard]] const PinnacleTable &pinnacleTable();
+
+inline constexpr std::string_view kPinnacleIntroHeading = "Your Pinnacle Numbers are as below.";
+
+} // namespace velmora

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "birthdata.h"
+#include "reading.h"
+
+namespace velmora {
+
+// Soul Urge: the vowel sum (A E I O U only), reduced with master numbers.
+[[nodiscard]] int SoulUrgeNumber(const BirthData &data);
+[[nodiscard]] Reading SoulUrgeReading(int number);
+[[nodiscard]] const ReadingTable &soulUrgeTable();
+
+inline constexpr std::string_view kSoulUrgeHeading = "Your Soul Urge Number is ";
+
+} // namespace velmora

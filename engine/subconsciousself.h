@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "birthdata.h"
+#include "reading.h"
+
+namespace velmora {
+
+// Subconscious Self: how many of the nine letter values occur in the name.
+[[nodiscard]] int SubconsciousSelfNumber(const BirthData &data);
+[[nodiscard]] Reading SubconsciousSelfReading(int number);
+[[nodiscard]] const ReadingTable &subconsciousSelfTable();
+
+inline constexpr std::string_view kSubconsciousSelfHeading = "Your Subconscious Self Number is ";
+
+} // namespace velmora
