@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QWidget>
+
+// One digit drawn as a yellow seven-segment figure on black. It is painted as
+// vectors, so it stays sharp at any scale.
+class DigitPicture : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit DigitPicture(int digit, QWidget *parent = nullptr);
+
+    [[nodiscard]] int digit() const { return m_digit; }
+    // Segments a-g as bits 0-6 (a top, b upper right, c lower right, d bottom,
+    // e lower left, f upper left, g middle).
+    [[nodiscard]] static int segmentsOf(int digit);
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    int m_digit;
+};

@@ -1,0 +1,21 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QTextEdit>
+
+#include "reading.h"
+
+// Shows one reading: plain passages in regular black, headings in bold green.
+// The view is read-only and scrolls; the text is rebuilt from empty each time.
+class ReadingView : public QTextEdit
+{
+    Q_OBJECT
+
+public:
+    static constexpr QColor kHeadingColour{0, 128, 0};
+    static constexpr QColor kTextColour{0, 0, 0};
+
+    explicit ReadingView(QWidget *parent = nullptr);
+
+    void showReading(const velmora::Reading &reading);
+};

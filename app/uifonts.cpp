@@ -1,0 +1,20 @@
+// SPDX-License-Identifier: MIT
+#include "uifonts.h"
+
+namespace uifonts {
+
+QFont windowFont(qreal pointSize, bool bold)
+{
+    QFont font(QStringLiteral("Verdana"));
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    font.setBold(bold);
+    return font;
+}
+
+QFont readingFont()
+{
+    return windowFont(8.5);
+}
+
+} // namespace uifonts

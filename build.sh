@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# Sets up a Debian machine for Tavi Velmora, builds it, and runs it or its tests.
+#   ./build.sh run             install what is missing, build, start the program
+#   ./build.sh test            install what is missing, build, run the whole test suite
+#   ./build.sh test-sanitized  the same with AddressSanitizer and UndefinedBehaviorSanitizer
+set -euo pipefail
+cd "$(dirname "${BASH_SOURCE[0]}")"
+
+command=${1:-run}
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev)
+
+install_missing() {
+    local missing=() package
+    for package in "${packages[@]}"; do
+        dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed' || missing+=("$package")
+    done
+    [ ${#missing[@]} -eq 0 ] && return 0
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "These Debian packages are missing: ${missing[*]}" >&2
+        echo "Install them as root, then run this again:" >&2
+        echo "    sudo apt-get update && sudo apt-get install -y --no-install-recommends ${missing[*]}" >&2
+        echo "(or run the whole command as root: sudo $0 $command)" >&2
+        exit 1
+    fi
+    echo "Installing ${missing[*]}" >&2
+    apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+}
+
+build() { # folder, extra cmake options...
+    local folder=$1
+    shift
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$folder" -- -j"$(nproc)"
+}
+
+run_tests() { # folder
+    local runtime
+    runtime=$(mktemp -d)
+    chmod 700 "$runtime"
+    XDG_RUNTIME_DIR=$runtime ctest --test-dir "$1" --output-on-failure -j"$(nproc)"
+    rm -rf "$runtime"
+}
+
+case $command in
+run)
+    install_missing
+    build build
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
+        echo "No display found: Tavi Velmora is a desktop program and needs a graphical session." >&2
+        echo "Start it from a desktop terminal, or set DISPLAY (X11) or WAYLAND_DISPLAY." >&2
+        echo "It is built and ready at build/app/tavi-velmora." >&2
+        exit 1
+    fi
+    exec build/app/tavi-velmora
+    ;;
+test)
+    install_missing
+    build build
+    run_tests build
+    ;;
+test-sanitized)
+    install_missing
+    build build-sanitized -DVELMORA_SANITIZE=ON
+    ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:strict_string_checks=1 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
+        run_tests build-sanitized
+    ;;
+*)
+    echo "usage: $0 [run|test|test-sanitized]" >&2
+    exit 2
+    ;;
+esac

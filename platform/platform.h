@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <QUrl>
+
+class QWidget;
+
+namespace velmora {
+
+// The caption of every message box, and the caption of the program's windows.
+inline constexpr QLatin1StringView kApplicationTitle{"Tavi Velmora"};
+inline constexpr QLatin1StringView kWindowCaption{"Tavi Velmora v1.0"};
+
+enum class MessageIcon { Information, Critical };
+enum class MessageButtons { Ok, YesNo };
+enum class MessageAnswer { Ok, Yes, No };
+
+struct Message {
+    MessageIcon icon = MessageIcon::Information;
+    QString text;
+    QString caption;
+    MessageButtons buttons = MessageButtons::Ok;
+
+    friend bool operator==(const Message &, const Message &) = default;
+};
+
+struct FileDialogRequest {
+    enum class Mode { Save, Open };
+
+    Mode mode = Mode::Open;
+    QString title;
+    QString filter;
+    QString defaultSuffix;
+
+    friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;
+};
+
+// Everything the program asks of the desktop: modal message boxes and file
+// dialogs, the browser, the clipboard, the per-user settings store, the clock,
+// the random generator and the single-instance check. The program reaches the
+// desktop only through this interface, so tests can stand in for each part.
+class Platform
+{
+public:
+    virtual ~Platform() = default;
+
+    // Shows a modal message box and waits for the answer.
+    virtual MessageAnswer showMessage(QWidget *parent, const Message &message) = 0;
+    // The chosen file, or an empty string when the user cancels.
+    virtual QString chooseFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    // Hands the address to the default browser; failures are not reported.
+    virtual void openUrl(const QUrl &url) = 0;
+    virtual void clearClipboard() = 0;
+    // A missing value reads as an empty string.
+    [[nodiscard]] virtual QString settingsValue(const QString &section, const QString &key) = 0;
+    virtual void setSettingsValue(const QString &section, const QString &key, const QString &value) = 0;
+    [[nodiscard]] virtual QDate today() = 0;
+    virtual void seedRandom() = 0;
+    // A number drawn uniformly from [0, 1).
+    [[nodiscard]] virtual double random() = 0;
+    // False when another copy of the program already runs for this user.
+    [[nodiscard]] virtual bool claimSingleInstance() = 0;
+};
+
+// Removes leading and trailing space characters only; tabs and line breaks stay.
+[[nodiscard]] QString trimSpaces(const QString &text);
+
+} // namespace velmora

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#include "fakeplatform.h"
+
+velmora::MessageAnswer FakePlatform::showMessage(QWidget *, const velmora::Message &message)
+{
+    messages.append(message);
+    if (message.buttons == velmora::MessageButtons::Ok)
+        return velmora::MessageAnswer::Ok;
+    if (answers.empty())
+        return velmora::MessageAnswer::No;
+    const velmora::MessageAnswer answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+QString FakePlatform::chooseFile(QWidget *, const velmora::FileDialogRequest &request)
+{
+    fileRequests.append(request);
+    if (chosenFiles.empty())
+        return {};
+    QString file = chosenFiles.front();
+    chosenFiles.pop_front();
+    return file;
+}
+
+QString FakePlatform::settingsValue(const QString &section, const QString &key)
+{
+    return settings.value({section, key});
+}
+
+void FakePlatform::setSettingsValue(const QString &section, const QString &key, const QString &value)
+{
+    settings.insert({section, key}, value);
+}
+
+double FakePlatform::random()
+{
+    if (randomValues.empty())
+        return 0.0;
+    const double value = randomValues.front();
+    randomValues.pop_front();
+    return value;
+}

@@ -1,0 +1,43 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QPair>
+#include <QStringList>
+
+#include <deque>
+
+#include "platform.h"
+
+// Stands in for the desktop in tests: records every message, dialog, address
+// and clipboard use, and answers from queues that the test fills beforehand.
+class FakePlatform final : public velmora::Platform
+{
+public:
+    velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
+    QString chooseFile(QWidget *parent, const velmora::FileDialogRequest &request) override;
+    void openUrl(const QUrl &url) override { openedUrls.append(url); }
+    void clearClipboard() override { ++clipboardClears; }
+    QString settingsValue(const QString &section, const QString &key) override;
+    void setSettingsValue(const QString &section, const QString &key, const QString &value) override;
+    QDate today() override { return date; }
+    void seedRandom() override { ++seeds; }
+    double random() override;
+    bool claimSingleInstance() override { return singleInstance; }
+
+    // What the program showed or asked for, in order.
+    QList<velmora::Message> messages;
+    QList<velmora::FileDialogRequest> fileRequests;
+    QList<QUrl> openedUrls;
+    int clipboardClears = 0;
+    int seeds = 0;
+
+    // The answers it gets. An empty answer queue answers No to a question.
+    std::deque<velmora::MessageAnswer> answers;
+    std::deque<QString> chosenFiles; // empty string: the user cancels
+    std::deque<double> randomValues;
+    QMap<QPair<QString, QString>, QString> settings;
+    QDate date{2026, 12, 8};
+    bool singleInstance = true;
+};
