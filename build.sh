@@ -3,6 +3,7 @@
 #   ./build.sh run             install what is missing, build, start the program
 #   ./build.sh test            install what is missing, build, run the whole test suite
 #   ./build.sh test-sanitized  the same with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh fuzz [seconds]  fuzz the report reader with clang, libFuzzer and the sanitizers (default 30 s)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
@@ -67,8 +68,13 @@ test-sanitized)
         LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
         run_tests build-sanitized
     ;;
+fuzz)
+    packages+=(clang libclang-rt-14-dev llvm)
+    install_missing
+    tests/fuzz/run-fuzz.sh "${2:-30}"
+    ;;
 *)
-    echo "usage: $0 [run|test|test-sanitized]" >&2
+    echo "usage: $0 [run|test|test-sanitized|fuzz [seconds]]" >&2
     exit 2
     ;;
 esac

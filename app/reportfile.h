@@ -1,0 +1,52 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QByteArray>
+#include <QByteArrayView>
+#include <QString>
+
+#include <optional>
+
+#include "birthdata.h"
+
+namespace velmora {
+
+// A report file (.vlm) holds the seven values of the birth data, one
+// scrambled line each, in this order: first name, middle name (may be empty),
+// last name, day, month number, month name, year; numbers in plain decimal.
+// Lines end in CR LF; the text is Windows-1252. Lines after the seventh are
+// ignored.
+
+inline constexpr qint64 kMaxReportSize = 64 * 1024;
+
+// The bytes of the report for the birth data, or nothing when the data would
+// not read back unchanged: a field that cannot be stored exactly (see
+// scrambleToBytes, or a line break in it), or data readReport refuses.
+[[nodiscard]] std::optional<QByteArray> writeReport(const BirthData &data);
+
+// The birth data of a report, or nothing when the bytes are not a sound
+// report: larger than kMaxReportSize, fewer than seven lines, a line with a
+// byte below the scrambling offset, an empty (or all-space) first or last
+// name, a name with a control character, or a number line that does not
+// convert or lies outside day 1-31, month 1-12, year 1-9999. A line ends at
+// CR LF or at a lone CR; a lone LF belongs to the line. A number is decimal
+// text, optionally signed and with a fraction after a point, white space
+// around it allowed; it rounds to the nearest whole number, an exact half to the even
+// neighbour ("12.6" reads 13, "12.5" reads 12). Names and the month name are
+// kept as read: other characters than letters are allowed and take no part
+// in the calculations.
+[[nodiscard]] std::optional<BirthData> readReport(QByteArrayView bytes);
+
+// True when the last three characters of the name are exactly "vlm".
+[[nodiscard]] bool hasReportExtension(const QString &fileName);
+
+// Reads a report file; nothing when it cannot be read, is too large (it is
+// not read whole then) or is not a sound report.
+[[nodiscard]] std::optional<BirthData> loadReportFile(const QString &fileName);
+
+// Writes the report through a temporary file that replaces the target only
+// when complete. False, with any existing file left as it was, when the data
+// cannot be stored exactly or the file cannot be written.
+[[nodiscard]] bool saveReportFile(const QString &fileName, const BirthData &data);
+
+} // namespace velmora
