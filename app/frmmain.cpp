@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "frmmain.h"
 
+#include <QApplication>
+#include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
@@ -8,14 +10,25 @@
 #include <QLabel>
 #include <QLayout>
 #include <QVBoxLayout>
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 
+#include <algorithm>
+#include <cmath>
+
 #include "digitpicture.h"
+#include "frmabout.h"
+#include "frmtellafriend.h"
 #include "keyfilter.h"
+#include "linklabel.h"
+#include "links.h"
+#include "outreachtexts.h"
 #include "readingtabbar.h"
+#include "reportfile.h"
 #include "readingview.h"
 #include "uifonts.h"
 
@@ -34,6 +47,18 @@ constexpr auto kEnterFirstName = "Please Enter First Name";
 constexpr auto kEnterLastName = "Please Enter Last Name";
 constexpr auto kWrongFebruaryDate = "Please Enter Correct Date Or Month!";
 constexpr auto kWrongThirtyDayDate = "Please Enter Correct Date Or Month !";
+constexpr auto kCheckTheFile = "Please Check The File.";
+constexpr auto kNotSaved = "The Reading Could Not Be Saved.";
+constexpr auto kSaveTitle = "Velmora";
+constexpr auto kSaveFilter = "Rich Text Format (*.vlm)";
+constexpr auto kOpenTitle = "Select the source file";
+constexpr auto kOpenFilter = "Velmora (*.vlm)";
+constexpr auto kReportSuffix = "vlm";
+constexpr auto kFullBrandOffer = "Home Business Opportunity. Start your own Internet business and make money online. "
+                                 "Get this software fully branded for your website. Click here for more details.";
+constexpr auto kCoBrandOffer = "Co-brand this software for your site.  Increase loyalty and traffic to your site. "
+                               "Put your site's name &  link here. See \"Help\" for details. "
+                               "Click Here for more info on co-branding.";
 
 constexpr std::array<const char *, 12> kMonthNames = {"January", "February", "March",     "April",   "May",      "June",
                                                       "July",    "August",   "September", "October", "November", "December"};
@@ -67,11 +92,13 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(QString(velmora::kWindowCaption));
-    setFont(uifonts::windowFont());
+    setFont(velmora::uifonts::windowFont());
 
     auto *client = new QWidget(this);
     client->setFixedSize(640, 365);
     setCentralWidget(client);
+    buildMenus();
+    buildStrips(client);
 
     m_pages = named(new QStackedWidget(client), "pages");
     m_pages->setGeometry(0, 32, 640, 287);
@@ -95,9 +122,107 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
 
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     txtNameFirst->setFocus();
+    // Alt+D belongs to "&Donate" and to "&Do It Once Again"; see eventFilter().
+    qApp->installEventFilter(this);
 }
 
 frmMain::~frmMain() = default;
+
+void frmMain::buildMenus()
+{
+    QMenu *mnuFile = menuBar()->addMenu(u"&File"_s);
+    mnuFile->setObjectName(u"mnuFile"_s);
+    // The hidden calculate item still answers through its action.
+    mnuCalculate = named(new QAction(this), "mnuCalculate");
+    mnuCalculate->setVisible(false);
+    connect(mnuCalculate, &QAction::triggered, this, &frmMain::proceed);
+    mnuFile->addAction(mnuCalculate);
+    QAction *mnuSep1 = mnuFile->addSeparator();
+    mnuSep1->setObjectName(u"mnuSep1"_s);
+    mnuSep1->setVisible(false);
+    mnuExit = named(mnuFile->addAction(u"E&xit"_s), "mnuExit");
+    connect(mnuExit, &QAction::triggered, this, &QWidget::close);
+
+    QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
+    mnuHelp->setObjectName(u"mnuHelp"_s);
+    mnuOnline = named(mnuHelp->addAction(u"&Online Help"_s), "mnuOnline");
+    connect(mnuOnline, &QAction::triggered, this, [this] { velmora::OpenHelpPage(m_platform); });
+    mnuVisit = named(mnuHelp->addAction(u"&Visit Us Online"_s), "mnuVisit");
+    connect(mnuVisit, &QAction::triggered, this, [this] { velmora::OpenHomePage(m_platform); });
+    mnuHelp->addSeparator()->setObjectName(u"mnuSep2"_s);
+    mnuUpdate = named(mnuHelp->addAction(u"Check for Software &Update"_s), "mnuUpdate");
+    connect(mnuUpdate, &QAction::triggered, this, [this] { velmora::OpenDownloadPage(m_platform); });
+    mnuHelp->addSeparator()->setObjectName(u"mnuSep3"_s);
+    mnuAbout = named(mnuHelp->addAction(u"&About Software"_s), "mnuAbout");
+    connect(mnuAbout, &QAction::triggered, this, [this] {
+        frmAbout about(m_platform, this);
+        about.exec();
+    });
+
+    mnuDonate = named(menuBar()->addAction(u"&Donate"_s), "mnuDonate");
+    connect(mnuDonate, &QAction::triggered, this, [this] { velmora::OpenDonationPage(m_platform); });
+    mnuMakeMoney = named(menuBar()->addAction(u"Make Money &Online"_s), "mnuMakeMoney");
+    mnuMakeMoney->setVisible(false);
+    mnuMakeMoney->setEnabled(false);
+    connect(mnuMakeMoney, &QAction::triggered, this, [this] { velmora::OpenFullBrandPage(m_platform); });
+}
+
+void frmMain::buildStrips(QWidget *client)
+{
+    Label14 = named(new LinkLabel(QString::fromUtf8(velmora::kForumInvitation.data(),
+                                                    static_cast<qsizetype>(velmora::kForumInvitation.size())),
+                                  client),
+                    "Label14");
+    Label14->setGeometry(147, 0, 346, 29);
+    Label14->setAlignment(Qt::AlignCenter);
+    Label14->setFont(velmora::uifonts::windowFont(8.25, true));
+    Label14->setStyleSheet(u"color: #00008b; text-decoration: underline;"_s);
+    connect(Label14, &LinkLabel::clicked, this, [this] { velmora::OpenHomePage(m_platform); });
+
+    fraFullBrand = named(new QFrame(client), "fraFullBrand");
+    fraFullBrand->setGeometry(0, 320, 640, 43);
+    fraFullBrand->setFrameShape(QFrame::NoFrame);
+    lblFullBrand = named(new LinkLabel(QLatin1StringView(kFullBrandOffer), fraFullBrand), "lblFullBrand");
+    lblCobrand = named(new LinkLabel(QLatin1StringView(kCoBrandOffer), fraFullBrand), "lblCobrand");
+    for (LinkLabel *label : {lblFullBrand, lblCobrand}) {
+        label->setGeometry(0, 0, 640, 43);
+        label->setWordWrap(true);
+        label->setAlignment(Qt::AlignCenter);
+        label->setAutoFillBackground(true);
+        label->setContentsMargins(8, 2, 8, 2);
+        label->setStyleSheet(u"color: #8b0000;"_s);
+    }
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_platform); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { velmora::OpenCoBrandPage(m_platform); });
+}
+
+int frmMain::promotionDraw(double r)
+{
+    // std::nearbyint rounds an exact half to the even neighbour.
+    return static_cast<int>(std::nearbyint(r * 6 + 1));
+}
+
+void frmMain::ChoosePromotionLabel()
+{
+    const int n = promotionDraw(m_platform.random());
+    if (n == 2 || n == 4 || n == 6)
+        lblFullBrand->raise();
+    else if (n == 1 || n == 3 || n == 5)
+        lblCobrand->raise();
+}
+
+void frmMain::closeEvent(QCloseEvent *event)
+{
+    // The last window: the invitation to refer a friend, which ends the
+    // program when it closes.
+    if (!m_closing) {
+        m_closing = true;
+        auto *tellAFriend = new frmTellAFriend(m_platform);
+        tellAFriend->setAttribute(Qt::WA_DeleteOnClose);
+        tellAFriend->show();
+    }
+    event->accept();
+}
 
 void frmMain::buildInputPage()
 {
@@ -113,12 +238,12 @@ void frmMain::buildInputPage()
 
     cmdOpen = named(new QPushButton(u"&Open Previously Saved Reading"_s, fraMain), "cmdOpen");
     cmdOpen->setGeometry(315, 16, 280, 25);
-    cmdOpen->setFont(uifonts::windowFont(9, true));
+    cmdOpen->setFont(velmora::uifonts::windowFont(9, true));
 
     auto *intro = named(new QLabel(QLatin1StringView(kIntroText), fraMain), "lblLabel_6");
     intro->setGeometry(315, 48, 280, 57);
     intro->setWordWrap(true);
-    intro->setFont(uifonts::windowFont(8.25, true));
+    intro->setFont(velmora::uifonts::windowFont(8.25, true));
     lblLabel[6] = intro;
 
     const auto addBox = [this](QGroupBox *frame, std::size_t labelIndex, int x, int width, const QString &caption,
@@ -156,17 +281,18 @@ void frmMain::buildInputPage()
         list->setMaxVisibleItems(12);
 
     for (QGroupBox *frame : {fraName, fraDOB})
-        frame->setFont(uifonts::windowFont(8.25, true));
+        frame->setFont(velmora::uifonts::windowFont(8.25, true));
     for (QLabel *label : {lblLabel[0], lblLabel[1], lblLabel[2], lblLabel[3], lblLabel[4], lblLabel[5]})
-        label->setFont(uifonts::windowFont());
+        label->setFont(velmora::uifonts::windowFont());
     for (QWidget *field : std::initializer_list<QWidget *>{txtNameFirst, txtNameMiddle, txtNameLast, cboDate,
                                                            cboMonth, cboYear})
-        field->setFont(uifonts::windowFont());
+        field->setFont(velmora::uifonts::windowFont());
 
     cmdProceed = named(new QPushButton(u"&Get My Velmora Result"_s, fraMain), "cmdProceed");
     cmdProceed->setGeometry(315, 248, 280, 25);
-    cmdProceed->setFont(uifonts::windowFont(8.25, true));
+    cmdProceed->setFont(velmora::uifonts::windowFont(8.25, true));
     connect(cmdProceed, &QPushButton::clicked, this, &frmMain::proceed);
+    connect(cmdOpen, &QPushButton::clicked, this, &frmMain::OpenReport);
 
     // The first name box has the focus; the tab order runs through the names,
     // the date lists and the button.
@@ -182,7 +308,7 @@ void frmMain::buildInputPage()
 void frmMain::buildResultPage()
 {
     TS = named(new ReadingTabBar(fraResult), "TS");
-    TS->setFont(uifonts::windowFont(7.5));
+    TS->setFont(velmora::uifonts::windowFont(7.5));
     TS->setGeometry(3, 7, 632, 40);
 
     m_readingFrames = named(new QStackedWidget(fraResult), "readingFrames");
@@ -198,7 +324,6 @@ void frmMain::buildResultPage()
         layout->addWidget(view);
         view->setAccessibleName(TS->tabText(static_cast<int>(k)));
         view->viewport()->setMouseTracking(true);
-        view->viewport()->installEventFilter(this);
         connect(view, &QTextEdit::textChanged, this, [this] { m_platform.clearClipboard(); });
         m_readingFrames->addWidget(frame);
         m_frames[k] = frame;
@@ -216,12 +341,30 @@ void frmMain::buildResultPage()
     cmdBack = named(new QPushButton(u"&Do It Once Again"_s, fraResult), "cmdBack");
     cmdBack->setGeometry(355, 257, 280, 25);
     for (QPushButton *button : {cmdSave, cmdBack})
-        button->setFont(uifonts::windowFont(8.25, true));
+        button->setFont(velmora::uifonts::windowFont(8.25, true));
     connect(cmdBack, &QPushButton::clicked, this, &frmMain::doItOnceAgain);
+    connect(cmdSave, &QPushButton::clicked, this, &frmMain::SaveReport);
 }
 
 bool frmMain::eventFilter(QObject *watched, QEvent *event)
 {
+    // On the result page Alt+D is "&Do It Once Again"; on the input page,
+    // where that button is hidden, it is "&Donate".
+    if (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress) {
+        const auto *key = static_cast<QKeyEvent *>(event);
+        if (key->key() == Qt::Key_D && key->modifiers() == Qt::AltModifier && isActiveWindow()
+            && m_pages->currentWidget() == fraResult) {
+            event->accept();
+            if (event->type() == QEvent::KeyPress)
+                cmdBack->click();
+            return true;
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    const bool overReading = std::any_of(RTB.begin(), RTB.end(),
+                                         [watched](ReadingView *view) { return view && view->viewport() == watched; });
+    if (!overReading)
+        return QMainWindow::eventFilter(watched, event);
     // Any mouse activity over a reading empties the clipboard.
     switch (event->type()) {
     case QEvent::MouseButtonPress:
@@ -298,6 +441,39 @@ void frmMain::proceed()
     if (!ValidateInput())
         return;
     fillBirthData();
+    RunCalculations();
+    ShowResultPage();
+}
+
+void frmMain::SaveReport()
+{
+    const QString fileName = m_platform.chooseFile(
+        this, velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Save, QLatin1StringView(kSaveTitle),
+                                         QLatin1StringView(kSaveFilter), QLatin1StringView(kReportSuffix)});
+    if (fileName.isEmpty())
+        return;
+    // A failed save leaves any earlier file as it was, and says so.
+    if (!velmora::saveReportFile(fileName, m_birthData))
+        showMessage(MessageIcon::Critical, QLatin1StringView(kNotSaved));
+}
+
+void frmMain::OpenReport()
+{
+    const QString fileName = m_platform.chooseFile(
+        this, velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Open, QLatin1StringView(kOpenTitle),
+                                         QLatin1StringView(kOpenFilter), QLatin1StringView(kReportSuffix)});
+    if (fileName.isEmpty())
+        return;
+    // A file that does not hold sound birth data changes nothing: no reading
+    // is made up from it.
+    const std::optional<velmora::BirthData> data =
+        velmora::hasReportExtension(fileName) ? velmora::loadReportFile(fileName) : std::nullopt;
+    if (!data) {
+        showMessage(MessageIcon::Critical, QLatin1StringView(kCheckTheFile));
+        return;
+    }
+    // The input page keeps what it holds; only the readings show the file's person.
+    m_birthData = *data;
     RunCalculations();
     ShowResultPage();
 }

@@ -9,6 +9,7 @@
 #include "calculations.h"
 #include "platform.h"
 
+class QAction;
 class QComboBox;
 class QFrame;
 class QGroupBox;
@@ -18,6 +19,7 @@ class QPushButton;
 class QStackedWidget;
 class QTabBar;
 class DigitPicture;
+class LinkLabel;
 class ReadingView;
 
 // The main window: the input page with the birth data, and the result page
@@ -38,14 +40,27 @@ public:
     void RunCalculations();
     // Selects the first tab and brings the result page to the front.
     void ShowResultPage();
+    // Saves the birth data behind the readings shown as a report file.
+    void SaveReport();
+    // Reads a report file into the birth data and shows its readings.
+    void OpenReport();
+
+    // Brings one of the two promotion labels to the front by a random draw:
+    // n = r * 6 + 1 rounded half to even; 2, 4, 6 the full-brand offer, 1, 3,
+    // 5 the co-brand offer, 7 leaves the stacking as laid out.
+    void ChoosePromotionLabel();
+    [[nodiscard]] static int promotionDraw(double r);
 
     [[nodiscard]] const velmora::BirthData &birthData() const { return m_birthData; }
     [[nodiscard]] const velmora::Numbers &numbers() const { return m_numbers; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void closeEvent(QCloseEvent *event) override;
 
 private:
+    void buildMenus();
+    void buildStrips(QWidget *client);
     void buildInputPage();
     void buildResultPage();
     void proceed();
@@ -57,6 +72,20 @@ private:
     velmora::Platform &m_platform;
     velmora::BirthData m_birthData;
     velmora::Numbers m_numbers;
+
+    QAction *mnuCalculate = nullptr;
+    QAction *mnuExit = nullptr;
+    QAction *mnuOnline = nullptr;
+    QAction *mnuVisit = nullptr;
+    QAction *mnuUpdate = nullptr;
+    QAction *mnuAbout = nullptr;
+    QAction *mnuDonate = nullptr;
+    QAction *mnuMakeMoney = nullptr;
+
+    LinkLabel *Label14 = nullptr;
+    QFrame *fraFullBrand = nullptr;
+    LinkLabel *lblFullBrand = nullptr;
+    LinkLabel *lblCobrand = nullptr;
 
     QStackedWidget *m_pages = nullptr;
     QFrame *fraMain = nullptr;
@@ -81,4 +110,6 @@ private:
     std::array<ReadingView *, velmora::kReadingCount> RTB{};
     QPushButton *cmdSave = nullptr;
     QPushButton *cmdBack = nullptr;
+
+    bool m_closing = false;
 };

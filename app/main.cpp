@@ -1,24 +1,22 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QScreen>
 
+#include "appicon.h"
 #include "frmmain.h"
 #include "qtplatform.h"
+#include "startup.h"
 
 int main(int argc, char *argv[])
 {
+    // The application name stays the executable's name: it names the
+    // settings store and the single-instance lock.
     QApplication application(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("tavi-velmora"));
     QApplication::setApplicationDisplayName(QString(velmora::kApplicationTitle));
+    QApplication::setWindowIcon(velmora::applicationIcon());
 
     velmora::QtPlatform platform;
-    platform.seedRandom();
-
-    frmMain window(platform);
-    window.adjustSize();
-    if (const QScreen *screen = window.screen())
-        window.move(screen->availableGeometry().center() - window.rect().center());
-    window.show();
-    window.activateWindow();
+    const std::unique_ptr<frmMain> window = startApplication(platform);
+    if (!window)
+        return 0;
     return QApplication::exec();
 }

@@ -25,8 +25,8 @@ ReadingView::ReadingView(QWidget *parent)
     setReadOnly(true);
     setAcceptRichText(false);
     setUndoRedoEnabled(false);
-    setFont(uifonts::readingFont());
-    document()->setDefaultFont(uifonts::readingFont());
+    setFont(velmora::uifonts::readingFont());
+    document()->setDefaultFont(velmora::uifonts::readingFont());
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
 }
 

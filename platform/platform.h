@@ -62,6 +62,8 @@ public:
     [[nodiscard]] virtual double random() = 0;
     // False when another copy of the program already runs for this user.
     [[nodiscard]] virtual bool claimSingleInstance() = 0;
+    // Closes every window of the program and ends its event loop.
+    virtual void quitApplication() = 0;
 };
 
 // Removes leading and trailing space characters only; tabs and line breaks stay.

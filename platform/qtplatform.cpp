@@ -7,6 +7,7 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QApplication>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMessageBox>
@@ -112,6 +113,17 @@ bool QtPlatform::claimSingleInstance()
     // whatever its age, and tryLock() removes it.
     m_instanceLock->setStaleLockTime(0);
     return m_instanceLock->tryLock(0);
+}
+
+void QtPlatform::quitApplication()
+{
+    // Closing a window may itself ask to end the program (the last window
+    // does); the first request does the work.
+    if (m_quitting)
+        return;
+    m_quitting = true;
+    QApplication::closeAllWindows();
+    QCoreApplication::quit();
 }
 
 } // namespace velmora

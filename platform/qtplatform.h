@@ -29,10 +29,12 @@ public:
     void seedRandom() override;
     double random() override;
     bool claimSingleInstance() override;
+    void quitApplication() override;
 
 private:
     QRandomGenerator m_random;
     std::unique_ptr<QLockFile> m_instanceLock;
+    bool m_quitting = false;
 };
 
 } // namespace velmora

@@ -1,12 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include <QComboBox>
 #include <QFrame>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
 #include <QTest>
 #include <QTextBlock>
+#include <QTemporaryDir>
 #include <QTextEdit>
 
 #include <memory>
@@ -16,6 +20,16 @@
 
 using namespace Qt::StringLiterals;
 using velmora::MessageIcon;
+
+namespace {
+
+// The one message box that an action should show, with the program's caption and OK.
+QList<velmora::Message> oneMessage(MessageIcon icon, const QString &text)
+{
+    return {velmora::Message{icon, text, u"Tavi Velmora"_s, velmora::MessageButtons::Ok}};
+}
+
+} // namespace
 
 class TestFrmMain : public QObject
 {
@@ -362,6 +376,268 @@ private Q_SLOTS:
         QVERIFY(m_window->birthData() == before);
         for (int k = 0; k < 8; ++k)
             QCOMPARE(rtb(k)->toPlainText(), readings[k]);
+    }
+
+    void menuBarReadsFileHelpDonate()
+    {
+        QStringList visible;
+        for (QAction *action : m_window->menuBar()->actions()) {
+            if (action->isVisible())
+                visible << action->text();
+        }
+        QCOMPARE(visible, (QStringList{u"&File"_s, u"&Help"_s, u"&Donate"_s}));
+        QVERIFY(m_window->findChild<QAction *>(u"mnuDonate"_s)->menu() == nullptr);
+        auto *makeMoney = m_window->findChild<QAction *>(u"mnuMakeMoney"_s);
+        QVERIFY(!makeMoney->isVisible());
+        QVERIFY(!makeMoney->isEnabled());
+
+        const auto entries = [](const QMenu *menu) {
+            QStringList texts;
+            for (QAction *action : menu->actions()) {
+                if (action->isVisible())
+                    texts << (action->isSeparator() ? u"-"_s : action->text());
+            }
+            return texts;
+        };
+        QCOMPARE(entries(child<QMenu>(u"mnuFile"_s)), QStringList{u"E&xit"_s});
+        QCOMPARE(entries(child<QMenu>(u"mnuHelp"_s)),
+                 (QStringList{u"&Online Help"_s, u"&Visit Us Online"_s, u"-"_s, u"Check for Software &Update"_s,
+                              u"-"_s, u"&About Software"_s}));
+    }
+
+    void linksOpenTheirPages_data()
+    {
+        QTest::addColumn<QString>("control");
+        QTest::addColumn<QString>("address");
+        QTest::newRow("mnuOnline") << u"mnuOnline"_s
+                                   << u"https://www.tavi-velmora.example/tavi-free-velmora-help.html"_s;
+        QTest::newRow("mnuVisit") << u"mnuVisit"_s << u"https://www.orvex.example"_s;
+        QTest::newRow("mnuUpdate") << u"mnuUpdate"_s
+                                   << u"https://www.tavi-velmora.example/download-tavi-free-velmora.html"_s;
+        QTest::newRow("mnuDonate") << u"mnuDonate"_s << u"https://help.orvex.example/donate.html"_s;
+        QTest::newRow("Label14") << u"Label14"_s << u"https://www.orvex.example"_s;
+        QTest::newRow("lblFullBrand") << u"lblFullBrand"_s << u"https://help.orvex.example/fully-branded.html"_s;
+        QTest::newRow("lblCobrand") << u"lblCobrand"_s << u"https://help.orvex.example/co-brand.html"_s;
+    }
+
+    void linksOpenTheirPages()
+    {
+        QFETCH(QString, control);
+        QFETCH(QString, address);
+        if (auto *action = m_window->findChild<QAction *>(control)) {
+            action->trigger();
+        } else {
+            QLabel *label = child<QLabel>(control);
+            QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
+            label->raise();
+            QTest::mouseClick(label, Qt::LeftButton);
+        }
+        QCOMPARE(m_platform->openedUrls, QList<QUrl>{QUrl(address)});
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(currentPage(), child<QFrame>(u"fraMain"_s));
+    }
+
+    void hiddenCalculateItemRunsLikeTheButton()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s, 15, 7, 1980);
+        m_window->findChild<QAction *>(u"mnuCalculate"_s)->trigger();
+        QCOMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
+        QCOMPARE(m_window->numbers().destiny, 8);
+    }
+
+    void drawsThePromotionLabel_data()
+    {
+        QTest::addColumn<double>("r");
+        QTest::addColumn<int>("n");
+        QTest::addColumn<QString>("front");
+        QTest::newRow("zero") << 0.0 << 1 << u"lblCobrand"_s;
+        QTest::newRow("belowFirstHalf") << 0.0833 << 1 << u"lblCobrand"_s;
+        QTest::newRow("firstHalfToEven") << 1.0 / 12 << 2 << u"lblFullBrand"_s;
+        QTest::newRow("quarterHalfToEven") << 0.25 << 2 << u"lblFullBrand"_s;
+        QTest::newRow("aboveQuarter") << 0.2501 << 3 << u"lblCobrand"_s;
+        QTest::newRow("threeAndAHalf") << 5.0 / 12 << 4 << u"lblFullBrand"_s;
+        QTest::newRow("fourAndAHalf") << 7.0 / 12 << 4 << u"lblFullBrand"_s;
+        QTest::newRow("justAboveFourAndAHalf") << 0.5834 << 5 << u"lblCobrand"_s;
+        QTest::newRow("sixAndAHalf") << 11.0 / 12 << 6 << u"lblFullBrand"_s;
+        QTest::newRow("seven") << 0.9999 << 7 << u"lblCobrand"_s; // the layout's own stacking
+    }
+
+    void drawsThePromotionLabel()
+    {
+        QFETCH(double, r);
+        QFETCH(int, n);
+        QFETCH(QString, front);
+        QCOMPARE(frmMain::promotionDraw(r), n);
+        m_platform->randomValues = {r};
+        m_window->ChoosePromotionLabel();
+        QFrame *strip = child<QFrame>(u"fraFullBrand"_s);
+        QCOMPARE(strip->childAt(strip->rect().center())->objectName(), front);
+    }
+
+    void altDFollowsThePageInFront()
+    {
+        QTest::keyClick(box(u"txtNameFirst"_s), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(m_platform->openedUrls, QList<QUrl>{QUrl(u"https://help.orvex.example/donate.html"_s)});
+        QVERIFY(box(u"txtNameFirst"_s)->text().isEmpty());
+
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_D, Qt::AltModifier);
+        QCOMPARE(currentPage(), child<QFrame>(u"fraMain"_s));
+        QCOMPARE(m_platform->openedUrls.size(), 1);
+        QVERIFY(box(u"txtNameFirst"_s)->text().isEmpty());
+    }
+
+    void altGRunsTheCalculation()
+    {
+        QTest::keyClicks(box(u"txtNameFirst"_s), u"John"_s);
+        QTest::keyClicks(box(u"txtNameLast"_s), u"Smith"_s);
+        QTest::keyClick(box(u"txtNameLast"_s), Qt::Key_G, Qt::AltModifier);
+        QCOMPARE(box(u"txtNameLast"_s)->text(), u"Smith"_s);
+        // A mnemonic presses its button with a short animation.
+        QTRY_COMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
+    }
+
+    void savesAndOpensAReport()
+    {
+        QTemporaryDir folder;
+        const QString file = folder.filePath(u"john.vlm"_s);
+        enter(u"John"_s, u""_s, u"Smith"_s, 15, 7, 1980);
+        proceed();
+        QStringList readings;
+        for (int k = 0; k < 8; ++k)
+            readings << rtb(k)->toPlainText();
+        const velmora::BirthData saved = m_window->birthData();
+
+        // What is saved is the data behind the readings, not what the input page holds now.
+        QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+        enter(u"Anna"_s, u"Lee"_s, u"Ross"_s, 3, 3, 1999);
+        QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+        proceed(); // refused: no names; the input page stays
+        m_platform->messages.clear();
+        m_window->findChild<QStackedWidget *>(u"pages"_s)->setCurrentIndex(1);
+        m_platform->chosenFiles = {file};
+        QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->fileRequests.last(),
+                 (velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Save, u"Velmora"_s,
+                                             u"Rich Text Format (*.vlm)"_s, u"vlm"_s}));
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(QFileInfo::exists(file));
+
+        // Opening fills the readings from the file and leaves the input page alone.
+        QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+        enter(u"Lynn"_s, u""_s, u"Wynn"_s, 6, 5, 2001);
+        proceed();
+        QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+        box(u"txtNameFirst"_s)->setText(u"Typed"_s);
+        m_platform->chosenFiles = {file};
+        QTest::mouseClick(child<QPushButton>(u"cmdOpen"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->fileRequests.last(),
+                 (velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Open, u"Select the source file"_s,
+                                             u"Velmora (*.vlm)"_s, u"vlm"_s}));
+        QVERIFY(m_platform->messages.isEmpty());
+        QVERIFY(m_window->birthData() == saved);
+        QCOMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
+        QCOMPARE(child<QTabBar>(u"TS"_s)->currentIndex(), 0);
+        for (int k = 0; k < 8; ++k)
+            QCOMPARE(rtb(k)->toPlainText(), readings[k]);
+        QCOMPARE(box(u"txtNameFirst"_s)->text(), u"Typed"_s);
+    }
+
+    void refusesBadReportsAndChangesNothing_data()
+    {
+        QTest::addColumn<QString>("fileName");
+        QTest::addColumn<QByteArray>("content");
+        const QByteArray sound = "Mrkq\r\n\r\nVplwk\r\n7\r\n6\r\nMxo|\r\n4<;3\r\n"; // John Smith
+        QTest::newRow("upperCaseExtension") << u"john.VLM"_s << sound;
+        QTest::newRow("textFile") << u"john.txt"_s << sound;
+        QTest::newRow("threeLines") << u"short.vlm"_s << QByteArray("Mrkq\r\n\r\nVplwk\r\n");
+        QTest::newRow("emptyLastName") << u"nolast.vlm"_s << QByteArray("Mrkq\r\n\r\n\r\n7\r\n6\r\nMxo|\r\n4<;3\r\n");
+        QTest::newRow("monthThirteen") << u"month.vlm"_s << QByteArray("Mrkq\r\n\r\nVplwk\r\n7\r\n47\r\nMxo|\r\n4<;3\r\n");
+        QTest::newRow("missingFile") << u"gone.vlm"_s << QByteArray();
+    }
+
+    void refusesBadReportsAndChangesNothing()
+    {
+        QFETCH(QString, fileName);
+        QFETCH(QByteArray, content);
+        QTemporaryDir folder;
+        const QString file = folder.filePath(fileName);
+        if (!content.isEmpty()) {
+            QFile out(file);
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(content);
+        }
+        enter(u"Lee"_s, u""_s, u"Ross"_s, 20, 9, 1975);
+        proceed();
+        const velmora::BirthData before = m_window->birthData();
+        const QString reading = rtb(4)->toPlainText();
+        m_window->findChild<QStackedWidget *>(u"pages"_s)->setCurrentIndex(0);
+
+        m_platform->chosenFiles = {file};
+        QTest::mouseClick(child<QPushButton>(u"cmdOpen"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->messages, oneMessage(MessageIcon::Critical, u"Please Check The File."_s));
+        QVERIFY(m_window->birthData() == before);
+        QCOMPARE(rtb(4)->toPlainText(), reading);
+        QCOMPARE(currentPage(), child<QFrame>(u"fraMain"_s));
+    }
+
+    void cancelledDialogsDoNothing()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton); // no file chosen: cancel
+        QCOMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
+        QTest::mouseClick(child<QPushButton>(u"cmdBack"_s), Qt::LeftButton);
+        QTest::mouseClick(child<QPushButton>(u"cmdOpen"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->fileRequests.size(), 2);
+        QVERIFY(m_platform->messages.isEmpty());
+        QCOMPARE(currentPage(), child<QFrame>(u"fraMain"_s));
+    }
+
+    void failedSaveSaysSoAndKeepsTheOldFile()
+    {
+        QTemporaryDir folder;
+        const QString blocker = folder.filePath(u"not-a-folder"_s);
+        QFile file(blocker);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+        file.close();
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        m_platform->chosenFiles = {blocker + u"/john.vlm"_s};
+        QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->messages, oneMessage(MessageIcon::Critical, u"The Reading Could Not Be Saved."_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+    }
+
+    void closingOpensTheTellAFriendWindow_data()
+    {
+        QTest::addColumn<bool>("throughMenu");
+        QTest::newRow("fileExit") << true;
+        QTest::newRow("closeBox") << false;
+    }
+
+    void closingOpensTheTellAFriendWindow()
+    {
+        QFETCH(bool, throughMenu);
+        if (throughMenu)
+            m_window->findChild<QAction *>(u"mnuExit"_s)->trigger();
+        else
+            QVERIFY(m_window->close());
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(m_platform->messages.isEmpty());
+        QWidget *last = nullptr;
+        for (QWidget *widget : QApplication::topLevelWidgets()) {
+            if (widget->objectName() == u"frmTellAFriend"_s && widget->isVisible())
+                last = widget;
+        }
+        QVERIFY(last);
+        QVERIFY(last->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+        QCOMPARE(m_platform->quits, 0); // the program runs on while the last window is open
+        QVERIFY(last->close());
+        QCOMPARE(m_platform->quits, 1);
     }
 
     void mouseOverAReadingEmptiesTheClipboard()

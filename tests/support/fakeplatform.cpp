@@ -1,9 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "fakeplatform.h"
 
+#include <QApplication>
+#include <QWidget>
+
+#include <algorithm>
+
 velmora::MessageAnswer FakePlatform::showMessage(QWidget *, const velmora::Message &message)
 {
     messages.append(message);
+    const QWidgetList windows = QApplication::topLevelWidgets();
+    visibleWindowsAtMessages.append(
+        static_cast<int>(std::count_if(windows.begin(), windows.end(), [](QWidget *w) { return w->isVisible(); })));
     if (message.buttons == velmora::MessageButtons::Ok)
         return velmora::MessageAnswer::Ok;
     if (answers.empty())

@@ -25,13 +25,16 @@ public:
     void seedRandom() override { ++seeds; }
     double random() override;
     bool claimSingleInstance() override { return singleInstance; }
+    void quitApplication() override { ++quits; }
 
     // What the program showed or asked for, in order.
     QList<velmora::Message> messages;
+    QList<int> visibleWindowsAtMessages; // how many windows were showing as each message came
     QList<velmora::FileDialogRequest> fileRequests;
     QList<QUrl> openedUrls;
     int clipboardClears = 0;
     int seeds = 0;
+    int quits = 0;
 
     // The answers it gets. An empty answer queue answers No to a question.
     std::deque<velmora::MessageAnswer> answers;

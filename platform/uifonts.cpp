@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "uifonts.h"
 
-namespace uifonts {
+namespace velmora::uifonts {
 
 QFont windowFont(qreal pointSize, bool bold)
 {
@@ -17,4 +17,4 @@ QFont readingFont()
     return windowFont(8.5);
 }
 
-} // namespace uifonts
+} // namespace velmora::uifonts

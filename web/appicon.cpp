@@ -1,0 +1,142 @@
+// SPDX-License-Identifier: MIT
+#include "appicon.h"
+
+#include <QLinearGradient>
+#include <QPainter>
+#include <QPixmap>
+
+#include <array>
+#include <cmath>
+
+namespace velmora {
+
+namespace {
+
+constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
+
+const QColor kLit(255, 255, 0);
+const QColor kUnlit(38, 35, 22);
+const QColor kSparkle(255, 255, 232);
+
+// One display segment from end to end: a bar with pointed ends.
+QPolygonF segmentShape(QPointF from, QPointF to, qreal thickness)
+{
+    const QPointF along = (to - from) / QLineF(from, to).length();
+    const QPointF across(-along.y(), along.x());
+    const qreal h = thickness / 2;
+    return QPolygonF({from, from + (along + across) * h, to + (across - along) * h, to, to - (along + across) * h,
+                      from + (along - across) * h});
+}
+
+// A four-pointed star with its arms along the axes.
+QPolygonF sparkleShape(QPointF centre, qreal radius)
+{
+    const qreal waist = radius * 0.3;
+    QPolygonF star;
+    for (int k = 0; k < 8; ++k) {
+        const qreal angle = k * M_PI / 4;
+        const qreal r = k % 2 == 0 ? radius : waist;
+        star << centre + QPointF(std::cos(angle), std::sin(angle)) * r;
+    }
+    return star;
+}
+
+// Up to 32 pixels the digit is drawn as one bent stroke on whole pixels and
+// the unlit segments are left out, so the figure stays crisp and reads as a 7.
+void drawDigit(QPainter &painter, qreal s)
+{
+    if (s <= 32) {
+        const qreal width = std::max<qreal>(2, std::round(s * 0.09));
+        const qreal offset = static_cast<int>(width) % 2 == 0 ? 0 : 0.5;
+        const qreal left = std::round(s * 0.44) + offset;
+        const qreal right = std::round(s * 0.78) + offset;
+        const qreal top = std::round(s * 0.19) + offset;
+        const qreal bottom = std::round(s * 0.81) + offset;
+        painter.setPen(QPen(kLit, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+        painter.setBrush(Qt::NoBrush);
+        painter.drawPolyline(QPolygonF({{left, top}, {right, top}, {right, bottom}}));
+        return;
+    }
+
+    const qreal left = s * 0.43;
+    const qreal right = s * 0.80;
+    const qreal top = s * 0.17;
+    const qreal bottom = s * 0.83;
+    const qreal middle = (top + bottom) / 2;
+    const qreal thickness = s * 0.11;
+    const qreal gap = thickness * 0.22;
+    struct Segment {
+        QPointF from;
+        QPointF to;
+        bool lit;
+    };
+    const std::array<Segment, 7> segments = {{
+        {{left + gap, top}, {right - gap, top}, true},          // top
+        {{right, top + gap}, {right, middle - gap}, true},      // upper right
+        {{right, middle + gap}, {right, bottom - gap}, true},   // lower right
+        {{left + gap, bottom}, {right - gap, bottom}, false},   // bottom
+        {{left, middle + gap}, {left, bottom - gap}, false},    // lower left
+        {{left, top + gap}, {left, middle - gap}, false},       // upper left
+        {{left + gap, middle}, {right - gap, middle}, false},   // middle
+    }};
+    // Unlit segments first, faintly as on a real display, then a soft glow
+    // under the lit ones.
+    QColor glow = kLit;
+    glow.setAlpha(36);
+    painter.setPen(Qt::NoPen);
+    for (const bool lit : {false, true}) {
+        for (const Segment &segment : segments) {
+            if (segment.lit != lit)
+                continue;
+            if (lit) {
+                painter.setBrush(glow);
+                painter.drawPolygon(segmentShape(segment.from, segment.to, thickness * 1.7));
+            }
+            painter.setBrush(lit ? kLit : kUnlit);
+            painter.drawPolygon(segmentShape(segment.from, segment.to, thickness));
+        }
+    }
+}
+
+QPixmap drawIcon(int size)
+{
+    QPixmap pixmap(size, size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    const qreal s = size;
+
+    const qreal edge = std::max<qreal>(1, std::round(s / 32));
+    QLinearGradient shade(0, 0, 0, s);
+    shade.setColorAt(0, QColor(54, 44, 84));
+    shade.setColorAt(1, QColor(14, 10, 26));
+    painter.setPen(QPen(QColor(120, 106, 164), edge));
+    painter.setBrush(shade);
+    painter.drawRoundedRect(QRectF(edge / 2, edge / 2, s - edge, s - edge), s * 0.2, s * 0.2);
+
+    drawDigit(painter, s);
+
+    // The sparkle sits in the open lower left of the 7; small sizes centre it on
+    // a pixel so that its arms are whole pixels wide.
+    QPointF centre(s * 0.25, s * 0.70);
+    if (s <= 32)
+        centre = {std::floor(centre.x()) + 0.5, std::floor(centre.y()) + 0.5};
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(kSparkle);
+    painter.drawPolygon(sparkleShape(centre, s * 0.16));
+    if (s >= 48)
+        painter.drawPolygon(sparkleShape({s * 0.17, s * 0.43}, s * 0.07));
+    return pixmap;
+}
+
+} // namespace
+
+QIcon applicationIcon()
+{
+    QIcon icon;
+    for (const int size : kIconSizes)
+        icon.addPixmap(drawIcon(size));
+    return icon;
+}
+
+} // namespace velmora

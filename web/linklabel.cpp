@@ -1,0 +1,45 @@
+// SPDX-License-Identifier: MIT
+#include "linklabel.h"
+
+#include <QMouseEvent>
+
+LinkLabel::LinkLabel(const QString &text, QWidget *parent)
+    : QLabel(text, parent)
+{
+    setCursor(Qt::PointingHandCursor);
+    setForegroundRole(QPalette::Link);
+    keepUnderlined();
+}
+
+void LinkLabel::keepUnderlined()
+{
+    if (font().underline())
+        return;
+    QFont underlined = font();
+    underlined.setUnderline(true);
+    setFont(underlined);
+}
+
+void LinkLabel::changeEvent(QEvent *event)
+{
+    // Whatever font the caption is given, it stays underlined.
+    if (event->type() == QEvent::FontChange)
+        keepUnderlined();
+    QLabel::changeEvent(event);
+}
+
+void LinkLabel::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    QLabel::mousePressEvent(event);
+}
+
+void LinkLabel::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click counts when the button goes up over the caption it went down on.
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    QLabel::mouseReleaseEvent(event);
+    if (click)
+        Q_EMIT clicked();
+}

@@ -1,0 +1,32 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+namespace velmora {
+
+class Platform;
+
+// The three sites the program sends people to. The hosts lie under the
+// reserved .example domain, so the program never points at someone else's site.
+inline constexpr QLatin1StringView kMainSite{"https://www.orvex.example"};      // home page and forum
+inline constexpr QLatin1StringView kMainSiteHost{"www.orvex.example"};
+inline constexpr QLatin1StringView kHelpSite{"https://help.orvex.example"};     // donation and offers
+inline constexpr QLatin1StringView kProductSite{"https://www.tavi-velmora.example"}; // help and download
+
+// Opens an absolute address in the default browser without waiting for it;
+// a browser that cannot start is not reported.
+void OpenWebPage(Platform &platform, const QString &address);
+
+void OpenHelpPage(Platform &platform);
+void OpenHomePage(Platform &platform);
+void OpenDonationPage(Platform &platform);
+void OpenDownloadPage(Platform &platform);
+void OpenCoBrandPage(Platform &platform);
+void OpenFullBrandPage(Platform &platform);
+void OpenSoftwareCatalogPage(Platform &platform);
+
+// Closes every window and ends the program.
+void EndApplication(Platform &platform);
+
+} // namespace velmora
