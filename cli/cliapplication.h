@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QStringList>
+
+#include <cstdio>
+
+class QCommandLineParser;
+
+namespace velmora {
+
+struct BirthData;
+struct Results;
+
+// The command-line tool: reads its options, runs one of the three modes (one
+// person, a saved report, a CSV batch) and gives the exit status. Usage
+// errors and refused input are one line on the error stream.
+class CliApplication
+{
+public:
+    CliApplication(std::FILE *output, std::FILE *errors);
+
+    // The arguments include the program name first, as QCoreApplication gives them.
+    [[nodiscard]] int run(const QStringList &arguments);
+
+private:
+    enum class Format { Text, Json };
+
+    int usageError(const QString &text);
+    int failure(const QString &text);
+    int runPerson(const QCommandLineParser &parser, bool printReadings);
+    int runOpen(const QString &fileName);
+    int runBatch(const QString &inputFile);
+    int print(const BirthData &data, const Results &results);
+    bool write(const char *data, std::size_t size);
+
+    std::FILE *m_output;
+    std::FILE *m_errors;
+    Format m_format = Format::Text;
+};
+
+} // namespace velmora

@@ -1,0 +1,139 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <cstring>
+#include <span>
+#include <string_view>
+#include <vector>
+
+namespace velmora {
+
+class CsvReader;
+
+// Writes CSV records (RFC 4180, CR LF line ends) to a stream through one large
+// buffer, with no allocation per record. A field is quoted only when it holds a comma, a quote or a line
+// break; quotes inside it are doubled.
+class CsvWriter
+{
+public:
+    static constexpr std::size_t kDefaultBufferSize = 128 * 1024;
+
+    explicit CsvWriter(std::FILE *output, std::size_t bufferSize = kDefaultBufferSize);
+    ~CsvWriter();
+    CsvWriter(const CsvWriter &) = delete;
+    CsvWriter &operator=(const CsvWriter &) = delete;
+
+    void field(std::string_view text)
+    {
+        // Most fields need no quotes: one look at each byte, one copy.
+        for (const char ch : text) {
+            if (needsQuotes(ch)) {
+                quotedField(text);
+                return;
+            }
+        }
+        rawFields(text, 1);
+    }
+    void field(int number)
+    {
+        char *out = reserve(kMaxNumberSize);
+        if (m_fieldsInRecord++ > 0)
+            *out++ = ',';
+        m_used = static_cast<std::size_t>(formatNumber(out, number) - m_buffer.data());
+    }
+    // A run of number fields with one look at the room left.
+    void fields(std::span<const int> numbers)
+    {
+        if (numbers.size() > m_buffer.size() / kMaxNumberSize) {
+            for (const int number : numbers)
+                field(number);
+            return;
+        }
+        char *out = reserve(numbers.size() * kMaxNumberSize);
+        for (const int number : numbers) {
+            if (m_fieldsInRecord++ > 0)
+                *out++ = ',';
+            out = formatNumber(out, number);
+        }
+        m_used = static_cast<std::size_t>(out - m_buffer.data());
+    }
+    // Fields already written as CSV, such as CsvReader::rawRecord(), copied as they are.
+    void rawFields(std::string_view csv, std::size_t count)
+    {
+        char *out = reserve(csv.size() + 1);
+        if (out == nullptr) {
+            separate();
+            putText(csv);
+        } else {
+            if (m_fieldsInRecord++ > 0)
+                *out++ = ',';
+            std::memcpy(out, csv.data(), csv.size());
+            m_used = static_cast<std::size_t>(out - m_buffer.data()) + csv.size();
+        }
+        m_fieldsInRecord += count > 0 ? count - 1 : 0;
+    }
+    void endRecord()
+    {
+        char *out = reserve(2);
+        out[0] = '\r';
+        out[1] = '\n';
+        m_used += 2;
+        m_fieldsInRecord = 0;
+    }
+
+    // Hands the buffer to the stream; false once any write has failed.
+    bool flush();
+    [[nodiscard]] bool failed() const { return m_failed; }
+
+private:
+    // A comma, a sign and ten digits.
+    static constexpr std::size_t kMaxNumberSize = 12;
+
+    // Writes the decimal digits at out and returns the end; the numbers of a
+    // reading have one or two digits and take the short way.
+    static char *formatNumber(char *out, int number)
+    {
+        if (number >= 0 && number < 100) {
+            if (number >= 10)
+                *out++ = static_cast<char>('0' + number / 10);
+            *out++ = static_cast<char>('0' + number % 10);
+            return out;
+        }
+        return formatWideNumber(out, number);
+    }
+    static char *formatWideNumber(char *out, int number);
+    static bool needsQuotes(char ch) { return ch == ',' || ch == '"' || ch == '\r' || ch == '\n'; }
+
+    // Room for n more bytes at the end of the buffer, flushing it first when
+    // needed; nullptr when n exceeds the whole buffer.
+    char *reserve(std::size_t n)
+    {
+        if (m_buffer.size() - m_used < n) {
+            if (n > m_buffer.size())
+                return nullptr;
+            flush();
+        }
+        return m_buffer.data() + m_used;
+    }
+    void separate()
+    {
+        if (m_fieldsInRecord++ > 0)
+            putText(",");
+    }
+    void putText(std::string_view text);
+    void quotedField(std::string_view text);
+
+    std::FILE *m_output;
+    std::vector<char> m_buffer;
+    std::size_t m_used = 0;
+    std::size_t m_fieldsInRecord = 0;
+    bool m_failed = false;
+};
+
+// Writes the fields of the reader's last record as they were read: its raw
+// bytes when it has them, else field by field.
+void copyFields(const CsvReader &reader, CsvWriter &writer);
+
+} // namespace velmora

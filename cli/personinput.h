@@ -1,0 +1,44 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+#include "birthdata.h"
+
+namespace velmora {
+
+// One person as typed: names as given, the date as YYYY-MM-DD.
+struct PersonFields {
+    std::string_view first;
+    std::string_view middle;
+    std::string_view last;
+    std::string_view date;
+};
+
+// What the input page would refuse, in the order it checks.
+enum class InputFault { None, EmptyFirstName, BadDate, EmptyLastName };
+
+struct IsoDate {
+    int year = 0;
+    int month = 0;
+    int day = 0;
+};
+
+// Removes leading and trailing space characters only, as the input page does.
+[[nodiscard]] std::string_view trimSpaces(std::string_view text);
+
+// A date written YYYY-MM-DD that exists in the Gregorian calendar, years 1-9999.
+[[nodiscard]] std::optional<IsoDate> parseIsoDate(std::string_view text);
+
+// Checks the person as the input page does (first name, date, last name) and,
+// when sound, fills data: the names trimmed, the date and the month name.
+// Names may hold any characters; the calculations count only A-Z.
+[[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthData &data);
+
+[[nodiscard]] std::string_view faultText(InputFault fault);
+
+// The English month name for 1-12, empty for any other number.
+[[nodiscard]] std::string_view monthName(int month);
+
+} // namespace velmora
