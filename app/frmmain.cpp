@@ -176,7 +176,7 @@ void frmMain::buildStrips(QWidget *client)
     Label14->setGeometry(147, 0, 346, 29);
     Label14->setAlignment(Qt::AlignCenter);
     Label14->setFont(velmora::uifonts::windowFont(8.25, true));
-    Label14->setStyleSheet(u"color: #00008b; text-decoration: underline;"_s);
+
     connect(Label14, &LinkLabel::clicked, this, [this] { velmora::OpenHomePage(m_platform); });
 
     fraFullBrand = named(new QFrame(client), "fraFullBrand");
@@ -192,6 +192,8 @@ void frmMain::buildStrips(QWidget *client)
         label->setContentsMargins(8, 2, 8, 2);
         label->setStyleSheet(u"color: #8b0000;"_s);
     }
+    // Only the label in front takes the keyboard focus.
+    lblFullBrand->setFocusPolicy(Qt::NoFocus);
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_platform); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { velmora::OpenCoBrandPage(m_platform); });
 }
@@ -205,10 +207,16 @@ int frmMain::promotionDraw(double r)
 void frmMain::ChoosePromotionLabel()
 {
     const int n = promotionDraw(m_platform.random());
+    LinkLabel *front = nullptr;
     if (n == 2 || n == 4 || n == 6)
-        lblFullBrand->raise();
+        front = lblFullBrand;
     else if (n == 1 || n == 3 || n == 5)
-        lblCobrand->raise();
+        front = lblCobrand;
+    if (front == nullptr)
+        return;
+    front->raise();
+    lblFullBrand->setFocusPolicy(front == lblFullBrand ? Qt::TabFocus : Qt::NoFocus);
+    lblCobrand->setFocusPolicy(front == lblCobrand ? Qt::TabFocus : Qt::NoFocus);
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -296,13 +304,13 @@ void frmMain::buildInputPage()
 
     // The first name box has the focus; the tab order runs through the names,
     // the date lists and the button.
-    cmdOpen->setFocusPolicy(Qt::ClickFocus);
     setTabOrder(txtNameFirst, txtNameMiddle);
     setTabOrder(txtNameMiddle, txtNameLast);
     setTabOrder(txtNameLast, cboDate);
     setTabOrder(cboDate, cboMonth);
     setTabOrder(cboMonth, cboYear);
     setTabOrder(cboYear, cmdProceed);
+    setTabOrder(cmdProceed, cmdOpen);
 }
 
 void frmMain::buildResultPage()

@@ -119,6 +119,8 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
     setTabOrder(txtEmail, txtFriendEmail);
     setTabOrder(txtFriendEmail, txtFriendName);
     setTabOrder(txtFriendName, txtMessage);
+    // The catalogue link comes last, so the keyboard reaches it too.
+    setTabOrder(txtMessage, lblGoToHome);
 
     connect(Check1, &QCheckBox::clicked, this, [this](bool ticked) {
         // The box only passes the click on: it never stays ticked.

@@ -4,7 +4,8 @@
 #include <QLabel>
 
 // A caption that opens something when clicked: it shows the pointing hand and
-// the palette's link colour, underlined.
+// the palette's link colour, underlined. It takes the focus with Tab and
+// opens on Enter or Space, so it serves the keyboard as well as the mouse.
 class LinkLabel : public QLabel
 {
     Q_OBJECT
@@ -19,6 +20,8 @@ protected:
     void changeEvent(QEvent *event) override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private:
     void keepUnderlined();

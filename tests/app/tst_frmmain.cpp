@@ -431,6 +431,11 @@ private Q_SLOTS:
             QCOMPARE(label->cursor().shape(), Qt::PointingHandCursor);
             label->raise();
             QTest::mouseClick(label, Qt::LeftButton);
+            // and from the keyboard
+            label->setFocus(Qt::TabFocusReason);
+            QTest::keyClick(label, Qt::Key_Return);
+            QCOMPARE(m_platform->openedUrls.size(), 2);
+            m_platform->openedUrls.removeLast();
         }
         QCOMPARE(m_platform->openedUrls, QList<QUrl>{QUrl(address)});
         QVERIFY(m_platform->messages.isEmpty());
@@ -472,6 +477,11 @@ private Q_SLOTS:
         m_window->ChoosePromotionLabel();
         QFrame *strip = child<QFrame>(u"fraFullBrand"_s);
         QCOMPARE(strip->childAt(strip->rect().center())->objectName(), front);
+        // The keyboard reaches the label that can be seen, never the one behind it.
+        for (const char *name : {"lblFullBrand", "lblCobrand"}) {
+            const QWidget *label = child<QWidget>(QLatin1StringView(name));
+            QCOMPARE(label->focusPolicy() == Qt::TabFocus, label->objectName() == front);
+        }
     }
 
     void altDFollowsThePageInFront()

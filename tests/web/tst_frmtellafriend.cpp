@@ -122,7 +122,8 @@ private Q_SLOTS:
         // The last Tab comes round to the first control again.
         const QStringList order = {u"cmdClose"_s,      u"Check1"_s,        u"Picture1"_s,   u"txtName"_s,
                                    u"cmdSubmit"_s,     u"txtEmail"_s,      u"txtFriendEmail"_s,
-                                   u"txtFriendName"_s, u"txtMessage"_s,    u"cmdClose"_s};
+                                   u"txtFriendName"_s, u"txtMessage"_s,    u"lblGoToHome"_s,
+                                   u"cmdClose"_s};
         for (const QString &name : order) {
             QCOMPARE(focused()->objectName(), name);
             tab();

@@ -1,0 +1,98 @@
+#!/usr/bin/env bash
+# Drives the real program in a real X server (Xvfb, xcb platform plugin):
+# waits for the main window, types a name, picks a date, runs the calculation
+# with Alt+G, saves the reading (the Save button exists only on the result
+# page, so its dialog proves the page is in front), takes screenshots, and
+# closes the program through File > Exit and the tell-a-friend window.
+#   smoke.sh PROGRAM [SCREENSHOT-FOLDER]
+set -euo pipefail
+
+program=$(readlink -f "$1")
+shots=${2:-$(pwd)/smoke-screenshots}
+mkdir -p "$shots"
+work=$(mktemp -d)
+trap 'kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+
+fail() {
+    echo "smoke: $*" >&2
+    import -display "$DISPLAY" -window root "$shots/failure.png" 2>/dev/null || true
+    exit 1
+}
+
+visible_windows() { # title: the ids of the shown windows with that title
+    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
+}
+
+# Waits for a shown window with the title other than the ones given, prints
+# its id and gives it the keyboard focus (there is no window manager to do it).
+wait_for_window() { # title, seconds, ids to skip...
+    local title=$1 deadline=$((SECONDS + $2)) id
+    shift 2
+    while :; do
+        for id in $(visible_windows "$title"); do
+            if [[ " $* " != *" $id "* ]]; then
+                xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
+                echo "$id"
+                return 0
+            fi
+        done
+        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" after $2 s"
+        kill -0 "$app" 2>/dev/null || fail "the program ended early"
+        sleep 0.2
+    done
+}
+
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+
+mkdir -m 700 "$work/runtime"
+HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" &
+app=$!
+
+main=$(wait_for_window "Tavi Velmora v1.0" 30)
+sleep 0.5
+import -window root "$shots/input-page.png"
+
+xdotool type --delay 30 John
+xdotool key Tab Tab
+xdotool type --delay 30 Smith
+xdotool key Tab
+for _ in $(seq 14); do xdotool key Down; done   # day 15
+xdotool key Tab
+for _ in $(seq 6); do xdotool key Down; done    # July
+xdotool key Tab
+for _ in $(seq 80); do xdotool key Down; done   # 1980
+xdotool key alt+g
+sleep 1
+import -window root "$shots/result-page.png"
+
+xdotool key alt+s
+wait_for_window "Velmora" 10 >/dev/null
+sleep 0.5
+xdotool type --delay 10 "$work/john.vlm"
+xdotool key Return
+for _ in $(seq 50); do [ -s "$work/john.vlm" ] && break; sleep 0.1; done
+[ -s "$work/john.vlm" ] || fail "the reading was not saved"
+lines=$(tr -cd '\n' < "$work/john.vlm" | wc -c)
+[ "$lines" -eq 7 ] || fail "the saved reading has $lines lines, not 7"
+
+sleep 0.3
+xdotool windowfocus --sync "$main"
+xdotool key alt+f
+sleep 0.3
+xdotool key x
+sleep 1
+kill -0 "$app" 2>/dev/null || fail "the program ended before the tell-a-friend window closed"
+[[ " $(visible_windows "Tavi Velmora v1.0" | tr '\n' ' ') " != *" $main "* ]] || fail "File > Exit left the main window open"
+wait_for_window "Tavi Velmora v1.0" 10 "$main" >/dev/null
+sleep 0.5
+import -window root "$shots/tell-a-friend.png"
+xdotool key alt+x
+
+for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+if kill -0 "$app" 2>/dev/null; then fail "the program still runs after its last window closed"; fi
+wait "$app" || fail "the program ended with status $?"
+echo "smoke: passed; screenshots in $shots"
