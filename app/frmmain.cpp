@@ -108,7 +108,8 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
     m_pages->addWidget(fraResult);
 
     buildInputPage();
-    buildResultPage();
+    // The result page is built when the first reading needs it: the first
+    // screen shows up sooner and takes less memory.
 
     // Window initialisation: the lists filled and preset, the input page in front.
     for (int day = 1; day <= 31; ++day)
@@ -315,6 +316,8 @@ void frmMain::buildInputPage()
 
 void frmMain::buildResultPage()
 {
+    if (TS != nullptr)
+        return;
     TS = named(new ReadingTabBar(fraResult), "TS");
     TS->setFont(velmora::uifonts::windowFont(7.5));
     TS->setGeometry(3, 7, 632, 40);
@@ -431,6 +434,7 @@ void frmMain::fillBirthData()
 
 void frmMain::RunCalculations()
 {
+    buildResultPage();
     const velmora::Results results = velmora::calculateAll(m_birthData);
     m_numbers = results.numbers;
     for (std::size_t k = 0; k < velmora::kReadingCount; ++k)
@@ -439,6 +443,7 @@ void frmMain::RunCalculations()
 
 void frmMain::ShowResultPage()
 {
+    buildResultPage();
     TS->setCurrentIndex(0);
     m_readingFrames->setCurrentWidget(m_frames[0]);
     m_pages->setCurrentWidget(fraResult);

@@ -4,6 +4,7 @@
 #include "appicon.h"
 #include "frmmain.h"
 #include "qtplatform.h"
+#include "uifonts.h"
 #include "startup.h"
 
 int main(int argc, char *argv[])
@@ -13,6 +14,8 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QString(velmora::kApplicationTitle));
     QApplication::setWindowIcon(velmora::applicationIcon());
+    // One face for every window and menu, so the fonts are matched once.
+    QApplication::setFont(velmora::uifonts::windowFont());
 
     velmora::QtPlatform platform;
     const std::unique_ptr<frmMain> window = startApplication(platform);

@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "appicon.h"
 
+#include <QIconEngine>
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPixmap>
 
+#include <QHash>
+
+#include <algorithm>
 #include <array>
 #include <cmath>
 
@@ -131,12 +135,52 @@ QPixmap drawIcon(int size)
 
 } // namespace
 
+// Draws the icon only at the sizes something asks for, and keeps each one:
+// painting all eight sizes up front would slow every start-up.
+class AppIconEngine final : public QIconEngine
+{
+public:
+    QIconEngine *clone() const override { return new AppIconEngine; }
+
+    QPixmap pixmap(const QSize &size, QIcon::Mode mode, QIcon::State) override
+    {
+        const int side = std::max(1, std::min(size.width(), size.height()));
+        QPixmap &cached = m_pixmaps[side];
+        if (cached.isNull())
+            cached = drawIcon(side);
+        if (mode == QIcon::Disabled)
+            return QIcon(cached).pixmap(QSize(side, side), QIcon::Disabled);
+        return cached;
+    }
+
+    void paint(QPainter *painter, const QRect &rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const qreal ratio = painter->device() ? painter->device()->devicePixelRatioF() : 1.0;
+        const QSize size(qRound(rect.width() * ratio), qRound(rect.height() * ratio));
+        QPixmap image = pixmap(size, mode, state);
+        image.setDevicePixelRatio(ratio);
+        painter->drawPixmap(rect, image);
+    }
+
+    QSize actualSize(const QSize &size, QIcon::Mode, QIcon::State) override { return size; }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) override
+    {
+        QList<QSize> sizes;
+        for (const int side : kIconSizes)
+            sizes.append(QSize(side, side));
+        return sizes;
+    }
+
+    QString key() const override { return QStringLiteral("velmora-app-icon"); }
+
+private:
+    QHash<int, QPixmap> m_pixmaps;
+};
+
 QIcon applicationIcon()
 {
-    QIcon icon;
-    for (const int size : kIconSizes)
-        icon.addPixmap(drawIcon(size));
-    return icon;
+    return QIcon(new AppIconEngine);
 }
 
 } // namespace velmora

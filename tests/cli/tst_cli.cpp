@@ -63,6 +63,8 @@ WindowReadings readingsShown(const frmMain &window)
 {
     WindowReadings readings;
     const QTabBar *tabs = window.findChild<QTabBar *>(u"TS"_s);
+    if (tabs == nullptr) // no reading shown yet: the result page is built when the first one is
+        return readings;
     for (int k = 0; k < tabs->count(); ++k) {
         readings.captions << tabs->tabText(k);
         readings.texts << window.findChild<QTextEdit *>(u"RTB_%1"_s.arg(k))->toPlainText();
