@@ -3,6 +3,7 @@
 #   ./build.sh run             install what is missing, build, start the program
 #   ./build.sh test            install what is missing, build, run the whole test suite
 #   ./build.sh test-sanitized  the same with AddressSanitizer and UndefinedBehaviorSanitizer
+#   ./build.sh package         build the Debian package, install it, and check the installed program
 #   ./build.sh fuzz [seconds]  fuzz the report reader with clang, libFuzzer and the sanitizers (default 30 s)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
@@ -69,13 +70,27 @@ test-sanitized)
         LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
         run_tests build-sanitized
     ;;
+package)
+    packages+=(dpkg-dev desktop-file-utils appstream file)
+    install_missing
+    build build
+    (cd build && cpack -G DEB >/dev/null)
+    deb=$(ls build/tavi-velmora_*.deb)
+    echo "Built $deb ($(du -k "$deb" | cut -f1) KiB)"
+    if [ "$(id -u)" -ne 0 ]; then
+        echo "Install it as root to check it: sudo apt-get install ./$deb" >&2
+        exit 0
+    fi
+    DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --reinstall "./$deb" >/dev/null
+    tests/package/check-installed.sh /usr
+    ;;
 fuzz)
     packages+=(clang libclang-rt-14-dev llvm)
     install_missing
     tests/fuzz/run-fuzz.sh "${2:-30}"
     ;;
 *)
-    echo "usage: $0 [run|test|test-sanitized|fuzz [seconds]]" >&2
+    echo "usage: $0 [run|test|test-sanitized|package|fuzz [seconds]]" >&2
     exit 2
     ;;
 esac

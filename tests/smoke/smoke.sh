@@ -11,11 +11,12 @@ program=$(readlink -f "$1")
 shots=${2:-$(pwd)/smoke-screenshots}
 mkdir -p "$shots"
 work=$(mktemp -d)
+app= xvfb=
 trap 'kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
     echo "smoke: $*" >&2
-    import -display "$DISPLAY" -window root "$shots/failure.png" 2>/dev/null || true
+    [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure.png" 2>/dev/null || true
     exit 1
 }
 
@@ -42,10 +43,12 @@ wait_for_window() { # title, seconds, ids to skip...
     done
 }
 
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and tells its number.
+Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
 xvfb=$!
-export DISPLAY=$display
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || fail "Xvfb did not start"
+export DISPLAY=:$(head -n 1 "$work/display")
 for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
 
 mkdir -m 700 "$work/runtime"
