@@ -18,7 +18,7 @@ for size in 16 22 24 32 48 64 128 256; do
 done
 version=$("$prefix/bin/tavi-velmora-cli" --version)
 [[ $version == *"1.0.0"* ]] || fail "tavi-velmora-cli --version printed: $version"
-"$prefix/bin/tavi-velmora-cli" --first John --last Smith --date 1980-07-15 --format json \
-    | grep -q '"number": 8' || fail "tavi-velmora-cli gave no Destiny number 8 for John Smith"
+reading=$("$prefix/bin/tavi-velmora-cli" --first John --last Smith --date 1980-07-15 --format json)
+[[ $reading == *'"number": 8'* ]] || fail "tavi-velmora-cli gave no Destiny number 8 for John Smith"
 "$here/../smoke/smoke.sh" "$prefix/bin/tavi-velmora" "${SCREENSHOTS:-$(mktemp -d)}"
 echo "check-installed: passed"
