@@ -16,6 +16,8 @@ trap 'kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
 
 fail() {
     echo "smoke: $*" >&2
+    [ -s "$work/app.log" ] && sed 's/^/smoke: program: /' "$work/app.log" >&2
+    [ -s "$work/xvfb.log" ] && sed 's/^/smoke: Xvfb: /' "$work/xvfb.log" >&2
     [ -n "${DISPLAY:-}" ] && import -window root "$shots/failure.png" 2>/dev/null || true
     exit 1
 }
@@ -43,16 +45,29 @@ wait_for_window() { # title, seconds, ids to skip...
     done
 }
 
-# Xvfb picks a free display itself and tells its number.
-Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
-xvfb=$!
-for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
-[ -s "$work/display" ] || fail "Xvfb did not start"
-export DISPLAY=:$(head -n 1 "$work/display")
-for _ in $(seq 50); do xdotool getdisplaygeometry >/dev/null 2>&1 && break; sleep 0.1; done
+# A display of its own: a free number, and a server that really answers.
+start_xvfb() {
+    local number tries
+    for tries in 1 2 3 4 5; do
+        number=$((100 + RANDOM % 800))
+        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
+        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
+        xvfb=$!
+        export DISPLAY=:$number
+        for _ in $(seq 50); do
+            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
+            kill -0 "$xvfb" 2>/dev/null || break
+            sleep 0.1
+        done
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+    done
+    fail "no X server could be started"
+}
+start_xvfb
 
 mkdir -m 700 "$work/runtime"
-HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" &
+HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" >"$work/app.log" 2>&1 &
 app=$!
 
 main=$(wait_for_window "Tavi Velmora v1.0" 30)
