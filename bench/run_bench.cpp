@@ -22,13 +22,11 @@ void BM_WindowRun(benchmark::State &state)
     window.show();
     QApplication::processEvents();
     auto *proceed = window.findChild<QPushButton *>(u"cmdProceed"_s);
-    auto *back = window.findChild<QPushButton *>(u"cmdBack"_s);
     auto *pages = window.findChild<QStackedWidget *>(u"pages"_s);
     auto *first = window.findChild<QLineEdit *>(u"txtNameFirst"_s);
     auto *middle = window.findChild<QLineEdit *>(u"txtNameMiddle"_s);
     auto *last = window.findChild<QLineEdit *>(u"txtNameLast"_s);
-    if (proceed == nullptr || back == nullptr || pages == nullptr || first == nullptr || middle == nullptr
-        || last == nullptr) {
+    if (proceed == nullptr || pages == nullptr || first == nullptr || middle == nullptr || last == nullptr) {
         state.SkipWithError("the window lacks a control");
         return;
     }
@@ -38,7 +36,18 @@ void BM_WindowRun(benchmark::State &state)
         last->setText(u"Smith"_s);
     };
     const QWidget *inputPage = pages->currentWidget();
+    // The result page is built on the first run; that one-off is not timed.
     fillNames();
+    proceed->click();
+    QApplication::processEvents();
+    auto *back = window.findChild<QPushButton *>(u"cmdBack"_s);
+    if (back == nullptr || pages->currentWidget() == inputPage) {
+        state.SkipWithError("the first run did not reach the result page");
+        return;
+    }
+    back->click();
+    fillNames();
+    QApplication::processEvents();
     for (auto _ : state) {
         proceed->click();
         QApplication::processEvents();

@@ -32,6 +32,22 @@ bool isInputHeader(const CsvReader &reader)
         && reader.fields()[2] == kInputColumns[2] && reader.fields()[3] == kInputColumns[3];
 }
 
+// The letters of the row's three names. A record read as it stands holds its
+// fields in order in one piece of the reader's buffer, and what lies between
+// and around the names there (commas, quotes, spaces) are no letters: one walk
+// over that piece gives the tally of the names. Where doubled quotes were
+// undone in place, bytes left over may lie between the fields, so such a
+// record is tallied name by name.
+LetterTally nameLetters(const CsvReader &reader, const BirthDataView &person)
+{
+    if (reader.rawRecord().empty())
+        return tallyLetters(person);
+    const auto fields = reader.fields();
+    const char *const begin = fields[0].data();
+    const char *const end = fields[2].data() + fields[2].size();
+    return tallyLetters(std::string_view(begin, static_cast<std::size_t>(end - begin)));
+}
+
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress)
@@ -82,8 +98,8 @@ int BatchRun::run()
         writer.field(column);
     writer.endRecord();
 
-    // One record for every row: assign() reuses its strings' storage.
-    BirthData data;
+    // The names stay in the reader's buffer: nothing is copied per row.
+    BirthDataView person;
     for (;;) {
         const CsvReader::Status status = reader.next();
         if (status == CsvReader::Status::End)
@@ -104,12 +120,12 @@ int BatchRun::run()
             continue;
         }
         const auto fields = reader.fields();
-        const InputFault fault = readPerson({fields[0], fields[1], fields[2], fields[3]}, data);
+        const InputFault fault = readPerson({fields[0], fields[1], fields[2], fields[3]}, person);
         if (fault != InputFault::None) {
             refuse(reader.line(), faultText(fault));
             continue;
         }
-        const Numbers numbers = CalculateNumbers(data);
+        const Numbers numbers = CalculateNumbers(nameLetters(reader, person), person);
         copyFields(reader, writer);
         const std::array<int, kNumberColumns.size()> row = {
             numbers.destiny,      numbers.personality,  numbers.soulUrge,      numbers.realization,

@@ -20,6 +20,7 @@
 #include "progressmeter.h"
 #include "readingoutput.h"
 #include "reportfile.h"
+#include "vectorstate.h"
 
 using namespace Qt::StringLiterals;
 
@@ -217,6 +218,7 @@ int CliApplication::runBatch(const QString &inputFile)
         ? static_cast<std::uint64_t>(info.st_size)
         : 0;
     ProgressMeter progress(m_errors, isatty(fileno(m_errors)) != 0, size);
+    clearVectorUpperState(); // after the last Qt call before the rows
     const int status = BatchRun(input, m_output, m_errors, &progress).run();
     if (input != stdin)
         std::fclose(input);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <cstdio>
 #include <cstring>
@@ -46,18 +47,31 @@ public:
     // A run of number fields with one look at the room left.
     void fields(std::span<const int> numbers)
     {
-        if (numbers.size() > m_buffer.size() / kMaxNumberSize) {
+        // Room for a comma before the run and each number with its comma.
+        if (numbers.size() > (m_buffer.size() - 1) / kMaxNumberSize) {
             for (const int number : numbers)
                 field(number);
             return;
         }
-        char *out = reserve(numbers.size() * kMaxNumberSize);
+        if (numbers.empty())
+            return;
+        char *out = reserve(numbers.size() * kMaxNumberSize + 1);
+        *out = ',';
+        out += m_fieldsInRecord > 0 ? 1 : 0;
+        // Each number is written with the comma that follows it; the last
+        // comma is taken back.
         for (const int number : numbers) {
-            if (m_fieldsInRecord++ > 0)
+            if (static_cast<unsigned>(number) < kSmallNumbers.size()) {
+                const SmallNumber &small = kSmallNumbers[static_cast<std::size_t>(number)];
+                std::memcpy(out, small.data(), small.size());
+                out += small[kSmallLength];
+            } else {
+                out = formatWideNumber(out, number);
                 *out++ = ',';
-            out = formatNumber(out, number);
+            }
         }
-        m_used = static_cast<std::size_t>(out - m_buffer.data());
+        m_fieldsInRecord += numbers.size();
+        m_used = static_cast<std::size_t>(out - 1 - m_buffer.data());
     }
     // Fields already written as CSV, such as CsvReader::rawRecord(), copied as they are.
     void rawFields(std::string_view csv, std::size_t count)
@@ -91,15 +105,31 @@ private:
     // A comma, a sign and ten digits.
     static constexpr std::size_t kMaxNumberSize = 12;
 
-    // Writes the decimal digits at out and returns the end; the numbers of a
-    // reading have one or two digits and take the short way.
+    // The numbers 0-99 as text followed by a comma, in four bytes whose last
+    // holds the length of digits and comma. The numbers of a reading have one
+    // or two digits: all four bytes are copied whatever the length, with no
+    // branch on it, and the bytes after the comma are written over next.
+    using SmallNumber = std::array<char, 4>;
+    static constexpr std::size_t kSmallLength = 3;
+    static constexpr std::array<SmallNumber, 100> kSmallNumbers = [] {
+        std::array<SmallNumber, 100> numbers{};
+        for (int n = 0; n < 100; ++n) {
+            const auto tens = static_cast<char>('0' + n / 10);
+            const auto ones = static_cast<char>('0' + n % 10);
+            numbers[static_cast<std::size_t>(n)] =
+                n < 10 ? SmallNumber{ones, ',', ',', 2} : SmallNumber{tens, ones, ',', 3};
+        }
+        return numbers;
+    }();
+
+    // Writes the decimal digits at out (with room for kMaxNumberSize bytes)
+    // and returns the end.
     static char *formatNumber(char *out, int number)
     {
-        if (number >= 0 && number < 100) {
-            if (number >= 10)
-                *out++ = static_cast<char>('0' + number / 10);
-            *out++ = static_cast<char>('0' + number % 10);
-            return out;
+        if (static_cast<unsigned>(number) < kSmallNumbers.size()) {
+            const SmallNumber &small = kSmallNumbers[static_cast<std::size_t>(number)];
+            std::memcpy(out, small.data(), small.size());
+            return out + small[kSmallLength] - 1;
         }
         return formatWideNumber(out, number);
     }

@@ -10,23 +10,19 @@ constexpr std::array<std::string_view, 12> kMonthNames = {"January", "February",
                                                           "May",     "June",     "July",      "August",
                                                           "September", "October", "November", "December"};
 
-bool isDigit(char ch)
+// The value of a digit, or 10 or more for any other character.
+unsigned digitValue(char ch)
 {
-    return ch >= '0' && ch <= '9';
-}
-
-int digitsValue(std::string_view digits)
-{
-    int value = 0;
-    for (const char ch : digits)
-        value = value * 10 + (ch - '0');
-    return value;
+    return static_cast<unsigned>(static_cast<unsigned char>(ch)) - '0';
 }
 
 } // namespace
 
 std::string_view trimSpaces(std::string_view text)
 {
+    // Most names have no space at either end.
+    if (text.empty() || (text.front() != ' ' && text.back() != ' '))
+        return text;
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -35,19 +31,29 @@ std::string_view trimSpaces(std::string_view text)
 
 std::optional<IsoDate> parseIsoDate(std::string_view text)
 {
-    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
+    if (text.size() != 10)
         return std::nullopt;
-    for (const std::size_t i : {0, 1, 2, 3, 5, 6, 8, 9}) {
-        if (!isDigit(text[i]))
-            return std::nullopt;
-    }
-    const IsoDate date{digitsValue(text.substr(0, 4)), digitsValue(text.substr(5, 2)), digitsValue(text.substr(8, 2))};
+    // Every character is looked at, with one branch for all of them: the
+    // batch mode reads a date for every row. The arithmetic is unsigned, as
+    // the values of characters that are no digits are used before the check.
+    unsigned bad = (text[4] != '-' ? 1U : 0U) | (text[7] != '-' ? 1U : 0U);
+    const auto digit = [&bad, text](std::size_t i) {
+        const unsigned value = digitValue(text[i]);
+        bad |= value > 9 ? 1U : 0U;
+        return value;
+    };
+    const unsigned year = digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3);
+    const unsigned month = digit(5) * 10 + digit(6);
+    const unsigned day = digit(8) * 10 + digit(9);
+    if (bad != 0)
+        return std::nullopt;
+    const IsoDate date{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
     if (!isRealDate(date.day, date.month, date.year))
         return std::nullopt;
     return date;
 }
 
-InputFault readPerson(const PersonFields &fields, BirthData &data)
+InputFault readPerson(const PersonFields &fields, BirthDataView &data)
 {
     const std::string_view first = trimSpaces(fields.first);
     if (first.empty())
@@ -58,14 +64,28 @@ InputFault readPerson(const PersonFields &fields, BirthData &data)
     const std::string_view last = trimSpaces(fields.last);
     if (last.empty())
         return InputFault::EmptyLastName;
-    // assign() keeps the strings' storage, so a batch reusing one record does not allocate per row.
-    data.FirstName.assign(first);
-    data.MiddleName.assign(trimSpaces(fields.middle));
-    data.LastName.assign(last);
+    data.FirstName = first;
+    data.MiddleName = trimSpaces(fields.middle);
+    data.LastName = last;
     data.BirthDay = static_cast<std::int16_t>(date->day);
     data.BirthMonth = static_cast<std::int16_t>(date->month);
-    data.BirthMonthName.assign(monthName(date->month));
     data.BirthYear = static_cast<std::int16_t>(date->year);
+    return InputFault::None;
+}
+
+InputFault readPerson(const PersonFields &fields, BirthData &data)
+{
+    BirthDataView view;
+    const InputFault fault = readPerson(fields, view);
+    if (fault != InputFault::None)
+        return fault;
+    data.FirstName.assign(view.FirstName);
+    data.MiddleName.assign(view.MiddleName);
+    data.LastName.assign(view.LastName);
+    data.BirthDay = view.BirthDay;
+    data.BirthMonth = view.BirthMonth;
+    data.BirthMonthName.assign(monthName(view.BirthMonth));
+    data.BirthYear = view.BirthYear;
     return InputFault::None;
 }
 

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "birthdata.h"
+#include "birthdataview.h"
 
 namespace velmora {
 
@@ -35,6 +36,9 @@ struct IsoDate {
 // when sound, fills data: the names trimmed, the date and the month name.
 // Names may hold any characters; the calculations count only A-Z.
 [[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthData &data);
+// The same check, filling a view whose names point into the fields' text: for
+// the batch mode, which needs no copy of the names.
+[[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthDataView &data);
 
 [[nodiscard]] std::string_view faultText(InputFault fault);
 

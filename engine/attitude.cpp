@@ -80,7 +80,7 @@ const ReadingTable &attitudeTable()
     return table;
 }
 
-int AttitudeNumber(const BirthData &data)
+int AttitudeNumber(const BirthDataView &data)
 {
     assert(hasValidDate(data));
     return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth, false);

@@ -16,16 +16,26 @@ namespace velmora {
 
 Numbers CalculateNumbers(const BirthData &data)
 {
+    return CalculateNumbers(BirthDataView(data));
+}
+
+// The five numbers drawn from the name share one walk over it.
+Numbers CalculateNumbers(const BirthDataView &data)
+{
+    return CalculateNumbers(tallyLetters(data), data);
+}
+
+Numbers CalculateNumbers(const LetterTally &letters, const BirthDataView &data)
+{
     assert(hasValidDate(data));
     Numbers numbers;
-    const LetterSums sums = letterSums(data);
-    numbers.destiny = ReduceNumber(sums.full, true);
-    numbers.personality = ReduceNumber(sums.consonants, true);
-    numbers.soulUrge = ReduceNumber(sums.vowels, true);
+    numbers.destiny = DestinyNumber(letters);
+    numbers.personality = PersonalityNumber(letters);
+    numbers.soulUrge = SoulUrgeNumber(letters);
     numbers.realization = RealizationNumber(data, numbers.destiny);
     numbers.pinnacles = PinnacleNumbersOf(data);
-    numbers.hiddenPassion = HiddenPassionNumber(data);
-    numbers.subconsciousSelf = SubconsciousSelfNumber(data);
+    numbers.hiddenPassion = HiddenPassionNumber(letters);
+    numbers.subconsciousSelf = SubconsciousSelfNumber(letters);
     numbers.attitude = AttitudeNumber(data);
     return numbers;
 }

@@ -150,9 +150,14 @@ const ReadingTable &destinyTable()
     return table;
 }
 
-int DestinyNumber(const BirthData &data)
+int DestinyNumber(const BirthDataView &data)
 {
-    return ReduceNumber(letterSums(data).full, true);
+    return DestinyNumber(tallyLetters(data));
+}
+
+int DestinyNumber(const LetterTally &letters)
+{
+    return ReduceNumber(letters.sums.full, true);
 }
 
 Reading DestinyReading(int number)

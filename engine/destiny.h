@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdata.h"
+#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
 
+struct LetterTally;
+
 // Destiny: the full letter sum of the name string, reduced with master numbers.
-[[nodiscard]] int DestinyNumber(const BirthData &data);
+[[nodiscard]] int DestinyNumber(const BirthDataView &data);
+[[nodiscard]] int DestinyNumber(const LetterTally &letters);
 [[nodiscard]] Reading DestinyReading(int number);
 [[nodiscard]] const ReadingTable &destinyTable();
 

@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "hiddenpassion.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
-
 #include "letters.h"
 
 namespace velmora {
@@ -86,30 +82,16 @@ const ReadingTable &hiddenPassionTable()
     return table;
 }
 
-// The most frequent letter of the name string, counted case-sensitively ('A'
-// and 'a' apart); among equally frequent letters the one that occurs first
-// wins. Only A-Z and a-z are candidates. The winner is upper-cased for its
-// chart value, without reduction; a name without letters gives 0.
-int HiddenPassionNumber(const BirthData &data)
+int HiddenPassionNumber(const BirthDataView &data)
 {
-    std::array<std::int64_t, 128> counts{};
-    const auto isLetter = [](char ch) { return (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); };
-    std::int64_t best = 0;
-    for (const std::string *part : {&data.FirstName, &data.MiddleName, &data.LastName}) {
-        for (const char ch : *part) {
-            if (isLetter(ch))
-                best = std::max(best, ++counts[static_cast<unsigned char>(ch)]);
-        }
-    }
-    if (best == 0)
-        return 0;
-    for (const std::string *part : {&data.FirstName, &data.MiddleName, &data.LastName}) {
-        for (const char ch : *part) {
-            if (isLetter(ch) && counts[static_cast<unsigned char>(ch)] == best)
-                return LetterValue(ch).value;
-        }
-    }
-    return 0;
+    return HiddenPassionNumber(tallyLetters(data));
+}
+
+// The chart value of the most frequent letter, upper-cased and not reduced;
+// a name without letters gives 0.
+int HiddenPassionNumber(const LetterTally &letters)
+{
+    return LetterValue(letters.mostFrequent).value;
 }
 
 Reading HiddenPassionReading(int number)

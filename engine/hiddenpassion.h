@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdata.h"
+#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
 
+struct LetterTally;
+
 // Hidden Passion: the chart value of the most frequent letter of the name string.
-[[nodiscard]] int HiddenPassionNumber(const BirthData &data);
+[[nodiscard]] int HiddenPassionNumber(const BirthDataView &data);
+[[nodiscard]] int HiddenPassionNumber(const LetterTally &letters);
 [[nodiscard]] Reading HiddenPassionReading(int number);
 [[nodiscard]] const ReadingTable &hiddenPassionTable();
 

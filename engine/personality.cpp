@@ -100,9 +100,14 @@ const ReadingTable &personalityTable()
     return table;
 }
 
-int PersonalityNumber(const BirthData &data)
+int PersonalityNumber(const BirthDataView &data)
 {
-    return ReduceNumber(letterSums(data).consonants, true);
+    return PersonalityNumber(tallyLetters(data));
+}
+
+int PersonalityNumber(const LetterTally &letters)
+{
+    return ReduceNumber(letters.sums.consonants, true);
 }
 
 Reading PersonalityReading(int number)

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdata.h"
+#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
 
+struct LetterTally;
+
 // Personality: the consonant sum (Y and W included), reduced with master numbers.
-[[nodiscard]] int PersonalityNumber(const BirthData &data);
+[[nodiscard]] int PersonalityNumber(const BirthDataView &data);
+[[nodiscard]] int PersonalityNumber(const LetterTally &letters);
 [[nodiscard]] Reading PersonalityReading(int number);
 [[nodiscard]] const ReadingTable &personalityTable();
 

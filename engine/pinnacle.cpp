@@ -163,7 +163,7 @@ const PinnacleTable &pinnacleTable()
     return table;
 }
 
-PinnacleNumbers PinnacleNumbersOf(const BirthData &data)
+PinnacleNumbers PinnacleNumbersOf(const BirthDataView &data)
 {
     assert(hasValidDate(data));
     const std::int64_t day = data.BirthDay;

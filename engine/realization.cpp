@@ -121,13 +121,13 @@ const ReadingTable &realizationTable()
     return table;
 }
 
-int LifePathNumber(const BirthData &data)
+int LifePathNumber(const BirthDataView &data)
 {
     assert(hasValidDate(data));
     return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear, true);
 }
 
-int RealizationNumber(const BirthData &data, int destinyNumber)
+int RealizationNumber(const BirthDataView &data, int destinyNumber)
 {
     return ReduceNumber(std::int64_t{LifePathNumber(data)} + destinyNumber, true);
 }

@@ -101,9 +101,14 @@ const ReadingTable &soulUrgeTable()
     return table;
 }
 
-int SoulUrgeNumber(const BirthData &data)
+int SoulUrgeNumber(const BirthDataView &data)
 {
-    return ReduceNumber(letterSums(data).vowels, true);
+    return SoulUrgeNumber(tallyLetters(data));
+}
+
+int SoulUrgeNumber(const LetterTally &letters)
+{
+    return ReduceNumber(letters.sums.vowels, true);
 }
 
 Reading SoulUrgeReading(int number)

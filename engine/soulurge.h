@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdata.h"
+#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
 
+struct LetterTally;
+
 // Soul Urge: the vowel sum (A E I O U only), reduced with master numbers.
-[[nodiscard]] int SoulUrgeNumber(const BirthData &data);
+[[nodiscard]] int SoulUrgeNumber(const BirthDataView &data);
+[[nodiscard]] int SoulUrgeNumber(const LetterTally &letters);
 [[nodiscard]] Reading SoulUrgeReading(int number);
 [[nodiscard]] const ReadingTable &soulUrgeTable();
 

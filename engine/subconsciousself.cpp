@@ -1,10 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "subconsciousself.h"
 
-#include <algorithm>
-#include <array>
-#include <cstdint>
-
 #include "letters.h"
 
 namespace velmora {
@@ -74,15 +70,20 @@ const ReadingTable &subconsciousSelfTable()
     return table;
 }
 
-int SubconsciousSelfNumber(const BirthData &data)
+int SubconsciousSelfNumber(const BirthDataView &data)
 {
-    std::array<bool, 10> present{};
-    for (const std::string *part : {&data.FirstName, &data.MiddleName, &data.LastName}) {
-        for (const char ch : *part)
-            present[static_cast<std::size_t>(LetterValue(ch).value)] = true;
-    }
-    // Index 0 collects the characters without a value; it is not counted.
-    return static_cast<int>(std::count(present.begin() + 1, present.end(), true));
+    return SubconsciousSelfNumber(tallyLetters(data));
+}
+
+// The bits of letters.values counted in place, two, four and eight at a
+// time: std::popcount is a library call on plain x86-64.
+int SubconsciousSelfNumber(const LetterTally &letters)
+{
+    unsigned bits = letters.values;
+    bits -= (bits >> 1) & 0x5555U;
+    bits = (bits & 0x3333U) + ((bits >> 2) & 0x3333U);
+    bits = (bits + (bits >> 4)) & 0x0F0FU;
+    return static_cast<int>((bits + (bits >> 8)) & 0x1FU);
 }
 
 Reading SubconsciousSelfReading(int number)

@@ -1,13 +1,16 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdata.h"
+#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
 
+struct LetterTally;
+
 // Subconscious Self: how many of the nine letter values occur in the name.
-[[nodiscard]] int SubconsciousSelfNumber(const BirthData &data);
+[[nodiscard]] int SubconsciousSelfNumber(const BirthDataView &data);
+[[nodiscard]] int SubconsciousSelfNumber(const LetterTally &letters);
 [[nodiscard]] Reading SubconsciousSelfReading(int number);
 [[nodiscard]] const ReadingTable &subconsciousSelfTable();
 

@@ -48,6 +48,40 @@ TEST(CsvWriter, writesNumbersInDecimal)
     EXPECT_EQ(text, "0,7,11,22,1980,-5," + std::to_string(INT_MAX) + ',' + std::to_string(INT_MIN) + "\r\n");
 }
 
+// A run of numbers is written as the same numbers one by one would be: at
+// the start of a record and after other fields, with wide and negative ones
+// among them, in a buffer that fills up on the way and in one too small for
+// the run.
+TEST(CsvWriter, writesARunOfNumbersAsOneByOne)
+{
+    const std::vector<int> numbers = {8, 11, 0, 22, 99, 100, 7, -3, INT_MIN, 4, INT_MAX, 5, 9};
+    for (const std::size_t bufferSize : {std::size_t{16}, std::size_t{40}, std::size_t{1000}, std::size_t{4096}}) {
+        SCOPED_TRACE(bufferSize);
+        const auto oneByOne = [&](CsvWriter &w) {
+            for (int row = 0; row < 20; ++row) {
+                for (const int number : numbers)
+                    w.field(number);
+                w.endRecord();
+                w.field("John");
+                for (const int number : numbers)
+                    w.field(number);
+                w.endRecord();
+            }
+        };
+        const auto asRuns = [&](CsvWriter &w) {
+            for (int row = 0; row < 20; ++row) {
+                w.fields(numbers);
+                w.endRecord();
+                w.field("John");
+                w.fields(numbers);
+                w.fields({});
+                w.endRecord();
+            }
+        };
+        EXPECT_EQ(written(bufferSize, asRuns), written(bufferSize, oneByOne));
+    }
+}
+
 TEST(CsvWriter, fieldsLargerThanTheBufferArriveWhole)
 {
     const std::string field = std::string(100, 'q') + "\"" + std::string(100, ',');

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <cstdio>
 #include <ostream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "personinput.h"
 
@@ -44,6 +48,29 @@ INSTANTIATE_TEST_SUITE_P(
                     DateCase{"empty", "", false}),
     [](const testing::TestParamInfo<DateCase> &info) { return std::string(info.param.label); });
 
+// Every day number 0-32 of every month 0-13, over four centuries and at both
+// ends of the years, against the calendar of the standard library.
+TEST(IsoDate, agreesWithTheGregorianCalendar)
+{
+    std::vector<int> years;
+    for (int year = 1600; year < 2000; ++year)
+        years.push_back(year);
+    for (const int year : {1, 4, 100, 400, 9996, 9999})
+        years.push_back(year);
+    for (const int year : years) {
+        for (int month = 0; month <= 13; ++month) {
+            for (int day = 0; day <= 32; ++day) {
+                char text[16];
+                std::snprintf(text, sizeof text, "%04d-%02d-%02d", year, month, day);
+                const std::chrono::year_month_day date{std::chrono::year(year),
+                                                       std::chrono::month(static_cast<unsigned>(month)),
+                                                       std::chrono::day(static_cast<unsigned>(day))};
+                ASSERT_EQ(velmora::parseIsoDate(text).has_value(), date.ok()) << text;
+            }
+        }
+    }
+}
+
 TEST(IsoDate, givesYearMonthAndDay)
 {
     const auto date = velmora::parseIsoDate("1975-09-20");
@@ -77,6 +104,29 @@ TEST_P(ReadPersonTest, refusesInTheInputPagesOrder)
     if (GetParam().fault != InputFault::None) {
         EXPECT_EQ(data.FirstName, "unchanged");
     }
+}
+
+// The batch mode's check gives the same answer, and its names are the
+// record's names, left where they are in the fields' text.
+TEST_P(ReadPersonTest, fillsAViewAsItFillsTheRecord)
+{
+    const velmora::PersonFields &fields = GetParam().fields;
+    velmora::BirthData data;
+    velmora::BirthDataView view;
+    ASSERT_EQ(velmora::readPerson(fields, view), velmora::readPerson(fields, data));
+    if (GetParam().fault != InputFault::None)
+        return;
+    EXPECT_EQ(view.FirstName, data.FirstName);
+    EXPECT_EQ(view.MiddleName, data.MiddleName);
+    EXPECT_EQ(view.LastName, data.LastName);
+    EXPECT_EQ(view.BirthDay, data.BirthDay);
+    EXPECT_EQ(view.BirthMonth, data.BirthMonth);
+    EXPECT_EQ(view.BirthYear, data.BirthYear);
+    const auto within = [](std::string_view part, std::string_view text) {
+        return part.data() >= text.data() && part.data() + part.size() <= text.data() + text.size();
+    };
+    EXPECT_TRUE(within(view.FirstName, fields.first));
+    EXPECT_TRUE(within(view.LastName, fields.last));
 }
 
 INSTANTIATE_TEST_SUITE_P(
