@@ -54,6 +54,14 @@ std::array<Reading, kReadingCount> readingsFor(const Numbers &numbers)
     };
 }
 
+std::array<const ReadingTable *, kReadingCount> readingTables()
+{
+    return {
+        &destinyTable(),           &personalityTable(),   &soulUrgeTable(),         &realizationTable(),
+        &pinnacleTable().readings, &hiddenPassionTable(), &subconsciousSelfTable(), &attitudeTable(),
+    };
+}
+
 Results calculateAll(const BirthData &data)
 {
     Results results;

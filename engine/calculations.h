@@ -64,6 +64,10 @@ struct Results {
 // The eight readings for the numbers.
 [[nodiscard]] std::array<Reading, kReadingCount> readingsFor(const Numbers &numbers);
 
+// The reading table of each calculation, in tab order; the Pinnacle entry
+// holds the paragraphs the four pinnacles share.
+[[nodiscard]] std::array<const ReadingTable *, kReadingCount> readingTables();
+
 // Numbers and readings together: one complete run.
 [[nodiscard]] Results calculateAll(const BirthData &data);
 
