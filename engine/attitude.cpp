@@ -15,56 +15,57 @@ constexpr std::string_view kExplanation =
     "number: when the two agree, you see yourself as others do.";
 
 constexpr std::string_view kRow1[] = {
-    "You are self reliant and do not like to depend on anyone for help. You are highly motivated, "
-    "set your own goals and then work hard to reach them. Your drive inspires others, though it "
-    "can seem stubborn.",
+    "You are self reliant and do not like to lean on anyone for help. Goals come from within you, "
+    "and once one is set you chase it tirelessly. Others admire your drive, even when it looks like "
+    "stubbornness.",
 };
 
 constexpr std::string_view kRow2[] = {
-    "You are very easy to get along with. You are compassionate and sensitive to the feelings of "
-    "others, and prefer harmony to conflict. People find comfort in your gentle company and trust "
-    "you with their cares.",
+    "You are very easy to get along with. Compassion comes naturally, and you notice how others "
+    "feel before they say a word. Quarrels upset you, so you smooth them over, and people trust you "
+    "with their worries.",
 };
 
 constexpr std::string_view kRow3[] = {
-    "You are jovial and outgoing. You like making people laugh and you bring a sense of humor to "
-    "every gathering. Your warmth and lively conversation draw friends to you easily, and you "
-    "rarely let a gloomy mood stay with you for long.",
+    "You are jovial and outgoing. You like making people laugh, and a sense of humour follows you "
+    "into every gathering. Friends are drawn to your warmth and lively talk, and a gloomy mood "
+    "rarely stays with you for more than an hour.",
 };
 
 constexpr std::string_view kRow4[] = {
-    "You are very serious and keep to yourself. You are practical and reserved, and you value "
-    "order, hard work and careful planning. Others see you as dependable and steady, someone who "
-    "finishes what is started and keeps promises.",
+    "You are very serious and keep to yourself. Order, hard work and careful planning are what you "
+    "trust. Others find you dependable and steady, the kind of person who finishes every task begun "
+    "and keeps every promise made to others.",
 };
 
 constexpr std::string_view kRow5[] = {
-    "You are fun lovers and difficult to be tied down to one place or routine. You are restless by "
-    "nature and crave variety, new faces and fresh experiences. Travel delights you, and you are "
-    "happiest when life keeps moving. Try to finish what you begin.",
+    "You are fun lovers and difficult to be tied down to one place, one job or one routine. "
+    "Restlessness is in your nature, and variety, new faces and fresh experiences keep you content. "
+    "Travel delights you, and life feels best when it keeps moving.",
 };
 
 constexpr std::string_view kRow6[] = {
-    "You are caring and love taking care of the people around you. You are nurturing, loyal and "
-    "generous with your time. Home and family mean so much to you, and others feel safe with you.",
+    "You are caring and love taking care of the people around you. Nurturing comes easily, and you "
+    "are loyal and generous with your time. Home and family mean a great deal, and others feel "
+    "safe.",
 };
 
 constexpr std::string_view kRow7[] = {
-    "You are thinkers and keep to yourself. You observe the world quietly and look for the meaning "
-    "beneath the surface of things. Your philosophical mind asks deep questions, and you would "
-    "rather listen and reflect than chatter idly.",
+    "You are thinkers and keep to yourself. You watch the world quietly and look for the meaning "
+    "beneath the surface of things. A philosophical turn of mind leads you to deep questions; you "
+    "would rather listen and reflect than chatter.",
 };
 
 constexpr std::string_view kRow8[] = {
-    "You seek materialistic and financial security. Money doesn't frighten you, and you plan "
-    "carefully to build a stable and comfortable life. You are direct and can be blunt, saying "
-    "exactly what you think, which some people admire.",
+    "You seek materialistic and financial security. Money doesn't frighten you; you plan carefully "
+    "to build a stable and comfortable life. Direct and sometimes blunt, you say exactly what you "
+    "think, which some admire and others fear.",
 };
 
 constexpr std::string_view kRow9[] = {
     "You are the leader of the people. You feel for others and often find yourself solving their "
     "problems before your own. Friends and strangers alike come to you for guidance, and you give "
-    "it generously. Remember to take care of your own needs as well.",
+    "it freely, which leaves you little time for your own affairs.",
 };
 
 constexpr ReadingRow kRows[] = {

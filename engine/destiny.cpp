@@ -12,12 +12,14 @@ constexpr std::string_view kExplanation =
     "the way you are most likely to use them to shape your own path.";
 
 constexpr std::string_view kRow1[] = {
-    "This tells you are a leader. You are independent, ambitious and full of drive, and you like to be the "
-    "first to try something new. You have the courage to follow your own ideas even when others doubt them, "
-    "and you are at your best when you are in charge. Your originality and determination help you start "
-    "projects and carry them through, and people often look to you for direction and strength.",
-    "The negative trait of this number includes one being stubborn, impatient and bossy. You may become "
-    "self-centred and find it very hard to accept advice or to share the credit with others.",
+    "This tells you are a leader. You are independent, ambitious and full of drive, and you like to "
+    "be the first to try something new. You have the courage to follow your own ideas even when "
+    "others doubt them, and you do your finest work when you are in charge. Your originality and "
+    "determination help you start projects and carry them through, and people often look to you for "
+    "direction and strength.",
+    "The negative trait of this number includes one that others soon notice: stubbornness. You can "
+    "also be impatient and bossy, grow self-centred, and find it hard to take advice or share "
+    "credit.",
 };
 
 constexpr std::string_view kRow2[] = {
@@ -32,31 +34,34 @@ constexpr std::string_view kRow2[] = {
 };
 
 constexpr std::string_view kRow3[] = {
-    "This number indicates a strong creativity in your nature and a real talent for self-expression. You "
-    "are cheerful, witty and imaginative, and you can shine in writing, speaking, music, acting or any of "
-    "the arts. People enjoy your company because you bring joy, humour and optimism wherever you go. You "
-    "are sociable and inspiring, and your words have the power to lift the spirits of the people around you "
-    "and to turn ordinary moments into something special.",
-    "The negative trait of Destiny number 3 is a tendency to scatter your energy over too many interests "
-    "and leave things unfinished. You can be moody, superficial or extravagant, and you may use gossip or "
-    "criticism to hide your own insecurity when you feel unappreciated.",
+    "This number indicates a strong creativity in your nature and a real talent for "
+    "self-expression. You are cheerful, witty and imaginative, and you can shine in writing, "
+    "speaking, music, acting or any of the arts. People enjoy your company because you bring joy, "
+    "humour and optimism wherever you go. You are sociable and inspiring, and your words have the "
+    "power to lift the spirits of the people around you and to turn ordinary moments into something "
+    "special.",
+    "The negative trait of Destiny number 3 is a restless pull towards too many interests at once, "
+    "so that much is begun and little finished. You can be moody, superficial or extravagant, and "
+    "you may use gossip or criticism to hide your own insecurity when you feel unappreciated.",
 };
 
 constexpr std::string_view kRow4[] = {
-    "You will have good management and organizational skills. You are practical, dependable and hard "
-    "working, and you like to build things that last. Order, method and a steady routine come very "
-    "naturally to you, and you can turn plans into reality one careful step at a time. You are honest and "
-    "loyal, and others can always rely on you because you keep your promises and finish what you start. You "
-    "value security and are willing to work patiently for it, laying strong foundations for your family and "
-    "your career. Your sense of duty, your eye for detail and your persistence make you a pillar of any "
-    "team, and your achievements are built on solid ground.",
-    "All with Destiny 4, and especially the master number written as 22/4, carry the potential to build "
-    "something of great and lasting value. With 22/4 your practical skills are joined by vision, so you can "
-    "turn large dreams into real achievements that serve many people, not only yourself.",
-    "The negative trait of 4 often produces arrogant and rigid behaviour. You can be stubborn and narrow "
-    "minded, holding on to your own methods and refusing to consider other ways. You may become too "
-    "serious, working so hard that you forget to rest or to enjoy life. At times you can be critical, bossy "
-    "or harsh with those who do not meet your standards, and your fear of change may hold you back.",
+    "You will have good management and organizational skills. You are practical, dependable and "
+    "hard working, and you like to build things that last. Order, method and a steady routine come "
+    "very naturally to you, and you can turn plans into reality one careful step at a time. You are "
+    "honest and loyal, and others can always rely on you because you keep your promises and finish "
+    "what you start. You value security and are willing to work patiently for it, laying strong "
+    "foundations for your family and your career. Your sense of duty, your eye for detail and your "
+    "persistence make you a pillar of any team, and your achievements are built on solid ground.",
+    "All with Destiny 4, and especially the master number written as 22/4, carry the potential to "
+    "leave behind work that endures. With 22/4 your practical skills are joined by vision, so that "
+    "large dreams can become real achievements that serve whole communities, not just one "
+    "household.",
+    "The negative trait of 4 often produces arrogant and rigid behaviour. You can be stubborn and "
+    "narrow minded, holding on to your own methods and refusing to consider other ways. You may "
+    "become too serious, working so hard that you forget to rest or to enjoy life. At times you can "
+    "be critical, bossy or harsh with those who do not meet your standards, and your fear of change "
+    "may hold you back.",
 };
 
 constexpr std::string_view kRow5[] = {
@@ -84,17 +89,17 @@ constexpr std::string_view kRow6[] = {
 };
 
 constexpr std::string_view kRow7[] = {
-    "You will be interested in analysis and the search for truth. You have a sharp, thoughtful mind and a "
-    "deep need to understand how things really work, beneath the surface. You are drawn to study, research, "
-    "science, philosophy and the spiritual side of life, and you trust knowledge that you have tested "
-    "yourself. You value quiet and solitude, since they give you the time and space you need to think and "
-    "reflect. Your intuition is strong and reliable, and you often see what others overlook. You can become "
-    "an expert in your chosen field, and your wisdom and insight earn you the respect of those who come to "
-    "you for answers.",
-    "The negative trait of this number is that you can become withdrawn, secretive and distant. You may "
-    "find it hard to trust others or to share your feelings, and you can seem cold or proud. When "
-    "disappointed you may retreat into isolation, becoming sceptical or critical of those who do not think "
-    "as deeply as you.",
+    "You will be interested in analysis and the search for truth. You have a sharp, thoughtful mind "
+    "and a deep need to understand how things really work, beneath the surface. You are drawn to "
+    "study, research, science, philosophy and the spiritual side of life, and you trust knowledge "
+    "that you have tested yourself. You value quiet and solitude, since they give you the time and "
+    "space you need to think and reflect. Your intuition is strong and reliable, and you often see "
+    "what others overlook. You can become an expert in your chosen field, and your wisdom and "
+    "insight earn you the respect of those who come to you for answers.",
+    "The negative trait of this number is that solitude can harden into isolation. You may find it "
+    "hard to trust others or to share your feelings, and you can seem cold or proud. When "
+    "disappointed you may shut yourself away, becoming sceptical of people and critical of those "
+    "who do not think as deeply as you do.",
 };
 
 constexpr std::string_view kRow8[] = {
@@ -109,12 +114,13 @@ constexpr std::string_view kRow8[] = {
 };
 
 constexpr std::string_view kRow9[] = {
-    "Your prime focus will be in activities of service to humanity. You are compassionate, generous and "
-    "broad-minded, and you care deeply about the welfare of others. You have a gift for seeing the larger "
-    "picture, and you are drawn to causes that make the world a better place. Your idealism, tolerance and "
-    "creative talents can inspire people, and you give freely without expecting reward.",
-    "The negative traits of 9 Destiny can be moodiness and a habit of dwelling on the past. You may feel "
-    "let down when others fail your ideals, and you can scatter your energy widely.",
+    "Your prime focus will be in activities of service to humanity. You are compassionate, generous "
+    "and broad-minded, and you care deeply about the welfare of others. You have a gift for seeing "
+    "the larger picture, and you are drawn to causes that ease suffering or widen justice. Your "
+    "idealism, tolerance and creative talents can inspire people, and you give freely without "
+    "expecting reward.",
+    "The negative traits of 9 Destiny can be moodiness and a habit of dwelling on the past. You may "
+    "feel let down when others fail your ideals, and your energy can spread far too thin.",
 };
 
 constexpr std::string_view kRow11[] = {

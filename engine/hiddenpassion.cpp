@@ -12,61 +12,61 @@ constexpr std::string_view kExplanation =
     "choices in life.";
 
 constexpr std::string_view kRow1[] = {
-    "Originality and individuality are the strong hidden senses that drive you. You love to create "
-    "something new and be the first to try it. You are competitive and enjoy proving yourself, and you "
-    "would rather lead than follow. Let your independence inspire others, not repel them.",
+    "Originality and individuality are the strong hidden senses that drive you. Inventing something "
+    "no one has tried excites you more than improving what exists. A contest brings out your best, "
+    "and you would rather set the pace than follow it. Beneath lies the wish to be wholly yourself.",
 };
 
 constexpr std::string_view kRow2[] = {
-    "Your hidden passion is harmony and you are at your best when people around you get along. You are "
-    "a natural peacemaker, able to see both sides of a quarrel and bring others together. As a team "
-    "player you value cooperation over competition and gladly work behind the scenes. Your tact and "
-    "sensitivity are true gifts; do not let others take them for granted.",
+    "Your hidden passion is harmony and you are never so content as when the people around you get "
+    "along. A natural peacemaker, you can see both sides of a quarrel and find the words that bring "
+    "the two together. In a team you prize cooperation over competition and gladly work behind the "
+    "scenes. Tact and sensitivity are your gifts, rarer than most people think.",
 };
 
 constexpr std::string_view kRow3[] = {
-    "Your hidden passion is creative expression and joy. You love to share your ideas through words, "
-    "art, music or performance, and your cheerful spirit lifts everyone around you. Let your "
-    "imagination flow freely, but finish what you begin.",
+    "Your hidden passion is creative expression and joy. Words, art, music and performance are how "
+    "your ideas find their way out, and your cheerful spirit lifts everyone nearby. A blank page is "
+    "an invitation to you, never a threat to be avoided.",
 };
 
 constexpr std::string_view kRow4[] = {
-    "You like the taste of hard work. Your hidden passion is order, and you are happiest when things "
-    "are planned, organised and done properly. You are reliable, patient and practical, and others "
-    "trust you to build things that last. Allow yourself some rest and flexibility as well.",
+    "You like the taste of hard work. Your hidden passion is order: a plan drawn up, a task done "
+    "properly, every tool back in its place. Patient and practical, you earn trust by building "
+    "things that last, and a job well finished pleases you more than any holiday could ever do.",
 };
 
 constexpr std::string_view kRow5[] = {
-    "Adventure is the passion, says the number! You long for travel, change and new experiences, and "
-    "routine quickly bores you. You adapt easily, learn fast and enjoy meeting people from all walks "
-    "of life. Follow your curiosity, but try hard to see your commitments through to the end.",
+    "Adventure is the passion, says the number! You long for travel, change and new experiences, "
+    "and routine bores you within days. You adapt easily, learn fast and enjoy meeting people from "
+    "all walks of life. A packed suitcase by the door may be the truest picture of who you are.",
 };
 
 constexpr std::string_view kRow6[] = {
-    "You want to love and be loved. Family and friends mean everything to you, and you find your "
-    "greatest joy in caring for them. You are warm, loyal and responsible, and people often turn to "
-    "you for comfort. Remember to care for yourself as well as others.",
+    "You want to love and be loved. Family and friends mean everything to you, and your greatest "
+    "joy lies in caring for them. Warm, loyal and responsible, you are the one people turn to for "
+    "comfort, and a full table at home is your own idea of happiness.",
 };
 
 constexpr std::string_view kRow7[] = {
     "Knowledge is power. You love to learn all you can about the world and the mysteries behind it. "
-    "Study, research and quiet reflection feed your mind, and you are never content with easy answers. "
-    "You enjoy solitude and need some time alone to think things through. Your deep insight and "
-    "analytical skill make you a wise adviser, but try not to let your reserve keep others at a "
-    "distance.",
+    "Study, research and quiet reflection feed your mind, and you are never content with easy "
+    "answers. Solitude restores you, and you need time alone to think things through. Your insight "
+    "and analytical skill make you a wise adviser, though your reserve can keep others at arm's "
+    "length.",
 };
 
 constexpr std::string_view kRow8[] = {
-    "You are a born leader and manager. You have a passion for organisation and a natural sense of "
-    "authority that others respect. Business, finance and large undertakings suit you well, and you "
-    "know how to turn plans into results. Success and recognition matter to you, so use your power "
-    "fairly and with a generous heart.",
+    "You are a born leader and manager. You have a passion for organisation and a natural air of "
+    "authority that others respect. Business, finance and large undertakings suit you, and you know "
+    "how to turn plans into results. Recognition matters to you, and the power it brings is at its "
+    "best in fair and generous hands.",
 };
 
 constexpr std::string_view kRow9[] = {
-    "You have the passion for serving the mankind. You are generous, compassionate and broad-minded, "
-    "and you feel the needs of others deeply. Helping people, whatever their background, gives your "
-    "life its meaning. Your kindness inspires many, so give freely, expecting no reward.",
+    "You have the passion for serving the mankind. Generous and broad-minded, you feel the needs of "
+    "others deeply. Helping people, whatever their background, gives your life its meaning, and you "
+    "ask nothing in return. Your kindness travels further than you will ever know.",
 };
 
 constexpr ReadingRow kRows[] = {

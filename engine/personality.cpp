@@ -12,79 +12,81 @@ constexpr std::string_view kExplanation =
     "know.";
 
 constexpr std::string_view kRow1[] = {
-    "Great feeling of importance is what you love. You wish to be seen as strong, capable and in control, "
-    "someone who leads rather than follows. You present yourself with confidence and determination, and "
-    "others often see you as independent and ambitious. You like to be respected for your achievements, and "
-    "you want to stand out as original and truly first.",
+    "Great feeling of importance is what you love. Being noticed matters to you, and you carry "
+    "yourself like someone who expects to lead: head up, decisions quick, opinions clear. People "
+    "read you as self-assured and driven, often before you have said a word. You want to be known "
+    "for what you have done yourself, and to be first through any new door.",
 };
 
 constexpr std::string_view kRow2[] = {
-    "You dream about having close relationships with your loved ones and living in peace and harmony. You "
-    "come across as gentle, modest and friendly, and people feel at ease in your company. You wish to be "
-    "seen as kind and supportive, a good listener who cares. You prefer to work quietly in the background "
-    "and are happiest when you feel needed.",
+    "You dream about having close relationships with your loved ones, and it shows in the way you "
+    "meet people. Your manner is soft-spoken and modest, and strangers relax around you within "
+    "minutes. Few would call you loud; many would call you the one who listens. A word of thanks "
+    "from someone close means more to you than public praise.",
 };
 
 constexpr std::string_view kRow3[] = {
-    "All forms of art are you dream roles. You wish to be admired for your talent, charm and wit, and you "
-    "love to be at the centre of attention. Others see you as cheerful, lively and sociable, someone who "
-    "brings fun and colour to any gathering. You enjoy dressing well and expressing yourself freely, and "
-    "you like to think of yourself as creative, inspiring and always young at heart, whatever your age.",
+    "All forms of art are you dream roles. On a stage, at a party or across a dinner table, you "
+    "come alive whenever there is an audience, and your charm, wit and sense of style draw every "
+    "eye in the room. Bright clothes and a quick joke are part of how you present yourself. Friends "
+    "think of you as the one who brings the fun, and you hope they will always see you as young at "
+    "heart, whatever the calendar says.",
 };
 
 constexpr std::string_view kRow4[] = {
-    "You visualize of being someone rock-solid whom everyone can trust and lean on. You show yourself as "
-    "practical, steady and reliable, and others see you as honest and hard working. You wish to be valued "
-    "for your sense of order and duty, and you feel most secure when your life is well organized.",
+    "You visualize of being someone rock-solid whom everyone can lean on, and that is how you "
+    "appear. Your word is kept, your desk is tidy, your plans are written down. Colleagues see a "
+    "steady, honest worker; friends see someone who arrives on time. You would rather be thought "
+    "dependable than dazzling.",
 };
 
 constexpr std::string_view kRow5[] = {
-    "You would love to be totally free and to live a life full of adventure, travel and new experiences. "
-    "You come across as lively, charming and full of energy, and others find you exciting to be around. You "
-    "wish to be seen as bold, modern and open-minded, and you dislike anything that ties you down or makes "
-    "your days dull and predictable.",
+    "You would love to be totally free and answer to nobody, and your manner tells people so. You "
+    "dress and speak with a modern, easy flair, you jump from one subject to the next, and you are "
+    "usually the first to suggest a trip or a change of plan. To others you seem exciting and a "
+    "little hard to pin down, which is just the impression you enjoy giving.",
 };
 
 constexpr std::string_view kRow6[] = {
-    "You love your family and relations. You crave a warm, beautiful home filled with love and comfort. "
-    "Others see you as caring, responsible and trustworthy, the one they turn to for help and advice. You "
-    "wish to be valued as a loyal protector and a fair friend, and you feel fulfilled when those you love "
-    "are safe and happy.",
+    "You love your family and relations. You crave a home that feels warm the moment someone walks "
+    "in, and you want everyone in it to feel looked after. Friends bring their troubles to you "
+    "because you seem so dependable and fair. It pleases you to be thought of as a protector, and "
+    "you rest easy when those you love are safe.",
 };
 
 constexpr std::string_view kRow7[] = {
-    "You love to grab all opportunities you get to learn, study and understand the deeper meaning of life. "
-    "Others see you as quiet, thoughtful and somewhat mysterious, and you reveal little of yourself. You "
-    "wish to be respected for your wisdom and insight, and you see yourself as a seeker of truth who needs "
-    "time alone to think and reflect.",
+    "You love to grab all opportunities you get to study and to understand, yet you show the world "
+    "very little of what goes on inside. People find you quiet, reserved and a touch mysterious, "
+    "and they often wonder what you are thinking. You would rather be known for the depth of your "
+    "mind than for small talk, and you guard your hours alone.",
 };
 
 constexpr std::string_view kRow8[] = {
-    "Your vision is success in the business or professional world, with the wealth and status it brings. "
-    "You present yourself as confident, capable and in charge, and others see you as a person of power and "
-    "authority. You wish to be admired for your achievements, and you take care to look prosperous and "
-    "successful.",
+    "Your vision is success in the business or professional world, and you dress and speak the "
+    "part. A firm handshake, good tailoring and a clear plan are how you introduce yourself. Others "
+    "sense authority in you and often defer to you in a meeting. You want your achievements noticed "
+    "and your name to carry weight.",
 };
 
 constexpr std::string_view kRow9[] = {
-    "You are kind and compassionate. You are creative and generous, and you dream of making the world a "
-    "better place. Others see you as warm, tolerant and idealistic, someone with a big heart and broad "
-    "interests. You wish to be respected for your wisdom and your service to others, and you see yourself "
-    "as a friend to all people, whatever their background.",
+    "You are kind and compassionate. You are creative as well, and your broad interests make you "
+    "easy to talk to about almost anything. People see a warm, tolerant and idealistic person with "
+    "room in their heart for strangers as well as friends. You would like to be remembered for the "
+    "good you did, and you treat everyone alike, whatever their background.",
 };
 
 constexpr std::string_view kRow11[] = {
-    "You have the dream of casting the light of truth and inspiration on the lives of others. You come "
-    "across as refined, sensitive and idealistic, with a quiet presence that people remember. You wish to "
-    "be seen as a visionary and a guide, and you hold yourself to high standards, hoping your example will "
-    "lift and encourage those around you.",
+    "You have the dream of casting the light of truth on the lives of others, and people sense "
+    "something refined and sensitive in you from the start. Your presence is quiet, but it lingers; "
+    "many remember a conversation with you long afterwards. You hope to guide by example, and you "
+    "hold yourself to high standards so that your life can encourage theirs.",
 };
 
 constexpr std::string_view kRow22[] = {
-    "You have big dreams of being the pioneer who builds something great and lasting for the world. Others "
-    "see you as capable, disciplined and wise, a person who can turn large ideas into real results. You "
-    "wish to be respected for your vision and your practical strength, and you see yourself as a master "
-    "builder whose work will serve many people for years to come.",
+    "You have big dreams of being the pioneer who builds something that outlasts you. Others see "
+    "you as disciplined and capable, someone with both a vision and the patience to carry it out, "
+    "and they tend to trust your plans. You would like to be known as a master builder, and you "
+    "picture the bridges, schools or firms that may one day bear your mark.",
 };
 
 constexpr ReadingRow kRows[] = {

@@ -17,90 +17,93 @@ constexpr std::string_view kExplanation =
     "purpose and confidence.";
 
 constexpr std::string_view kRow1[] = {
-    "This signifies the period when you will be aiming for independence and recognition. You will feel "
-    "a strong urge to stand on your own feet, make your own decisions and prove what you are capable "
-    "of. New beginnings come easily now, and your courage and drive will open many doors. Guard "
-    "against stubbornness and impatience, and let others share in the success you earn.",
+    "This signifies the period when you will be aiming for independence and recognition. A strong "
+    "urge pushes you to make your own decisions and to prove what you are capable of, and new "
+    "beginnings come easily. Courage and drive open many doors for you. Impatience is the one habit "
+    "that can slow you, and by the end of these years people will know your name and what it stands "
+    "for.",
 };
 
 constexpr std::string_view kRow2[] = {
-    "This signifies the period when you will be working steadily to improve your economic life. You "
-    "believe in teamwork and will find that patience, tact and cooperation bring you more than force "
-    "ever could. Partnerships and close friendships grow in importance, and your gentle, diplomatic "
-    "nature wins you support. Trust your intuition and do not let small slights hurt you.",
+    "This signifies the period when you will be working steadily to improve your economic life, and "
+    "teamwork will be your way of doing it. Patience, tact and cooperation bring you more than "
+    "force ever could. Partnerships and close friendships grow in importance, and your gentle, "
+    "diplomatic nature wins you support. Your intuition is sharp now; small slights may sting, but "
+    "they pass.",
 };
 
 constexpr std::string_view kRow3[] = {
-    "This signifies the period when you will want to truly enjoy life to the full. Happiness and "
-    "creative self-expression are your themes, and your talents for writing, speaking or art may "
-    "bloom. Friends and social life bring you joy. Keep your energy focused so that your gifts do not "
-    "scatter.",
+    "This signifies the period when you will want life to be a celebration. Happiness and creative "
+    "self-expression are your themes, and talents for writing, speaking or art may bloom. Friends "
+    "and a lively social life delight you. Your gifts flourish most when your energy stays on a few "
+    "things.",
 };
 
 constexpr std::string_view kRow4[] = {
-    "This signifies the period when you will believe in building a strong foundation for your future "
-    "through hard work. Discipline, order and patience are your tools, and steady effort will pay off "
-    "in security for you and your family. Progress may feel slow at times, but what you build now will "
-    "last for many years.",
+    "This signifies the period when you will believe in building a strong foundation for your "
+    "future through hard work. Discipline, order and patience are your tools, and steady effort "
+    "pays off in security for you and your family. Progress may feel slow at times, but what you "
+    "build now will stand for many years.",
 };
 
 constexpr std::string_view kRow5[] = {
     "This signifies the period when you will want freedom above all else. Travel, change and new "
     "experiences call to you, and you will be eager to experiment with different ideas, places and "
-    "ways of living. This is a lively and exciting time that widens your whole outlook. Use your "
-    "freedom wisely, avoid rash decisions and keep at least a few roots.",
+    "ways of living. It is a lively and exciting time that widens your whole outlook, though rash "
+    "decisions made now can prove costly, so keep at least a few roots.",
 };
 
 constexpr std::string_view kRow6[] = {
     "This signifies the period when you wish to settle into a peaceful and happy family life. Home, "
-    "marriage, children and the care of loved ones take the central place in your heart. You will take "
-    "on responsibilities gladly and find deep satisfaction in serving those close to you. Harmony and "
-    "beauty at home matter greatly now. Take care not to carry every burden alone or to interfere too "
-    "much.",
+    "marriage, children and the care of loved ones take the central place in your heart. "
+    "Responsibilities are welcome now, and serving those close to you brings deep satisfaction. "
+    "Harmony and beauty at home matter greatly. The risk lies in shouldering everything, or in "
+    "interfering where you are not asked.",
 };
 
 constexpr std::string_view kRow7[] = {
-    "In this period you would like to come to terms with yourself and understand who you really are. "
-    "Your attention turns inward, toward study, reflection and the search for deeper meaning. You may "
-    "seek quiet and solitude, and spend time reading, thinking or exploring spiritual and "
-    "philosophical questions. Outer achievements may seem less important than inner growth, and that "
-    "is as it should be. Friends may find you reserved, but the wisdom you gather now will guide you "
-    "for the rest of your life. Trust your intuition, be patient with yourself and avoid withdrawing "
-    "fully from others.",
+    "In this period you would like to come to terms with yourself and understand who you really "
+    "are. Your attention turns inward, to study, reflection and the search for deeper meaning. You "
+    "may seek quiet and solitude, and spend time reading, thinking or exploring spiritual and "
+    "philosophical questions. Outer achievements may seem less important than inner growth, and "
+    "that is as it should be. Friends may find you reserved, but the wisdom you gather now will "
+    "guide you for the rest of your life. Trust your intuition and be patient with yourself, yet "
+    "keep a door open to the people who care for you.",
 };
 
 constexpr std::string_view kRow8[] = {
     "This signifies the period when you will want success, fame and wealth, and you will have the "
-    "drive to achieve them. Business, management and finance are favoured, and your ambition and good "
-    "judgement can lead you to positions of authority. Hard work brings material reward and "
-    "recognition now. Keep a balance between your career and your personal life, and remember that "
-    "money and power are tools, not goals. Use your influence with fairness and generosity.",
+    "drive to achieve them. Business, management and finance are favoured, and your ambition and "
+    "good judgement can lead you to positions of authority. Hard work brings material reward and "
+    "recognition now. A balance between career and home keeps the gains worth having, since money "
+    "and power are tools, not goals. Used fairly, your influence can open doors for others too.",
 };
 
 constexpr std::string_view kRow9[] = {
     "This signifies the period when you will get to enjoy loving and satisfying relationships. Your "
     "heart opens wide, and you will feel compassion not only for those close to you but for people "
-    "everywhere. You may be drawn to humanitarian work, the arts or causes greater than yourself. It "
-    "is also a time of completion, when old chapters close and you learn to let go gracefully. Give "
-    "freely, forgive easily and you will find that the love you share returns to you many times over.",
+    "everywhere. You may be drawn to humanitarian work, the arts or causes greater than yourself. "
+    "It is also a time of completion, when old chapters close and you learn to let go gracefully. "
+    "Those who give freely and forgive easily in these years find that the love they share comes "
+    "back many times over.",
 };
 
 constexpr std::string_view kRow11[] = {
-    "This signifies the period when you will want to seek enlightenment and spiritual truth. Your "
-    "intuition is heightened, and you may feel inspired by visions, ideals and flashes of insight "
-    "others cannot see. This master number brings a higher calling: you may teach, heal or inspire "
-    "through your example. The energy is powerful and can bring nervous tension, so take time to rest "
-    "and stay grounded. Follow your inner light with faith, and you will touch many lives in this "
-    "remarkable period of your life.",
+    "This signifies the period when you will want enlightenment and spiritual truth more than "
+    "worldly gain. Your intuition is heightened, and you may feel inspired by visions, ideals and "
+    "flashes of insight others cannot see. This master number brings a higher calling: you may "
+    "teach, heal or inspire through your example. The energy is powerful and can bring nervous "
+    "tension, which rest and simple routines keep in check. Followed with faith, this inner light "
+    "can touch many lives before the period is over.",
 };
 
 constexpr std::string_view kRow22[] = {
-    "This signifies the period when you want to do something lasting for mankind. As a master builder "
-    "you have the vision to dream on a grand scale and the practical skill to turn those dreams into "
-    "reality. Great projects, organisations or works that serve many people may take shape through "
-    "your efforts. You will have the power to achieve much, but the responsibility that comes with it "
-    "is just as large. Stay humble, keep your feet firmly on the ground and work with others, for the "
-    "good you create now can outlive you and benefit many generations to come.",
+    "This signifies the period when you want to do something lasting for mankind. As a master "
+    "builder you have the vision to dream on a grand scale and the practical skill to turn those "
+    "dreams into reality. Great projects, organisations or works that serve many people may take "
+    "shape through your efforts. You will have the power to achieve much, but the responsibility "
+    "that comes with it is just as large. Humility, steady feet and the help of others carry such "
+    "work furthest, and the good you create now can outlive you and benefit generations to come.",
 };
 
 constexpr ReadingRow kRows[] = {
@@ -111,10 +114,10 @@ constexpr ReadingRow kRows[] = {
 // The copy of the number-3 paragraph that a third pinnacle of 3 reads. It is
 // stored apart and, unlike kRow3, has no space after its first sentence.
 constexpr std::string_view kThirdPinnacleThree =
-    "This signifies the period when you will want to truly enjoy life to the full.Happiness and "
-    "creative self-expression are your themes, and your talents for writing, speaking or art may "
-    "bloom. Friends and social life bring you joy. Keep your energy focused so that your gifts do not "
-    "scatter.";
+    "This signifies the period when you will want life to be a celebration.Happiness and creative "
+    "self-expression are your themes, and talents for writing, speaking or art may bloom. Friends "
+    "and a lively social life delight you. Your gifts flourish most when your energy stays on a few "
+    "things.";
 
 // Age ranges for a number v (11 counting as 2, 22 as 4): first 0 to 36 - v,
 // second 37 - v to 45 - v, third 46 - v to 54 - v, fourth 55 - v onward. Every

@@ -20,11 +20,12 @@ constexpr std::string_view kRow0[] = {
 };
 
 constexpr std::string_view kRow1[] = {
-    "As you grow older, will love being independent. You will want to stand on your own feet and follow "
-    "your own path. Later life brings you the courage to lead, to start new ventures and to trust your "
-    "own judgement, and you will be proud of your work.",
+    "As you grow older, will love being independent. Answering to no one but yourself becomes a "
+    "quiet pleasure. Later life brings the courage to lead, to start new ventures and to trust your "
+    "own judgement, and the work of these years will make you proud.",
     "Too many 1s among the core numbers signify a stubborn and domineering attitude.",
-    "And on the other hand, if you don't have many 1s then you will lead an exciting and adventurous life.",
+    "And on the other hand, if you don't have many 1s then you will lead an exciting and "
+    "adventurous life.",
 };
 
 constexpr std::string_view kRow2[] = {
@@ -36,11 +37,12 @@ constexpr std::string_view kRow2[] = {
 };
 
 constexpr std::string_view kRow3[] = {
-    "Fame, relations, confidence are some the key factor of your later years. As you mature, your "
-    "creative gifts come forward and you will enjoy expressing yourself and being admired by others.",
+    "Fame, relations, confidence are some the key factor of your later years. Your creative gifts "
+    "come forward with age, and you will enjoy expressing yourself and the admiration it brings.",
     "Many 3s in your chart will make you irresponsible about your work.",
     "Few 3s will signify a carefree and tension free life.",
-    "But as a whole 3 brings close friends, new relations and most importantly happiness to your life.",
+    "But as a whole 3 brings close friends, new relations and most importantly happiness to your "
+    "life.",
 };
 
 constexpr std::string_view kRow4[] = {
@@ -88,9 +90,9 @@ constexpr std::string_view kRow8[] = {
 };
 
 constexpr std::string_view kRow9[] = {
-    "Service to the mankind is the vision of your later years. As you mature, you will feel "
-    "called to help others and to give back generously. Compassion and a wide view of the world "
-    "will guide all of your choices.",
+    "Service to the mankind is the vision of the years ahead. With age you will feel called to help "
+    "others and to give back generously, and compassion and a wide view of the world will guide all "
+    "of your choices.",
     "Several 9s indicate arrogance and isolation in your chart.",
     "Less 9s in your signify that you will achieve your goal of leaving behind something immortal "
     "for people to remember.",

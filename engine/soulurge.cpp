@@ -40,10 +40,10 @@ constexpr std::string_view kRow4[] = {
 };
 
 constexpr std::string_view kRow5[] = {
-    "The yearning to have complete liberty to be yourself lies at the centre of your being. You need "
-    "change, travel and fresh experiences, and you grow restless when life becomes too predictable. You "
-    "are satisfied when you can explore new places, meet new people and try new ideas. Freedom of "
-    "movement and of thought is what makes you feel truly alive.",
+    "The yearning to have complete liberty to be yourself lies at the centre of your being. You "
+    "need change, travel and fresh experiences, and you grow restless when life becomes "
+    "predictable. New places, new faces and untried ideas feed your spirit, and an unopened door is "
+    "hard to resist. Freedom of movement and of thought makes you feel truly alive.",
 };
 
 constexpr std::string_view kRow6[] = {
@@ -60,32 +60,35 @@ constexpr std::string_view kRow7[] = {
 };
 
 constexpr std::string_view kRow8[] = {
-    "You have a focused drive to achieve in the material world and to be recognised for what you accomplish. "
-    "Deep inside you need to feel in control of your life and your finances. You are satisfied when you "
-    "reach positions of authority, manage large projects and see your efforts rewarded. Success, respect and "
-    "financial security give you confidence, and you enjoy using your power wisely.",
+    "You have a focused drive to achieve in the material world and to be recognised for what you "
+    "accomplish. At heart you need to feel in control of your life and your finances. Reaching a "
+    "position of authority, steering a large project and seeing your efforts rewarded give you "
+    "lasting contentment. Respect and financial security build your confidence, and you enjoy using "
+    "your power wisely.",
 };
 
 constexpr std::string_view kRow9[] = {
-    "You feel proud and satisfied, when you do something that makes the world a better place. You have a "
-    "deep inner need to help others and to serve a cause greater than yourself. Compassion guides your "
-    "choices, and you give freely of your time and talents. You find fulfilment when your work touches "
-    "many lives and leaves a lasting mark of kindness behind.",
+    "You feel proud and satisfied, when you do something that leaves other lives better than you "
+    "found them. You have a deep inner need to help and to serve a cause greater than yourself. "
+    "Compassion guides your choices, and you give freely of your time and talents. You find "
+    "fulfilment when your work touches many lives and leaves a lasting trace of kindness behind.",
 };
 
 constexpr std::string_view kRow11[] = {
     "Master number 11 has resemblance with number 2. Like the 2, you need love, harmony and close "
-    "partnership, but your inner longing reaches further. You crave spiritual understanding and a sense "
-    "of higher purpose. You are satisfied when you can inspire others, share your intuition and bring "
-    "light to those around you. Living by your ideals and guiding people toward truth fulfils you.",
+    "partnership, but your inner longing reaches further. You crave spiritual understanding and a "
+    "sense of higher purpose. Inspiring others, sharing your intuition and bringing light to those "
+    "around you satisfy you deeply. Living by your ideals and guiding people to the truth fulfils "
+    "you.",
 };
 
 constexpr std::string_view kRow22[] = {
-    "With a master number 22 Soul Urge, there is a powerful inner need to build something of great and "
-    "lasting value. Like the number 4, you long for order, stability and solid foundations, but your "
-    "vision is far larger. You want to turn grand ideas into practical reality that benefits many people, "
-    "not only yourself. You feel satisfied when your plans take shape on a wide scale and when your work "
-    "serves humanity. Patience, discipline and a clear goal help you fulfil this promise.",
+    "With a master number 22 Soul Urge, there is a powerful inner need to raise something that will "
+    "stand long after you. Like the number 4, you long for order, stability and solid foundations, "
+    "but your vision is far larger. Grand ideas draw you only when they can become practical "
+    "reality for whole communities. You feel satisfied when your plans take shape on a wide scale "
+    "and when your work serves humanity. Patience, discipline and a clear goal help you fulfil this "
+    "promise.",
 };
 
 constexpr ReadingRow kRows[] = {

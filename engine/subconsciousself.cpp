@@ -27,9 +27,9 @@ constexpr std::string_view kRow4[] = {
 };
 
 constexpr std::string_view kRow5[] = {
-    "You adapt to change very well. But you tend to scatter your energy over too many things at "
-    "once when a crisis strikes. You stay cheerful and flexible under pressure; learn to focus on "
-    "one problem at a time and you will shine.",
+    "You adapt to change very well. But you tend to rush at every part of a crisis at once instead "
+    "of taking each problem in its turn. Cheerful and flexible under pressure, you shine brightest "
+    "when you settle on a single thing to fix.",
 };
 
 constexpr std::string_view kRow6[] = {
@@ -39,16 +39,16 @@ constexpr std::string_view kRow6[] = {
 };
 
 constexpr std::string_view kRow7[] = {
-    "You are well-balanced person. You are quite capable of handling most situations with calm "
-    "good sense. When serious trouble arrives, however, you tend to retreat within yourself to "
-    "think it over alone, and others may see you as distant then.",
+    "You are well-balanced person. You are quite capable of handling most situations with calm good "
+    "sense. When serious trouble arrives, however, you tend to retreat within yourself to think it "
+    "over alone, and others may then find you distant.",
 };
 
 constexpr std::string_view kRow8[] = {
     "You love challenging tasks and like to play the role of the one who takes charge when things "
     "go wrong. You think tactically, weigh every move and stay calm while others panic. People "
-    "trust you in a crisis because you accept responsibility without complaint. Take care not to "
-    "carry every burden alone; share the load.",
+    "trust you in a crisis because you accept responsibility without complaint, though the load you "
+    "take on can grow heavy if nobody shares it.",
 };
 
 constexpr std::string_view kRow9[] = {

@@ -16,7 +16,7 @@ inline constexpr std::string_view kAppeals[4] = {
     "way to support us is to visit our forum site regularly and take an active part in its "
     "discussions and activities. Thank you so much!",
     // without visits the programs cannot be kept up
-    "Please visit our forum site regularly and take part in the discussions there. Without your "
+    "Please come to our forum site often and join in the discussions there. Without your "
     "visits we cannot go on supporting and maintaining programs like this one, so every single "
     "visit truly makes a difference.",
     // a free forum; visits help develop this program
