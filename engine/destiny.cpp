@@ -23,23 +23,24 @@ constexpr std::string_view kRow1[] = {
 };
 
 constexpr std::string_view kRow2[] = {
-    "This number gives you good people managing skills. You are tactful, gentle and patient, and you have a "
-    "rare gift for bringing people together and helping them understand one another. You are a natural "
-    "peacemaker and diplomat who works best in close partnership, and you notice the small details that "
-    "others often miss. Your sensitivity and kindness make you a loyal friend and a trusted adviser, and "
-    "you are happiest when you can offer support and create harmony around you.",
-    "The negative trait of this number is that you can be overly sensitive and easily hurt. You may lack "
-    "confidence, avoid conflict at any price and let others decide for you, and you can slip into worry or "
-    "indecision when you feel unsupported.",
+    "This number gives you good people managing skills. Tact and patience serve you well, and you "
+    "have a rare gift for bringing people together and helping them understand one another. In any "
+    "partnership you are the one who notices the unspoken worry, the tired face, the clause "
+    "everyone else skimmed. A diplomat and peacemaker, you work best beside others rather than "
+    "above them, and a team with you in it tends to quarrel less. Friends trust you with secrets, "
+    "and you support them quietly.",
+    "The negative trait of this number is that you can be overly sensitive and easily hurt. You may "
+    "lack confidence, avoid conflict at any price and let others decide for you, and you can slip "
+    "into worry or indecision when you feel unsupported.",
 };
 
 constexpr std::string_view kRow3[] = {
     "This number indicates a strong creativity in your nature and a real talent for "
-    "self-expression. You are cheerful, witty and imaginative, and you can shine in writing, "
-    "speaking, music, acting or any of the arts. People enjoy your company because you bring joy, "
-    "humour and optimism wherever you go. You are sociable and inspiring, and your words have the "
-    "power to lift the spirits of the people around you and to turn ordinary moments into something "
-    "special.",
+    "self-expression. Writing, speaking, music and acting come to you as naturally as breathing, "
+    "and an idea rarely stays in your head for long before it finds a voice. Wit and optimism make "
+    "you welcome company, and a room tends to brighten when you walk in. At your best you can lift "
+    "the spirits of a whole audience and turn an ordinary evening into something people remember "
+    "for years.",
     "The negative trait of Destiny number 3 is a restless pull towards too many interests at once, "
     "so that much is begun and little finished. You can be moody, superficial or extravagant, and "
     "you may use gossip or criticism to hide your own insecurity when you feel unappreciated.",
@@ -65,27 +66,29 @@ constexpr std::string_view kRow4[] = {
 };
 
 constexpr std::string_view kRow5[] = {
-    "You are gifted with multiple talents. You will love freedom, adventure and change, and you are always "
-    "eager to explore new places, people and ideas. You are clever, quick thinking and adaptable, and you "
-    "learn from experience more than from books. Your charm and curiosity make you a lively companion and a "
-    "persuasive speaker, and you do well in work that offers variety and travel. You bring energy and "
-    "enthusiasm to everything you do, and you have a gift for helping others see life's possibilities.",
-    "The negative side of the number says that you can be restless and impulsive, and you may find it hard "
-    "to commit to one path, one place or one person. You can lose interest quickly, act without thinking, "
-    "and at times overindulge in food, drink or other pleasures.",
+    "You are gifted with multiple talents. You will love freedom, adventure and change, and a map "
+    "or a timetable can excite you more than a promotion. Quick thinking and adaptable, you learn "
+    "from experience rather than from books, and you pick up languages, skills and friends wherever "
+    "you go. Charm and curiosity make you a persuasive speaker, so selling, travel, journalism and "
+    "any work that changes from week to week suit you. Energy follows you into every project, and "
+    "you help others see how many doors life holds open.",
+    "The negative side of the number says that you can be restless and impulsive, and you may find "
+    "it hard to commit to one path, one place or one person. You can lose interest quickly, act "
+    "without thinking, and at times overindulge in food, drink or other pleasures.",
 };
 
 constexpr std::string_view kRow6[] = {
-    "Your goal of life is to have the comfort of a loving home and to care for the people around you. You "
-    "are responsible, kind and generous, and you feel a deep need to protect and nurture your family and "
-    "friends. You have a strong sense of beauty and harmony, and you often bring balance to any group you "
-    "belong to. Others come to you for advice, comfort and fairness, and you give your help gladly. You do "
-    "well in work that serves others, such as teaching, healing, counselling or the creative arts. Your "
-    "loyalty and devotion make you a trusted partner and parent, and your warmth turns any place where you "
-    "live into a real home for all.",
-    "The negative traits associated with this number, are a tendency to interfere in the lives of others "
-    "and to worry far too much about them. You can be possessive, self-righteous or jealous, and you may "
-    "take on so many burdens that you neglect your own needs.",
+    "Your goal of life is to have the comfort of a loving home and to care for the people around "
+    "you. Responsibility sits easily on your shoulders, and you feel a deep need to protect and "
+    "nurture your family and friends. A strong sense of beauty and harmony shows in the way you "
+    "arrange a room, settle a dispute or set a table for guests. Others come to you for advice, "
+    "comfort and fairness, and your help is given gladly. Teaching, healing, counselling and the "
+    "creative arts suit you, as does any work that serves others. Your loyalty and devotion make "
+    "you a trusted partner and parent, and your warmth turns any place where you live into a real "
+    "home for all.",
+    "The negative traits associated with this number, are a tendency to interfere in the lives of "
+    "others and to worry far too much about them. You can be possessive, self-righteous or jealous, "
+    "and you may take on so many burdens that you neglect your own needs.",
 };
 
 constexpr std::string_view kRow7[] = {
@@ -96,21 +99,22 @@ constexpr std::string_view kRow7[] = {
     "space you need to think and reflect. Your intuition is strong and reliable, and you often see "
     "what others overlook. You can become an expert in your chosen field, and your wisdom and "
     "insight earn you the respect of those who come to you for answers.",
-    "The negative trait of this number is that solitude can harden into isolation. You may find it "
-    "hard to trust others or to share your feelings, and you can seem cold or proud. When "
+    "The negative trait of this number is that solitude can harden into isolation. Trusting others "
+    "or sharing your feelings may not come easily, and you can seem cold or proud. When "
     "disappointed you may shut yourself away, becoming sceptical of people and critical of those "
     "who do not think as deeply as you do.",
 };
 
 constexpr std::string_view kRow8[] = {
-    "You need to achieve material and financial comfort, and you have the ambition and drive to reach it. "
-    "You are a natural executive with strong judgement, good business sense and the power to organise "
-    "people and resources on a large scale. You are confident, determined and efficient, and you are not "
-    "afraid of hard work or responsibility. Success, status and recognition matter to you, and you can "
-    "build great wealth through your own effort. When you use your power wisely and fairly, you can become "
-    "a respected leader who creates opportunities and lasting security for many others.",
-    "A negative 8 can be very rigid and domineering. You may become obsessed with money or power and "
-    "impatient with those who are slower.",
+    "You need to achieve material and financial comfort, and you have the ambition and drive to "
+    "reach it. A natural executive, you combine strong judgement with good business sense and the "
+    "power to organise people and resources on a large scale. Budgets, targets and negotiations "
+    "hold no fear for you; hard work is simply the price of the life you want. Success, status and "
+    "recognition matter, and wealth built through your own effort is the kind you value most. Used "
+    "wisely and fairly, your power can make you a respected leader who creates opportunities and "
+    "lasting security for many others.",
+    "A negative 8 can be very rigid and domineering. You may become obsessed with money or power "
+    "and impatient with those who are slower.",
 };
 
 constexpr std::string_view kRow9[] = {
@@ -124,23 +128,24 @@ constexpr std::string_view kRow9[] = {
 };
 
 constexpr std::string_view kRow11[] = {
-    "The Number Eleven is a highly charged number. It brings strong intuition, inspiration and spiritual "
-    "insight, and you may often know things without being able to explain how. You are idealistic and "
-    "sensitive, with a gift for inspiring and uplifting others through your example and your words. You "
-    "have the potential to become a visionary, a teacher or a healer, bringing light and new ideas to the "
-    "world.",
-    "You may be unrealistic in your expectations. You can be nervous, tense and impractical, and you may "
-    "swing between great confidence and deep doubt about your own worth and abilities.",
+    "The Number Eleven is a highly charged number. It brings strong intuition, inspiration and "
+    "spiritual insight, and you may often know things without being able to explain how. You are "
+    "idealistic and sensitive, with a gift for inspiring and uplifting others through your example "
+    "and your words. You have the potential to become a visionary, a teacher or a healer, bringing "
+    "light and new ideas to the world.",
+    "You may be unrealistic in your expectations. You can be nervous, tense and impractical, and "
+    "you may swing between great confidence and deep doubt about your own worth and abilities.",
 };
 
 constexpr std::string_view kRow22[] = {
-    "The Number 22 is a constructive and creative force, and it is known as the master builder. You combine "
-    "great vision with the practical skills needed to make it real, and you can achieve things on a scale "
-    "that few others would attempt. You are disciplined, capable and wise, and you think in terms of "
-    "projects that benefit many people. With patience and effort you can leave a lasting mark on the world.",
-    "However, twenty-twos can be very sensitive, falling victim to nervous strain under the weight of their "
-    "own great plans. You may become controlling or overwhelmed, and you can doubt yourself or give up too "
-    "soon on your dreams.",
+    "The Number 22 is a constructive and creative force, and it is known as the master builder. You "
+    "combine great vision with the practical skills needed to make it real, and you can achieve "
+    "things on a scale that few others would attempt. You are disciplined, capable and wise, and "
+    "you think in terms of projects that benefit many people. With patience and effort you can "
+    "leave a lasting mark on the world.",
+    "However, twenty-twos can be very sensitive, falling victim to nervous strain under the weight "
+    "of their own great plans. You may become controlling or overwhelmed, and you can doubt "
+    "yourself or give up too soon on your dreams.",
 };
 
 constexpr ReadingRow kRows[] = {

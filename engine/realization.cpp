@@ -29,11 +29,13 @@ constexpr std::string_view kRow1[] = {
 };
 
 constexpr std::string_view kRow2[] = {
-    "You will discover unique in-built talent for understanding other people as the years pass by. With "
-    "maturity you become a gentle peacemaker, a good listener and a trusted partner. You will find joy in "
-    "cooperation, in close friendships and in quietly helping others to reach their own goals.",
+    "You will discover unique in-built talent for understanding other people as the years pass by. "
+    "With maturity you become a gentle peacemaker, a good listener and a trusted partner. You will "
+    "find joy in cooperation, in close friendships and in quietly helping others to reach their own "
+    "goals.",
     "Too many 2s will make you very sensitive.",
-    "Few 2s may signify a peaceful life and the ability to work with different people will increase.",
+    "Few 2s may signify a peaceful life and the ability to work with different people will "
+    "increase.",
 };
 
 constexpr std::string_view kRow3[] = {
@@ -46,45 +48,45 @@ constexpr std::string_view kRow3[] = {
 };
 
 constexpr std::string_view kRow4[] = {
-    "Remember you have the capability to think big and to build on a large scale. As you grow older you "
-    "will value order, hard work and practical results more and more. Your later years bring steady "
-    "progress, and with patience you can create a secure and lasting foundation for yourself and your "
-    "family, earning respect for your reliability.",
+    "Remember you have the capability to think big and to build on a large scale. In the second "
+    "half of life order, hard work and practical results will mean more each year. Progress comes "
+    "steadily, not in leaps, and with patience you can create a secure and lasting foundation for "
+    "yourself and your family, earning respect for your reliability.",
     "Many 4s can make you narrow-minded.",
     "Few 4s will take you through to a new peak of success.",
 };
 
 constexpr std::string_view kRow5[] = {
-    "You will discover your true goal of life, often after many changes and adventures. Maturity brings "
-    "you a love of freedom and a wish to see the world. You will enjoy travel, new experiences and the "
-    "company of many kinds of people, and your versatility will help you turn every change into an "
-    "opportunity to grow.",
+    "You will discover your true goal of life, often after many changes and adventures. Maturity "
+    "brings you a love of freedom and a wish to see the world. You will enjoy travel, new "
+    "experiences and the company of many kinds of people, and your versatility will help you turn "
+    "every change into an opportunity to grow.",
     "Many 5s in your chart indicates lack of concentration.",
-    "And less 5s indicates that you will take up new challenges and may adapt some positive changes in "
-    "the later part of your life.",
+    "And less 5s indicates that you will take up new challenges and may adapt some positive changes "
+    "in the later part of your life.",
 };
 
 constexpr std::string_view kRow6[] = {
-    "You have a golden heart. You love relations, family and home, and as you mature these become the "
-    "centre of your life. In your later years you will take on responsibility for the people around you "
-    "and give them care, comfort and wise counsel. You will seek harmony and beauty in your surroundings "
-    "and find deep satisfaction in service to your community. Your kindness will be returned, and you "
-    "will be loved and respected for your generosity.",
+    "You have a golden heart. You love relations, family and home, and as you mature these become "
+    "the centre of your life. In your later years you will take on responsibility for the people "
+    "around you and give them care, comfort and wise counsel. You will seek harmony and beauty in "
+    "your surroundings and find deep satisfaction in service to your community. Your kindness will "
+    "be returned, and you will be loved and respected for your generosity.",
 };
 
 constexpr std::string_view kRow7[] = {
-    "You start contemplating about the life your lead as you grow older, and you turn inward in search of "
-    "meaning. Maturity brings a love of study, reflection and spiritual questions. You will enjoy quiet "
-    "time alone, and your wisdom and insight will deepen. Others will come to you for thoughtful advice "
-    "and clear understanding.",
+    "You start contemplating about the life your lead as you grow older, and you turn inward in "
+    "search of meaning. Study, reflection and spiritual questions become your companions. You will "
+    "enjoy quiet time alone, and your grasp of people will deepen. Others will come to you for "
+    "thoughtful advice and a clear view of trouble.",
     "Several sevens may make you feel separated.",
     "Less 7s will land you in a particular field study, which may be your goal.",
 };
 
 constexpr std::string_view kRow8[] = {
-    "You are devoted and a determined person. You will gain authority and material success as you mature, "
-    "and your skill in managing money and people will grow. Your later years can bring you wealth, "
-    "recognition and the power to achieve your highest ambitions.",
+    "You are devoted and a determined person. You gain authority and material success with the "
+    "years, and your skill in managing money and people grows along with them. The later decades "
+    "can bring you wealth, recognition and the power to achieve your highest ambitions.",
     "Too many 8s may make you overconfident and greedy.",
     "Few 8s in your chart will give you a stable and secure position.",
 };
@@ -99,15 +101,16 @@ constexpr std::string_view kRow9[] = {
 };
 
 constexpr std::string_view kRow11[] = {
-    "You are highly spiritual and endowed with an intuition that grows stronger with age. In your later "
-    "years you may become a source of inspiration for many others, sharing insight and ideals. You will "
-    "seek a higher purpose, and your vision can light the way for those around you.",
+    "You are highly spiritual and endowed with an intuition that grows stronger with age. In time "
+    "you may become a source of inspiration for many others, sharing insight and ideals. You will "
+    "seek a higher purpose, and your vision can light the way for those who walk beside you.",
 };
 
 constexpr std::string_view kRow22[] = {
-    "You have the ability to overcome all obstacles and to turn great dreams into lasting reality. As you "
-    "mature, you will think on a grand scale and work on projects that benefit many people. Your "
-    "practical wisdom and strong will can leave behind achievements that last long after you are gone.",
+    "You have the ability to overcome all obstacles and to turn great dreams into lasting reality. "
+    "Year by year your plans grow bolder and your reach wider, until your work touches whole towns. "
+    "Your practical wisdom and strong will can leave behind achievements that last long after you "
+    "are gone.",
 };
 
 constexpr ReadingRow kRows[] = {

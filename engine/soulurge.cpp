@@ -11,32 +11,33 @@ constexpr std::string_view kExplanation =
     "actually see you. Knowing it can help you understand the impression you leave on the world.";
 
 constexpr std::string_view kRow1[] = {
-    "You achieve a sense of gratification when you are out in front, leading the way and making your own "
-    "decisions. Deep inside you need independence and the freedom to follow your own ideas without "
-    "waiting for anyone's approval. You feel most satisfied when you can start something new, prove your "
-    "abilities and see your plans succeed.",
+    "You achieve a sense of gratification when you are out in front, leading the way and making "
+    "your own decisions. Deep inside you need independence and the freedom to follow your own ideas "
+    "without waiting for anyone's approval. You feel most satisfied when you can start something "
+    "new, prove your abilities and see your plans succeed.",
 };
 
 constexpr std::string_view kRow2[] = {
-    "You enclose a deep internal necessitate for love and companionship, and you feel whole when you "
-    "share your life with people who care for you. Harmony matters greatly to you; you are happiest when "
-    "you can bring others together, settle quarrels and offer quiet support. A peaceful home and a loving "
-    "partner satisfy you.",
+    "You enclose a deep internal necessitate for love and companionship, and you feel whole when "
+    "you share your life with people who care for you. Harmony matters greatly to you; you are "
+    "happiest when you can bring others together, settle quarrels and offer quiet support. A "
+    "peaceful home and a loving partner satisfy you.",
 };
 
 constexpr std::string_view kRow3[] = {
-    "You achieve a sense of pleasure when you can express yourself freely, whether through words, art, "
-    "music or simply lively conversation with friends. Deep within you lies a need to create and to share "
-    "your joy with others. You are happiest surrounded by people who appreciate your humour and "
-    "imagination. Praise and attention lift your spirits, and a life full of colour, variety and good "
-    "company brings you true satisfaction.",
+    "You achieve a sense of pleasure when you can express yourself freely, whether through words, "
+    "art, music or simply lively conversation with friends. Deep within you lies a need to create "
+    "and to share your joy with others. You are happiest surrounded by people who appreciate your "
+    "humour and imagination. Praise and attention lift your spirits, and a life full of colour, "
+    "variety and good company brings you true satisfaction.",
 };
 
 constexpr std::string_view kRow4[] = {
-    "At hand there is an ever-present need to build something solid and lasting. You long for order, "
-    "stability and security, and you feel at ease when your life rests on firm ground. Careful planning "
-    "and hard work bring you deep satisfaction, and you take pride in a job done well. You value loyalty "
-    "and routine, and a steady home, a reliable income and people you can trust give you peace of mind.",
+    "At hand there is an ever-present need to build something solid and lasting. You long for "
+    "order, stability and security, and you feel at ease when your life rests on firm ground. "
+    "Careful planning and hard work bring you deep satisfaction, and you take pride in a job done "
+    "well. You value loyalty and routine, and a steady home, a reliable income and people you can "
+    "trust give you peace of mind.",
 };
 
 constexpr std::string_view kRow5[] = {
@@ -47,16 +48,17 @@ constexpr std::string_view kRow5[] = {
 };
 
 constexpr std::string_view kRow6[] = {
-    "Having the knowledge of being wanted and respected by the people you love is what fulfils you most. "
-    "You need a warm home and a close family, and you gladly take responsibility for their wellbeing. "
-    "Caring for others, giving good advice and creating beauty around you bring you contentment, and "
-    "gratitude touches you deeply.",
+    "Having the knowledge of being wanted and respected by the people you love is what fulfils you "
+    "most. You need a warm home and a close family, and you gladly take responsibility for their "
+    "wellbeing. Caring for others, giving good advice and creating beauty around you bring you "
+    "contentment, and gratitude touches you deeply.",
 };
 
 constexpr std::string_view kRow7[] = {
-    "You encompass an in-built secret need to gain knowledge and to understand the deeper truths of life. "
-    "You value quiet time alone to think, study and reflect. Satisfaction comes when you uncover answers "
-    "that others miss, and when you can rely on your own wisdom. Peace and inner calm matter to you.",
+    "You encompass an in-built secret need to gain knowledge and to understand the deeper truths of "
+    "life. Hours alone with a book or a question are never wasted on you. Satisfaction comes when "
+    "you uncover answers hidden from others, and when you can rely on your own wisdom. Peace and "
+    "inner calm matter to you.",
 };
 
 constexpr std::string_view kRow8[] = {

@@ -16,8 +16,8 @@ constexpr std::string_view kNotValid[] = {kNotValidText};
 
 constexpr std::string_view kRow3[] = {
     "You depend on others to take care of you when trouble comes your way. Your feelings run high "
-    "in a crisis and you tend to exaggerate small issues until they seem much larger than they "
-    "are. Try to pause, breathe and trust your own strength before you act.",
+    "in a crisis and you tend to exaggerate small issues until they seem much larger than they are. "
+    "Try to pause, breathe and trust your own strength before you act.",
 };
 
 constexpr std::string_view kRow4[] = {
@@ -34,8 +34,8 @@ constexpr std::string_view kRow5[] = {
 
 constexpr std::string_view kRow6[] = {
     "You frequently help others, willing to sacrifice your own comfort to ease their troubles. In "
-    "an emergency you take responsibility at once and look after the people around you. You do "
-    "your best work when others encourage you, so let those close to you give their support.",
+    "an emergency you take responsibility at once and look after the people around you. You do your "
+    "best work when others encourage you, so let those close to you give their support.",
 };
 
 constexpr std::string_view kRow7[] = {
@@ -53,8 +53,8 @@ constexpr std::string_view kRow8[] = {
 
 constexpr std::string_view kRow9[] = {
     "It's difficult for anyone to understand you. You keep a certain distance from people and face "
-    "trouble in an impersonal, detached way. In a crisis you remain controlled and composed, and "
-    "you often see the wider picture that others miss. Let a few people see your warmer side.",
+    "trouble in an impersonal, detached way. In a crisis you remain controlled and composed, "
+    "weighing the whole while others react to one part. Let a few people see your warmer side.",
 };
 
 constexpr ReadingRow kRows[] = {
