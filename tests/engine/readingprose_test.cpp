@@ -1,0 +1,158 @@
+// SPDX-License-Identifier: MIT
+// The readings as one body of prose: no two paragraphs share a long run of
+// words, and one spelling variety holds throughout.
+#include "calculations.h"
+#include "outreachtexts.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cctype>
+#include <cstddef>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace {
+
+constexpr std::size_t kRunLength = 7;
+
+// Runs that fixed opening words make several paragraphs share.
+const std::vector<std::string_view> kForcedRuns = {
+    // four pinnacle readings open with these words
+    "This signifies the period when you will want",
+    // two pinnacle readings open with these words
+    "This signifies the period when you will be",
+    // the negative traits of Destiny 2 and Destiny 7 open alike
+    "The negative trait of this number is that",
+};
+
+// Fixed opening words that carry the other spelling.
+const std::vector<std::string_view> kForcedSpellings = {
+    "You will have good management and organizational skills.",
+    "You visualize of being",
+};
+
+struct Paragraph {
+    std::string where;
+    std::string_view text;
+};
+
+std::vector<Paragraph> allParagraphs()
+{
+    std::vector<Paragraph> all;
+    const auto tables = velmora::readingTables();
+    for (std::size_t t = 0; t < tables.size(); ++t) {
+        const std::string table(velmora::kReadingCaptions[t]);
+        all.push_back({table + " explanation", tables[t]->explanation});
+        for (const velmora::ReadingRow &row : tables[t]->rows)
+            for (std::size_t p = 0; p < row.paragraphs.size(); ++p) {
+                const std::string_view text = row.paragraphs[p];
+                // Rows without a reading of their own share one stored sentence.
+                const bool seen = std::ranges::any_of(all, [&](const Paragraph &q) { return q.text.data() == text.data(); });
+                if (!seen)
+                    all.push_back({table + " " + std::to_string(row.number) + "/" + std::to_string(p), text});
+            }
+    }
+    for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
+        all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
+    all.push_back({"catalogue offer", velmora::kQuillonOffer});
+    all.push_back({"forum invitation", velmora::kForumInvitation});
+    return all;
+}
+
+std::vector<std::string> words(std::string_view text)
+{
+    std::vector<std::string> out;
+    std::string word;
+    for (const char ch : text) {
+        if (std::isalnum(static_cast<unsigned char>(ch)) || ch == '\'') {
+            word += static_cast<char>(std::tolower(static_cast<unsigned char>(ch)));
+        } else if (!word.empty()) {
+            out.push_back(word);
+            word.clear();
+        }
+    }
+    if (!word.empty())
+        out.push_back(word);
+    return out;
+}
+
+std::string joined(const std::vector<std::string> &w, std::size_t from, std::size_t count)
+{
+    std::string run;
+    for (std::size_t i = from; i < from + count; ++i)
+        run += (i == from ? "" : " ") + w[i];
+    return run;
+}
+
+bool isForcedRun(const std::string &run)
+{
+    return std::ranges::any_of(kForcedRuns, [&](std::string_view forced) {
+        const std::vector<std::string> w = words(forced);
+        return joined(w, 0, w.size()).find(run) != std::string::npos;
+    });
+}
+
+TEST(ReadingProse, noTwoParagraphsShareARunOfSevenWords)
+{
+    const std::vector<Paragraph> all = allParagraphs();
+    std::map<std::string, std::size_t> firstSeen;
+    for (std::size_t p = 0; p < all.size(); ++p) {
+        const std::vector<std::string> w = words(all[p].text);
+        for (std::size_t i = 0; i + kRunLength <= w.size(); ++i) {
+            const std::string run = joined(w, i, kRunLength);
+            const auto [it, added] = firstSeen.try_emplace(run, p);
+            if (!added && it->second != p && !isForcedRun(run))
+                ADD_FAILURE() << all[it->second].where << " and " << all[p].where << " share \"" << run << "\"";
+        }
+    }
+}
+
+// The readings are written in British English; a word listed here is its
+// American form. Words such as "programs" (software) and "humorous" are
+// British too and stay allowed.
+bool isAmerican(const std::string &w)
+{
+    static const std::vector<std::string_view> listed = {
+        "humor", "humors", "color", "colors", "colored", "colorful", "favor", "favors", "favored",
+        "favorable", "favorite", "behavior", "behaviors", "honor", "honors", "honored", "honorable",
+        "labor", "neighbor", "neighbors", "flavor", "endeavor", "endeavors", "rumor", "vigor", "harbor",
+        "savior", "valor", "candor", "armor", "center", "centers", "centered", "theater", "fiber",
+        "somber", "meager", "judgment", "judgments", "fulfill", "fulfills", "fulfillment", "skillful",
+        "willful", "enroll", "traveled", "traveling", "traveler", "travelers", "counseling", "counselor",
+        "canceled", "modeling", "jewelry", "gray", "skeptic", "skeptical", "defense", "offense",
+        "toward", "afterward", "catalog", "dialog", "aging", "mold", "cozy",
+    };
+    if (std::ranges::find(listed, w) != listed.end())
+        return true;
+    // -ize and -yze forms; size, prize and seize have no other spelling.
+    for (const std::string_view ending : {"ize", "izes", "ized", "izing", "ization", "izations", "izational",
+                                          "yze", "yzes", "yzed", "yzing"}) {
+        if (w.size() > ending.size() + 2 && w.ends_with(ending)) {
+            const std::string_view stem = std::string_view(w).substr(0, w.size() - ending.size());
+            return !stem.ends_with('s');
+        }
+    }
+    return false;
+}
+
+TEST(ReadingProse, keepsToBritishSpelling)
+{
+    EXPECT_TRUE(isAmerican("realized") && isAmerican("analyze") && isAmerican("color"));
+    EXPECT_FALSE(isAmerican("prize") || isAmerican("oversized") || isAmerican("humorous") || isAmerican("programs"));
+
+    std::vector<Paragraph> all = allParagraphs();
+    all.push_back({"third pinnacle copy of 3", velmora::pinnacleTable().thirdPinnacleThree});
+    for (const Paragraph &p : all) {
+        std::string text(p.text);
+        for (const std::string_view forced : kForcedSpellings)
+            if (const std::size_t at = text.find(forced); at == 0)
+                text.erase(0, forced.size());
+        for (const std::string &w : words(text))
+            EXPECT_FALSE(isAmerican(w)) << p.where << ": \"" << w << "\"";
+    }
+}
+
+} // namespace
