@@ -35,7 +35,7 @@ constexpr std::string_view kRow3[] = {
 constexpr std::string_view kRow4[] = {
     "You are very serious and keep to yourself. Order, hard work and careful planning are what you "
     "trust. Others find you dependable and steady, the kind of person who finishes every task begun "
-    "and keeps every promise made to others.",
+    "and keeps every promise, however small.",
 };
 
 constexpr std::string_view kRow5[] = {

@@ -58,7 +58,7 @@ constexpr std::string_view kRow7[] = {
     "You love to grab all opportunities you get to study and to understand, yet you show the world "
     "very little of what goes on inside. People find you quiet, reserved and a touch mysterious, "
     "and they often wonder what you are thinking. You would rather be known for the depth of your "
-    "mind than for small talk, and you guard your hours alone.",
+    "mind than for small talk, and you guard your privacy closely.",
 };
 
 constexpr std::string_view kRow8[] = {

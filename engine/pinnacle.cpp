@@ -20,7 +20,7 @@ constexpr std::string_view kRow1[] = {
     "This signifies the period when you will be aiming for independence and recognition. A strong "
     "urge pushes you to make your own decisions and to prove what you are capable of, and new "
     "beginnings come easily. Courage and drive open many doors for you. Impatience is the one habit "
-    "that can slow you, and by the end of these years people will know your name and what it stands "
+    "that can slow you. By the end of these years people will know your name and what it stands "
     "for.",
 };
 

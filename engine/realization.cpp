@@ -77,7 +77,7 @@ constexpr std::string_view kRow6[] = {
 constexpr std::string_view kRow7[] = {
     "You start contemplating about the life your lead as you grow older, and you turn inward in "
     "search of meaning. Study, reflection and spiritual questions become your companions. You will "
-    "enjoy quiet time alone, and your grasp of people will deepen. Others will come to you for "
+    "enjoy your own company, and your grasp of people will deepen. Others will come to you for "
     "thoughtful advice and a clear view of trouble.",
     "Several sevens may make you feel separated.",
     "Less 7s will land you in a particular field study, which may be your goal.",
