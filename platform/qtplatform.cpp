@@ -7,12 +7,17 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrinter>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "reporthandover.h"
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +53,8 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!request.folder.isEmpty() && QFileInfo(request.folder).isDir())
+        dialog.setDirectory(request.folder);
     if (request.mode == FileDialogRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -58,6 +65,18 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+PrintOutcome QtPlatform::print(QWidget *parent, const PagePainter &paint)
+{
+    // Made only when a person prints: start-up does not pay for the printers.
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return PrintOutcome::Cancelled;
+    if (!paint(printer) || printer.printerState() == QPrinter::Error)
+        return PrintOutcome::Failed;
+    return PrintOutcome::Printed;
 }
 
 void QtPlatform::openUrl(const QUrl &url)
@@ -113,6 +132,17 @@ bool QtPlatform::claimSingleInstance()
     // whatever its age, and tryLock() removes it.
     m_instanceLock->setStaleLockTime(0);
     return m_instanceLock->tryLock(0);
+}
+
+bool QtPlatform::handOverReport(const QString &fileName)
+{
+    return ReportHandover::send(ReportHandover::userServerName(), fileName);
+}
+
+void QtPlatform::receiveReports(ReportReceiver receiver)
+{
+    m_handover = std::make_unique<ReportHandover>(ReportHandover::userServerName(), std::move(receiver));
+    m_handover->listen();
 }
 
 void QtPlatform::quitApplication()

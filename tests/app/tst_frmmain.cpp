@@ -530,7 +530,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
         QCOMPARE(m_platform->fileRequests.last(),
                  (velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Save, u"Velmora"_s,
-                                             u"Rich Text Format (*.vlm)"_s, u"vlm"_s}));
+                                             u"Rich Text Format (*.vlm)"_s, u"vlm"_s, QString()}));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(QFileInfo::exists(file));
 
@@ -544,7 +544,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(u"cmdOpen"_s), Qt::LeftButton);
         QCOMPARE(m_platform->fileRequests.last(),
                  (velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Open, u"Select the source file"_s,
-                                             u"Velmora (*.vlm)"_s, u"vlm"_s}));
+                                             u"Velmora (*.vlm)"_s, u"vlm"_s, folder.path()}));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(m_window->birthData() == saved);
         QCOMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
