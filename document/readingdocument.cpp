@@ -114,20 +114,30 @@ void keepHeadingsWithText(QTextDocument &document)
     const qreal pageHeight = document.pageSize().height();
     if (pageHeight <= 0)
         return;
+    const auto nonEmpty = [](QTextBlock block, bool forward) {
+        while (block.isValid() && block.text().isEmpty())
+            block = forward ? block.next() : block.previous();
+        return block;
+    };
     for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!isHeading(block) || block.blockFormat().pageBreakPolicy().testFlag(QTextFormat::PageBreak_AlwaysBefore))
+        if (!isHeading(block))
             continue;
-        QTextBlock next = block.next();
-        while (next.isValid() && next.text().isEmpty())
-            next = next.next();
-        if (!next.isValid())
-            break;
+        const QTextBlock next = nonEmpty(block.next(), true);
+        // Headings that follow one another move as one, with the text after the last.
+        if (!next.isValid() || isHeading(next))
+            continue;
         (void)document.pageCount(); // lays the document out
         if (pageOfLine(next, 0, pageHeight) == pageOfLine(block, block.layout()->lineCount() - 1, pageHeight))
             continue;
-        QTextBlockFormat format = block.blockFormat();
+        QTextBlock first = block;
+        for (QTextBlock previous = nonEmpty(first.previous(), false); previous.isValid() && isHeading(previous);
+             previous = nonEmpty(first.previous(), false))
+            first = previous;
+        QTextBlockFormat format = first.blockFormat();
+        if (format.pageBreakPolicy().testFlag(QTextFormat::PageBreak_AlwaysBefore))
+            continue; // already at the top of a page: the group is taller than a page
         format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(block).setBlockFormat(format);
+        QTextCursor(first).setBlockFormat(format);
     }
 }
 
