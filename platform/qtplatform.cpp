@@ -12,8 +12,7 @@
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMessageBox>
-#include <QPrintDialog>
-#include <QPrinter>
+#include <QLibrary>
 #include <QSettings>
 #include <QStandardPaths>
 
@@ -69,14 +68,17 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
 
 PrintOutcome QtPlatform::print(QWidget *parent, const PagePainter &paint)
 {
-    // Made only when a person prints: start-up does not pay for the printers.
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, parent);
-    if (dialog.exec() != QDialog::Accepted)
-        return PrintOutcome::Cancelled;
-    if (!paint(printer) || printer.printerState() == QPrinter::Error)
+    using PrintFunction = PrintOutcome (*)(QWidget *, const PagePainter &);
+    if (!m_printModule) {
+        m_printModule = std::make_unique<QLibrary>(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELMORA_PRINT_MODULE)));
+    }
+    const auto printWith = reinterpret_cast<PrintFunction>(m_printModule->resolve("velmoraPrint"));
+    if (printWith == nullptr) {
+        qWarning("printing is not available: %s", qPrintable(m_printModule->errorString()));
         return PrintOutcome::Failed;
-    return PrintOutcome::Printed;
+    }
+    return printWith(parent, paint);
 }
 
 void QtPlatform::openUrl(const QUrl &url)

@@ -7,6 +7,7 @@
 
 #include "platform.h"
 
+class QLibrary;
 class QLockFile;
 
 namespace velmora {
@@ -41,6 +42,7 @@ private:
     QRandomGenerator m_random;
     std::unique_ptr<QLockFile> m_instanceLock;
     std::unique_ptr<ReportHandover> m_handover;
+    std::unique_ptr<QLibrary> m_printModule;
     bool m_quitting = false;
 };
 

@@ -6,13 +6,13 @@
 
 #include "platform.h"
 
-class QLocalServer;
-class QLocalSocket;
+class QSocketNotifier;
 
 namespace velmora {
 
 // Hands report files from a second copy of the program to the copy that
-// runs, over a local socket only this user can reach. The second copy sends
+// runs, over a Unix socket only this user can reach (plain sockets: the
+// network library would cost every start-up its loading time). The second copy sends
 // the file's absolute path and a line end, in UTF-8; the running copy answers
 // "1" when it takes the file and "0" when it cannot, and the connection ends.
 class ReportHandover : public QObject
@@ -36,12 +36,12 @@ public:
     [[nodiscard]] static bool send(const QString &serverName, const QString &fileName, int timeoutMs = 5000);
 
 private:
-    void takeConnection();
-    void readMessage(QLocalSocket *socket);
+    void takeConnections();
 
     QString m_serverName;
     ReportReceiver m_receiver;
-    QLocalServer *m_server = nullptr;
+    int m_listener = -1;
+    QSocketNotifier *m_notifier = nullptr;
 };
 
 } // namespace velmora
