@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,6 +28,7 @@
 #include "linklabel.h"
 #include "links.h"
 #include "outreachtexts.h"
+#include "readingdocument.h"
 #include "readingtabbar.h"
 #include "reportfile.h"
 #include "readingview.h"
@@ -49,6 +51,10 @@ constexpr auto kWrongFebruaryDate = "Please Enter Correct Date Or Month!";
 constexpr auto kWrongThirtyDayDate = "Please Enter Correct Date Or Month !";
 constexpr auto kCheckTheFile = "Please Check The File.";
 constexpr auto kNotSaved = "The Reading Could Not Be Saved.";
+constexpr auto kNotPrinted = "The Reading Could Not Be Printed.";
+// Where the report dialogs start: the folder of the last file chosen in either.
+constexpr auto kFolderSection = "Folders";
+constexpr auto kFolderKey = "Reports";
 constexpr auto kSaveTitle = "Velmora";
 constexpr auto kSaveFilter = "Rich Text Format (*.vlm)";
 constexpr auto kOpenTitle = "Select the source file";
@@ -108,6 +114,7 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
     m_pages->addWidget(fraResult);
 
     buildInputPage();
+    buildShortcuts();
     // The result page is built when the first reading needs it: the first
     // screen shows up sooner and takes less memory.
 
@@ -166,6 +173,35 @@ void frmMain::buildMenus()
     mnuMakeMoney->setVisible(false);
     mnuMakeMoney->setEnabled(false);
     connect(mnuMakeMoney, &QAction::triggered, this, [this] { velmora::OpenFullBrandPage(m_platform); });
+}
+
+void frmMain::buildShortcuts()
+{
+    const auto addKey = [this](const char *name, const QKeySequence &key, auto slot) {
+        auto *action = named(new QAction(this), name);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        connect(action, &QAction::triggered, this, slot);
+        addAction(action);
+        return action;
+    };
+    m_openKey = addKey("keyOpen", QKeySequence(Qt::CTRL | Qt::Key_O), &frmMain::OpenReport);
+    m_saveKey = addKey("keySave", QKeySequence(Qt::CTRL | Qt::Key_S), &frmMain::SaveReport);
+    m_printKey = addKey("keyPrint", QKeySequence(Qt::CTRL | Qt::Key_P), &frmMain::printReport);
+    addKey("keyExit", QKeySequence(Qt::CTRL | Qt::Key_Q), [this] { mnuExit->trigger(); });
+    addKey("keyHelp", QKeySequence(Qt::Key_F1), [this] { mnuOnline->trigger(); });
+    // Open belongs to the input page, Save and Print to the result page; on the
+    // other page the keys reach the focused control as before.
+    connect(m_pages, &QStackedWidget::currentChanged, this, &frmMain::updateShortcuts);
+    updateShortcuts();
+}
+
+void frmMain::updateShortcuts()
+{
+    const bool result = m_pages->currentWidget() == fraResult;
+    m_openKey->setEnabled(!result);
+    m_saveKey->setEnabled(result);
+    m_printKey->setEnabled(result);
 }
 
 void frmMain::buildStrips(QWidget *client)
@@ -458,11 +494,21 @@ void frmMain::proceed()
     ShowResultPage();
 }
 
+QString frmMain::chooseReportFile(velmora::FileDialogRequest request)
+{
+    request.folder = m_platform.settingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey));
+    const QString fileName = m_platform.chooseFile(this, request);
+    if (!fileName.isEmpty())
+        m_platform.setSettingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey),
+                                    QFileInfo(fileName).absolutePath());
+    return fileName;
+}
+
 void frmMain::SaveReport()
 {
-    const QString fileName = m_platform.chooseFile(
-        this, velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Save, QLatin1StringView(kSaveTitle),
-                                         QLatin1StringView(kSaveFilter), QLatin1StringView(kReportSuffix)});
+    const QString fileName = chooseReportFile(velmora::FileDialogRequest{
+        velmora::FileDialogRequest::Mode::Save, QLatin1StringView(kSaveTitle), QLatin1StringView(kSaveFilter),
+        QLatin1StringView(kReportSuffix), {}});
     if (fileName.isEmpty())
         return;
     // A failed save leaves any earlier file as it was, and says so.
@@ -472,11 +518,15 @@ void frmMain::SaveReport()
 
 void frmMain::OpenReport()
 {
-    const QString fileName = m_platform.chooseFile(
-        this, velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Open, QLatin1StringView(kOpenTitle),
-                                         QLatin1StringView(kOpenFilter), QLatin1StringView(kReportSuffix)});
-    if (fileName.isEmpty())
-        return;
+    const QString fileName = chooseReportFile(velmora::FileDialogRequest{
+        velmora::FileDialogRequest::Mode::Open, QLatin1StringView(kOpenTitle), QLatin1StringView(kOpenFilter),
+        QLatin1StringView(kReportSuffix), {}});
+    if (!fileName.isEmpty())
+        openReportFile(fileName);
+}
+
+void frmMain::openReportFile(const QString &fileName)
+{
     // A file that does not hold sound birth data changes nothing: no reading
     // is made up from it.
     const std::optional<velmora::BirthData> data =
@@ -489,6 +539,24 @@ void frmMain::OpenReport()
     m_birthData = *data;
     RunCalculations();
     ShowResultPage();
+}
+
+void frmMain::printReport()
+{
+    const velmora::PrintOutcome outcome = m_platform.print(this, [this](QPagedPaintDevice &printer) {
+        return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData));
+    });
+    if (outcome == velmora::PrintOutcome::Failed)
+        showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));
+}
+
+void frmMain::comeToFront()
+{
+    if (isMinimized())
+        setWindowState(windowState() & ~Qt::WindowMinimized);
+    show();
+    raise();
+    activateWindow();
 }
 
 void frmMain::resetLists()

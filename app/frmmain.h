@@ -44,6 +44,13 @@ public:
     void SaveReport();
     // Reads a report file into the birth data and shows its readings.
     void OpenReport();
+    // Opens the report file as Open does with the file chosen in its dialog:
+    // the same checks, the same message, the readings shown.
+    void openReportFile(const QString &fileName);
+    // Prints the readings shown, with the person on top, through the print dialog.
+    void printReport();
+    // Shows the window in front of the others, restored if it was minimised.
+    void comeToFront();
 
     // Brings one of the two promotion labels to the front by a random draw:
     // n = r * 6 + 1 rounded half to even; 2, 4, 6 the full-brand offer, 1, 3,
@@ -60,6 +67,9 @@ protected:
 
 private:
     void buildMenus();
+    void buildShortcuts();
+    void updateShortcuts();
+    QString chooseReportFile(velmora::FileDialogRequest request);
     void buildStrips(QWidget *client);
     void buildInputPage();
     void buildResultPage();
@@ -81,6 +91,11 @@ private:
     QAction *mnuAbout = nullptr;
     QAction *mnuDonate = nullptr;
     QAction *mnuMakeMoney = nullptr;
+
+    // Keys with no menu item of their own: the visible menus stay as they are.
+    QAction *m_openKey = nullptr;
+    QAction *m_saveKey = nullptr;
+    QAction *m_printKey = nullptr;
 
     LinkLabel *Label14 = nullptr;
     QFrame *fraFullBrand = nullptr;

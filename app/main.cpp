@@ -1,24 +1,48 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 
+#include <cstdio>
+
 #include "appicon.h"
+#include "commandline.h"
 #include "frmmain.h"
 #include "qtplatform.h"
 #include "uifonts.h"
 #include "startup.h"
 
+namespace {
+
+int print(std::FILE *stream, const QString &text, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return std::fflush(stream) == 0 ? status : 1;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
+    // Help and the version need no display: they are answered before Qt connects to one.
+    using Action = velmora::CommandLine::Action;
+    const velmora::CommandLine early = velmora::parseCommandLine(argc, argv);
+    if (early.action == Action::Help)
+        return print(stdout, velmora::helpText(), 0);
+    if (early.action == Action::Version)
+        return print(stdout, velmora::versionText(), 0);
+
     // The application name stays the executable's name: it names the
     // settings store and the single-instance lock.
     QApplication application(argc, argv);
+    const velmora::CommandLine commandLine = velmora::parseCommandLine(QApplication::arguments());
+    if (commandLine.action == Action::Error)
+        return print(stderr, QStringLiteral("tavi-velmora: %1 (see --help)\n").arg(commandLine.error), 2);
     QApplication::setApplicationDisplayName(QString(velmora::kApplicationTitle));
     QApplication::setWindowIcon(velmora::applicationIcon());
     // One face for every window and menu, so the fonts are matched once.
     QApplication::setFont(velmora::uifonts::windowFont());
 
     velmora::QtPlatform platform;
-    const std::unique_ptr<frmMain> window = startApplication(platform);
+    const std::unique_ptr<frmMain> window = startApplication(platform, commandLine.reportFile);
     if (!window)
         return 0;
     return QApplication::exec();

@@ -1,23 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "readingview.h"
 
-#include <QTextCharFormat>
 #include <QTextCursor>
 
+#include "readingdocument.h"
 #include "uifonts.h"
-
-namespace {
-
-// CR LF and a lone CR both end a line; the document wants "\n".
-QString documentText(std::string_view text)
-{
-    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-    result.replace(QLatin1StringView("\r\n"), QLatin1StringView("\n"));
-    result.replace(u'\r', u'\n');
-    return result;
-}
-
-} // namespace
 
 ReadingView::ReadingView(QWidget *parent)
     : QTextEdit(parent)
@@ -33,17 +20,9 @@ ReadingView::ReadingView(QWidget *parent)
 void ReadingView::showReading(const velmora::Reading &reading)
 {
     clear();
-    QTextCharFormat plain;
-    plain.setFontWeight(QFont::Normal);
-    plain.setForeground(kTextColour);
-    QTextCharFormat heading;
-    heading.setFontWeight(QFont::Bold);
-    heading.setForeground(kHeadingColour);
-
     QTextCursor cursor(document());
     cursor.beginEditBlock();
-    for (const velmora::Passage &passage : reading.passages())
-        cursor.insertText(documentText(passage.text), passage.style == velmora::Style::Heading ? heading : plain);
+    velmora::insertReading(cursor, reading);
     cursor.endEditBlock();
     moveCursor(QTextCursor::Start);
 }

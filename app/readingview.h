@@ -12,9 +12,6 @@ class ReadingView : public QTextEdit
     Q_OBJECT
 
 public:
-    static constexpr QColor kHeadingColour{0, 128, 0};
-    static constexpr QColor kTextColour{0, 0, 0};
-
     explicit ReadingView(QWidget *parent = nullptr);
 
     void showReading(const velmora::Reading &reading);

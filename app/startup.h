@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 class frmMain;
@@ -11,6 +13,9 @@ class Platform;
 
 // The start-up sequence: refuse a second copy, seed the random generator,
 // run the update reminder before any window is visible, show the main
-// window, and bring one promotion label to the front. Returns nothing when
-// another copy already runs (the program then ends).
-[[nodiscard]] std::unique_ptr<frmMain> startApplication(velmora::Platform &platform);
+// window, bring one promotion label to the front, open the report file given
+// (if any), and take the report files later copies hand over. Returns nothing
+// when another copy already runs (the program then ends): a second copy given
+// a report file hands it to the running copy and ends without a word.
+[[nodiscard]] std::unique_ptr<frmMain> startApplication(velmora::Platform &platform,
+                                                        const QString &reportFile = {});

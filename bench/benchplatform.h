@@ -10,6 +10,10 @@ class BenchPlatform final : public velmora::Platform
 public:
     velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
     QString chooseFile(QWidget *, const velmora::FileDialogRequest &) override { return {}; }
+    velmora::PrintOutcome print(QWidget *, const velmora::PagePainter &) override
+    {
+        return velmora::PrintOutcome::Cancelled;
+    }
     void openUrl(const QUrl &) override {}
     void clearClipboard() override {}
     QString settingsValue(const QString &, const QString &) override { return {}; }
@@ -18,6 +22,8 @@ public:
     void seedRandom() override {}
     double random() override { return 0.0; }
     bool claimSingleInstance() override { return true; }
+    bool handOverReport(const QString &) override { return false; }
+    void receiveReports(velmora::ReportReceiver) override {}
     void quitApplication() override {}
 
     int messages = 0;

@@ -18,6 +18,7 @@
 #include "clidiagnostics.h"
 #include "personinput.h"
 #include "progressmeter.h"
+#include "readingdocument.h"
 #include "readingoutput.h"
 #include "reportfile.h"
 #include "vectorstate.h"
@@ -42,6 +43,10 @@ const QCommandLineOption kSave(u"save"_s,
                                u"Save the person as a report file; the readings are printed too when --format "
                                "is given."_s,
                                u"FILE.vlm"_s);
+const QCommandLineOption kPdf(u"pdf"_s,
+                              u"Write the readings as a PDF document; the readings are printed too when --format "
+                              "is given."_s,
+                              u"FILE.pdf"_s);
 const QCommandLineOption kBatch(u"batch"_s, u"Read CSV (first,middle,last,date) and write it back with the eleven "
                                             "numbers."_s);
 const QCommandLineOption kInput(u"input"_s, u"CSV input for --batch (default: standard input)."_s, u"FILE"_s);
@@ -94,7 +99,7 @@ int CliApplication::run(const QStringList &arguments)
     const QCommandLineOption help({u"h"_s, u"help"_s}, u"Displays this help."_s);
     parser.addOption(help);
     const QCommandLineOption version = parser.addVersionOption();
-    const std::array valueOptions = {kFirst, kMiddle, kLast, kDate, kFormat, kOpen, kSave, kInput};
+    const std::array valueOptions = {kFirst, kMiddle, kLast, kDate, kFormat, kOpen, kSave, kPdf, kInput};
     for (const QCommandLineOption &option : valueOptions)
         parser.addOption(option);
     parser.addOption(kBatch);
@@ -130,7 +135,7 @@ int CliApplication::run(const QStringList &arguments)
     const bool person =
         parser.isSet(kFirst) || parser.isSet(kMiddle) || parser.isSet(kLast) || parser.isSet(kDate);
     if (parser.isSet(kBatch)) {
-        for (const QCommandLineOption &option : {kFirst, kMiddle, kLast, kDate, kFormat, kOpen, kSave}) {
+        for (const QCommandLineOption &option : {kFirst, kMiddle, kLast, kDate, kFormat, kOpen, kSave, kPdf}) {
             if (parser.isSet(option))
                 return usageError(u"--batch does not combine with %1"_s.arg(optionName(option)));
         }
@@ -143,7 +148,7 @@ int CliApplication::run(const QStringList &arguments)
             if (parser.isSet(option))
                 return usageError(u"--open does not combine with %1"_s.arg(optionName(option)));
         }
-        return runOpen(parser.value(kOpen));
+        return runOpen(parser.value(kOpen), parser.value(kPdf), !parser.isSet(kPdf) || parser.isSet(kFormat));
     }
     if (person) {
         for (const QCommandLineOption &option : {kFirst, kLast, kDate}) {
@@ -151,10 +156,12 @@ int CliApplication::run(const QStringList &arguments)
                 return usageError(u"%1 is missing; one person needs --first, --last and --date"_s.arg(
                     optionName(option)));
         }
-        return runPerson(parser, !parser.isSet(kSave) || parser.isSet(kFormat));
+        return runPerson(parser, (!parser.isSet(kSave) && !parser.isSet(kPdf)) || parser.isSet(kFormat));
     }
     if (parser.isSet(kSave))
         return usageError(u"--save needs a person: --first, --last and --date"_s);
+    if (parser.isSet(kPdf))
+        return usageError(u"--pdf needs a person (--first, --last and --date) or --open FILE.vlm"_s);
     return usageError(u"nothing to do: give --first, --last and --date, or --open FILE.vlm, or --batch"_s);
 }
 
@@ -182,17 +189,27 @@ int CliApplication::runPerson(const QCommandLineParser &parser, bool printReadin
         if (!saveReportFile(fileName, data))
             return failure(u"%1: cannot write the report file"_s.arg(fileName));
     }
-    return printReadings ? print(data, calculateAll(data)) : Success;
+    return finish(data, parser.value(kPdf), printReadings);
 }
 
-int CliApplication::runOpen(const QString &fileName)
+int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, bool printReadings)
 {
     std::optional<BirthData> data;
     if (hasReportExtension(fileName))
         data = loadReportFile(fileName);
     if (!data)
         return failure(u"%1: %2"_s.arg(fileName, QLatin1StringView(kCheckTheFile)));
-    return print(*data, calculateAll(*data));
+    return finish(*data, pdfFile, printReadings);
+}
+
+int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool printReadings)
+{
+    const Results results = calculateAll(data);
+    if (!pdfFile.isEmpty()) {
+        if (const QString error = writeReadingsPdf(pdfFile, data, results); !error.isEmpty())
+            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, error));
+    }
+    return printReadings ? print(data, results) : Success;
 }
 
 int CliApplication::print(const BirthData &data, const Results &results)

@@ -29,7 +29,9 @@ private:
     int usageError(const QString &text);
     int failure(const QString &text);
     int runPerson(const QCommandLineParser &parser, bool printReadings);
-    int runOpen(const QString &fileName);
+    int runOpen(const QString &fileName, const QString &pdfFile, bool printReadings);
+    // Writes the PDF file when one is named, then prints the readings if asked to.
+    int finish(const BirthData &data, const QString &pdfFile, bool printReadings);
     int runBatch(const QString &inputFile);
     int print(const BirthData &data, const Results &results);
     bool write(const char *data, std::size_t size);

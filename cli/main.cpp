@@ -1,13 +1,38 @@
 // SPDX-License-Identifier: MIT
-#include <QCoreApplication>
+#include <QGuiApplication>
 
 #include <cstdio>
+#include <cstring>
+#include <memory>
 
 #include "cliapplication.h"
 
+namespace {
+
+// Drawing a PDF document needs fonts, and so a GUI application; the offscreen
+// platform gives one with no display.
+bool wantsPdf(int argc, char *argv[])
+{
+    for (int k = 1; k < argc; ++k) {
+        if (std::strcmp(argv[k], "--") == 0)
+            return false;
+        if (std::strcmp(argv[k], "--pdf") == 0 || std::strncmp(argv[k], "--pdf=", 6) == 0)
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
 int main(int argc, char *argv[])
 {
-    QCoreApplication application(argc, argv);
+    std::unique_ptr<QCoreApplication> application;
+    if (wantsPdf(argc, argv)) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        application = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        application = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QCoreApplication::setApplicationName(QStringLiteral("tavi-velmora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
     return velmora::CliApplication(stdout, stderr).run(QCoreApplication::arguments());

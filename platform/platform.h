@@ -5,6 +5,9 @@
 #include <QString>
 #include <QUrl>
 
+#include <functional>
+
+class QPagedPaintDevice;
 class QWidget;
 
 namespace velmora {
@@ -33,12 +36,22 @@ struct FileDialogRequest {
     QString title;
     QString filter;
     QString defaultSuffix;
+    // The folder the dialog starts in; empty: the desktop's choice.
+    QString folder;
 
     friend bool operator==(const FileDialogRequest &, const FileDialogRequest &) = default;
 };
 
-// Everything the program asks of the desktop: modal message boxes and file
-// dialogs, the browser, the clipboard, the per-user settings store, the clock,
+enum class PrintOutcome { Printed, Cancelled, Failed };
+
+// Paints a document on the pages of a printer; false when it cannot.
+using PagePainter = std::function<bool(QPagedPaintDevice &device)>;
+// Takes a report file handed over by another copy of the program; false when
+// it cannot take it now.
+using ReportReceiver = std::function<bool(const QString &fileName)>;
+
+// Everything the program asks of the desktop: modal message boxes, file and
+// print dialogs, the browser, the clipboard, the per-user settings store, the clock,
 // the random generator and the single-instance check. The program reaches the
 // desktop only through this interface, so tests can stand in for each part.
 class Platform
@@ -50,6 +63,8 @@ public:
     virtual MessageAnswer showMessage(QWidget *parent, const Message &message) = 0;
     // The chosen file, or an empty string when the user cancels.
     virtual QString chooseFile(QWidget *parent, const FileDialogRequest &request) = 0;
+    // Shows the print dialog; when the user prints, paints on the printer chosen.
+    virtual PrintOutcome print(QWidget *parent, const PagePainter &paint) = 0;
     // Hands the address to the default browser; failures are not reported.
     virtual void openUrl(const QUrl &url) = 0;
     virtual void clearClipboard() = 0;
@@ -62,6 +77,11 @@ public:
     [[nodiscard]] virtual double random() = 0;
     // False when another copy of the program already runs for this user.
     [[nodiscard]] virtual bool claimSingleInstance() = 0;
+    // Hands a report file to the copy that already runs for this user; false
+    // when no copy takes it.
+    [[nodiscard]] virtual bool handOverReport(const QString &fileName) = 0;
+    // From now on, report files handed over by later copies go to receiver.
+    virtual void receiveReports(ReportReceiver receiver) = 0;
     // Closes every window of the program and ends its event loop.
     virtual void quitApplication() = 0;
 };

@@ -7,12 +7,16 @@
 #include <QDesktopServices>
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QApplication>
 #include <QGuiApplication>
 #include <QLockFile>
 #include <QMessageBox>
+#include <QLibrary>
 #include <QSettings>
 #include <QStandardPaths>
+
+#include "reporthandover.h"
 
 using namespace Qt::StringLiterals;
 
@@ -48,6 +52,8 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
+    if (!request.folder.isEmpty() && QFileInfo(request.folder).isDir())
+        dialog.setDirectory(request.folder);
     if (request.mode == FileDialogRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
@@ -58,6 +64,21 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return {};
     return dialog.selectedFiles().constFirst();
+}
+
+PrintOutcome QtPlatform::print(QWidget *parent, const PagePainter &paint)
+{
+    using PrintFunction = PrintOutcome (*)(QWidget *, const PagePainter &);
+    if (!m_printModule) {
+        m_printModule = std::make_unique<QLibrary>(
+            QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELMORA_PRINT_MODULE)));
+    }
+    const auto printWith = reinterpret_cast<PrintFunction>(m_printModule->resolve("velmoraPrint"));
+    if (printWith == nullptr) {
+        qWarning("printing is not available: %s", qPrintable(m_printModule->errorString()));
+        return PrintOutcome::Failed;
+    }
+    return printWith(parent, paint);
 }
 
 void QtPlatform::openUrl(const QUrl &url)
@@ -113,6 +134,17 @@ bool QtPlatform::claimSingleInstance()
     // whatever its age, and tryLock() removes it.
     m_instanceLock->setStaleLockTime(0);
     return m_instanceLock->tryLock(0);
+}
+
+bool QtPlatform::handOverReport(const QString &fileName)
+{
+    return ReportHandover::send(ReportHandover::userServerName(), fileName);
+}
+
+void QtPlatform::receiveReports(ReportReceiver receiver)
+{
+    m_handover = std::make_unique<ReportHandover>(ReportHandover::userServerName(), std::move(receiver));
+    m_handover->listen();
 }
 
 void QtPlatform::quitApplication()

@@ -7,12 +7,16 @@
 
 #include "platform.h"
 
+class QLibrary;
 class QLockFile;
 
 namespace velmora {
 
+class ReportHandover;
+
 // The platform on a real desktop: Qt's message boxes, file dialogs, desktop
-// services, clipboard, settings store and lock files.
+// services, print dialog, clipboard, settings store, lock files and local
+// sockets.
 class QtPlatform final : public Platform
 {
 public:
@@ -21,6 +25,7 @@ public:
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
     QString chooseFile(QWidget *parent, const FileDialogRequest &request) override;
+    PrintOutcome print(QWidget *parent, const PagePainter &paint) override;
     void openUrl(const QUrl &url) override;
     void clearClipboard() override;
     QString settingsValue(const QString &section, const QString &key) override;
@@ -29,11 +34,15 @@ public:
     void seedRandom() override;
     double random() override;
     bool claimSingleInstance() override;
+    bool handOverReport(const QString &fileName) override;
+    void receiveReports(ReportReceiver receiver) override;
     void quitApplication() override;
 
 private:
     QRandomGenerator m_random;
     std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<ReportHandover> m_handover;
+    std::unique_ptr<QLibrary> m_printModule;
     bool m_quitting = false;
 };
 

@@ -508,6 +508,75 @@ private Q_SLOTS:
         QTRY_COMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
     }
 
+    // Each key does its work on its page, from a name box too, and leaves the
+    // other page to the focused control as before.
+    void shortcutsReachTheirActions_data()
+    {
+        QTest::addColumn<bool>("onResultPage");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("expected"); // open, save, print, exit, help or refused
+        const int ctrl = int(Qt::ControlModifier);
+        QTest::newRow("Ctrl+O on the input page") << false << int(Qt::Key_O) << ctrl << u"open"_s;
+        QTest::newRow("Ctrl+S on the result page") << true << int(Qt::Key_S) << ctrl << u"save"_s;
+        QTest::newRow("Ctrl+P on the result page") << true << int(Qt::Key_P) << ctrl << u"print"_s;
+        QTest::newRow("Ctrl+Q on the input page") << false << int(Qt::Key_Q) << ctrl << u"exit"_s;
+        QTest::newRow("Ctrl+Q on the result page") << true << int(Qt::Key_Q) << ctrl << u"exit"_s;
+        QTest::newRow("F1") << false << int(Qt::Key_F1) << 0 << u"help"_s;
+        // In a name box a Ctrl letter without a shortcut stays a refused character.
+        QTest::newRow("Ctrl+S on the input page") << false << int(Qt::Key_S) << ctrl << u"refused"_s;
+        QTest::newRow("Ctrl+P on the input page") << false << int(Qt::Key_P) << ctrl << u"refused"_s;
+    }
+
+    void shortcutsReachTheirActions()
+    {
+        QFETCH(bool, onResultPage);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, expected);
+        QWidget *target = box(u"txtNameFirst"_s);
+        if (onResultPage) {
+            enter(u"John"_s, u""_s, u"Smith"_s);
+            proceed();
+            target = rtb(0);
+        }
+        target->setFocus();
+        QTest::keyClick(target, Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+
+        using Mode = velmora::FileDialogRequest::Mode;
+        QCOMPARE(m_platform->fileRequests.size(), expected == u"open"_s || expected == u"save"_s ? 1 : 0);
+        if (!m_platform->fileRequests.isEmpty())
+            QCOMPARE(m_platform->fileRequests[0].mode, expected == u"open"_s ? Mode::Open : Mode::Save);
+        QCOMPARE(m_platform->printDialogs, expected == u"print"_s ? 1 : 0);
+        QCOMPARE(m_window->isVisible(), expected != u"exit"_s);
+        QCOMPARE(m_platform->openedUrls,
+                 expected == u"help"_s
+                     ? QList<QUrl>{QUrl(u"https://www.tavi-velmora.example/tavi-free-velmora-help.html"_s)}
+                     : QList<QUrl>{});
+        QCOMPARE(m_platform->messages,
+                 expected == u"refused"_s ? oneMessage(MessageIcon::Critical, u"First Name Can Accept Text Only"_s)
+                                          : QList<velmora::Message>{});
+        QCOMPARE(box(u"txtNameFirst"_s)->text(), onResultPage ? u"John"_s : QString());
+        for (QWidget *window : QApplication::topLevelWidgets()) {
+            if (window != m_window.get())
+                window->deleteLater(); // the tell-a-friend window that Exit opens
+        }
+    }
+
+    void printsThePersonBehindTheReadings()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s, 15, 7, 1980);
+        proceed();
+        m_platform->printerChosen = false;
+        m_window->printReport();
+        QCOMPARE(m_platform->printDialogs, 1);
+        QVERIFY(m_platform->printedPdf.isEmpty());
+        m_platform->printerChosen = true;
+        m_window->printReport();
+        QVERIFY(m_platform->printedPdf.startsWith("%PDF"));
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
     void savesAndOpensAReport()
     {
         QTemporaryDir folder;
@@ -530,7 +599,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
         QCOMPARE(m_platform->fileRequests.last(),
                  (velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Save, u"Velmora"_s,
-                                             u"Rich Text Format (*.vlm)"_s, u"vlm"_s}));
+                                             u"Rich Text Format (*.vlm)"_s, u"vlm"_s, QString()}));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(QFileInfo::exists(file));
 
@@ -544,7 +613,7 @@ private Q_SLOTS:
         QTest::mouseClick(child<QPushButton>(u"cmdOpen"_s), Qt::LeftButton);
         QCOMPARE(m_platform->fileRequests.last(),
                  (velmora::FileDialogRequest{velmora::FileDialogRequest::Mode::Open, u"Select the source file"_s,
-                                             u"Velmora (*.vlm)"_s, u"vlm"_s}));
+                                             u"Velmora (*.vlm)"_s, u"vlm"_s, folder.path()}));
         QVERIFY(m_platform->messages.isEmpty());
         QVERIFY(m_window->birthData() == saved);
         QCOMPARE(currentPage(), child<QFrame>(u"fraResult"_s));

@@ -28,9 +28,11 @@ struct Outcome {
     QByteArray err;
 };
 
-Outcome runCli(const QStringList &arguments, const QByteArray &input = {})
+Outcome runCli(const QStringList &arguments, const QByteArray &input = {},
+              const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
+    process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
     if (!process.waitForStarted())
         return {};
@@ -402,6 +404,68 @@ private Q_SLOTS:
         QCOMPARE(before.readAll(), content);
     }
 
+    // The PDF is drawn with no display at all, whatever platform is asked for.
+    void pdfHoldsThePersonAndEveryReading_data()
+    {
+        QTest::addColumn<QStringList>("source");
+        QTest::addColumn<bool>("printsToo");
+        QTest::newRow("a person") << personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s) << false;
+        QTest::newRow("a person, with text") << (personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s)
+                                                 << u"--format"_s << u"text"_s)
+                                              << true;
+        QTest::newRow("a report") << QStringList{u"--open"_s, u"report"_s} << false;
+    }
+    void pdfHoldsThePersonAndEveryReading()
+    {
+        QFETCH(QStringList, source);
+        QFETCH(bool, printsToo);
+#ifndef VELMORA_PDFTOTEXT
+        QSKIP("pdftotext (poppler-utils) is missing");
+#else
+        const QString report = path(u"paul.vlm"_s);
+        if (!QFile::exists(report))
+            QCOMPARE(runCli(personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s)
+                            << u"--save"_s << report)
+                         .exitCode,
+                     0);
+        source.replaceInStrings(u"report"_s, report);
+        const QString pdf = path(u"paul.pdf"_s);
+        QFile::remove(pdf);
+        QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+        environment.remove(u"DISPLAY"_s);
+        environment.remove(u"WAYLAND_DISPLAY"_s);
+        environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
+        const Outcome run = runCli(source << u"--pdf"_s << pdf, {}, environment);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.out.contains("Destiny Number"), printsToo);
+
+        QProcess reader;
+        reader.start(QStringLiteral(VELMORA_PDFTOTEXT), {pdf, u"-"_s});
+        QVERIFY(reader.waitForFinished(30000));
+        const QString text = QString::fromUtf8(reader.readAllStandardOutput());
+        QVERIFY2(text.startsWith(u"John Paul Smith\nDate of birth: 15 July 1980\n"_s), qPrintable(text.left(80)));
+        qsizetype from = 0;
+        for (const char *caption : {"Destiny Number", "Personality Number", "Soul Urge Number", "Realization Number",
+                                    "Pinnacle Number", "Hidden Passion Number", "Subconscious Self Number",
+                                    "Attitude Number"}) {
+            from = text.indexOf(QLatin1StringView(caption) + u'\n', from);
+            QVERIFY2(from > 0, caption);
+        }
+#endif
+    }
+
+    void pdfThatCannotBeWrittenSaysSo()
+    {
+        const QString pdf = path(u"no-such-folder/out.pdf"_s);
+        const Outcome run =
+            runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s) << u"--pdf"_s << pdf);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(isOneLine(run.err) && run.err.contains("out.pdf"), run.err);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY(!QFile::exists(pdf));
+    }
+
     void usageErrorsGiveOneLineAndStatusTwo_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -420,6 +484,8 @@ private Q_SLOTS:
         QTest::newRow("open with a person") << (QStringList(john) << u"--open"_s << u"a.vlm"_s);
         QTest::newRow("open with save") << QStringList{u"--open"_s, u"a.vlm"_s, u"--save"_s, u"b.vlm"_s};
         QTest::newRow("save without a person") << QStringList{u"--save"_s, u"a.vlm"_s};
+        QTest::newRow("pdf without a person") << QStringList{u"--pdf"_s, u"a.pdf"_s};
+        QTest::newRow("batch with pdf") << QStringList{u"--batch"_s, u"--pdf"_s, u"a.pdf"_s};
     }
     void usageErrorsGiveOneLineAndStatusTwo()
     {
@@ -461,7 +527,7 @@ private Q_SLOTS:
         const Outcome help = runCli({u"--help"_s});
         QCOMPARE(help.exitCode, 0);
         for (const char *option : {"--first", "--middle", "--last", "--date", "--format", "--open", "--save",
-                                   "--batch", "--input", "--version"})
+                                   "--pdf", "--batch", "--input", "--version"})
             QVERIFY2(help.out.contains(option), option);
         const Outcome version = runCli({u"--version"_s});
         QCOMPARE(version.exitCode, 0);

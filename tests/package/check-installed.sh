@@ -20,5 +20,11 @@ version=$("$prefix/bin/tavi-velmora-cli" --version)
 [[ $version == *"1.0.0"* ]] || fail "tavi-velmora-cli --version printed: $version"
 reading=$("$prefix/bin/tavi-velmora-cli" --first John --last Smith --date 1980-07-15 --format json)
 [[ $reading == *'"number": 8'* ]] || fail "tavi-velmora-cli gave no Destiny number 8 for John Smith"
+pdf=$(mktemp --suffix=.pdf)
+env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tavi-velmora-cli" --first John --last Smith --date 1980-07-15 --pdf "$pdf"
+[ "$(head -c 4 "$pdf")" = "%PDF" ] || fail "tavi-velmora-cli --pdf wrote no PDF"
+rm -f "$pdf"
+compgen -G "$prefix/lib*/tavi-velmora/velmora-print.so" >/dev/null \
+    || compgen -G "$prefix/lib/*/tavi-velmora/velmora-print.so" >/dev/null || fail "no print module"
 "$here/../smoke/smoke.sh" "$prefix/bin/tavi-velmora" "${SCREENSHOTS:-$(mktemp -d)}"
 echo "check-installed: passed"

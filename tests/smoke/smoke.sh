@@ -124,4 +124,55 @@ xdotool key alt+x
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then fail "the program still runs after its last window closed"; fi
 wait "$app" || fail "the program ended with status $?"
+
+# A report named on the command line opens at start-up; a second copy given a
+# report hands it to the running copy, which shows it, and ends with status 0.
+start_program() { # arguments...
+    HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" "$@"
+}
+expect_result_page() { # main window id, what is being checked
+    xdotool windowfocus --sync "$1"
+    sleep 0.3
+    xdotool key ctrl+s # Save belongs to the result page only
+    wait_for_window "Velmora" 10 >/dev/null || fail "$2: no result page"
+    xdotool key Escape
+    sleep 0.5
+}
+check_report_from_outside() {
+    # The server resets when its last client leaves and may refuse the next one for a moment.
+    local attempt
+    for attempt in 1 2 3 4 5; do
+        start_program "$work/john.vlm" >"$work/app.log" 2>&1 &
+        app=$!
+        sleep 1
+        kill -0 "$app" 2>/dev/null || ! grep -q "could not connect to display" "$work/app.log" && break
+        wait "$app" 2>/dev/null || true
+    done
+    main=$(wait_for_window "Tavi Velmora v1.0" 30)
+    sleep 0.5
+    expect_result_page "$main" "a report on the command line"
+    xdotool windowfocus --sync "$main"
+    xdotool key ctrl+p # the print dialog comes from a module loaded now
+    wait_for_window "Print" 10 >/dev/null || fail "Ctrl+P opened no print dialog"
+    xdotool key Escape
+    sleep 0.5
+    xdotool windowfocus --sync "$main"
+    xdotool key alt+d # Do It Once Again: the input page
+    sleep 0.5
+    local status=0
+    (cd "$work" && timeout 20 env HOME="$work" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
+        QT_QPA_PLATFORM=xcb "$program" john.vlm) >"$work/second.log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "the second copy ended with status $status: $(cat "$work/second.log")"
+    [ -z "$(visible_windows "Tavi Velmora")" ] || fail "the hand-over showed a message"
+    sleep 0.5
+    expect_result_page "$main" "a report handed over"
+    xdotool windowfocus --sync "$main"
+    xdotool key ctrl+q
+    wait_for_window "Tavi Velmora v1.0" 10 "$main" >/dev/null
+    xdotool key alt+x
+    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+    wait "$app" || fail "the program ended with status $?"
+}
+check_report_from_outside
+
 echo "smoke: passed; screenshots in $shots"

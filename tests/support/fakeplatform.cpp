@@ -2,6 +2,8 @@
 #include "fakeplatform.h"
 
 #include <QApplication>
+#include <QBuffer>
+#include <QPdfWriter>
 #include <QWidget>
 
 #include <algorithm>
@@ -48,4 +50,22 @@ double FakePlatform::random()
     const double value = randomValues.front();
     randomValues.pop_front();
     return value;
+}
+
+velmora::PrintOutcome FakePlatform::print(QWidget *, const velmora::PagePainter &paint)
+{
+    ++printDialogs;
+    if (!printerChosen)
+        return velmora::PrintOutcome::Cancelled;
+    printedPdf.clear();
+    QBuffer buffer(&printedPdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter printer(&buffer);
+    return paint(printer) ? velmora::PrintOutcome::Printed : velmora::PrintOutcome::Failed;
+}
+
+bool FakePlatform::handOverReport(const QString &fileName)
+{
+    handedOver.append(fileName);
+    return runningCopyTakesReports;
 }

@@ -17,6 +17,7 @@ class FakePlatform final : public velmora::Platform
 public:
     velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
     QString chooseFile(QWidget *parent, const velmora::FileDialogRequest &request) override;
+    velmora::PrintOutcome print(QWidget *parent, const velmora::PagePainter &paint) override;
     void openUrl(const QUrl &url) override { openedUrls.append(url); }
     void clearClipboard() override { ++clipboardClears; }
     QString settingsValue(const QString &section, const QString &key) override;
@@ -25,6 +26,8 @@ public:
     void seedRandom() override { ++seeds; }
     double random() override;
     bool claimSingleInstance() override { return singleInstance; }
+    bool handOverReport(const QString &fileName) override;
+    void receiveReports(velmora::ReportReceiver receiver) override { reportReceiver = std::move(receiver); }
     void quitApplication() override { ++quits; }
 
     // What the program showed or asked for, in order.
@@ -32,6 +35,10 @@ public:
     QList<int> visibleWindowsAtMessages; // how many windows were showing as each message came
     QList<velmora::FileDialogRequest> fileRequests;
     QList<QUrl> openedUrls;
+    int printDialogs = 0;
+    QByteArray printedPdf; // what the last print painted, as a PDF document
+    QStringList handedOver;
+    velmora::ReportReceiver reportReceiver;
     int clipboardClears = 0;
     int seeds = 0;
     int quits = 0;
@@ -39,6 +46,8 @@ public:
     // The answers it gets. An empty answer queue answers No to a question.
     std::deque<velmora::MessageAnswer> answers;
     std::deque<QString> chosenFiles; // empty string: the user cancels
+    bool printerChosen = true;       // false: the user cancels the print dialog
+    bool runningCopyTakesReports = true;
     std::deque<double> randomValues;
     QMap<QPair<QString, QString>, QString> settings;
     QDate date{2026, 12, 8};

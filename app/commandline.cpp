@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "commandline.h"
+
+using namespace Qt::StringLiterals;
+
+namespace velmora {
+
+CommandLine parseCommandLine(const QStringList &arguments)
+{
+    const qsizetype end = arguments.indexOf(u"--"_s);
+    const QStringList options = arguments.mid(1, end < 0 ? -1 : end - 1);
+    if (options.contains(u"--help"_s) || options.contains(u"-h"_s))
+        return {CommandLine::Action::Help, {}, {}};
+    if (options.contains(u"--version"_s) || options.contains(u"-v"_s))
+        return {CommandLine::Action::Version, {}, {}};
+
+    QStringList files;
+    for (const QString &option : options) {
+        if (option.startsWith(u'-') && option.size() > 1)
+            return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option)};
+        files << option;
+    }
+    if (end >= 0)
+        files << arguments.mid(end + 1);
+    if (files.size() > 1)
+        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size())};
+    return {CommandLine::Action::Run, files.value(0), {}};
+}
+
+CommandLine parseCommandLine(int argc, const char *const argv[])
+{
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QString::fromLocal8Bit(argv[k]);
+    return parseCommandLine(arguments);
+}
+
+QString helpText()
+{
+    return u"Usage: tavi-velmora [FILE.vlm]\n"
+           "Numerology readings for a person, in a window.\n"
+           "\n"
+           "  FILE.vlm       open this saved report; when the program already runs,\n"
+           "                 the running copy opens it\n"
+           "  -h, --help     show this help\n"
+           "  -v, --version  show the version\n"
+           "\n"
+           "Qt's own options, such as -platform or -display, are taken too.\n"_s;
+}
+
+QString versionText()
+{
+    return u"tavi-velmora " VELMORA_VERSION "\n"_s;
+}
+
+} // namespace velmora

@@ -1,0 +1,18 @@
+// SPDX-License-Identifier: MIT
+// The print dialog, in a module of its own that the program loads when a
+// person first prints: start-up does not load the printing libraries.
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include "platform.h"
+
+extern "C" Q_DECL_EXPORT velmora::PrintOutcome velmoraPrint(QWidget *parent, const velmora::PagePainter &paint)
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, parent);
+    if (dialog.exec() != QDialog::Accepted)
+        return velmora::PrintOutcome::Cancelled;
+    if (!paint(printer) || printer.printerState() == QPrinter::Error)
+        return velmora::PrintOutcome::Failed;
+    return velmora::PrintOutcome::Printed;
+}
