@@ -7,9 +7,9 @@
 
 #include "platform.h"
 
-class QLockFile;
-
 namespace velmora {
+
+class InstanceLock;
 
 // The platform on a real desktop: Qt's message boxes, file dialogs, desktop
 // services, clipboard, settings store and lock files.
@@ -31,9 +31,12 @@ public:
     bool claimSingleInstance() override;
     void quitApplication() override;
 
+    // Where the settings store lives: the file QSettings reads and writes.
+    [[nodiscard]] static QString settingsFileName();
+
 private:
     QRandomGenerator m_random;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     bool m_quitting = false;
 };
 
