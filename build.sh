@@ -4,7 +4,8 @@
 #   ./build.sh test            install what is missing, build, run the whole test suite
 #   ./build.sh test-sanitized  the same with AddressSanitizer and UndefinedBehaviorSanitizer
 #   ./build.sh package         build the Debian package, install it, and check the installed program
-#   ./build.sh fuzz [seconds]  fuzz the report reader with clang, libFuzzer and the sanitizers (default 30 s)
+#   ./build.sh fuzz [seconds]  fuzz the report reader, the CSV reader and the reminder value with clang,
+#                              libFuzzer and the sanitizers (default 30 s, shared among the three)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 

@@ -89,8 +89,28 @@ bool CliApplication::write(const char *data, std::size_t size)
     return false;
 }
 
-int CliApplication::run(const QStringList &arguments)
+bool CliApplication::isExactName(const QString &fileName) const
 {
+    // A byte sequence that is not UTF-8 reads as U+FFFD, and the name would
+    // then stand for another file: the one whose name holds U+FFFD itself.
+    if (!fileName.contains(QChar::ReplacementCharacter))
+        return true;
+    for (const QByteArray &bytes : m_argumentBytes) {
+        const QString text = QString::fromLocal8Bit(bytes);
+        if (text.contains(fileName) && text.toLocal8Bit() != bytes)
+            return false;
+    }
+    return true;
+}
+
+QString CliApplication::inexactNameText(const QString &fileName)
+{
+    return u"%1: the file name is not valid UTF-8, so it cannot be used exactly; rename the file"_s.arg(fileName);
+}
+
+int CliApplication::run(const QStringList &arguments, const QByteArrayList &argumentBytes)
+{
+    m_argumentBytes = argumentBytes;
     QCommandLineParser parser;
     parser.setApplicationDescription(
         u"Numerology readings for one person, for a saved report file, or for a CSV batch.\n"
@@ -181,24 +201,34 @@ int CliApplication::runPerson(const QCommandLineParser &parser, bool printReadin
     }
     if (parser.isSet(kSave)) {
         const QString fileName = parser.value(kSave);
+        if (!isExactName(fileName))
+            return failure(inexactNameText(fileName));
         if (!hasReportExtension(fileName))
             return failure(u"%1: a report file name must end in vlm"_s.arg(fileName));
         if (!writeReport(data))
             return failure(u"%1: a report file cannot hold these names (Windows-1252 characters only)"_s.arg(
                 fileName));
-        if (!saveReportFile(fileName, data))
-            return failure(u"%1: cannot write the report file"_s.arg(fileName));
+        QString reason;
+        if (!saveReportFile(fileName, data, &reason))
+            return failure(u"%1: cannot write the report file: %2"_s.arg(fileName, reason));
     }
     return finish(data, parser.value(kPdf), printReadings);
 }
 
 int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, bool printReadings)
 {
+    if (!isExactName(fileName))
+        return failure(inexactNameText(fileName));
     std::optional<BirthData> data;
+    QString reason;
     if (hasReportExtension(fileName))
-        data = loadReportFile(fileName);
-    if (!data)
-        return failure(u"%1: %2"_s.arg(fileName, QLatin1StringView(kCheckTheFile)));
+        data = loadReportFile(fileName, &reason);
+    if (!data) {
+        QString text = u"%1: %2"_s.arg(fileName, QLatin1StringView(kCheckTheFile));
+        if (!reason.isEmpty())
+            text += u" ("_s + reason + u')';
+        return failure(text);
+    }
     return finish(*data, pdfFile, printReadings);
 }
 
@@ -206,6 +236,8 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
 {
     const Results results = calculateAll(data);
     if (!pdfFile.isEmpty()) {
+        if (!isExactName(pdfFile))
+            return failure(inexactNameText(pdfFile));
         if (const QString error = writeReadingsPdf(pdfFile, data, results); !error.isEmpty())
             return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, error));
     }
@@ -226,6 +258,8 @@ int CliApplication::runBatch(const QString &inputFile)
 {
     std::FILE *input = stdin;
     if (!inputFile.isEmpty()) {
+        if (!isExactName(inputFile))
+            return failure(inexactNameText(inputFile));
         input = std::fopen(QFile::encodeName(inputFile).constData(), "rb");
         if (input == nullptr)
             return failure(u"%1: cannot open: %2"_s.arg(inputFile, QString::fromLocal8Bit(std::strerror(errno))));

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QByteArrayList>
 #include <QStringList>
 
 #include <cstdio>
@@ -20,12 +21,16 @@ class CliApplication
 public:
     CliApplication(std::FILE *output, std::FILE *errors);
 
-    // The arguments include the program name first, as QCoreApplication gives them.
-    [[nodiscard]] int run(const QStringList &arguments);
+    // The arguments include the program name first, as QCoreApplication gives
+    // them; argumentBytes, when given, are the same arguments as the system
+    // passed them, so that a file name that is not UTF-8 can be told apart.
+    [[nodiscard]] int run(const QStringList &arguments, const QByteArrayList &argumentBytes = {});
 
 private:
     enum class Format { Text, Json };
 
+    [[nodiscard]] bool isExactName(const QString &fileName) const;
+    static QString inexactNameText(const QString &fileName);
     int usageError(const QString &text);
     int failure(const QString &text);
     int runPerson(const QCommandLineParser &parser, bool printReadings);
@@ -39,6 +44,7 @@ private:
     std::FILE *m_output;
     std::FILE *m_errors;
     Format m_format = Format::Text;
+    QByteArrayList m_argumentBytes;
 };
 
 } // namespace velmora

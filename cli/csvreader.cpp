@@ -91,7 +91,7 @@ CsvReader::Status CsvReader::next()
         m_recordLine = m_line;
         switch (scanRecord()) {
         case Scan::Complete: {
-            const bool tooLong = m_scanEnd - m_pos > m_maxRecordSize;
+            const bool tooLong = m_contentEnd - m_pos > m_maxRecordSize;
             const std::size_t recordStart = m_pos;
             m_pos = m_scanEnd;
             m_line += m_scanLines;
@@ -105,13 +105,17 @@ CsvReader::Status CsvReader::next()
             return Status::Record;
         }
         case Scan::NeedMore:
-            if (m_end - m_pos >= m_maxRecordSize || m_eof) {
+            if (m_end - m_pos > m_maxRecordSize || m_eof) {
                 m_error = kTooLong;
-                return skipBadRecord(m_pos);
+                return skipLongRecord();
             }
             refill();
             continue;
         case Scan::Fault:
+            // A fault that lies beyond the limit is not looked for in a long
+            // record: it is refused as too long, whatever the chunk size.
+            if (m_faultReach - m_pos > m_maxRecordSize)
+                m_error = kTooLong;
             return skipBadRecord(m_faultPosition);
         }
     }
@@ -138,6 +142,9 @@ CsvReader::Scan CsvReader::scanRecord()
                         return Scan::NeedMore;
                     m_error = "a quoted field is not closed";
                     m_faultPosition = static_cast<std::size_t>(open - base);
+                    m_faultReach = m_end;
+                    if (m_end - m_pos > m_maxRecordSize)
+                        m_faultPosition = m_end; // too long: the field runs to the end
                     return Scan::Fault;
                 }
                 if (quote + 1 == end && !m_eof)
@@ -155,6 +162,7 @@ CsvReader::Scan CsvReader::scanRecord()
             if (p < end && *p != ',' && *p != '\r' && *p != '\n') {
                 m_error = "text follows a closing quote";
                 m_faultPosition = static_cast<std::size_t>(p - base);
+                m_faultReach = m_faultPosition;
                 return Scan::Fault;
             }
         } else {
@@ -164,6 +172,7 @@ CsvReader::Scan CsvReader::scanRecord()
             if (q < end && *q == '"') {
                 m_error = "a quote inside an unquoted field";
                 m_faultPosition = static_cast<std::size_t>(q - base);
+                m_faultReach = m_faultPosition;
                 return Scan::Fault;
             }
             if (q == end && !m_eof)
@@ -215,6 +224,65 @@ void CsvReader::unescapeFields()
             read += *read == '"' ? 2 : 1;
         }
         m_fields[i] = {begin, static_cast<std::size_t>(write - begin)};
+    }
+}
+
+CsvReader::Status CsvReader::skipLongRecord()
+{
+    // The record is read on without being kept, with its quotes, so that a line
+    // break inside a quoted field does not end it. Should a fault turn up on
+    // the way, the record ends with the line on which the fault lies, as any
+    // bad record does.
+    enum class State : std::uint8_t { FieldStart, Unquoted, Quoted, QuoteInQuoted, Fault };
+    State state = State::FieldStart;
+    bool afterCr = false; // the last byte was a CR inside a quoted field
+    for (;;) {
+        const char *const base = m_buffer.data();
+        std::size_t q = m_pos;
+        for (; q < m_end; ++q) {
+            const char ch = base[q];
+            const bool lineBreak = ch == '\r' || ch == '\n';
+            if (state == State::Quoted) {
+                if (ch == '"')
+                    state = State::QuoteInQuoted;
+                else if (lineBreak && !(ch == '\n' && afterCr))
+                    ++m_line;
+                afterCr = ch == '\r';
+                continue;
+            }
+            if (lineBreak)
+                break;
+            switch (state) {
+            case State::FieldStart:
+                state = ch == '"' ? State::Quoted : ch == ',' ? State::FieldStart : State::Unquoted;
+                break;
+            case State::Unquoted:
+                state = ch == ',' ? State::FieldStart : ch == '"' ? State::Fault : State::Unquoted;
+                break;
+            case State::QuoteInQuoted:
+                state = ch == '"' ? State::Quoted : ch == ',' ? State::FieldStart : State::Fault;
+                break;
+            case State::Quoted:
+            case State::Fault:
+                break;
+            }
+            afterCr = false;
+        }
+        if (q < m_end) {
+            ++m_line;
+            if (base[q++] == '\r') {
+                if (q == m_end)
+                    m_afterCr = true;
+                else if (base[q] == '\n')
+                    ++q;
+            }
+            m_pos = q;
+            return Status::BadRecord;
+        }
+        m_pos = m_end;
+        if (m_eof)
+            return Status::BadRecord;
+        refill();
     }
 }
 

@@ -17,6 +17,8 @@ namespace velmora {
 // doubled quotes and line breaks. Empty lines are skipped. A malformed record
 // is reported with its reason and the reader goes on after the line on which
 // the fault lies, so one stray quote does not swallow the rest of the input.
+// A record longer than the limit is refused whole: it ends where its last
+// field ends, line breaks inside its quoted fields included.
 class CsvReader
 {
 public:
@@ -55,6 +57,7 @@ private:
     void unescapeFields();
     bool refill();
     Status skipBadRecord(std::size_t faultPosition);
+    Status skipLongRecord();
 
     std::FILE *m_input;
     std::size_t m_chunkSize;
@@ -76,6 +79,7 @@ private:
     std::string_view m_rawRecord;
     std::size_t m_scanLines = 0;
     std::size_t m_faultPosition = 0;
+    std::size_t m_faultReach = 0; // how far a reader must look to see the fault
     std::string_view m_error;
     std::size_t m_fieldCount = 0;
     std::array<std::string_view, kMaxFields> m_fields{};

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QByteArrayList>
 #include <QGuiApplication>
 
 #include <cstdio>
@@ -26,6 +27,9 @@ bool wantsPdf(int argc, char *argv[])
 
 int main(int argc, char *argv[])
 {
+    QByteArrayList argumentBytes;
+    for (int k = 0; k < argc; ++k)
+        argumentBytes << QByteArray(argv[k]);
     std::unique_ptr<QCoreApplication> application;
     if (wantsPdf(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -35,5 +39,5 @@ int main(int argc, char *argv[])
     }
     QCoreApplication::setApplicationName(QStringLiteral("tavi-velmora-cli"));
     QCoreApplication::setApplicationVersion(QStringLiteral(VELMORA_VERSION));
-    return velmora::CliApplication(stdout, stderr).run(QCoreApplication::arguments());
+    return velmora::CliApplication(stdout, stderr).run(QCoreApplication::arguments(), argumentBytes);
 }

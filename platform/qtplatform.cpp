@@ -6,16 +6,22 @@
 #include <QDateTime>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QApplication>
 #include <QGuiApplication>
-#include <QLockFile>
 #include <QMessageBox>
 #include <QLibrary>
 #include <QSettings>
 #include <QStandardPaths>
 
+#include <cerrno>
+#include <cstdio>
+
+#include <sys/stat.h>
+
+#include "instancelock.h"
 #include "reporthandover.h"
 
 using namespace Qt::StringLiterals;
@@ -92,8 +98,36 @@ void QtPlatform::clearClipboard()
         clipboard->clear();
 }
 
+QString QtPlatform::settingsFileName()
+{
+    const QString application = QCoreApplication::applicationName();
+    return QDir(QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation))
+        .filePath(application + u'/' + application + u".conf"_s);
+}
+
+namespace {
+
+// The settings store is used only when it is a regular file (or a link to
+// one) or absent: a FIFO there would block the start, and a device or a link
+// to one would be replaced by a regular file when written. Anything else is
+// left as it is, and reads as no value.
+bool isUsableStore(const QString &fileName)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0)
+        return errno == ENOENT;
+    if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0)
+        return false;
+    return S_ISREG(info.st_mode);
+}
+
+} // namespace
+
 QString QtPlatform::settingsValue(const QString &section, const QString &key)
 {
+    if (!isUsableStore(settingsFileName()))
+        return {};
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::applicationName(),
                        QCoreApplication::applicationName());
     settings.beginGroup(section);
@@ -102,6 +136,8 @@ QString QtPlatform::settingsValue(const QString &section, const QString &key)
 
 void QtPlatform::setSettingsValue(const QString &section, const QString &key, const QString &value)
 {
+    if (!isUsableStore(settingsFileName()))
+        return;
     QSettings settings(QSettings::NativeFormat, QSettings::UserScope, QCoreApplication::applicationName(),
                        QCoreApplication::applicationName());
     settings.beginGroup(section);
@@ -128,12 +164,23 @@ bool QtPlatform::claimSingleInstance()
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();
-    m_instanceLock = std::make_unique<QLockFile>(
-        QDir(folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
-    // Only a live process holds the lock: a lock left by a crashed copy is stale
-    // whatever its age, and tryLock() removes it.
-    m_instanceLock->setStaleLockTime(0);
-    return m_instanceLock->tryLock(0);
+    m_instanceLock =
+        std::make_unique<InstanceLock>(QDir(folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
+    switch (m_instanceLock->claim()) {
+    case InstanceLock::Claim::Claimed:
+        return true;
+    case InstanceLock::Claim::HeldByLiveCopy:
+        return false;
+    case InstanceLock::Claim::Unusable:
+        break;
+    }
+    // Without a usable lock the program still starts: a second copy is a
+    // smaller harm than a program that never starts.
+    std::fprintf(stderr, "%s: cannot use the lock file %s (%s); starting without the check for another copy\n",
+                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(m_instanceLock->fileName()),
+                 qUtf8Printable(m_instanceLock->reason()));
+    std::fflush(stderr);
+    return true;
 }
 
 bool QtPlatform::handOverReport(const QString &fileName)

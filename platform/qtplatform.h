@@ -8,10 +8,10 @@
 #include "platform.h"
 
 class QLibrary;
-class QLockFile;
 
 namespace velmora {
 
+class InstanceLock;
 class ReportHandover;
 
 // The platform on a real desktop: Qt's message boxes, file dialogs, desktop
@@ -38,9 +38,12 @@ public:
     void receiveReports(ReportReceiver receiver) override;
     void quitApplication() override;
 
+    // Where the settings store lives: the file QSettings reads and writes.
+    [[nodiscard]] static QString settingsFileName();
+
 private:
     QRandomGenerator m_random;
-    std::unique_ptr<QLockFile> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_instanceLock;
     std::unique_ptr<ReportHandover> m_handover;
     std::unique_ptr<QLibrary> m_printModule;
     bool m_quitting = false;

@@ -2,10 +2,17 @@
 #include "reportfile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "scrambler.h"
 
@@ -109,6 +116,48 @@ std::optional<std::int16_t> toNumber(const QString &line, int minimum, int maxim
     return static_cast<std::int16_t>(value);
 }
 
+// Sets the reason, when asked for, and gives nothing.
+std::nullopt_t fail(QString *reason, const QString &why)
+{
+    if (reason != nullptr)
+        *reason = why;
+    return std::nullopt;
+}
+
+QString systemReason(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+QString notRegularReason(const struct stat &info)
+{
+    return S_ISDIR(info.st_mode) ? systemReason(EISDIR) : u"not a regular file"_s;
+}
+
+// The file a save replaces: the name itself when nothing or a regular file is
+// there; through a link only a regular file whose own name ends in "vlm", so
+// that the link stays a link and no other file is ever written. Anything else
+// there (a FIFO, a device, a folder, a link to one of them) is refused.
+std::optional<QString> saveTarget(const QString &fileName, QString *reason)
+{
+    const QByteArray path = QFile::encodeName(fileName);
+    struct stat info {};
+    if (::lstat(path.constData(), &info) != 0) {
+        if (errno == ENOENT)
+            return fileName;
+        return fail(reason, systemReason(errno));
+    }
+    if (S_ISREG(info.st_mode))
+        return fileName;
+    if (!S_ISLNK(info.st_mode))
+        return fail(reason, notRegularReason(info));
+    const QString target = QFileInfo(fileName).canonicalFilePath();
+    if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &info) != 0 || !S_ISREG(info.st_mode)
+        || !hasReportExtension(target))
+        return fail(reason, u"a link to something other than a report file"_s);
+    return target;
+}
+
 } // namespace
 
 std::optional<QByteArray> writeReport(const BirthData &data)
@@ -174,11 +223,30 @@ bool hasReportExtension(const QString &fileName)
     return fileName.endsWith(u"vlm"_s, Qt::CaseSensitive);
 }
 
-std::optional<BirthData> loadReportFile(const QString &fileName)
+std::optional<BirthData> loadReportFile(const QString &fileName, QString *reason)
 {
-    QFile file(fileName);
-    if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+    const QByteArray path = QFile::encodeName(fileName);
+    // Only a regular file is read. The type is checked before the file is
+    // opened, and again on what was opened; O_NONBLOCK keeps open() from
+    // waiting for a writer should a FIFO have taken the file's place.
+    struct stat info {};
+    if (::stat(path.constData(), &info) != 0)
+        return fail(reason, systemReason(errno));
+    if (!S_ISREG(info.st_mode))
+        return fail(reason, notRegularReason(info));
+    const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
+    if (descriptor < 0)
+        return fail(reason, systemReason(errno));
+    QFile file;
+    if (::fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
+        const QString why = notRegularReason(info);
+        ::close(descriptor);
+        return fail(reason, why);
+    }
+    if (!file.open(descriptor, QIODevice::ReadOnly, QFileDevice::AutoCloseHandle)) {
+        ::close(descriptor);
+        return fail(reason, file.errorString());
+    }
     // At most one byte past the limit is read: enough to know a file is too
     // large without reading it whole.
     QByteArray bytes;
@@ -189,24 +257,31 @@ std::optional<BirthData> loadReportFile(const QString &fileName)
         bytes += chunk;
     }
     if (file.error() != QFileDevice::NoError)
-        return std::nullopt;
+        return fail(reason, file.errorString());
+    fail(reason, QString());
     return readReport(bytes);
 }
 
-bool saveReportFile(const QString &fileName, const BirthData &data)
+bool saveReportFile(const QString &fileName, const BirthData &data, QString *reason)
 {
     const std::optional<QByteArray> bytes = writeReport(data);
-    if (!bytes)
+    if (!bytes) {
+        fail(reason, QString());
         return false;
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly))
+    }
+    const std::optional<QString> target = saveTarget(fileName, reason);
+    if (!target)
         return false;
+    QSaveFile file(*target);
     // commit() (Qt 6.4) misses an error that happens while it flushes the
     // write buffer and would put a cut-short file in place, so flush first.
     // Returning before commit() discards the temporary file.
-    if (file.write(*bytes) != bytes->size() || !file.flush())
+    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.flush()
+        || !file.commit()) {
+        fail(reason, file.errorString());
         return false;
-    return file.commit();
+    }
+    return true;
 }
 
 } // namespace velmora

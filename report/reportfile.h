@@ -40,13 +40,20 @@ inline constexpr qint64 kMaxReportSize = 64 * 1024;
 // True when the last three characters of the name are exactly "vlm".
 [[nodiscard]] bool hasReportExtension(const QString &fileName);
 
-// Reads a report file; nothing when it cannot be read, is too large (it is
-// not read whole then) or is not a sound report.
-[[nodiscard]] std::optional<BirthData> loadReportFile(const QString &fileName);
+// Reads a report file; nothing when it is no regular file, cannot be read, is
+// too large (it is not read whole then) or is not a sound report. When asked
+// for, the reason tells why the system could not read it (for example "No
+// such file or directory"); it is empty when the file was read but holds no
+// sound report.
+[[nodiscard]] std::optional<BirthData> loadReportFile(const QString &fileName, QString *reason = nullptr);
 
 // Writes the report through a temporary file that replaces the target only
-// when complete. False, with any existing file left as it was, when the data
-// cannot be stored exactly or the file cannot be written.
-[[nodiscard]] bool saveReportFile(const QString &fileName, const BirthData &data);
+// when complete. A link is followed only to a regular file whose own name
+// ends in "vlm", which is then replaced and the link kept; a link to anything
+// else, a FIFO, a device or a folder is refused and left as it was. False,
+// with any existing file left as it was, when the data cannot be stored
+// exactly (the reason is then empty) or the file cannot be written (the
+// reason says why).
+[[nodiscard]] bool saveReportFile(const QString &fileName, const BirthData &data, QString *reason = nullptr);
 
 } // namespace velmora

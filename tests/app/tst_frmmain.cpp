@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QComboBox>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -15,8 +16,11 @@
 
 #include <memory>
 
+#include <sys/stat.h>
+
 #include "fakeplatform.h"
 #include "frmmain.h"
+#include "watchdog.h"
 
 using namespace Qt::StringLiterals;
 using velmora::MessageIcon;
@@ -687,6 +691,38 @@ private Q_SLOTS:
         m_platform->chosenFiles = {blocker + u"/john.vlm"_s};
         QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
         QCOMPARE(m_platform->messages, oneMessage(MessageIcon::Critical, u"The Reading Could Not Be Saved."_s));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), QByteArray("keep me"));
+    }
+
+    // Through a link to another kind of file, or onto a FIFO, a save writes
+    // nothing and says so.
+    void saveOntoALinkOrAFifoIsRefused()
+    {
+        QTemporaryDir folder;
+        const QString target = folder.filePath(u"target.txt"_s);
+        QFile file(target);
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write("keep me");
+        file.close();
+        const QString link = folder.filePath(u"evil.vlm"_s);
+        const QString fifo = folder.filePath(u"pipe.vlm"_s);
+        QVERIFY(QFile::link(target, link));
+        QVERIFY(::mkfifo(QFile::encodeName(fifo).constData(), 0600) == 0);
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        for (const QString &name : {link, fifo}) {
+            m_platform->messages.clear();
+            m_platform->chosenFiles = {name};
+            {
+                const Watchdog watchdog(5);
+                QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
+            }
+            QCOMPARE(m_platform->messages, oneMessage(MessageIcon::Critical, u"The Reading Could Not Be Saved."_s));
+        }
+        QVERIFY(QFileInfo(link).isSymLink());
+        struct stat info {};
+        QVERIFY(::lstat(QFile::encodeName(fifo).constData(), &info) == 0 && S_ISFIFO(info.st_mode));
         QVERIFY(file.open(QIODevice::ReadOnly));
         QCOMPARE(file.readAll(), QByteArray("keep me"));
     }

@@ -91,13 +91,36 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"badRecordBetweenGoodOnes", "a\nb\"\nc\n", "1[a] 2!a quote inside an unquoted field 3[c]"}),
     [](const testing::TestParamInfo<ReaderCase> &info) { return std::string(info.param.label); });
 
-TEST(CsvReaderLimits, refusesARecordLongerThanTheLimitAndGoesOn)
+class CsvReaderLongRecordTest : public testing::TestWithParam<ReaderCase>
 {
-    const std::string longField(100, 'x');
-    const std::string input = "a\n" + longField + "\nb\n";
-    for (const std::size_t chunk : {1, 7, 4096})
-        EXPECT_EQ(readAll(input, chunk, 50), "1[a] 2!the record is too long 3[b]") << "chunk size " << chunk;
+};
+
+// A record over the limit is refused whole, and reading goes on after its
+// real end: a line break inside one of its quoted fields does not end it.
+TEST_P(CsvReaderLongRecordTest, skipsTheWholeRecordForEveryChunkSize)
+{
+    const ReaderCase &c = GetParam();
+    for (const std::size_t chunk : {1, 2, 3, 7, 4096})
+        EXPECT_EQ(readAll(c.input, chunk, 50), c.events) << "chunk size " << chunk;
 }
+
+const std::string kLong(60, 'x');
+
+INSTANTIATE_TEST_SUITE_P(
+    Limits, CsvReaderLongRecordTest,
+    testing::Values(
+        ReaderCase{"unquoted", "a\n" + kLong + "\nb\n", "1[a] 2!the record is too long 3[b]"},
+        ReaderCase{"exactlyAtTheLimit", std::string(50, 'y') + "\r\n" + std::string(51, 'z') + "\r\nb",
+                   "1[" + std::string(50, 'y') + "] 2!the record is too long 3[b]"},
+        ReaderCase{"lineBreaksInsideQuotes", "a\n\"" + kLong + "\nEvil,,Row,2000-01-01\r\n" + kLong + "\",z\nb\n",
+                   "1[a] 2!the record is too long 5[b]"},
+        ReaderCase{"crLfSplitInsideQuotes", "\"" + kLong + "\r\nEvil\r\n\"\"\r\n\"\r\nb", "1!the record is too long 5[b]"},
+        ReaderCase{"faultBeyondTheLimit", kLong + "\"q\nb\n", "1!the record is too long 2[b]"},
+        ReaderCase{"faultInQuotedFieldBeyondTheLimit", "\"" + kLong + "\"q\nb\n", "1!the record is too long 2[b]"},
+        ReaderCase{"faultWithinTheLimit", "x\"" + kLong + "\nb\n", "1!a quote inside an unquoted field 2[b]"},
+        ReaderCase{"unclosedQuoteRunsToTheEnd", "\"" + kLong + "\nEvil,Row\n", "1!the record is too long"},
+        ReaderCase{"shortUnclosedQuote", "\"ab\nc\n", "1!a quoted field is not closed 2[c]"}),
+    [](const testing::TestParamInfo<ReaderCase> &info) { return std::string(info.param.label); });
 
 TEST(CsvReaderLimits, countsFieldsBeyondThoseItKeeps)
 {

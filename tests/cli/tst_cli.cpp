@@ -14,9 +14,16 @@
 #include <QTextEdit>
 
 #include <array>
+#include <cerrno>
+#include <cstring>
+
+#include <sys/mount.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "fakeplatform.h"
 #include "frmmain.h"
+#include "watchdog.h"
 
 using namespace Qt::StringLiterals;
 
@@ -28,19 +35,38 @@ struct Outcome {
     QByteArray err;
 };
 
-Outcome runCli(const QStringList &arguments, const QByteArray &input = {},
+Outcome runProcess(QProcess &process, const QByteArray &input, int timeoutMs)
+{
+    if (!process.waitForStarted())
+        return {};
+    process.write(input);
+    process.closeWriteChannel();
+    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+Outcome runCli(const QStringList &arguments, const QByteArray &input = {}, int timeoutMs = 60000,
               const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment())
 {
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
-    if (!process.waitForStarted())
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return {};
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+    return runProcess(process, input, timeoutMs);
+}
+
+// Runs the tool through the shell, so that an argument may hold bytes that
+// are not UTF-8 (written as printf escapes, such as \\377): QProcess would
+// pass them as U+FFFD.
+Outcome runCliWithBytes(const QString &arguments, const QString &folder)
+{
+    QProcess process;
+    process.setWorkingDirectory(folder);
+    process.start(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" "_s + arguments, QStringLiteral(VELMORA_CLI_PATH)});
+    return runProcess(process, {}, 10000);
 }
 
 QStringList personArguments(const QString &first, const QString &middle, const QString &last, const QString &date)
@@ -333,6 +359,7 @@ private Q_SLOTS:
     {
         QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("reason");
         const QByteArray sound = [] {
             QTemporaryDir dir;
             const QString file = dir.filePath(u"sound.vlm"_s);
@@ -341,30 +368,138 @@ private Q_SLOTS:
             return report.open(QIODevice::ReadOnly) ? report.readAll() : QByteArray();
         }();
         QVERIFY(!sound.isEmpty());
-        QTest::newRow("sound report named .txt") << u"report.txt"_s << sound;
-        QTest::newRow("sound report named .VLM") << u"report.VLM"_s << sound;
-        QTest::newRow("empty file") << u"empty.vlm"_s << QByteArray();
-        QTest::newRow("three lines only") << u"short.vlm"_s << sound.left(sound.indexOf("\r\n", 0) + 2).repeated(3);
-        QTest::newRow("no such file") << u"missing.vlm"_s << QByteArray("-");
+        QTest::newRow("sound report named .txt") << u"report.txt"_s << sound << QString();
+        QTest::newRow("sound report named .VLM") << u"report.VLM"_s << sound << QString();
+        QTest::newRow("empty file") << u"empty.vlm"_s << QByteArray() << QString();
+        QTest::newRow("three lines only") << u"short.vlm"_s << sound.left(sound.indexOf("\r\n", 0) + 2).repeated(3)
+                                          << QString();
+        QTest::newRow("no such file") << u"missing.vlm"_s << QByteArray("-")
+                                      << QString::fromLocal8Bit(std::strerror(ENOENT));
+        QTest::newRow("fifo") << u"fifo.vlm"_s << QByteArray("fifo") << u"not a regular file"_s;
     }
+    // The window keeps its own message; the tool adds the system's reason.
     void openRefusesWhatTheWindowRefuses()
     {
         QFETCH(QString, name);
         QFETCH(QByteArray, content);
+        QFETCH(QString, reason);
         const QString file = path(name);
-        if (content != "-") {
+        if (content == "fifo") {
+            QVERIFY(::mkfifo(QFile::encodeName(file).constData(), 0600) == 0);
+        } else if (content != "-") {
             QFile out(file);
             QVERIFY(out.open(QIODevice::WriteOnly));
             out.write(content);
         }
-        const Outcome run = runCli({u"--open"_s, file});
+        const Outcome run = runCli({u"--open"_s, file}, {}, 10000);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(isOneLine(run.err), run.err);
-        QVERIFY2(run.err.endsWith(": Please Check The File.\n"), run.err);
+        const QByteArray ending = reason.isEmpty() ? QByteArray(": Please Check The File.\n")
+                                                   : ": Please Check The File. (" + reason.toUtf8() + ")\n";
+        QVERIFY2(run.err.endsWith(ending), run.err);
         QStringList windowMessages;
-        windowOpening(file, &windowMessages);
+        {
+            const Watchdog watchdog(10);
+            windowOpening(file, &windowMessages);
+        }
         QCOMPARE(windowMessages, QStringList{u"Please Check The File."_s});
+    }
+
+    void saveGivesTheSystemsReason_data()
+    {
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<QString>("reason");
+        const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
+        QTest::newRow("folder that does not exist") << u"missing folder"_s << system(ENOENT);
+        QTest::newRow("under a regular file") << u"under a file"_s << system(ENOTDIR);
+        QTest::newRow("folder") << u"folder"_s << system(EISDIR);
+        QTest::newRow("read-only folder") << u"read-only"_s << system(EACCES);
+        QTest::newRow("full disk") << u"full"_s << system(ENOSPC);
+        QTest::newRow("fifo") << u"fifo"_s << u"not a regular file"_s;
+        QTest::newRow("link to a text file") << u"link"_s << u"a link to something other than a report file"_s;
+    }
+    void saveGivesTheSystemsReason()
+    {
+        QFETCH(QString, kind);
+        QFETCH(QString, reason);
+        const QTemporaryDir dir;
+        QString file = dir.filePath(u"john.vlm"_s);
+        const QByteArray bytes = QFile::encodeName(file);
+        bool mounted = false;
+        if (kind == u"missing folder"_s) {
+            file = dir.filePath(u"no/such/john.vlm"_s);
+        } else if (kind == u"under a file"_s) {
+            QFile(file).open(QIODevice::WriteOnly);
+            file += u"/john.vlm"_s;
+        } else if (kind == u"folder"_s) {
+            QVERIFY(QDir(dir.path()).mkdir(u"john.vlm"_s));
+        } else if (kind == u"read-only"_s) {
+            if (::geteuid() == 0)
+                QSKIP("root writes into every folder");
+            QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner));
+        } else if (kind == u"full"_s) {
+            // A tiny file system, filled up; only root can mount one.
+            const QByteArray folder = QFile::encodeName(dir.path());
+            if (::geteuid() != 0 || ::mount("tmpfs", folder.constData(), "tmpfs", 0, "size=4k") != 0)
+                QSKIP("a full file system needs root and tmpfs");
+            mounted = true;
+            QFile fill(dir.filePath(u"fill"_s));
+            QVERIFY(fill.open(QIODevice::WriteOnly));
+            fill.write(QByteArray(64 * 1024, 'x'));
+        } else if (kind == u"fifo"_s) {
+            QVERIFY(::mkfifo(bytes.constData(), 0600) == 0);
+        } else if (kind == u"link"_s) {
+            QFile target(dir.filePath(u"target.txt"_s));
+            QVERIFY(target.open(QIODevice::WriteOnly) && target.write("keep") == 4);
+            QVERIFY(::symlink("target.txt", bytes.constData()) == 0);
+        }
+        const Outcome run = runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s)
+                                       << u"--save"_s << file,
+                                   {}, 10000);
+        if (mounted)
+            ::umount(QFile::encodeName(dir.path()).constData());
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(isOneLine(run.err), run.err);
+        QVERIFY2(run.err.endsWith(": cannot write the report file: " + reason.toUtf8() + "\n"), run.err);
+        if (kind == u"link"_s) {
+            QFile target(dir.filePath(u"target.txt"_s));
+            QVERIFY(target.open(QIODevice::ReadOnly));
+            QCOMPARE(target.readAll(), QByteArray("keep"));
+        }
+    }
+
+    // A file name that is not UTF-8 is refused: it is never taken for the
+    // file whose name holds U+FFFD, which a decoy report here has.
+    void fileNamesThatAreNotUtf8AreRefused_data()
+    {
+        QTest::addColumn<QString>("arguments");
+        const QString john = u"--first John --last Smith --date 1980-07-15 "_s;
+        QTest::newRow("open") << u"--open \"$(printf '\\377.vlm')\""_s;
+        QTest::newRow("open with =") << u"--open=\"$(printf '\\377.vlm')\""_s;
+        QTest::newRow("save") << john + u"--save \"$(printf '\\377.vlm')\""_s;
+        QTest::newRow("save, another byte") << john + u"--save \"$(printf 'a\\376.vlm')\""_s;
+        QTest::newRow("batch input") << u"--batch --input \"$(printf '\\377.vlm')\""_s;
+    }
+    void fileNamesThatAreNotUtf8AreRefused()
+    {
+        QFETCH(QString, arguments);
+        const QTemporaryDir dir;
+        const QString decoy = dir.filePath(u"\ufffd.vlm"_s);
+        QVERIFY(runCli(personArguments(u"Anna"_s, QString(), u"Lee"_s, u"1975-09-20"_s) << u"--save"_s << decoy)
+                    .exitCode
+                == 0);
+        const QStringList before = QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+        const Outcome run = runCliWithBytes(arguments, dir.path());
+        QCOMPARE(run.exitCode, 1);
+        QCOMPARE(run.out, QByteArray());
+        QVERIFY2(isOneLine(run.err), run.err);
+        QVERIFY2(run.err.contains("the file name is not valid UTF-8"), run.err);
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot), before);
+        // A name that really holds U+FFFD is valid UTF-8 and opens.
+        QCOMPARE(runCli({u"--open"_s, decoy}).exitCode, 0);
     }
 
     void saveRefusalsLeaveNoFile_data()
@@ -435,7 +570,7 @@ private Q_SLOTS:
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
         environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        const Outcome run = runCli(source << u"--pdf"_s << pdf, {}, environment);
+        const Outcome run = runCli(source << u"--pdf"_s << pdf, {}, 60000, environment);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.out.contains("Destiny Number"), printsToo);

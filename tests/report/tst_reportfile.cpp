@@ -5,11 +5,16 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "reportfile.h"
 #include "scrambler.h"
+#include "watchdog.h"
 
 using namespace Qt::StringLiterals;
 using velmora::BirthData;
@@ -77,6 +82,48 @@ bool writeFile(const QString &path, const QByteArray &bytes)
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+bool makeFifo(const QString &path)
+{
+    return ::mkfifo(QFile::encodeName(path).constData(), 0600) == 0;
+}
+
+bool makeLink(const QString &target, const QString &path)
+{
+    return ::symlink(QFile::encodeName(target).constData(), QFile::encodeName(path).constData()) == 0;
+}
+
+QString systemText(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+// What lies at the path, without following a link: its kind, and a link's
+// target or a regular file's bytes.
+QString entryAt(const QString &path)
+{
+    struct stat info {};
+    if (::lstat(QFile::encodeName(path).constData(), &info) != 0)
+        return u"nothing"_s;
+    if (S_ISLNK(info.st_mode))
+        return u"link to "_s + QFileInfo(path).symLinkTarget();
+    if (S_ISFIFO(info.st_mode))
+        return u"fifo"_s;
+    if (S_ISDIR(info.st_mode))
+        return u"folder"_s;
+    if (S_ISREG(info.st_mode))
+        return u"file "_s + QString::fromLatin1(contentOf(path).toHex());
+    return u"other"_s;
+}
+
+// Every entry of the folder, as entryAt describes it.
+QStringList folderEntries(const QString &folder)
+{
+    QStringList entries;
+    for (const QString &name : QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot))
+        entries << name + u": "_s + entryAt(QDir(folder).filePath(name));
+    return entries;
+}
+
 } // namespace
 
 class TestReportFile : public QObject
@@ -102,6 +149,11 @@ private Q_SLOTS:
     void refusesWhatCannotBeRead();
     void savingUnderARegularFileFails();
     void savingOntoAFolderFails();
+    void refusesSpecialFilesWithoutWaiting_data();
+    void refusesSpecialFilesWithoutWaiting();
+    void refusesToSaveOntoAnythingButAReport_data();
+    void refusesToSaveOntoAnythingButAReport();
+    void savesThroughALinkToAReport();
     void failedWriteKeepsThePreviousFile();
     void checksTheExtension_data();
     void checksTheExtension();
@@ -324,6 +376,125 @@ void TestReportFile::refusesWhatCannotBeRead()
     QFETCH(QString, path);
 
     QCOMPARE(velmora::loadReportFile(path), std::nullopt);
+}
+
+void TestReportFile::refusesSpecialFilesWithoutWaiting_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    QTest::newRow("missing") << u"missing"_s << systemText(ENOENT);
+    QTest::newRow("folder") << u"folder"_s << systemText(EISDIR);
+    QTest::newRow("fifo") << u"fifo"_s << u"not a regular file"_s;
+    QTest::newRow("link to a fifo") << u"link to fifo"_s << u"not a regular file"_s;
+    QTest::newRow("link to a device") << u"link to device"_s << u"not a regular file"_s;
+    QTest::newRow("unreadable") << u"unreadable"_s << systemText(EACCES);
+    QTest::newRow("sound report") << u"report"_s << QString();
+    QTest::newRow("damaged report") << u"damaged"_s << QString();
+}
+
+// No writer ever comes to the FIFO: opening it must not wait for one.
+void TestReportFile::refusesSpecialFilesWithoutWaiting()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(u"x.vlm"_s);
+    const QString fifo = folder.filePath(u"pipe"_s);
+    if (kind == u"folder"_s)
+        QVERIFY(QDir(folder.path()).mkdir(u"x.vlm"_s));
+    else if (kind == u"fifo"_s)
+        QVERIFY(makeFifo(path));
+    else if (kind == u"link to fifo"_s)
+        QVERIFY(makeFifo(fifo) && makeLink(fifo, path));
+    else if (kind == u"link to device"_s)
+        QVERIFY(makeLink(u"/dev/zero"_s, path));
+    else if (kind == u"report"_s || kind == u"unreadable"_s)
+        QVERIFY(writeFile(path, velmora::writeReport(marySmith()).value()));
+    else if (kind == u"damaged"_s)
+        QVERIFY(writeFile(path, "damaged"));
+    if (kind == u"unreadable"_s) {
+        if (::geteuid() == 0)
+            QSKIP("root reads every file");
+        QVERIFY(QFile::setPermissions(path, QFileDevice::WriteOwner));
+    }
+
+    QString why = u"not set"_s;
+    std::optional<BirthData> loaded;
+    {
+        const Watchdog watchdog(5);
+        loaded = velmora::loadReportFile(path, &why);
+    }
+    QCOMPARE(loaded, kind == u"report"_s ? std::optional(marySmith()) : std::nullopt);
+    QCOMPARE(why, reason);
+}
+
+void TestReportFile::refusesToSaveOntoAnythingButAReport_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("reason");
+
+    const QString notAReport = u"a link to something other than a report file"_s;
+    QTest::newRow("fifo") << u"fifo"_s << u"not a regular file"_s;
+    QTest::newRow("link to a text file") << u"link to text"_s << notAReport;
+    QTest::newRow("link to a folder named vlm") << u"link to folder"_s << notAReport;
+    QTest::newRow("link to a fifo named vlm") << u"link to fifo"_s << notAReport;
+    QTest::newRow("link to a device") << u"link to device"_s << notAReport;
+    QTest::newRow("link to nothing") << u"dangling link"_s << notAReport;
+    QTest::newRow("folder") << u"folder"_s << systemText(EISDIR);
+}
+
+// A save writes nothing but a regular .vlm file: whatever else lies at the
+// name, or at the end of a link there, is left exactly as it was.
+void TestReportFile::refusesToSaveOntoAnythingButAReport()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, reason);
+
+    const QTemporaryDir folder;
+    const QString path = folder.filePath(u"x.vlm"_s);
+    const QString other = folder.filePath(kind == u"link to text"_s ? u"target.txt"_s : u"other.vlm"_s);
+    if (kind == u"fifo"_s)
+        QVERIFY(makeFifo(path));
+    else if (kind == u"folder"_s)
+        QVERIFY(QDir(folder.path()).mkdir(u"x.vlm"_s));
+    else if (kind == u"link to text"_s)
+        QVERIFY(writeFile(other, "keep me") && makeLink(other, path));
+    else if (kind == u"link to folder"_s)
+        QVERIFY(QDir(folder.path()).mkdir(u"other.vlm"_s) && makeLink(other, path));
+    else if (kind == u"link to fifo"_s)
+        QVERIFY(makeFifo(other) && makeLink(other, path));
+    else if (kind == u"link to device"_s)
+        QVERIFY(makeLink(u"/dev/null"_s, path));
+    else if (kind == u"dangling link"_s)
+        QVERIFY(makeLink(other, path));
+    const QStringList before = folderEntries(folder.path());
+
+    QString why;
+    bool saved = true;
+    {
+        const Watchdog watchdog(5);
+        saved = velmora::saveReportFile(path, marySmith(), &why);
+    }
+    QVERIFY(!saved);
+    QCOMPARE(why, reason);
+    QCOMPARE(folderEntries(folder.path()), before);
+}
+
+void TestReportFile::savesThroughALinkToAReport()
+{
+    const QTemporaryDir folder;
+    const QString report = folder.filePath(u"real.vlm"_s);
+    const QString link = folder.filePath(u"link.vlm"_s);
+    QVERIFY(writeFile(report, velmora::writeReport(birthData("Jo", "", "Li", 1, 1, "January", 1)).value()));
+    QVERIFY(makeLink(u"real.vlm"_s, link));
+
+    QVERIFY(velmora::saveReportFile(link, marySmith()));
+    QCOMPARE(entryAt(link), u"link to "_s + report);
+    QCOMPARE(velmora::loadReportFile(report), marySmith());
+    QCOMPARE(QDir(folder.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+             (QStringList{u"link.vlm"_s, u"real.vlm"_s}));
 }
 
 void TestReportFile::savingUnderARegularFileFails()
