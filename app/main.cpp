@@ -10,9 +10,9 @@
 int main(int argc, char *argv[])
 {
     // The application name stays the executable's name: it names the
-    // settings store and the single-instance lock.
+    // settings store and the single-instance lock. No display name is set:
+    // Qt would append it to every window title the desktop shows.
     QApplication application(argc, argv);
-    QApplication::setApplicationDisplayName(QString(velmora::kApplicationTitle));
     QApplication::setWindowIcon(velmora::applicationIcon());
     // One face for every window and menu, so the fonts are matched once.
     QApplication::setFont(velmora::uifonts::windowFont());
