@@ -162,7 +162,9 @@ void frmMain::buildMenus()
 
     mnuDonate = named(menuBar()->addAction(u"&Donate"_s), "mnuDonate");
     connect(mnuDonate, &QAction::triggered, this, [this] { velmora::OpenDonationPage(m_platform); });
-    mnuMakeMoney = named(menuBar()->addAction(u"Make Money &Online"_s), "mnuMakeMoney");
+    // The entry is never shown, so it stays out of the menu bar: there its
+    // access key would still clash with "&Open Previously Saved Reading".
+    mnuMakeMoney = named(new QAction(u"Make Money &Online"_s, this), "mnuMakeMoney");
     mnuMakeMoney->setVisible(false);
     mnuMakeMoney->setEnabled(false);
     connect(mnuMakeMoney, &QAction::triggered, this, [this] { velmora::OpenFullBrandPage(m_platform); });

@@ -173,6 +173,66 @@ private Q_SLOTS:
         }
     }
 
+    void altCombinationsTypeNothing_data()
+    {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        const int alt = int(Qt::AltModifier);
+        for (const QString &name : {u"txtNameFirst"_s, u"txtNameMiddle"_s, u"txtNameLast"_s}) {
+            const auto row = [&](const char *what) {
+                return &QTest::newRow(qPrintable(name + u'/' + QLatin1StringView(what)));
+            };
+            *row("altQ") << name << int(Qt::Key_Q) << u"q"_s << alt;
+            *row("altJ") << name << int(Qt::Key_J) << u"j"_s << alt;
+            *row("altShiftZ") << name << int(Qt::Key_Z) << u"Z"_s << (alt | int(Qt::ShiftModifier));
+            *row("altDigit") << name << int(Qt::Key_1) << u"1"_s << alt;
+            *row("altSpace") << name << int(Qt::Key_Space) << u" "_s << alt;
+        }
+    }
+
+    void altCombinationsTypeNothing()
+    {
+        QFETCH(QString, boxName);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QLineEdit *target = box(boxName);
+        target->setFocus();
+        QTest::keyClicks(target, u"Lee"_s);
+        // Straight to the box, as a key that no access key took arrives.
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+        QApplication::sendEvent(target, &press);
+        QCOMPARE(target->text(), u"Lee"_s);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void accessKeysActAtTheFirstPress_data()
+    {
+        QTest::addColumn<bool>("onResultPage");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("open on the input page") << false << int(Qt::Key_O)
+                                                << int(velmora::FileDialogRequest::Mode::Open);
+        QTest::newRow("save on the result page") << true << int(Qt::Key_S)
+                                                 << int(velmora::FileDialogRequest::Mode::Save);
+    }
+
+    void accessKeysActAtTheFirstPress()
+    {
+        QFETCH(bool, onResultPage);
+        QFETCH(int, key);
+        QFETCH(int, mode);
+        if (onResultPage) {
+            enter(u"John"_s, u""_s, u"Smith"_s);
+            proceed();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(m_platform->fileRequests.size(), 1);
+        QCOMPARE(int(m_platform->fileRequests.first().mode), mode);
+    }
+
     void backspaceAlwaysWorks()
     {
         QLineEdit *first = box(u"txtNameFirst"_s);
