@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFrame>
 #include <QLabel>
@@ -17,6 +18,7 @@
 
 #include "fakeplatform.h"
 #include "frmmain.h"
+#include "readingtabbar.h"
 
 using namespace Qt::StringLiterals;
 using velmora::MessageIcon;
@@ -231,6 +233,49 @@ private Q_SLOTS:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
         QTRY_COMPARE(m_platform->fileRequests.size(), 1);
         QCOMPARE(int(m_platform->fileRequests.first().mode), mode);
+    }
+
+    void dropDownListsFitTheScreen_data()
+    {
+        QTest::addColumn<QString>("listName");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("day 21") << u"cboDate"_s << 20;
+        QTest::newRow("July") << u"cboMonth"_s << 6;
+        QTest::newRow("1980") << u"cboYear"_s << 80;
+        QTest::newRow("2050") << u"cboYear"_s << 150;
+    }
+
+    void dropDownListsFitTheScreen()
+    {
+        QFETCH(QString, listName);
+        QFETCH(int, selected);
+        QComboBox *dropDown = list(listName);
+        dropDown->setCurrentIndex(selected);
+        dropDown->showPopup();
+        QAbstractItemView *rows = dropDown->view();
+        QTRY_VERIFY(rows->isVisible());
+        const int shown = rows->viewport()->height() / rows->sizeHintForRow(0);
+        QVERIFY2(shown >= std::min(8, dropDown->count()) && shown <= 12, qPrintable(QString::number(shown)));
+        QVERIFY(rows->viewport()->rect().contains(rows->visualRect(rows->model()->index(selected, 0))));
+        dropDown->hidePopup();
+    }
+
+    void tabCaptionsFitUnderTheTabRow()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        auto *tabs = child<ReadingTabBar>(u"TS"_s);
+        QCOMPARE(tabs->geometry(), QRect(3, 7, 632, 40));
+        QCOMPARE(currentFrame()->parentWidget()->geometry(), QRect(3, 47, 632, 203));
+        QCOMPARE(tabs->font().pointSizeF(), 8.25);
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QRect area = tabs->captionArea(i);
+            QVERIFY(tabs->tabRect(i).contains(area.adjusted(-1, -1, 1, 1)));
+            const QFont font = tabs->captionFont(i, area);
+            const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), QSize(area.width(), 1000)),
+                                                                 Qt::AlignCenter | Qt::TextWordWrap, tabs->tabText(i));
+            QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(), qPrintable(tabs->tabText(i)));
+        }
     }
 
     void backspaceAlwaysWorks()
