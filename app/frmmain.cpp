@@ -28,6 +28,7 @@
 #include "listpopupstyle.h"
 #include "links.h"
 #include "outreachtexts.h"
+#include "readablecolours.h"
 #include "readingtabbar.h"
 #include "reportfile.h"
 #include "readingview.h"
@@ -193,9 +194,9 @@ void frmMain::buildStrips(QWidget *client)
         label->setGeometry(0, 0, 640, 43);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
-        label->setAutoFillBackground(true);
         label->setContentsMargins(8, 2, 8, 2);
-        label->setStyleSheet(u"color: #8b0000;"_s);
+        label->setAutoFillBackground(true);
+        velmora::keepReadable(label, QPalette::Window, QPalette::Link, {velmora::kPromotionColour});
     }
     // Only the label in front takes the keyboard focus.
     lblFullBrand->setFocusPolicy(Qt::NoFocus);

@@ -28,6 +28,7 @@ ReadingView::ReadingView(QWidget *parent)
     setFont(velmora::uifonts::readingFont());
     document()->setDefaultFont(velmora::uifonts::readingFont());
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    velmora::keepReadable(this, QPalette::Base, QPalette::Text, {kTextColour, kHeadingColour});
 }
 
 void ReadingView::showReading(const velmora::Reading &reading)

@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBlock>
 #include <QTemporaryDir>
@@ -18,6 +19,7 @@
 
 #include "fakeplatform.h"
 #include "frmmain.h"
+#include "readablecolours.h"
 #include "readingtabbar.h"
 
 using namespace Qt::StringLiterals;
@@ -275,6 +277,77 @@ private Q_SLOTS:
             const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), QSize(area.width(), 1000)),
                                                                  Qt::AlignCenter | Qt::TextWordWrap, tabs->tabText(i));
             QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(), qPrintable(tabs->tabText(i)));
+        }
+    }
+
+    void measuresContrastLikeWcag_data()
+    {
+        QTest::addColumn<QColor>("first");
+        QTest::addColumn<QColor>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+        QTest::newRow("same grey") << QColor(128, 128, 128) << QColor(128, 128, 128) << 1.0;
+        QTest::newRow("green on white") << QColor(0, 128, 0) << QColor(Qt::white) << 5.14;
+        QTest::newRow("blue on light grey") << QColor(0, 0, 255) << QColor(239, 239, 239) << 7.47;
+    }
+
+    void measuresContrastLikeWcag()
+    {
+        QFETCH(QColor, first);
+        QFETCH(QColor, second);
+        QFETCH(double, ratio);
+        QVERIFY2(std::abs(velmora::contrastRatio(first, second) - ratio) < 0.01,
+                 qPrintable(QString::number(velmora::contrastRatio(first, second))));
+    }
+
+    void fixedColoursStayReadable_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light palette") << false;
+        QTest::newRow("dark palette") << true;
+    }
+
+    void fixedColoursStayReadable()
+    {
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        QPalette theme = light;
+        if (dark) {
+            for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(49, 54, 59)},
+                                               std::pair{QPalette::Base, QColor(35, 38, 41)},
+                                               std::pair{QPalette::WindowText, QColor(239, 240, 241)},
+                                               std::pair{QPalette::Text, QColor(239, 240, 241)},
+                                               std::pair{QPalette::Link, QColor(41, 128, 185)}})
+                theme.setColor(role, colour);
+            // A dark desktop gives its palette before the window is made.
+            QApplication::setPalette(theme);
+            m_window = std::make_unique<frmMain>(*m_platform);
+            m_window->show();
+        }
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        struct Fixed {
+            QString name;
+            QPalette::ColorRole background;
+            QList<QColor> colours;
+        };
+        const QList<Fixed> fixed = {
+            {u"RTB_0"_s, QPalette::Base, {velmora::kReadingTextColour, velmora::kReadingHeadingColour}},
+            {u"RTB_7"_s, QPalette::Base, {velmora::kReadingTextColour, velmora::kReadingHeadingColour}},
+            {u"lblFullBrand"_s, QPalette::Window, {velmora::kPromotionColour}},
+            {u"lblCobrand"_s, QPalette::Window, {velmora::kPromotionColour}},
+            {u"Label14"_s, QPalette::Window, {velmora::kLinkColour}},
+        };
+        for (const Fixed &text : fixed) {
+            const QWidget *widget = child<QWidget>(text.name);
+            const QColor background = widget->palette().color(text.background);
+            for (const QColor &colour : text.colours)
+                QVERIFY2(velmora::contrastRatio(colour, background) >= 4.5, qPrintable(text.name));
+            // The light look stays the theme's own.
+            if (!dark)
+                QCOMPARE(background, theme.color(text.background));
         }
     }
 
