@@ -10,7 +10,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick)
+          xvfb xauth xdotool imagemagick x11-utils adwaita-qt6)
 
 install_missing() {
     local missing=() package
