@@ -11,7 +11,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick poppler-utils)
+          xvfb xauth xdotool imagemagick x11-utils adwaita-qt6 poppler-utils)
 
 install_missing() {
     local missing=() package

@@ -26,8 +26,10 @@
 #include "frmtellafriend.h"
 #include "keyfilter.h"
 #include "linklabel.h"
+#include "listpopupstyle.h"
 #include "links.h"
 #include "outreachtexts.h"
+#include "readablecolours.h"
 #include "readingdocument.h"
 #include "readingtabbar.h"
 #include "reportfile.h"
@@ -70,6 +72,7 @@ constexpr std::array<const char *, 12> kMonthNames = {"January", "February", "Ma
                                                       "July",    "August",   "September", "October", "November", "December"};
 constexpr int kFirstListYear = 1900;
 constexpr int kLastListYear = 2050;
+constexpr int kVisibleListRows = 12;
 
 constexpr std::array<const char *, velmora::kReadingCount> kFrameNames = {
     "fraDestiny",       "fraPersonality",   "fraSoulUrge",         "fraRealization",
@@ -169,7 +172,9 @@ void frmMain::buildMenus()
 
     mnuDonate = named(menuBar()->addAction(u"&Donate"_s), "mnuDonate");
     connect(mnuDonate, &QAction::triggered, this, [this] { velmora::OpenDonationPage(m_platform); });
-    mnuMakeMoney = named(menuBar()->addAction(u"Make Money &Online"_s), "mnuMakeMoney");
+    // The entry is never shown, so it stays out of the menu bar: there its
+    // access key would still clash with "&Open Previously Saved Reading".
+    mnuMakeMoney = named(new QAction(u"Make Money &Online"_s, this), "mnuMakeMoney");
     mnuMakeMoney->setVisible(false);
     mnuMakeMoney->setEnabled(false);
     connect(mnuMakeMoney, &QAction::triggered, this, [this] { velmora::OpenFullBrandPage(m_platform); });
@@ -225,9 +230,9 @@ void frmMain::buildStrips(QWidget *client)
         label->setGeometry(0, 0, 640, 43);
         label->setWordWrap(true);
         label->setAlignment(Qt::AlignCenter);
-        label->setAutoFillBackground(true);
         label->setContentsMargins(8, 2, 8, 2);
-        label->setStyleSheet(u"color: #8b0000;"_s);
+        label->setAutoFillBackground(true);
+        velmora::keepReadable(label, QPalette::Window, QPalette::Link, {velmora::kPromotionColour});
     }
     // Only the label in front takes the keyboard focus.
     lblFullBrand->setFocusPolicy(Qt::NoFocus);
@@ -295,15 +300,25 @@ void frmMain::buildInputPage()
                                QWidget *field) {
         auto *label = new QLabel(caption, frame);
         label->setObjectName(u"lblLabel_%1"_s.arg(labelIndex));
-        label->setGeometry(x, 16, width, 16);
+        label->setFont(velmora::uifonts::windowFont());
+        field->setFont(velmora::uifonts::windowFont());
+        // The caption sits clear of the frame's title and line, the box below
+        // the caption and clear of the frame's bottom edge.
+        static constexpr int kGap = 3;
+        static constexpr int kFieldHeight = 21;
+        const int labelHeight = label->sizeHint().height();
+        const int fieldTop = std::min(frame->contentsRect().top() + kGap + labelHeight,
+                                      frame->height() - kGap - kFieldHeight);
+        label->setGeometry(x, fieldTop - labelHeight, width, labelHeight);
         label->setBuddy(field);
-        field->setGeometry(x, 32, width, 21);
+        field->setGeometry(x, fieldTop, width, kFieldHeight);
         field->setAccessibleName(caption);
         lblLabel[labelIndex] = label;
     };
 
     fraName = named(new QGroupBox(u"Name"_s, fraMain), "fraName");
     fraName->setGeometry(315, 112, 280, 60);
+    fraName->setFont(velmora::uifonts::windowFont(8.25, true));
     txtNameFirst = named(new QLineEdit(fraName), "txtNameFirst");
     txtNameMiddle = named(new QLineEdit(fraName), "txtNameMiddle");
     txtNameLast = named(new QLineEdit(fraName), "txtNameLast");
@@ -316,22 +331,19 @@ void frmMain::buildInputPage()
 
     fraDOB = named(new QGroupBox(u"Date Of Birth"_s, fraMain), "fraDOB");
     fraDOB->setGeometry(315, 180, 280, 60);
+    fraDOB->setFont(velmora::uifonts::windowFont(8.25, true));
     cboDate = named(new QComboBox(fraDOB), "cboDate");
     cboMonth = named(new QComboBox(fraDOB), "cboMonth");
     cboYear = named(new QComboBox(fraDOB), "cboYear");
     addBox(fraDOB, 0, 10, 67, u"Date"_s, cboDate);
     addBox(fraDOB, 1, 87, 90, u"Month"_s, cboMonth);
     addBox(fraDOB, 2, 187, 80, u"Year"_s, cboYear);
-    for (QComboBox *list : {cboDate, cboMonth, cboYear})
-        list->setMaxVisibleItems(12);
-
-    for (QGroupBox *frame : {fraName, fraDOB})
-        frame->setFont(velmora::uifonts::windowFont(8.25, true));
-    for (QLabel *label : {lblLabel[0], lblLabel[1], lblLabel[2], lblLabel[3], lblLabel[4], lblLabel[5]})
-        label->setFont(velmora::uifonts::windowFont());
-    for (QWidget *field : std::initializer_list<QWidget *>{txtNameFirst, txtNameMiddle, txtNameLast, cboDate,
-                                                           cboMonth, cboYear})
-        field->setFont(velmora::uifonts::windowFont());
+    auto *listStyle = new ListPopupStyle;
+    listStyle->setParent(this);
+    for (QComboBox *list : {cboDate, cboMonth, cboYear}) {
+        list->setStyle(listStyle);
+        list->setMaxVisibleItems(kVisibleListRows);
+    }
 
     cmdProceed = named(new QPushButton(u"&Get My Velmora Result"_s, fraMain), "cmdProceed");
     cmdProceed->setGeometry(315, 248, 280, 25);
@@ -355,8 +367,8 @@ void frmMain::buildResultPage()
     if (TS != nullptr)
         return;
     TS = named(new ReadingTabBar(fraResult), "TS");
-    TS->setFont(velmora::uifonts::windowFont(7.5));
-    TS->setGeometry(3, 7, 632, 40);
+    TS->setFont(velmora::uifonts::windowFont());
+    TS->setGeometry(3, 7, 632, ReadingTabBar::kRowHeight);
 
     m_readingFrames = named(new QStackedWidget(fraResult), "readingFrames");
     m_readingFrames->setFrameShape(QFrame::StyledPanel);
@@ -376,8 +388,8 @@ void frmMain::buildResultPage()
         m_frames[k] = frame;
         RTB[k] = view;
     }
-    TS->setGeometry(3, 7, 632, TS->sizeHint().height());
-    m_readingFrames->setGeometry(3, TS->geometry().bottom(), 632, 250 - TS->geometry().bottom());
+    // The reading frames lie just below the row of tabs.
+    m_readingFrames->setGeometry(3, 47, 632, 203);
     connect(TS, &QTabBar::currentChanged, this, [this](int index) {
         if (index >= 0)
             m_readingFrames->setCurrentIndex(index);

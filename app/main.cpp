@@ -31,12 +31,12 @@ int main(int argc, char *argv[])
         return print(stdout, velmora::versionText(), 0);
 
     // The application name stays the executable's name: it names the
-    // settings store and the single-instance lock.
+    // settings store and the single-instance lock. No display name is set:
+    // Qt would append it to every window title the desktop shows.
     QApplication application(argc, argv);
     const velmora::CommandLine commandLine = velmora::parseCommandLine(QApplication::arguments());
     if (commandLine.action == Action::Error)
         return print(stderr, QStringLiteral("tavi-velmora: %1 (see --help)\n").arg(commandLine.error), 2);
-    QApplication::setApplicationDisplayName(QString(velmora::kApplicationTitle));
     QApplication::setWindowIcon(velmora::applicationIcon());
     // One face for every window and menu, so the fonts are matched once.
     QApplication::setFont(velmora::uifonts::windowFont());

@@ -6,7 +6,10 @@
 
 namespace {
 
-constexpr int kTextMargin = 3;
+constexpr int kTextMargin = 4;
+constexpr qreal kSmallestPointSize = 6.0;
+constexpr qreal kPointStep = 0.25;
+constexpr int kCaptionFlags = Qt::AlignCenter | Qt::TextWordWrap;
 
 } // namespace
 
@@ -19,20 +22,33 @@ ReadingTabBar::ReadingTabBar(QWidget *parent)
     setDrawBase(false);
 }
 
-QSize ReadingTabBar::tabSizeHint(int index) const
+QSize ReadingTabBar::tabSizeHint(int) const
 {
     const int tabs = std::max(1, count());
-    const int width = std::max(1, this->width()) / tabs;
-    const QFontMetrics metrics(font());
-    const QRect text = metrics.boundingRect(QRect(0, 0, width - 2 * kTextMargin, 1000),
-                                            Qt::AlignCenter | Qt::TextWordWrap, tabText(index));
-    const int twoLines = 2 * metrics.lineSpacing();
-    return {width, std::max(text.height(), twoLines) + 2 * kTextMargin + 4};
+    return {std::max(1, width()) / tabs, kRowHeight};
 }
 
 QSize ReadingTabBar::minimumTabSizeHint(int index) const
 {
     return tabSizeHint(index);
+}
+
+QRect ReadingTabBar::captionArea(int index) const
+{
+    return tabRect(index).adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin);
+}
+
+QFont ReadingTabBar::captionFont(int index, const QRect &area) const
+{
+    QFont font = this->font();
+    for (qreal size = font.pointSizeF(); size >= kSmallestPointSize; size -= kPointStep) {
+        font.setPointSizeF(size);
+        const QRect needed = QFontMetrics(font).boundingRect(QRect(0, 0, area.width(), 10 * area.height()),
+                                                             kCaptionFlags, tabText(index));
+        if (needed.width() <= area.width() && needed.height() <= area.height())
+            break;
+    }
+    return font;
 }
 
 void ReadingTabBar::paintEvent(QPaintEvent *)
@@ -44,9 +60,10 @@ void ReadingTabBar::paintEvent(QPaintEvent *)
         const QString caption = option.text;
         option.text.clear(); // the caption is drawn wrapped, below
         painter.drawControl(QStyle::CE_TabBarTabShape, option);
+        const QRect area = captionArea(i);
+        painter.setFont(captionFont(i, area));
         painter.setPen(option.palette.color(QPalette::WindowText));
-        painter.drawText(option.rect.adjusted(kTextMargin, kTextMargin, -kTextMargin, -kTextMargin),
-                         Qt::AlignCenter | Qt::TextWordWrap, caption);
+        painter.drawText(area, kCaptionFlags, caption);
         if (option.state.testFlag(QStyle::State_HasFocus)) {
             QStyleOptionFocusRect focus;
             focus.initFrom(this);

@@ -3,6 +3,7 @@
 
 #include <QTextCursor>
 
+#include "readablecolours.h"
 #include "readingdocument.h"
 #include "uifonts.h"
 
@@ -15,6 +16,7 @@ ReadingView::ReadingView(QWidget *parent)
     setFont(velmora::uifonts::readingFont());
     document()->setDefaultFont(velmora::uifonts::readingFont());
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    velmora::keepReadable(this, QPalette::Base, QPalette::Text, {velmora::kTextColour, velmora::kHeadingColour});
 }
 
 void ReadingView::showReading(const velmora::Reading &reading)

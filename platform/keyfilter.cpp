@@ -17,6 +17,17 @@ KeyFilter::KeyFilter(QLineEdit *box, Platform &platform, QString message, Predic
     box->installEventFilter(this);
 }
 
+bool KeyFilter::isAltCombination(const QKeyEvent &event)
+{
+    // Ctrl+Alt is how some keyboards type their third-level characters; Alt on
+    // its own goes on to the menu bar.
+    const Qt::KeyboardModifiers modifiers = event.modifiers();
+    const int key = event.key();
+    const bool modifierKey = key == Qt::Key_Alt || key == Qt::Key_AltGr || key == Qt::Key_Shift
+                             || key == Qt::Key_Control || key == Qt::Key_Meta;
+    return modifiers.testFlag(Qt::AltModifier) && !modifiers.testFlag(Qt::ControlModifier) && !modifierKey;
+}
+
 int KeyFilter::typedCharacterCode(const QKeyEvent &event)
 {
     const int key = event.key();
@@ -33,7 +44,11 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
     if (watched != m_box)
         return false;
     if (event->type() == QEvent::KeyPress) {
-        const int code = typedCharacterCode(*static_cast<QKeyEvent *>(event));
+        const auto *key = static_cast<QKeyEvent *>(event);
+        // An Alt combination that no access key took types nothing at all.
+        if (isAltCombination(*key))
+            return true;
+        const int code = typedCharacterCode(*key);
         if (code < 0 || m_accepts(static_cast<char32_t>(code)))
             return false;
         refuse();

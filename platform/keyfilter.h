@@ -26,6 +26,8 @@ public:
     // The character code a key press types, as the keyboard produces it: the
     // text of the key, or 1-26 for Ctrl with a letter. -1 when it types nothing.
     [[nodiscard]] static int typedCharacterCode(const QKeyEvent &event);
+    // Alt with a key types no character: the box neither takes nor refuses it.
+    [[nodiscard]] static bool isAltCombination(const QKeyEvent &event);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;

@@ -6,11 +6,14 @@
 #include <QStyleOptionFocusRect>
 #include <QStylePainter>
 
+#include "readablecolours.h"
+
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Link);
+    velmora::keepReadable(this, QPalette::Window, QPalette::Link, {velmora::kLinkColour});
     setFocusPolicy(Qt::TabFocus);
     setAccessibleName(text);
     keepUnderlined();

@@ -4,8 +4,9 @@
 #include <QLabel>
 
 // A caption that opens something when clicked: it shows the pointing hand and
-// the palette's link colour, underlined. It takes the focus with Tab and
-// opens on Enter or Space, so it serves the keyboard as well as the mouse.
+// is drawn blue and underlined, on a light background where the theme's is too
+// dark for blue. It takes the focus with Tab and opens on Enter or Space, so it
+// serves the keyboard as well as the mouse.
 class LinkLabel : public QLabel
 {
     Q_OBJECT

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileInfo>
 #include <QFrame>
@@ -9,6 +10,7 @@
 #include <QPushButton>
 #include <QStackedWidget>
 #include <QTabBar>
+#include <QScopeGuard>
 #include <QTest>
 #include <QTextBlock>
 #include <QTemporaryDir>
@@ -21,6 +23,9 @@
 #include "fakeplatform.h"
 #include "frmmain.h"
 #include "watchdog.h"
+#include "readablecolours.h"
+#include "readingdocument.h"
+#include "readingtabbar.h"
 
 using namespace Qt::StringLiterals;
 using velmora::MessageIcon;
@@ -174,6 +179,180 @@ private Q_SLOTS:
         } else {
             QVERIFY(m_platform->messages.isEmpty());
             QCOMPARE(target->text(), u"Ab"_s + text);
+        }
+    }
+
+    void altCombinationsTypeNothing_data()
+    {
+        QTest::addColumn<QString>("boxName");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("modifiers");
+        const int alt = int(Qt::AltModifier);
+        for (const QString &name : {u"txtNameFirst"_s, u"txtNameMiddle"_s, u"txtNameLast"_s}) {
+            const auto row = [&](const char *what) {
+                return &QTest::newRow(qPrintable(name + u'/' + QLatin1StringView(what)));
+            };
+            *row("altQ") << name << int(Qt::Key_Q) << u"q"_s << alt;
+            *row("altJ") << name << int(Qt::Key_J) << u"j"_s << alt;
+            *row("altShiftZ") << name << int(Qt::Key_Z) << u"Z"_s << (alt | int(Qt::ShiftModifier));
+            *row("altDigit") << name << int(Qt::Key_1) << u"1"_s << alt;
+            *row("altSpace") << name << int(Qt::Key_Space) << u" "_s << alt;
+        }
+    }
+
+    void altCombinationsTypeNothing()
+    {
+        QFETCH(QString, boxName);
+        QFETCH(int, key);
+        QFETCH(QString, text);
+        QFETCH(int, modifiers);
+        QLineEdit *target = box(boxName);
+        target->setFocus();
+        QTest::keyClicks(target, u"Lee"_s);
+        // Straight to the box, as a key that no access key took arrives.
+        QKeyEvent press(QEvent::KeyPress, key, Qt::KeyboardModifiers(modifiers), text);
+        QApplication::sendEvent(target, &press);
+        QCOMPARE(target->text(), u"Lee"_s);
+        QVERIFY(m_platform->messages.isEmpty());
+    }
+
+    void accessKeysActAtTheFirstPress_data()
+    {
+        QTest::addColumn<bool>("onResultPage");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("mode");
+        QTest::newRow("open on the input page") << false << int(Qt::Key_O)
+                                                << int(velmora::FileDialogRequest::Mode::Open);
+        QTest::newRow("save on the result page") << true << int(Qt::Key_S)
+                                                 << int(velmora::FileDialogRequest::Mode::Save);
+    }
+
+    void accessKeysActAtTheFirstPress()
+    {
+        QFETCH(bool, onResultPage);
+        QFETCH(int, key);
+        QFETCH(int, mode);
+        if (onResultPage) {
+            enter(u"John"_s, u""_s, u"Smith"_s);
+            proceed();
+        }
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::AltModifier);
+        QTRY_COMPARE(m_platform->fileRequests.size(), 1);
+        QCOMPARE(int(m_platform->fileRequests.first().mode), mode);
+    }
+
+    void dropDownListsFitTheScreen_data()
+    {
+        QTest::addColumn<QString>("listName");
+        QTest::addColumn<int>("selected");
+        QTest::newRow("day 21") << u"cboDate"_s << 20;
+        QTest::newRow("July") << u"cboMonth"_s << 6;
+        QTest::newRow("1980") << u"cboYear"_s << 80;
+        QTest::newRow("2050") << u"cboYear"_s << 150;
+    }
+
+    void dropDownListsFitTheScreen()
+    {
+        QFETCH(QString, listName);
+        QFETCH(int, selected);
+        QComboBox *dropDown = list(listName);
+        dropDown->setCurrentIndex(selected);
+        dropDown->showPopup();
+        QAbstractItemView *rows = dropDown->view();
+        QTRY_VERIFY(rows->isVisible());
+        const int shown = rows->viewport()->height() / rows->sizeHintForRow(0);
+        QVERIFY2(shown >= std::min(8, dropDown->count()) && shown <= 12, qPrintable(QString::number(shown)));
+        QVERIFY(rows->viewport()->rect().contains(rows->visualRect(rows->model()->index(selected, 0))));
+        dropDown->hidePopup();
+    }
+
+    void tabCaptionsFitUnderTheTabRow()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        auto *tabs = child<ReadingTabBar>(u"TS"_s);
+        QCOMPARE(tabs->geometry(), QRect(3, 7, 632, 40));
+        QCOMPARE(currentFrame()->parentWidget()->geometry(), QRect(3, 47, 632, 203));
+        QCOMPARE(tabs->font().pointSizeF(), 8.25);
+        for (int i = 0; i < tabs->count(); ++i) {
+            const QRect area = tabs->captionArea(i);
+            QVERIFY(tabs->tabRect(i).contains(area.adjusted(-1, -1, 1, 1)));
+            const QFont font = tabs->captionFont(i, area);
+            const QRect needed = QFontMetrics(font).boundingRect(QRect(QPoint(), QSize(area.width(), 1000)),
+                                                                 Qt::AlignCenter | Qt::TextWordWrap, tabs->tabText(i));
+            QVERIFY2(needed.width() <= area.width() && needed.height() <= area.height(), qPrintable(tabs->tabText(i)));
+        }
+    }
+
+    void measuresContrastLikeWcag_data()
+    {
+        QTest::addColumn<QColor>("first");
+        QTest::addColumn<QColor>("second");
+        QTest::addColumn<double>("ratio");
+        QTest::newRow("black on white") << QColor(Qt::black) << QColor(Qt::white) << 21.0;
+        QTest::newRow("white on black") << QColor(Qt::white) << QColor(Qt::black) << 21.0;
+        QTest::newRow("same grey") << QColor(128, 128, 128) << QColor(128, 128, 128) << 1.0;
+        QTest::newRow("green on white") << QColor(0, 128, 0) << QColor(Qt::white) << 5.14;
+        QTest::newRow("blue on light grey") << QColor(0, 0, 255) << QColor(239, 239, 239) << 7.47;
+    }
+
+    void measuresContrastLikeWcag()
+    {
+        QFETCH(QColor, first);
+        QFETCH(QColor, second);
+        QFETCH(double, ratio);
+        QVERIFY2(std::abs(velmora::contrastRatio(first, second) - ratio) < 0.01,
+                 qPrintable(QString::number(velmora::contrastRatio(first, second))));
+    }
+
+    void fixedColoursStayReadable_data()
+    {
+        QTest::addColumn<bool>("dark");
+        QTest::newRow("light palette") << false;
+        QTest::newRow("dark palette") << true;
+    }
+
+    void fixedColoursStayReadable()
+    {
+        QFETCH(bool, dark);
+        const QPalette light = QApplication::palette();
+        const auto restore = qScopeGuard([&light] { QApplication::setPalette(light); });
+        QPalette theme = light;
+        if (dark) {
+            for (const auto &[role, colour] : {std::pair{QPalette::Window, QColor(49, 54, 59)},
+                                               std::pair{QPalette::Base, QColor(35, 38, 41)},
+                                               std::pair{QPalette::WindowText, QColor(239, 240, 241)},
+                                               std::pair{QPalette::Text, QColor(239, 240, 241)},
+                                               std::pair{QPalette::Link, QColor(41, 128, 185)}})
+                theme.setColor(role, colour);
+            // A dark desktop gives its palette before the window is made.
+            QApplication::setPalette(theme);
+            m_window = std::make_unique<frmMain>(*m_platform);
+            m_window->show();
+        }
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        struct Fixed {
+            QString name;
+            QPalette::ColorRole background;
+            QList<QColor> colours;
+        };
+        const QList<Fixed> fixed = {
+            {u"RTB_0"_s, QPalette::Base, {velmora::kTextColour, velmora::kHeadingColour}},
+            {u"RTB_7"_s, QPalette::Base, {velmora::kTextColour, velmora::kHeadingColour}},
+            {u"lblFullBrand"_s, QPalette::Window, {velmora::kPromotionColour}},
+            {u"lblCobrand"_s, QPalette::Window, {velmora::kPromotionColour}},
+            {u"Label14"_s, QPalette::Window, {velmora::kLinkColour}},
+        };
+        for (const Fixed &text : fixed) {
+            const QWidget *widget = child<QWidget>(text.name);
+            const QColor background = widget->palette().color(text.background);
+            for (const QColor &colour : text.colours)
+                QVERIFY2(velmora::contrastRatio(colour, background) >= 4.5, qPrintable(text.name));
+            // The light look stays the theme's own.
+            if (!dark)
+                QCOMPARE(background, theme.color(text.background));
         }
     }
 

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Drives the real program in a real X server (Xvfb, xcb platform plugin):
-# waits for the main window, types a name, picks a date, runs the calculation
-# with Alt+G, saves the reading (the Save button exists only on the result
-# page, so its dialog proves the page is in front), takes screenshots, and
-# closes the program through File > Exit and the tell-a-friend window.
+# Drives the real program in a real X server (Xvfb, xcb platform plugin), as
+# the window system and the person see it: the exact title of every window,
+# one press of every access key, the height of each open drop-down list, a
+# name typed with Alt combinations in between, the calculation, saving and
+# opening a reading, and closing through File > Exit and the tell-a-friend
+# window. Then it measures the contrast of the texts in fixed colours in
+# screenshots under the light look, a dark style and a dark palette.
 #   smoke.sh PROGRAM [SCREENSHOT-FOLDER]
 set -euo pipefail
 
@@ -64,42 +66,139 @@ start_xvfb() {
     done
     fail "no X server could be started"
 }
-mkdir -m 700 "$work/runtime"
-# Now and then a fresh Xvfb refuses the program's first connection although it
-# answered xdotool; then the test starts over on another display.
-for attempt in 1 2 3; do
-    start_xvfb
-    HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" \
-        >"$work/app.log" 2>&1 &
-    app=$!
-    sleep 1
-    if kill -0 "$app" 2>/dev/null || ! grep -q "could not connect to display" "$work/app.log"; then
-        break
-    fi
-    echo "smoke: the program could not connect to $DISPLAY; trying another display" >&2
-    kill "$xvfb" 2>/dev/null || true
-    wait "$xvfb" 2>/dev/null || true
-done
+# The title bar as the window system has it.
+check_title() { # id, caption
+    local title
+    title=$(xprop -id "$1" _NET_WM_NAME 2>/dev/null | sed -n 's/^_NET_WM_NAME(UTF8_STRING) = "\(.*\)"$/\1/p')
+    [ "$title" = "$2" ] || fail "a title bar reads \"$title\" instead of \"$2\""
+}
 
+wait_until_gone() { # id, seconds
+    local deadline=$((SECONDS + $2))
+    while xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; do
+        [ $SECONDS -lt $deadline ] || fail "window $1 still open after $2 s"
+        sleep 0.1
+    done
+}
+
+# Presses keys in the window that has the focus, then waits for the dialog or
+# message box they open, checks its title bar, and closes it with a key.
+expect_window() { # keys, title, closing key
+    local id
+    # shellcheck disable=SC2086
+    xdotool key $1
+    id=$(wait_for_window "$2" 10 "$main")
+    check_title "$id" "$2"
+    sleep 0.3
+    xdotool key "$3"
+    wait_until_gone "$id" 10
+    xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
+    sleep 0.2
+}
+
+# Web pages "open" through a stand-in for the desktop's opener, which notes them.
+mkdir "$work/bin"
+printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/pages" >"$work/bin/xdg-open"
+chmod +x "$work/bin/xdg-open"
+touch "$work/pages"
+expect_page() { # keys, address
+    local before
+    before=$(wc -l <"$work/pages")
+    # shellcheck disable=SC2086
+    xdotool key $1
+    for _ in $(seq 50); do [ "$(wc -l <"$work/pages")" -gt "$before" ] && break; sleep 0.1; done
+    [ "$(tail -n 1 "$work/pages")" = "$2" ] && [ "$(wc -l <"$work/pages")" -eq $((before + 1)) ] \
+        || fail "\"$1\" did not open $2 once (opened: $(tail -n +$((before + 1)) "$work/pages" | tr '\n' ' '))"
+    sleep 0.2
+}
+
+# Opens the drop-down list that has the focus, checks that it shows a limited
+# number of rows on the screen, and closes it again.
+check_list() { # what
+    local id height root
+    xdotool key alt+Down
+    # The list is a window without a title of its own: the one shown besides
+    # the main window and the screen's root window.
+    root=$(printf '%d' "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')")
+    for _ in $(seq 30); do
+        id=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -vx -e "$main" -e "$root" | head -n 1 || true)
+        [ -n "$id" ] && break
+        sleep 0.1
+    done
+    [ -n "$id" ] || fail "the $1 list did not open"
+    height=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
+    echo "smoke: the open $1 list is $height px high"
+    [ "$height" -ge 100 ] && [ "$height" -le 300 ] || fail "the open $1 list is $height px high"
+    import -window root "$shots/$1-list.png"
+    xdotool key Escape
+    wait_until_gone "$id" 5
+}
+
+mkdir -m 700 "$work/runtime" "$work/config"
+look=()   # settings of the desktop's look, for the program's environment
+# Starts the program; now and then a fresh Xvfb refuses the program's first
+# connection although it answered xdotool: then it starts over on another display.
+launch() { # arguments for the program
+    for attempt in 1 2 3; do
+        if [ -z "$xvfb" ] || ! kill -0 "$xvfb" 2>/dev/null; then start_xvfb; fi
+        env "${look[@]}" PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=${config:-$work/config} \
+            QT_QPA_PLATFORM=xcb "$program" "$@" >"$work/app.log" 2>&1 &
+        app=$!
+        sleep 1
+        if kill -0 "$app" 2>/dev/null || ! grep -q "could not connect to display" "$work/app.log"; then
+            return 0
+        fi
+        echo "smoke: the program could not connect to $DISPLAY; trying another display" >&2
+        kill "$xvfb" 2>/dev/null || true
+        wait "$xvfb" 2>/dev/null || true
+        xvfb=
+    done
+    fail "the program could not connect to any display"
+}
+
+launch
 main=$(wait_for_window "Tavi Velmora v1.0" 30)
+check_title "$main" "Tavi Velmora v1.0"
 sleep 0.5
 import -window root "$shots/input-page.png"
 
+# Every access key of the input page, at the first press.
+expect_window alt+o "Select the source file" Escape
+expect_window alt+g "Tavi Velmora" Return   # "Please Enter First Name"
+expect_page alt+d https://help.orvex.example/donate.html
+expect_page "alt+h o" https://www.tavi-velmora.example/tavi-free-velmora-help.html
+expect_page "alt+h v" https://www.orvex.example
+expect_page "alt+h u" https://www.tavi-velmora.example/download-tavi-free-velmora.html
+about=$(xdotool key alt+h a && wait_for_window "Tavi Velmora v1.0" 10 "$main")
+check_title "$about" "Tavi Velmora v1.0"
+sleep 0.5
+import -window root "$shots/about.png"
+xdotool key Escape
+wait_until_gone "$about" 10
+xdotool windowfocus --sync "$main"
+
+# Alt with a key that is no access key types nothing and shows nothing.
+xdotool key alt+q alt+z alt+j alt+1
 xdotool type --delay 30 John
 xdotool key Tab Tab
 xdotool type --delay 30 Smith
 xdotool key Tab
 for _ in $(seq 14); do xdotool key Down; done   # day 15
+check_list day
 xdotool key Tab
 for _ in $(seq 6); do xdotool key Down; done    # July
+check_list month
 xdotool key Tab
 for _ in $(seq 80); do xdotool key Down; done   # 1980
+check_list year
+[ -z "$(visible_windows "Tavi Velmora")" ] || fail "a message box is open"
 xdotool key alt+g
 sleep 1
 import -window root "$shots/result-page.png"
 
 xdotool key alt+s
-wait_for_window "Velmora" 10 >/dev/null
+dialog=$(wait_for_window "Velmora" 10 "$main")
+check_title "$dialog" "Velmora"
 sleep 0.5
 xdotool type --delay 10 "$work/john.vlm"
 xdotool key Return
@@ -107,29 +206,120 @@ for _ in $(seq 50); do [ -s "$work/john.vlm" ] && break; sleep 0.1; done
 [ -s "$work/john.vlm" ] || fail "the reading was not saved"
 lines=$(tr -cd '\n' < "$work/john.vlm" | wc -c)
 [ "$lines" -eq 7 ] || fail "the saved reading has $lines lines, not 7"
-
-sleep 0.3
+wait_until_gone "$dialog" 10
 xdotool windowfocus --sync "$main"
+
+# Alt+D goes back to the input page, where Alt+O opens the saved reading again.
+xdotool key alt+d
+sleep 0.3
+xdotool key alt+o
+dialog=$(wait_for_window "Select the source file" 10 "$main")
+sleep 0.5
+xdotool type --delay 10 "$work/john.vlm"
+xdotool key Return
+wait_until_gone "$dialog" 10
+xdotool windowfocus --sync "$main"
+sleep 0.3
+expect_window alt+s "Velmora" Escape   # the result page is in front again
+
 xdotool key alt+f
 sleep 0.3
 xdotool key x
 sleep 1
 kill -0 "$app" 2>/dev/null || fail "the program ended before the tell-a-friend window closed"
 [[ " $(visible_windows "Tavi Velmora v1.0" | tr '\n' ' ') " != *" $main "* ]] || fail "File > Exit left the main window open"
-wait_for_window "Tavi Velmora v1.0" 10 "$main" >/dev/null
+main=$(wait_for_window "Tavi Velmora v1.0" 10 "$main")
+check_title "$main" "Tavi Velmora v1.0"
 sleep 0.5
 import -window root "$shots/tell-a-friend.png"
+expect_window alt+n "Tavi Velmora" Return   # "Please Enter Proper Email Address"
 xdotool key alt+x
 
 for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
 if kill -0 "$app" 2>/dev/null; then fail "the program still runs after its last window closed"; fi
 wait "$app" || fail "the program ended with status $?"
 
+# The contrast of a text drawn in a fixed colour with the commonest colour of
+# the area around it (its background), measured in a screenshot.
+contrast() { # image, crop geometry, red green blue of the text
+    convert "$1" -crop "$2" +repage -format %c histogram:info:- | awk -v r="$3" -v g="$4" -v b="$5" '
+        function lin(c) { c /= 255; return c <= 0.04045 ? c / 12.92 : ((c + 0.055) / 1.055) ^ 2.4 }
+        function lum(x, y, z) { return 0.2126 * lin(x) + 0.7152 * lin(y) + 0.0722 * lin(z) }
+        {
+            n = $1 + 0; rgb = $2; gsub(/[()]/, "", rgb); split(rgb, c, ",")
+            if (n > most) { most = n; bg = lum(c[1], c[2], c[3]) }
+            d = (c[1] - r) ^ 2 + (c[2] - g) ^ 2 + (c[3] - b) ^ 2
+            if (d < 1600 && n > drawn) { drawn = n; fg = lum(c[1], c[2], c[3]) }
+        }
+        END {
+            if (!drawn) { print "0.0"; exit }
+            hi = fg > bg ? fg : bg; lo = fg > bg ? bg : fg
+            printf "%.1f\n", (hi + 0.05) / (lo + 0.05)
+        }'
+}
+
+# Starts the program with a look, shows a reading, and checks that every text
+# whose colour the program fixes reaches 4.5:1 on its background.
+check_look() { # name, arguments for the program
+    local name=$1 id bar figures=() what crop colour ratio
+    shift
+    launch "$@"
+    id=$(wait_for_window "Tavi Velmora v1.0" 30)
+    sleep 0.5
+    xdotool type --delay 20 John
+    xdotool key Tab Tab
+    xdotool type --delay 20 Smith
+    xdotool key alt+g
+    sleep 1
+    import -window "$id" "$shots/$name.png"
+    bar=$(($(identify -format %h "$shots/$name.png") - 365)) # the menu bar above the client area
+    if [ "$name" != light ]; then
+        # The window itself must have turned dark, or nothing was measured.
+        convert "$shots/$name.png" -crop "140x20+0+$((bar + 2))" +repage -colorspace Gray -format '%[fx:mean]' info: \
+            | awk '{ exit !($1 < 0.4) }' || fail "$name: the window did not turn dark (is adwaita-qt6 installed?)"
+    fi
+    for what in "reading:590x150+20+$((bar + 93)):0 0 0" "heading:590x150+20+$((bar + 93)):0 128 0" \
+                "promotion:620x36+10+$((bar + 323)):139 0 0" "link:340x25+150+$((bar + 2)):0 0 255"; do
+        crop=${what#*:}
+        colour=${crop#*:}
+        crop=${crop%%:*}
+        # shellcheck disable=SC2086
+        ratio=$(contrast "$shots/$name.png" "$crop" $colour)
+        figures+=("${what%%:*} $ratio:1")
+        awk -v x="$ratio" 'BEGIN { exit !(x >= 4.5) }' || fail "$name: the ${what%%:*} text has a contrast of $ratio:1"
+    done
+    echo "smoke: $name: ${figures[*]}"
+    kill "$app"
+    wait "$app" 2>/dev/null || true
+}
+
+check_look light
+check_look dark-style -style Adwaita-Dark
+# A dark palette as a KDE desktop hands it to every Qt program (Breeze Dark).
+mkdir -p "$work/kde"
+cat >"$work/kde/kdeglobals" <<'EOF'
+[Colors:Button]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+
+[Colors:Selection]
+BackgroundNormal=61,174,233
+ForegroundNormal=239,240,241
+
+[Colors:View]
+BackgroundNormal=35,38,41
+ForegroundNormal=239,240,241
+ForegroundLink=41,128,185
+
+[Colors:Window]
+BackgroundNormal=49,54,59
+ForegroundNormal=239,240,241
+EOF
+look=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5)
+config=$work/kde check_look dark-palette
+
 # A report named on the command line opens at start-up; a second copy given a
 # report hands it to the running copy, which shows it, and ends with status 0.
-start_program() { # arguments...
-    HOME=$work XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=xcb "$program" "$@"
-}
 expect_result_page() { # main window id, what is being checked
     xdotool windowfocus --sync "$1"
     sleep 0.3
@@ -139,15 +329,7 @@ expect_result_page() { # main window id, what is being checked
     sleep 0.5
 }
 check_report_from_outside() {
-    # The server resets when its last client leaves and may refuse the next one for a moment.
-    local attempt
-    for attempt in 1 2 3 4 5; do
-        start_program "$work/john.vlm" >"$work/app.log" 2>&1 &
-        app=$!
-        sleep 1
-        kill -0 "$app" 2>/dev/null || ! grep -q "could not connect to display" "$work/app.log" && break
-        wait "$app" 2>/dev/null || true
-    done
+    launch "$work/john.vlm"
     main=$(wait_for_window "Tavi Velmora v1.0" 30)
     sleep 0.5
     expect_result_page "$main" "a report on the command line"
@@ -160,8 +342,8 @@ check_report_from_outside() {
     xdotool key alt+d # Do It Once Again: the input page
     sleep 0.5
     local status=0
-    (cd "$work" && timeout 20 env HOME="$work" XDG_RUNTIME_DIR="$work/runtime" XDG_CONFIG_HOME="$work/config" \
-        QT_QPA_PLATFORM=xcb "$program" john.vlm) >"$work/second.log" 2>&1 || status=$?
+    (cd "$work" && timeout 20 env PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/runtime" \
+        XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$program" john.vlm) >"$work/second.log" 2>&1 || status=$?
     [ "$status" -eq 0 ] || fail "the second copy ended with status $status: $(cat "$work/second.log")"
     [ -z "$(visible_windows "Tavi Velmora")" ] || fail "the hand-over showed a message"
     sleep 0.5
@@ -173,6 +355,7 @@ check_report_from_outside() {
     for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
     wait "$app" || fail "the program ended with status $?"
 }
+look=()
 check_report_from_outside
 
 echo "smoke: passed; screenshots in $shots"

@@ -1,0 +1,10 @@
+// SPDX-License-Identifier: MIT
+#include "listpopupstyle.h"
+
+int ListPopupStyle::styleHint(StyleHint hint, const QStyleOption *option, const QWidget *widget,
+                              QStyleHintReturn *returnData) const
+{
+    if (hint == SH_ComboBox_Popup)
+        return 0;
+    return QProxyStyle::styleHint(hint, option, widget, returnData);
+}
