@@ -13,6 +13,8 @@ int main(int argc, char *argv[])
     // settings store and the single-instance lock.
     QApplication application(argc, argv);
     QApplication::setApplicationDisplayName(QString(velmora::kApplicationTitle));
+    // Names the launcher entry, so that the desktop matches the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvex.tavivelmora"));
     QApplication::setWindowIcon(velmora::applicationIcon());
     // One face for every window and menu, so the fonts are matched once.
     QApplication::setFont(velmora::uifonts::windowFont());
