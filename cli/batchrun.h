@@ -27,8 +27,6 @@ class BatchRun
 public:
     enum class Format : std::uint8_t { Csv, JsonLines };
 
-    static constexpr std::string_view kInputHeader = "first,middle,last,date";
-
     BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress = nullptr,
              Format format = Format::Csv);
 
