@@ -10,8 +10,10 @@ set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libgtest-dev libbenchmark-dev
-          xvfb xauth xdotool imagemagick x11-utils adwaita-qt6 poppler-utils)
+# What building and running the program need; the other commands add theirs.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev)
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
+               poppler-utils groff)
 
 install_missing() {
     local missing=() package
@@ -31,11 +33,14 @@ install_missing() {
     DEBIAN_FRONTEND=noninteractive apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 }
 
-build() { # folder, extra cmake options...
-    local folder=$1
+build() { # folder, extra cmake options..., [--target TARGET]
+    local folder=$1 options=() target=()
     shift
-    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
-    cmake --build "$folder" -- -j"$(nproc)"
+    while [ $# -gt 0 ]; do
+        if [ "$1" = --target ]; then target=(--target "$2"); shift 2; else options+=("$1"); shift; fi
+    done
+    cmake -S . -B "$folder" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo "${options[@]}" >/dev/null
+    cmake --build "$folder" "${target[@]}" -- -j"$(nproc)"
 }
 
 run_tests() { # folder
@@ -48,8 +53,10 @@ run_tests() { # folder
 
 case $command in
 run)
+    # Only the program: no tests, benchmarks or tools. A later test run in the
+    # same folder builds the rest and reuses what is built here.
     install_missing
-    build build
+    build build -DBUILD_TESTING=OFF --target tavi-velmora
     if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ] && [ -z "${QT_QPA_PLATFORM:-}" ]; then
         echo "No display found: Tavi Velmora is a desktop program and needs a graphical session." >&2
         echo "Start it from a desktop terminal, or set DISPLAY (X11) or WAYLAND_DISPLAY." >&2
@@ -59,25 +66,30 @@ run)
     exec build/app/tavi-velmora
     ;;
 test)
+    packages+=("${test_packages[@]}")
     install_missing
-    build build
+    build build -DBUILD_TESTING=ON
     run_tests build
     ;;
 test-sanitized)
+    packages+=("${test_packages[@]}")
     install_missing
-    build build-sanitized -DVELMORA_SANITIZE=ON
+    build build-sanitized -DVELMORA_SANITIZE=ON -DBUILD_TESTING=ON
     ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/tests/lsan.supp:print_suppressions=0 \
         run_tests build-sanitized
     ;;
 package)
-    packages+=(dpkg-dev desktop-file-utils appstream file)
+    packages+=("${test_packages[@]}" dpkg-dev desktop-file-utils appstream file lintian bash-completion)
     install_missing
-    build build
+    build build -DBUILD_TESTING=ON
+    rm -f build/tavi-velmora_*.deb
     (cd build && cpack -G DEB >/dev/null)
     deb=$(ls build/tavi-velmora_*.deb)
     echo "Built $deb ($(du -k "$deb" | cut -f1) KiB)"
+    # Debian's own checks: any error or warning fails the build.
+    lintian --fail-on error,warning --tag-display-limit 0 "$deb"
     if [ "$(id -u)" -ne 0 ]; then
         echo "Install it as root to check it: sudo apt-get install ./$deb" >&2
         exit 0

@@ -37,6 +37,8 @@ int main(int argc, char *argv[])
     const velmora::CommandLine commandLine = velmora::parseCommandLine(QApplication::arguments());
     if (commandLine.action == Action::Error)
         return print(stderr, QStringLiteral("tavi-velmora: %1 (see --help)\n").arg(commandLine.error), 2);
+    // Names the launcher entry, so that the desktop matches the window to it.
+    QGuiApplication::setDesktopFileName(QStringLiteral("example.orvex.tavivelmora"));
     QApplication::setWindowIcon(velmora::applicationIcon());
     // One face for every window and menu, so the fonts are matched once.
     QApplication::setFont(velmora::uifonts::windowFont());

@@ -1,6 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "batchrun.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
 #include <array>
 #include <string>
 
@@ -10,6 +14,7 @@
 #include "csvwriter.h"
 #include "personinput.h"
 #include "progressmeter.h"
+#include "readingoutput.h"
 
 namespace velmora {
 namespace {
@@ -21,41 +26,122 @@ constexpr std::array<std::string_view, 11> kNumberColumns = {
 };
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
-bool isInputHeader(const CsvReader &reader)
+bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
-    if (reader.fieldCount() != kInputColumns.size())
-        return false;
-    std::string_view first = reader.fields()[0];
-    if (first.starts_with(kByteOrderMark))
-        first.remove_prefix(kByteOrderMark.size());
-    return first == kInputColumns[0] && reader.fields()[1] == kInputColumns[1]
-        && reader.fields()[2] == kInputColumns[2] && reader.fields()[3] == kInputColumns[3];
+    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
+    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+std::string fieldsText(std::size_t count)
+{
+    return std::to_string(count) + (count == 1 ? " field" : " fields");
 }
 
 // The letters of the row's three names. A record read as it stands holds its
 // fields in order in one piece of the reader's buffer, and what lies between
-// and around the names there (commas, quotes, spaces) are no letters: one walk
-// over that piece gives the tally of the names. Where doubled quotes were
-// undone in place, bytes left over may lie between the fields, so such a
-// record is tallied name by name.
-LetterTally nameLetters(const CsvReader &reader, const BirthDataView &person)
+// and around the names there (commas, quotes, spaces) are no letters: when
+// the name columns stand together in their order, one walk over that piece
+// gives the tally of the names. Where doubled quotes were undone in place,
+// bytes left over may lie between the fields, so such a record, like one
+// whose names lie apart, is tallied name by name.
+LetterTally nameLetters(const CsvReader &reader, const BirthDataView &person, bool namesTogether,
+                        std::size_t firstColumn, std::size_t lastColumn)
 {
-    if (reader.rawRecord().empty())
+    if (!namesTogether || reader.rawRecord().empty())
         return tallyLetters(person);
     const auto fields = reader.fields();
-    const char *const begin = fields[0].data();
-    const char *const end = fields[2].data() + fields[2].size();
+    const char *const begin = fields[firstColumn].data();
+    const char *const end = fields[lastColumn].data() + fields[lastColumn].size();
     return tallyLetters(std::string_view(begin, static_cast<std::size_t>(end - begin)));
 }
 
 } // namespace
 
-BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress)
+BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
     : m_input(input)
     , m_output(output)
     , m_errors(errors)
     , m_progress(progress)
+    , m_format(format)
 {
+}
+
+bool BatchRun::readHeader(CsvReader &reader)
+{
+    const std::string line = "line " + std::to_string(reader.line()) + ": ";
+    const std::string expected = "the first line must be a header naming the columns first, middle, last and date "
+                                 "(in any order; middle may be left out)";
+    if (reader.fieldCount() > CsvReader::kMaxFields) {
+        report(line + "the header has " + std::to_string(reader.fieldCount()) + " columns; at most "
+               + std::to_string(CsvReader::kMaxFields) + " are read");
+        return false;
+    }
+    m_column.fill(kNoColumn);
+    m_header.clear();
+    for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
+        std::string_view name = reader.fields()[i];
+        if (i == 0 && name.starts_with(kByteOrderMark))
+            name.remove_prefix(kByteOrderMark.size());
+        for (std::size_t c = 0; c < kInputColumns.size(); ++c) {
+            if (!equalsIgnoringCase(name, kInputColumns[c]))
+                continue;
+            if (m_column[c] != kNoColumn) {
+                report(line + "the header names the column " + std::string(kInputColumns[c]) + " twice");
+                return false;
+            }
+            m_column[c] = i;
+        }
+        // JSON keeps the columns by name: two of one name would lose one.
+        if (m_format == Format::JsonLines && std::ranges::find(m_header, name) != m_header.end()) {
+            report(line + "the header names the column '" + std::string(name)
+                   + "' twice; JSON output needs distinct column names");
+            return false;
+        }
+        m_header.emplace_back(name);
+    }
+    if (m_column[First] == kNoColumn || m_column[Last] == kNoColumn || m_column[Date] == kNoColumn) {
+        report(line + expected);
+        return false;
+    }
+    m_namesTogether = m_column[Middle] == kNoColumn ? m_column[Last] == m_column[First] + 1
+                                                    : m_column[Middle] == m_column[First] + 1
+                                                          && m_column[Last] == m_column[First] + 2;
+    return true;
+}
+
+void BatchRun::writeCsvHeader(CsvWriter &writer) const
+{
+    for (const std::string &column : m_header)
+        writer.field(column);
+    for (const std::string_view column : kNumberColumns)
+        writer.field(column);
+    writer.endRecord();
+}
+
+// One line of JSON: the keys of the one-person output, with every column of
+// the row that is not one of the four in "input" under its header name.
+bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthDataView &person)
+{
+    BirthData data;
+    data.FirstName = person.FirstName;
+    data.MiddleName = person.MiddleName;
+    data.LastName = person.LastName;
+    data.BirthDay = person.BirthDay;
+    data.BirthMonth = person.BirthMonth;
+    data.BirthMonthName = monthName(person.BirthMonth);
+    data.BirthYear = person.BirthYear;
+    QJsonObject object = readingsObject(data, calculateAll(data));
+    QJsonObject input = object.value(QStringLiteral("input")).toObject();
+    const auto fields = reader.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (std::ranges::find(m_column, i) == m_column.end())
+            input.insert(fromUtf8(m_header[i]), fromUtf8(fields[i]));
+    }
+    object.insert(QStringLiteral("input"), input);
+    QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
+    line.append('\n');
+    return std::fwrite(line.constData(), 1, static_cast<std::size_t>(line.size()), m_output)
+        == static_cast<std::size_t>(line.size());
 }
 
 void BatchRun::report(std::string_view text)
@@ -76,15 +162,16 @@ int BatchRun::run()
     CsvReader reader(m_input);
     switch (reader.next()) {
     case CsvReader::Status::Record:
-        if (isInputHeader(reader))
-            break;
-        [[fallthrough]];
+        if (!readHeader(reader))
+            return Failure;
+        break;
     case CsvReader::Status::BadRecord:
-        report("line " + std::to_string(reader.line()) + ": the first line must be the header "
-               + std::string(kInputHeader));
+        report("line " + std::to_string(reader.line()) + ": the header cannot be read: "
+               + std::string(reader.error()));
         return Failure;
     case CsvReader::Status::End:
-        report("the input is empty; its first line must be the header " + std::string(kInputHeader));
+        report("the input is empty; its first line must be a header naming the columns first, middle, last "
+               "and date");
         return Failure;
     case CsvReader::Status::ReadError:
         report("cannot read the input");
@@ -92,11 +179,8 @@ int BatchRun::run()
     }
 
     CsvWriter writer(m_output);
-    for (const std::string_view column : kInputColumns)
-        writer.field(column);
-    for (const std::string_view column : kNumberColumns)
-        writer.field(column);
-    writer.endRecord();
+    if (m_format == Format::Csv)
+        writeCsvHeader(writer);
 
     // The names stay in the reader's buffer: nothing is copied per row.
     BirthDataView person;
@@ -113,34 +197,42 @@ int BatchRun::run()
             refuse(reader.line(), reader.error());
             continue;
         }
-        if (reader.fieldCount() != kInputColumns.size()) {
-            const std::size_t count = reader.fieldCount();
-            refuse(reader.line(), std::to_string(count) + (count == 1 ? " field" : " fields") + ", expected 4 ("
-                                      + std::string(kInputHeader) + ")");
+        if (reader.fieldCount() != m_header.size()) {
+            refuse(reader.line(), fieldsText(reader.fieldCount()) + ", expected " + std::to_string(m_header.size())
+                                      + " as in the header");
             continue;
         }
         const auto fields = reader.fields();
-        const InputFault fault = readPerson({fields[0], fields[1], fields[2], fields[3]}, person);
+        const auto column = [&](Column c) {
+            return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]];
+        };
+        const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
         if (fault != InputFault::None) {
             refuse(reader.line(), faultText(fault));
             continue;
         }
-        const Numbers numbers = CalculateNumbers(nameLetters(reader, person), person);
-        copyFields(reader, writer);
-        const std::array<int, kNumberColumns.size()> row = {
-            numbers.destiny,      numbers.personality,  numbers.soulUrge,      numbers.realization,
-            numbers.pinnacles[0], numbers.pinnacles[1], numbers.pinnacles[2],  numbers.pinnacles[3],
-            numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
-        };
-        writer.fields(row);
-        writer.endRecord();
+        if (m_format == Format::JsonLines) {
+            if (!writeJsonRow(reader, person))
+                break;
+        } else {
+            const Numbers numbers = CalculateNumbers(
+                nameLetters(reader, person, m_namesTogether, m_column[First], m_column[Last]), person);
+            copyFields(reader, writer);
+            const std::array<int, kNumberColumns.size()> row = {
+                numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
+                numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
+                numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
+            };
+            writer.fields(row);
+            writer.endRecord();
+        }
         ++m_written;
         if (m_progress != nullptr)
             m_progress->update(m_written + m_refused, reader.bytesRead());
     }
     if (m_progress != nullptr)
         m_progress->clear();
-    if (!writer.flush()) {
+    if (!writer.flush() || std::fflush(m_output) != 0 || std::ferror(m_output) != 0) {
         report("cannot write the output");
         return Failure;
     }

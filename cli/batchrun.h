@@ -1,24 +1,34 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <cstdio>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace velmora {
 
+class CsvReader;
 class ProgressMeter;
+class CsvWriter;
+struct BirthDataView;
 
-// The batch mode: CSV with the header first,middle,last,date in, the same
-// columns followed by the eleven numbers out. A row the input page would
-// refuse is reported on the error stream with its line number and left out;
-// every other row is written.
+// The batch mode: CSV in whose header names the columns first, middle, last
+// and date, in any order and case (middle may be missing). Out come the input
+// columns as they were, followed by the eleven numbers, or with JsonLines one
+// JSON object per person. A row the input page would refuse is reported on
+// the error stream with its line number and left out; every other row is
+// written.
 class BatchRun
 {
 public:
-    static constexpr std::string_view kInputHeader = "first,middle,last,date";
+    enum class Format : std::uint8_t { Csv, JsonLines };
 
-    BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress = nullptr);
+    BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress = nullptr,
+             Format format = Format::Csv);
 
     // The exit status: Success when every row was written, Failure when a
     // row was refused, the header is missing or a stream failed.
@@ -28,6 +38,13 @@ public:
     [[nodiscard]] std::uint64_t rowsRefused() const { return m_refused; }
 
 private:
+    // Where the four columns lie in a record; kNoColumn for a missing middle.
+    static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+    enum Column : std::uint8_t { First, Middle, Last, Date };
+
+    bool readHeader(CsvReader &reader);
+    void writeCsvHeader(CsvWriter &writer) const;
+    bool writeJsonRow(const CsvReader &reader, const BirthDataView &person);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);
 
@@ -35,6 +52,13 @@ private:
     std::FILE *m_output;
     std::FILE *m_errors;
     ProgressMeter *m_progress;
+    Format m_format;
+    std::array<std::size_t, 4> m_column{};
+    // The header's names, a byte order mark taken off the first.
+    std::vector<std::string> m_header;
+    // True when first, middle and last stand next to each other in this order
+    // (first and last, when there is no middle column).
+    bool m_namesTogether = false;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
 };

@@ -36,7 +36,9 @@ const QCommandLineOption kMiddle(u"middle"_s, u"Middle name (may be left out)."_
 const QCommandLineOption kLast(u"last"_s, u"Last name (required for one person)."_s, u"NAME"_s);
 const QCommandLineOption kDate(u"date"_s, u"Date of birth, YYYY-MM-DD (required for one person)."_s,
                                u"YYYY-MM-DD"_s);
-const QCommandLineOption kFormat(u"format"_s, u"Output of the readings: text (the default) or json."_s,
+const QCommandLineOption kFormat(u"format"_s,
+                                 u"Output of the readings: text (the default) or json; with --batch, csv (the "
+                                 "default) or json, one object per line."_s,
                                  u"FORMAT"_s);
 const QCommandLineOption kOpen(u"open"_s, u"Show the readings of a saved report file."_s, u"FILE.vlm"_s);
 const QCommandLineOption kSave(u"save"_s,
@@ -47,9 +49,10 @@ const QCommandLineOption kPdf(u"pdf"_s,
                               u"Write the readings as a PDF document; the readings are printed too when --format "
                               "is given."_s,
                               u"FILE.pdf"_s);
-const QCommandLineOption kBatch(u"batch"_s, u"Read CSV (first,middle,last,date) and write it back with the eleven "
+const QCommandLineOption kBatch(u"batch"_s, u"Read CSV whose header names first, middle, last and date (any order "
+                                            "and case; other columns are kept) and write it back with the eleven "
                                             "numbers."_s);
-const QCommandLineOption kInput(u"input"_s, u"CSV input for --batch (default: standard input)."_s, u"FILE"_s);
+const QCommandLineOption kInput(u"input"_s, u"CSV input for --batch; - or none: standard input."_s, u"FILE"_s);
 
 QString optionName(const QCommandLineOption &option)
 {
@@ -142,20 +145,23 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
         if (parser.values(option).size() > 1)
             return usageError(u"%1 is given more than once"_s.arg(optionName(option)));
     }
+    const bool batch = parser.isSet(kBatch);
     if (parser.isSet(kFormat)) {
         const QString format = parser.value(kFormat);
-        if (format == u"text"_s)
-            m_format = Format::Text;
-        else if (format == u"json"_s)
+        if (format == u"json"_s)
             m_format = Format::Json;
+        else if (format == (batch ? u"csv"_s : u"text"_s))
+            m_format = Format::Text;
+        else if (batch)
+            return usageError(u"unknown format '%1' for --batch; use csv or json"_s.arg(format));
         else
             return usageError(u"unknown format '%1'; use text or json"_s.arg(format));
     }
 
     const bool person =
         parser.isSet(kFirst) || parser.isSet(kMiddle) || parser.isSet(kLast) || parser.isSet(kDate);
-    if (parser.isSet(kBatch)) {
-        for (const QCommandLineOption &option : {kFirst, kMiddle, kLast, kDate, kFormat, kOpen, kSave, kPdf}) {
+    if (batch) {
+        for (const QCommandLineOption &option : {kFirst, kMiddle, kLast, kDate, kOpen, kSave, kPdf}) {
             if (parser.isSet(option))
                 return usageError(u"--batch does not combine with %1"_s.arg(optionName(option)));
         }
@@ -257,7 +263,7 @@ int CliApplication::print(const BirthData &data, const Results &results)
 int CliApplication::runBatch(const QString &inputFile)
 {
     std::FILE *input = stdin;
-    if (!inputFile.isEmpty()) {
+    if (!inputFile.isEmpty() && inputFile != u"-"_s) {
         if (!isExactName(inputFile))
             return failure(inexactNameText(inputFile));
         input = std::fopen(QFile::encodeName(inputFile).constData(), "rb");
@@ -270,7 +276,9 @@ int CliApplication::runBatch(const QString &inputFile)
         : 0;
     ProgressMeter progress(m_errors, isatty(fileno(m_errors)) != 0, size);
     clearVectorUpperState(); // after the last Qt call before the rows
-    const int status = BatchRun(input, m_output, m_errors, &progress).run();
+    const int status = BatchRun(input, m_output, m_errors, &progress,
+                                m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv)
+                           .run();
     if (input != stdin)
         std::fclose(input);
     return status;

@@ -27,7 +27,7 @@ public:
     static constexpr std::size_t kDefaultChunkSize = 128 * 1024;
     static constexpr std::size_t kMaxRecordSize = 1024 * 1024;
     // Fields beyond this count are counted but not kept.
-    static constexpr std::size_t kMaxFields = 16;
+    static constexpr std::size_t kMaxFields = 64;
 
     explicit CsvReader(std::FILE *input, std::size_t chunkSize = kDefaultChunkSize,
                        std::size_t maxRecordSize = kMaxRecordSize);

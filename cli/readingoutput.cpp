@@ -9,14 +9,11 @@
 #include <cstdio>
 
 namespace velmora {
-namespace {
 
 QString fromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
-
-} // namespace
 
 std::string isoDateText(const BirthData &data)
 {
@@ -39,7 +36,7 @@ std::string readingsText(const Results &results)
     return text;
 }
 
-QByteArray readingsJson(const BirthData &data, const Results &results)
+QJsonObject readingsObject(const BirthData &data, const Results &results)
 {
     QJsonObject root;
     root.insert(QStringLiteral("input"), QJsonObject{
@@ -66,7 +63,12 @@ QByteArray readingsJson(const BirthData &data, const Results &results)
         reading.insert(QStringLiteral("text"), fromUtf8(results.readings[k].plainText()));
         root.insert(fromUtf8(kReadingKeys[k]), reading);
     }
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
+    return root;
+}
+
+QByteArray readingsJson(const BirthData &data, const Results &results)
+{
+    return QJsonDocument(readingsObject(data, results)).toJson(QJsonDocument::Indented);
 }
 
 } // namespace velmora

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QJsonObject>
+#include <QString>
 
 #include <array>
 #include <string>
@@ -17,6 +19,9 @@ inline constexpr std::array<std::string_view, kReadingCount> kReadingKeys = {
     "pinnacles",  "hiddenPassion", "subconsciousSelf", "attitude",
 };
 
+// Text read as UTF-8; bytes that are not UTF-8 become U+FFFD.
+[[nodiscard]] QString fromUtf8(std::string_view text);
+
 // The date of the birth data written YYYY-MM-DD.
 [[nodiscard]] std::string isoDateText(const BirthData &data);
 
@@ -27,6 +32,8 @@ inline constexpr std::array<std::string_view, kReadingCount> kReadingKeys = {
 // One JSON object: "input" (first, middle, last, date) and, for each reading
 // key, "number" ("numbers" for the four pinnacles) and "text", the reading's
 // full plain text.
+[[nodiscard]] QJsonObject readingsObject(const BirthData &data, const Results &results);
+// The same object as indented JSON text.
 [[nodiscard]] QByteArray readingsJson(const BirthData &data, const Results &results);
 
 } // namespace velmora

@@ -6,11 +6,15 @@ set(CPACK_PACKAGE_NAME tavi-velmora)
 set(CPACK_PACKAGE_VENDOR "Orvex")
 set(CPACK_PACKAGE_CONTACT "Tavi Velmora developers <developers@tavi-velmora.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Numerology readings from a name and a date of birth")
+# Each line of the extended description at most 79 characters (Debian's 80
+# with the leading space).
 string(CONCAT CPACK_PACKAGE_DESCRIPTION
-    "Tavi Velmora calculates eight numerology numbers (destiny, personality, soul urge, realization,\n"
-    "pinnacles, hidden passion, subconscious self and attitude) from a name and a date of birth and\n"
-    "shows a reading for each. Readings can be saved as small report files. A command-line tool\n"
-    "gives the same readings for scripts and for many people at once.")
+    "Tavi Velmora calculates eight numerology numbers (destiny, personality,\n"
+    "soul urge, realization, pinnacles, hidden passion, subconscious self and\n"
+    "attitude) from a name and a date of birth and shows a reading for each.\n"
+    "Readings can be saved as small report files, printed or kept as PDF. A\n"
+    "command-line tool gives the same readings for scripts and for CSV files\n"
+    "of many people at once.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tavi-velmora.example")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

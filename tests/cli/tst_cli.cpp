@@ -311,8 +311,9 @@ private Q_SLOTS:
         QTest::addColumn<QByteArray>("input");
         QTest::newRow("empty input") << QByteArray();
         QTest::newRow("a person where the header belongs") << QByteArray("John,,Smith,1980-07-15\r\n");
-        QTest::newRow("three columns") << QByteArray("first,last,date\r\nJohn,Smith,1980-07-15\r\n");
-        QTest::newRow("columns in another order") << QByteArray("last,first,middle,date\r\n");
+        QTest::newRow("no date column") << QByteArray("first,middle,last\r\nJohn,,Smith\r\n");
+        QTest::newRow("a column named twice") << QByteArray("first,middle,FIRST,last,date\r\n");
+        QTest::newRow("a name with spaces around it") << QByteArray("first, middle,last ,date\r\n");
     }
     void batchWithoutTheHeaderWritesNothing()
     {
@@ -321,6 +322,71 @@ private Q_SLOTS:
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(isOneLine(run.err), run.err);
+    }
+
+    // A client list: the name columns in any order and case, apart from each
+    // other, among columns of other data that must come back untouched.
+    void batchMapsTheHeaderAndKeepsOtherColumns_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::addColumn<QByteArray>("row");
+        QTest::newRow("reordered, upper case, extra columns")
+            << QByteArray("ID,Last,E-mail,DATE,First,Middle") << QByteArray("7,Smith,\"j,s@x.example\",1980-07-15,John,");
+        QTest::newRow("letters between the names, no middle")
+            << QByteArray("\xEF\xBB\xBF" "First,Note,Last,Date") << QByteArray("John,zzq,Smith,1980-07-15");
+        QTest::newRow("names together after other columns")
+            << QByteArray("id,first,middle,last,date,city") << QByteArray("\"1\r\n2\",John,,Smith,1980-07-15,Oslo");
+    }
+    void batchMapsTheHeaderAndKeepsOtherColumns()
+    {
+        QFETCH(QByteArray, header);
+        QFETCH(QByteArray, row);
+        const QByteArray input = header + "\r\n" + row + "\r\n";
+        const Outcome run = runCli({u"--batch"_s, u"--input"_s, u"-"_s}, input);
+        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.exitCode, 0);
+        const QByteArray writtenHeader = header.startsWith("\xEF\xBB\xBF") ? header.mid(3) : header;
+        const QByteArray numberColumns = kOutputHeader.mid(kOutputHeader.indexOf("destiny"));
+        QCOMPARE(run.out, writtenHeader + ',' + numberColumns + csvRow(row, kJohnSmith1980));
+
+        // Round trip: the output read again keeps every column, the numbers included, in place.
+        const Outcome again = runCli({u"--batch"_s}, run.out);
+        QCOMPARE(again.exitCode, 0);
+        QCOMPARE(again.out, writtenHeader + ',' + numberColumns.chopped(2) + ',' + numberColumns
+                                + csvRow(csvRow(row, kJohnSmith1980).chopped(2), kJohnSmith1980));
+    }
+
+    void batchWritesJsonLines()
+    {
+        const QByteArray input = "Email,last,First,date\r\n"
+                                 "j@x.example,Smith,John,1980-07-15\r\n"
+                                 "a@x.example,,Anna,1975-09-20\r\n"
+                                 "\"a,b\",Smith,Anna,1975-09-20\r\n";
+        const Outcome run = runCli({u"--batch"_s, u"--format"_s, u"json"_s}, input);
+        QCOMPARE(run.exitCode, 1);
+        QVERIFY2(run.err.startsWith("tavi-velmora-cli: line 3: the last name is empty\n"), run.err);
+        QVERIFY2(isOneLine(run.err), run.err);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QCOMPARE(lines.size(), 3);
+        QVERIFY(lines.last().isEmpty());
+        const std::array<std::pair<QStringList, QString>, 2> people = {{
+            {personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s), u"j@x.example"_s},
+            {personArguments(u"Anna"_s, QString(), u"Smith"_s, u"1975-09-20"_s), u"a,b"_s},
+        }};
+        for (std::size_t i = 0; i < people.size(); ++i) {
+            const Outcome single = runCli(QStringList(people[i].first) << u"--format"_s << u"json"_s);
+            QJsonObject expected = QJsonDocument::fromJson(single.out).object();
+            QJsonObject input = expected.value(u"input"_s).toObject();
+            input.insert(u"Email"_s, people[i].second);
+            expected.insert(u"input"_s, input);
+            const QByteArray line = lines[static_cast<qsizetype>(i)];
+            QVERIFY2(!line.contains('\r'), line);
+            QCOMPARE(QJsonDocument::fromJson(line).object(), expected);
+        }
+
+        const Outcome twice = runCli({u"--batch"_s, u"--format"_s, u"json"_s}, "first,last,date,x,x\r\n");
+        QCOMPARE(twice.exitCode, 1);
+        QVERIFY2(isOneLine(twice.err) && twice.err.contains("'x' twice"), twice.err);
     }
 
     void savedReportOpensToTheSameReadings_data()
@@ -614,7 +680,8 @@ private Q_SLOTS:
         QTest::newRow("last name missing") << QStringList{u"--first"_s, u"John"_s, u"--date"_s, u"1980-07-15"_s};
         QTest::newRow("option given twice") << (QStringList(john) << u"--first"_s << u"Jack"_s);
         QTest::newRow("batch with a person") << (QStringList(john) << u"--batch"_s);
-        QTest::newRow("batch with format") << QStringList{u"--batch"_s, u"--format"_s, u"json"_s};
+        QTest::newRow("batch with the text format") << QStringList{u"--batch"_s, u"--format"_s, u"text"_s};
+        QTest::newRow("csv format without batch") << (QStringList(john) << u"--format"_s << u"csv"_s);
         QTest::newRow("input without batch") << QStringList{u"--input"_s, u"people.csv"_s};
         QTest::newRow("open with a person") << (QStringList(john) << u"--open"_s << u"a.vlm"_s);
         QTest::newRow("open with save") << QStringList{u"--open"_s, u"a.vlm"_s, u"--save"_s, u"b.vlm"_s};

@@ -1,16 +1,33 @@
 #!/usr/bin/env bash
 # Checks an installed Tavi Velmora (from the Debian package, or any prefix):
-# the launcher entry and AppStream metadata validate, the icon theme has
-# every size, the command-line tool starts, and the desktop program passes
-# the real-window smoke test.
+# the launcher entry, the MIME type and the AppStream metadata validate, the
+# icon theme has every size, the manual pages format cleanly, the bash
+# completion completes, the command-line tool starts, and the desktop program
+# passes the real-window smoke test.
 #   check-installed.sh [PREFIX]     (default /usr)
 set -euo pipefail
 prefix=${1:-/usr}
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 fail() { echo "check-installed: $*" >&2; exit 1; }
 
-desktop-file-validate "$prefix/share/applications/tavi-velmora.desktop"
-appstreamcli validate --no-net "$prefix/share/metainfo/example.orvex.tavivelmora.metainfo.xml"
+desktop=$prefix/share/applications/example.orvex.tavivelmora.desktop
+desktop-file-validate "$desktop"
+grep -qx 'Exec=tavi-velmora %f' "$desktop" || fail "the launcher entry does not take a file"
+grep -qx 'MimeType=application/x-tavi-velmora-report;' "$desktop" || fail "the launcher entry names no report type"
+mime=$prefix/share/mime/packages/example.orvex.tavivelmora.xml
+grep -q '<glob pattern="\*\.vlm" case-sensitive="true"/>' "$mime" || fail "no case-sensitive *.vlm glob"
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/example.orvex.tavivelmora.metainfo.xml"
+for page in tavi-velmora tavi-velmora-cli; do
+    warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1)
+    [ -z "$warnings" ] || fail "man page $page: $warnings"
+done
+if [ -f /usr/share/bash-completion/bash_completion ]; then
+    completed=$(bash -c 'source /usr/share/bash-completion/bash_completion
+        source "$1/share/bash-completion/completions/tavi-velmora-cli"
+        COMP_WORDS=(tavi-velmora-cli --batch --format ""); COMP_CWORD=3; COMP_LINE="${COMP_WORDS[*]}"
+        COMP_POINT=${#COMP_LINE}; _tavi_velmora_cli; echo "${COMPREPLY[*]}"' _ "$prefix")
+    [ "$completed" = "csv json" ] || fail "bash completion of --batch --format gave: $completed"
+fi
 [ -f "$prefix/share/icons/hicolor/scalable/apps/tavi-velmora.svg" ] || fail "no scalable icon"
 for size in 16 22 24 32 48 64 128 256; do
     file "$prefix/share/icons/hicolor/${size}x${size}/apps/tavi-velmora.png" | grep -q "$size x $size" \
@@ -24,7 +41,17 @@ pdf=$(mktemp --suffix=.pdf)
 env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tavi-velmora-cli" --first John --last Smith --date 1980-07-15 --pdf "$pdf"
 [ "$(head -c 4 "$pdf")" = "%PDF" ] || fail "tavi-velmora-cli --pdf wrote no PDF"
 rm -f "$pdf"
-compgen -G "$prefix/lib*/tavi-velmora/velmora-print.so" >/dev/null \
-    || compgen -G "$prefix/lib/*/tavi-velmora/velmora-print.so" >/dev/null || fail "no print module"
-"$here/../smoke/smoke.sh" "$prefix/bin/tavi-velmora" "${SCREENSHOTS:-$(mktemp -d)}"
+compgen -G "$prefix/lib*/tavi-velmora/modules/velmora-print.so" >/dev/null \
+    || compgen -G "$prefix/lib/*/tavi-velmora/modules/velmora-print.so" >/dev/null || fail "no print module"
+# The screenshots go to SCREENSHOTS when it is set; otherwise to a temporary
+# folder that is removed after a pass and kept, and named, after a failure.
+shots=${SCREENSHOTS:-}
+if [ -z "$shots" ]; then
+    shots=$(mktemp -d)
+    trap 'rm -rf "$shots"' EXIT
+fi
+if ! "$here/../smoke/smoke.sh" "$prefix/bin/tavi-velmora" "$shots"; then
+    trap - EXIT
+    fail "the smoke test failed; screenshots in $shots"
+fi
 echo "check-installed: passed"

@@ -1,0 +1,38 @@
+# SPDX-License-Identifier: MIT
+# Bash completion for tavi-velmora-cli.
+_tavi_velmora_cli()
+{
+    local cur prev words cword
+    _init_completion || return
+
+    case $prev in
+        --first | --middle | --last)
+            return ;;
+        --date)
+            COMPREPLY=($(compgen -W "$(date +%Y-%m-%d)" -- "$cur"))
+            return ;;
+        --format)
+            if [[ " ${words[*]} " == *" --batch "* ]]; then
+                COMPREPLY=($(compgen -W "csv json" -- "$cur"))
+            else
+                COMPREPLY=($(compgen -W "text json" -- "$cur"))
+            fi
+            return ;;
+        --open | --save)
+            _filedir vlm
+            return ;;
+        --input)
+            _filedir '@(csv|CSV|txt)'
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+            return ;;
+        --pdf)
+            _filedir pdf
+            return ;;
+    esac
+
+    if [[ $cur == -* ]]; then
+        COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
+                                 --help --version" -- "$cur"))
+    fi
+} &&
+    complete -F _tavi_velmora_cli tavi-velmora-cli
