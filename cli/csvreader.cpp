@@ -270,13 +270,7 @@ CsvReader::Status CsvReader::skipLongRecord()
         }
         if (q < m_end) {
             ++m_line;
-            if (base[q++] == '\r') {
-                if (q == m_end)
-                    m_afterCr = true;
-                else if (base[q] == '\n')
-                    ++q;
-            }
-            m_pos = q;
+            m_pos = pastLineBreak(q);
             return Status::BadRecord;
         }
         m_pos = m_end;
@@ -284,6 +278,18 @@ CsvReader::Status CsvReader::skipLongRecord()
             return Status::BadRecord;
         refill();
     }
+}
+
+std::size_t CsvReader::pastLineBreak(std::size_t position)
+{
+    // A CR that ends the buffer may be the first half of a CR LF.
+    if (m_buffer[position++] == '\r') {
+        if (position == m_end)
+            m_afterCr = true;
+        else if (m_buffer[position] == '\n')
+            ++position;
+    }
+    return position;
 }
 
 CsvReader::Status CsvReader::skipBadRecord(std::size_t faultPosition)
@@ -297,13 +303,7 @@ CsvReader::Status CsvReader::skipBadRecord(std::size_t faultPosition)
             ++q;
         if (q < m_end) {
             m_line += countLineBreaks(base + m_pos, base + q) + 1;
-            if (base[q++] == '\r') {
-                if (q == m_end)
-                    m_afterCr = true;
-                else if (base[q] == '\n')
-                    ++q;
-            }
-            m_pos = q;
+            m_pos = pastLineBreak(q);
             return Status::BadRecord;
         }
         m_line += countLineBreaks(base + m_pos, base + m_end);

@@ -58,6 +58,8 @@ private:
     bool refill();
     Status skipBadRecord(std::size_t faultPosition);
     Status skipLongRecord();
+    // The position after the line break at `position` (CR, LF or CR LF).
+    std::size_t pastLineBreak(std::size_t position);
 
     std::FILE *m_input;
     std::size_t m_chunkSize;
