@@ -2,8 +2,6 @@
 #include "reportfile.h"
 
 #include <QFile>
-#include <QFileInfo>
-#include <QSaveFile>
 
 #include <algorithm>
 #include <array>
@@ -14,6 +12,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "filesave.h"
 #include "scrambler.h"
 
 using namespace Qt::StringLiterals;
@@ -134,30 +133,6 @@ QString notRegularReason(const struct stat &info)
     return S_ISDIR(info.st_mode) ? systemReason(EISDIR) : u"not a regular file"_s;
 }
 
-// The file a save replaces: the name itself when nothing or a regular file is
-// there; through a link only a regular file whose own name ends in "vlm", so
-// that the link stays a link and no other file is ever written. Anything else
-// there (a FIFO, a device, a folder, a link to one of them) is refused.
-std::optional<QString> saveTarget(const QString &fileName, QString *reason)
-{
-    const QByteArray path = QFile::encodeName(fileName);
-    struct stat info {};
-    if (::lstat(path.constData(), &info) != 0) {
-        if (errno == ENOENT)
-            return fileName;
-        return fail(reason, systemReason(errno));
-    }
-    if (S_ISREG(info.st_mode))
-        return fileName;
-    if (!S_ISLNK(info.st_mode))
-        return fail(reason, notRegularReason(info));
-    const QString target = QFileInfo(fileName).canonicalFilePath();
-    if (target.isEmpty() || ::stat(QFile::encodeName(target).constData(), &info) != 0 || !S_ISREG(info.st_mode)
-        || !hasReportExtension(target))
-        return fail(reason, u"a link to something other than a report file"_s);
-    return target;
-}
-
 } // namespace
 
 std::optional<QByteArray> writeReport(const BirthData &data)
@@ -269,19 +244,10 @@ bool saveReportFile(const QString &fileName, const BirthData &data, QString *rea
         fail(reason, QString());
         return false;
     }
-    const std::optional<QString> target = saveTarget(fileName, reason);
-    if (!target)
-        return false;
-    QSaveFile file(*target);
-    // commit() (Qt 6.4) misses an error that happens while it flushes the
-    // write buffer and would put a cut-short file in place, so flush first.
-    // Returning before commit() discards the temporary file.
-    if (!file.open(QIODevice::WriteOnly) || file.write(*bytes) != bytes->size() || !file.flush()
-        || !file.commit()) {
-        fail(reason, file.errorString());
-        return false;
-    }
-    return true;
+    // Through a link only a regular file whose own name ends in "vlm", so that
+    // the link stays a link and no other file is ever written.
+    return saveWholeFile(fileName, *bytes, reason, hasReportExtension,
+                         u"a link to something other than a report file"_s);
 }
 
 } // namespace velmora
