@@ -555,9 +555,11 @@ void frmMain::openReportFile(const QString &fileName)
 
 void frmMain::printReport()
 {
-    const velmora::PrintOutcome outcome = m_platform.print(this, [this](QPagedPaintDevice &printer) {
-        return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData));
-    });
+    const velmora::PrintOutcome outcome = m_platform.print(
+        this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
+               [this](QPagedPaintDevice &printer) {
+                   return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData));
+               }});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));
 }

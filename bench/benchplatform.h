@@ -10,7 +10,7 @@ class BenchPlatform final : public velmora::Platform
 public:
     velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
     QString chooseFile(QWidget *, const velmora::FileDialogRequest &) override { return {}; }
-    velmora::PrintOutcome print(QWidget *, const velmora::PagePainter &) override
+    velmora::PrintOutcome print(QWidget *, const velmora::PrintJob &) override
     {
         return velmora::PrintOutcome::Cancelled;
     }

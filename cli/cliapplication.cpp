@@ -16,6 +16,7 @@
 #include "batchrun.h"
 #include "calculations.h"
 #include "clidiagnostics.h"
+#include "filesave.h"
 #include "personinput.h"
 #include "progressmeter.h"
 #include "readingdocument.h"
@@ -46,8 +47,9 @@ const QCommandLineOption kSave(u"save"_s,
                                "is given."_s,
                                u"FILE.vlm"_s);
 const QCommandLineOption kPdf(u"pdf"_s,
-                              u"Write the readings as a PDF document; the readings are printed too when --format "
-                              "is given."_s,
+                              u"Write the readings as a PDF document on the paper of the locale (A4 or Letter); "
+                              "- writes it to standard output. The readings are printed too when --format is "
+                              "given."_s,
                               u"FILE.pdf"_s);
 const QCommandLineOption kBatch(u"batch"_s, u"Read CSV whose header names first, middle, last and date (any order "
                                             "and case; other columns are kept) and write it back with the eleven "
@@ -145,6 +147,12 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
         if (parser.values(option).size() > 1)
             return usageError(u"%1 is given more than once"_s.arg(optionName(option)));
     }
+    for (const QCommandLineOption &option : {kSave, kPdf}) {
+        if (parser.isSet(option) && parser.value(option).isEmpty())
+            return usageError(u"%1 needs a file name, not an empty one"_s.arg(optionName(option)));
+    }
+    if (parser.value(kPdf) == u"-"_s && parser.isSet(kFormat))
+        return usageError(u"--pdf - writes the PDF to standard output, so it does not combine with --format"_s);
     const bool batch = parser.isSet(kBatch);
     if (parser.isSet(kFormat)) {
         const QString format = parser.value(kFormat);
@@ -242,10 +250,17 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
 {
     const Results results = calculateAll(data);
     if (!pdfFile.isEmpty()) {
-        if (!isExactName(pdfFile))
+        if (pdfFile != u"-"_s && !isExactName(pdfFile))
             return failure(inexactNameText(pdfFile));
-        if (const QString error = writeReadingsPdf(pdfFile, data, results); !error.isEmpty())
-            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, error));
+        // Drawn in memory first: a document that cannot be drawn touches no file.
+        const QByteArray pdf = readingsPdf(data, results, localePageSize());
+        if (pdf.isEmpty())
+            return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
+        if (pdfFile == u"-"_s)
+            return write(pdf.constData(), static_cast<std::size_t>(pdf.size())) ? Success : Failure;
+        QString reason;
+        if (!saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s))
+            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
     }
     return printReadings ? print(data, results) : Success;
 }

@@ -3,16 +3,20 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
 #include <QTextLayout>
+
+#include <algorithm>
+
+#include <langinfo.h>
 
 using namespace Qt::StringLiterals;
 
@@ -22,6 +26,15 @@ namespace {
 constexpr qreal kTextPointSize = 10;
 constexpr qreal kCaptionPointSize = 12;
 constexpr qreal kPersonPointSize = 14;
+constexpr qreal kFooterPointSize = 8;
+
+QFont readingFont(qreal pointSize)
+{
+    QFont font(u"Verdana"_s);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
 
 QString documentText(std::string_view text)
 {
@@ -50,13 +63,43 @@ bool isHeading(const QTextBlock &block)
     return false;
 }
 
-// The page on which a line of the block stands; the layout puts every line
-// wholly on one page.
-int pageOfLine(const QTextBlock &block, int line, qreal pageHeight)
+// One line of the laid-out document, as the page breaks see it.
+struct Line {
+    qreal top = 0;
+    qreal bottom = 0;
+    bool heading = false;
+    bool blank = false;
+};
+
+QList<Line> documentLines(const QTextDocument &document)
 {
-    const QTextLayout *layout = block.layout();
-    const qreal top = layout->position().y() + (layout->lineCount() > 0 ? layout->lineAt(line).y() : 0);
-    return static_cast<int>(top / pageHeight);
+    (void)document.documentLayout()->documentSize(); // lays the document out
+    QList<Line> lines;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        const QTextLayout *layout = block.layout();
+        const bool heading = isHeading(block);
+        const bool blank = block.text().trimmed().isEmpty();
+        for (int k = 0; k < layout->lineCount(); ++k) {
+            const QTextLine line = layout->lineAt(k);
+            const qreal top = layout->position().y() + line.y();
+            lines.append({top, top + line.height(), heading, blank});
+        }
+    }
+    return lines;
+}
+
+// Sets the margins every page gets; a printer's unprintable area wins where it is wider.
+void setPageMargins(QPagedPaintDevice &device)
+{
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const QMarginsF margins(std::max(kPageMarginMillimetres, least.left()), std::max(kPageMarginMillimetres, least.top()),
+                            std::max(kPageMarginMillimetres, least.right()),
+                            std::max(kPageMarginMillimetres, least.bottom()));
+    layout.setMode(QPageLayout::StandardMode);
+    layout.setMargins(margins);
+    device.setPageLayout(layout);
 }
 
 } // namespace
@@ -74,22 +117,14 @@ void insertReading(QTextCursor &cursor, const Reading &reading)
 std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results)
 {
     auto document = std::make_unique<QTextDocument>();
-    QFont font(u"Verdana"_s);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(kTextPointSize);
-    document->setDefaultFont(font);
+    document->setDefaultFont(readingFont(kTextPointSize));
     document->setDocumentMargin(0);
 
-    QStringList names;
-    for (const std::string *name : {&data.FirstName, &data.MiddleName, &data.LastName}) {
-        if (!name->empty())
-            names << QString::fromStdString(*name);
-    }
     QTextCursor cursor(document.get());
     QTextCharFormat person;
     person.setFontWeight(QFont::Bold);
     person.setFontPointSize(kPersonPointSize);
-    cursor.insertText(names.join(u' '), person);
+    cursor.insertText(fullName(data), person);
     cursor.insertBlock();
     cursor.insertText(u"Date of birth: %1 %2 %3"_s.arg(QString::number(data.BirthDay),
                                                        QLocale::c().monthName(data.BirthMonth),
@@ -109,84 +144,133 @@ std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Resu
     return document;
 }
 
-void keepHeadingsWithText(QTextDocument &document)
+QList<qreal> pageTops(const QTextDocument &document, qreal pageHeight)
 {
-    const qreal pageHeight = document.pageSize().height();
-    if (pageHeight <= 0)
-        return;
-    const auto nonEmpty = [](QTextBlock block, bool forward) {
-        while (block.isValid() && block.text().isEmpty())
-            block = forward ? block.next() : block.previous();
-        return block;
-    };
-    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
-        if (!isHeading(block))
+    const QList<Line> lines = documentLines(document);
+    QList<qreal> tops{lines.isEmpty() ? 0 : lines.constFirst().top};
+    qsizetype firstOnPage = 0;
+    for (qsizetype k = 0; k < lines.size(); ++k) {
+        // A line taller than a page stands alone on its page.
+        if (lines[k].bottom - tops.constLast() <= pageHeight || k == firstOnPage)
             continue;
-        const QTextBlock next = nonEmpty(block.next(), true);
-        // Headings that follow one another move as one, with the text after the last.
-        if (!next.isValid() || isHeading(next))
-            continue;
-        (void)document.pageCount(); // lays the document out
-        if (pageOfLine(next, 0, pageHeight) == pageOfLine(block, block.layout()->lineCount() - 1, pageHeight))
-            continue;
-        QTextBlock first = block;
-        for (QTextBlock previous = nonEmpty(first.previous(), false); previous.isValid() && isHeading(previous);
-             previous = nonEmpty(first.previous(), false))
-            first = previous;
-        QTextBlockFormat format = first.blockFormat();
-        if (format.pageBreakPolicy().testFlag(QTextFormat::PageBreak_AlwaysBefore))
-            continue; // already at the top of a page: the group is taller than a page
-        format.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
-        QTextCursor(first).setBlockFormat(format);
+        // Headings (and the blank lines among them) at the foot of the page go over with line k.
+        qsizetype start = k;
+        for (qsizetype j = k; j > firstOnPage && (lines[j - 1].heading || lines[j - 1].blank); --j) {
+            if (lines[j - 1].heading)
+                start = j - 1;
+        }
+        if (start == firstOnPage || lines[k].bottom - lines[start].top > pageHeight)
+            start = k;
+        firstOnPage = start;
+        tops.append(lines[start].top);
     }
+    return tops;
+}
+
+int pageAt(const QList<qreal> &tops, qreal y)
+{
+    const auto after = std::upper_bound(tops.begin(), tops.end(), y);
+    return static_cast<int>(std::max<qsizetype>(0, after - tops.begin() - 1));
+}
+
+QString fullName(const BirthData &data)
+{
+    QStringList names;
+    for (const std::string *name : {&data.FirstName, &data.MiddleName, &data.LastName}) {
+        if (!name->empty())
+            names << QString::fromStdString(*name);
+    }
+    return names.join(u' ');
+}
+
+QString documentTitle(const BirthData &data)
+{
+    return u"Velmora readings: "_s + fullName(data);
+}
+
+QString documentCreator()
+{
+    return u"Tavi Velmora "_s + QStringLiteral(VELMORA_VERSION);
+}
+
+QPageSize localePageSize()
+{
+#ifdef _NL_PAPER_WIDTH
+    // glibc gives the paper's size in millimetres as a number in place of the string.
+    const auto millimetres = [](nl_item item) {
+        union {
+            char *string;
+            unsigned int number;
+        } value{nl_langinfo(item)};
+        return value.number;
+    };
+    if (millimetres(_NL_PAPER_WIDTH) == 216 && millimetres(_NL_PAPER_HEIGHT) == 279)
+        return QPageSize(QPageSize::Letter);
+#endif
+    return QPageSize(QPageSize::A4);
 }
 
 bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results)
 {
+    setPageMargins(device);
     const std::unique_ptr<QTextDocument> document = readingDocument(data, results);
     document->documentLayout()->setPaintDevice(&device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    document->setPageSize(page.size());
-    keepHeadingsWithText(*document);
+    const QFont footerFont = readingFont(kFooterPointSize);
+    const QFontMetricsF footerMetrics(footerFont, &device);
+    // The footer's line and a blank line above it come off every page's text.
+    const qreal bodyHeight = page.height() - 2 * footerMetrics.height();
+    document->setTextWidth(page.width());
+    const QList<qreal> tops = pageTops(*document, bodyHeight);
+    const QString name = fullName(data);
 
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    const int pages = document->pageCount();
-    for (int k = 0; k < pages; ++k) {
-        if (k > 0 && !device.newPage())
+    const int pages = static_cast<int>(tops.size());
+    for (int p = 0; p < pages; ++p) {
+        if (p > 0 && !device.newPage())
             return false;
+        // Line by line, so that every line is drawn once, on its own page:
+        // a clipped line would still stand in the text that search and
+        // screen readers find.
         painter.save();
-        const QRectF clip(0, k * page.height(), page.width(), page.height());
-        painter.translate(0, -clip.top());
-        painter.setClipRect(clip);
-        QAbstractTextDocumentLayout::PaintContext context;
-        context.clip = clip;
-        document->documentLayout()->draw(&painter, context);
+        painter.setPen(kTextColour);
+        painter.translate(0, -tops[p]);
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const QTextLayout *layout = block.layout();
+            for (int k = 0; k < layout->lineCount(); ++k) {
+                const QTextLine line = layout->lineAt(k);
+                if (pageAt(tops, layout->position().y() + line.y()) == p)
+                    line.draw(&painter, layout->position());
+            }
+        }
         painter.restore();
+
+        const QString pageText = u"Page %1 of %2"_s.arg(p + 1).arg(pages);
+        const qreal nameWidth = page.width() - footerMetrics.horizontalAdvance(pageText + u"    "_s);
+        const QRectF footer(0, page.height() - footerMetrics.height(), page.width(), footerMetrics.height());
+        painter.setFont(footerFont);
+        painter.setPen(kTextColour);
+        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
+                         footerMetrics.elidedText(name, Qt::ElideRight, nameWidth));
+        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, pageText);
     }
     return painter.end();
 }
 
-QString writeReadingsPdf(const QString &fileName, const BirthData &data, const Results &results)
+QByteArray readingsPdf(const BirthData &data, const Results &results, const QPageSize &pageSize)
 {
-    // Drawn in memory first: a file that cannot be drawn is not touched.
     QByteArray pdf;
-    {
-        QBuffer buffer(&pdf);
-        buffer.open(QIODevice::WriteOnly);
-        QPdfWriter writer(&buffer);
-        writer.setCreator(u"Tavi Velmora"_s);
-        writer.setTitle(u"Velmora readings"_s);
-        writer.setPageSize(QPageSize(QPageSize::A4));
-        writer.setPageMargins(QMarginsF(20, 20, 20, 20), QPageLayout::Millimeter);
-        if (!paintReadings(writer, data, results))
-            return u"the document could not be drawn"_s;
-    }
-    QSaveFile file(fileName);
-    if (!file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit())
-        return file.errorString();
-    return {};
+    QBuffer buffer(&pdf);
+    buffer.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&buffer);
+    writer.setCreator(documentCreator());
+    writer.setTitle(documentTitle(data));
+    writer.setPageSize(pageSize);
+    if (!paintReadings(writer, data, results))
+        return {};
+    return pdf;
 }
 
 } // namespace velmora

@@ -2,6 +2,8 @@
 #pragma once
 
 #include <QColor>
+#include <QList>
+#include <QPageSize>
 #include <QString>
 
 #include <memory>
@@ -18,26 +20,49 @@ namespace velmora {
 inline constexpr QColor kHeadingColour{0, 128, 0};
 inline constexpr QColor kTextColour{0, 0, 0};
 
+// No text comes nearer to a paper edge than this, nor into the printer's
+// unprintable area where that is wider.
+inline constexpr qreal kPageMarginMillimetres = 20;
+
 // Inserts a reading at the cursor: plain passages in regular black, headings
 // in bold green. CR LF and a lone CR both end a line.
 void insertReading(QTextCursor &cursor, const Reading &reading);
+
+// First, middle (when there is one) and last name, as the document shows them.
+[[nodiscard]] QString fullName(const BirthData &data);
+
+// The printed document's name: the print queue's and the PDF's title.
+[[nodiscard]] QString documentTitle(const BirthData &data);
+
+// The program and its version, as a PDF names its creator.
+[[nodiscard]] QString documentCreator();
+
+// The paper of the user's locale (LC_PAPER): Letter where it is used, else A4.
+[[nodiscard]] QPageSize localePageSize();
 
 // The reading set as one document: the person (names and date of birth) on
 // top, then the eight readings in tab order, each under its caption.
 [[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results);
 
-// Lays the document out on its pages (its page size must be set) and moves
-// every heading that would end a page to the top of the next one, so that a
-// heading always stands on the page of the text it introduces.
-void keepHeadingsWithText(QTextDocument &document);
+// Breaks the document (laid out at its text width) into pages of the given
+// height and gives the top of each page in document coordinates; a line
+// belongs to the last page whose top is at or above its own. Every line
+// stands wholly on one page, and a heading never ends a page whose next page
+// starts with its text: headings that follow one another go over as one
+// group, with the text after the last, unless the group fills a page alone.
+[[nodiscard]] QList<qreal> pageTops(const QTextDocument &document, qreal pageHeight);
 
-// Paints the reading set on the device's pages. False when the device cannot
+// The page of pageTops on which a line whose top is at y stands.
+[[nodiscard]] int pageAt(const QList<qreal> &tops, qreal y);
+
+// Sets the device's margins (kPageMarginMillimetres, or the unprintable area
+// where wider) and paints the reading set on its pages, each with the
+// person's name and "Page N of M" at its foot. False when the device cannot
 // be painted on or refuses a new page.
 [[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results);
 
-// Writes the reading set as a PDF file (A4); the file is replaced only once
-// the whole document is written. An empty string when it is written, else
-// why it is not.
-[[nodiscard]] QString writeReadingsPdf(const QString &fileName, const BirthData &data, const Results &results);
+// The reading set as a PDF document on paper of the given size, with its
+// title and creator set; empty when it cannot be drawn.
+[[nodiscard]] QByteArray readingsPdf(const BirthData &data, const Results &results, const QPageSize &pageSize);
 
 } // namespace velmora

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QDate>
+#include <QPageSize>
 #include <QString>
 #include <QUrl>
 
@@ -46,6 +47,16 @@ enum class PrintOutcome { Printed, Cancelled, Failed };
 
 // Paints a document on the pages of a printer; false when it cannot.
 using PagePainter = std::function<bool(QPagedPaintDevice &device)>;
+
+// What the print dialog prints: the document's name (the print queue's, and
+// the title of a PDF printed to a file), its creator, the paper the dialog
+// starts with, and what paints the pages.
+struct PrintJob {
+    QString title;
+    QString creator;
+    QPageSize pageSize;
+    PagePainter paint;
+};
 // Takes a report file handed over by another copy of the program; false when
 // it cannot take it now.
 using ReportReceiver = std::function<bool(const QString &fileName)>;
@@ -64,7 +75,7 @@ public:
     // The chosen file, or an empty string when the user cancels.
     virtual QString chooseFile(QWidget *parent, const FileDialogRequest &request) = 0;
     // Shows the print dialog; when the user prints, paints on the printer chosen.
-    virtual PrintOutcome print(QWidget *parent, const PagePainter &paint) = 0;
+    virtual PrintOutcome print(QWidget *parent, const PrintJob &job) = 0;
     // Hands the address to the default browser; failures are not reported.
     virtual void openUrl(const QUrl &url) = 0;
     virtual void clearClipboard() = 0;

@@ -6,13 +6,16 @@
 
 #include "platform.h"
 
-extern "C" Q_DECL_EXPORT velmora::PrintOutcome velmoraPrint(QWidget *parent, const velmora::PagePainter &paint)
+extern "C" Q_DECL_EXPORT velmora::PrintOutcome velmoraPrint(QWidget *parent, const velmora::PrintJob &job)
 {
     QPrinter printer(QPrinter::HighResolution);
+    printer.setPageSize(job.pageSize);
+    printer.setDocName(job.title);
+    printer.setCreator(job.creator);
     QPrintDialog dialog(&printer, parent);
     if (dialog.exec() != QDialog::Accepted)
         return velmora::PrintOutcome::Cancelled;
-    if (!paint(printer) || printer.printerState() == QPrinter::Error)
+    if (!job.paint(printer) || printer.printerState() == QPrinter::Error)
         return velmora::PrintOutcome::Failed;
     return velmora::PrintOutcome::Printed;
 }

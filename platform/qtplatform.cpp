@@ -72,9 +72,9 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
     return dialog.selectedFiles().constFirst();
 }
 
-PrintOutcome QtPlatform::print(QWidget *parent, const PagePainter &paint)
+PrintOutcome QtPlatform::print(QWidget *parent, const PrintJob &job)
 {
-    using PrintFunction = PrintOutcome (*)(QWidget *, const PagePainter &);
+    using PrintFunction = PrintOutcome (*)(QWidget *, const PrintJob &);
     if (!m_printModule) {
         m_printModule = std::make_unique<QLibrary>(
             QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(VELMORA_PRINT_MODULE)));
@@ -84,7 +84,7 @@ PrintOutcome QtPlatform::print(QWidget *parent, const PagePainter &paint)
         qWarning("printing is not available: %s", qPrintable(m_printModule->errorString()));
         return PrintOutcome::Failed;
     }
-    return printWith(parent, paint);
+    return printWith(parent, job);
 }
 
 void QtPlatform::openUrl(const QUrl &url)

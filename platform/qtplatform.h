@@ -25,7 +25,7 @@ public:
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
     QString chooseFile(QWidget *parent, const FileDialogRequest &request) override;
-    PrintOutcome print(QWidget *parent, const PagePainter &paint) override;
+    PrintOutcome print(QWidget *parent, const PrintJob &job) override;
     void openUrl(const QUrl &url) override;
     void clearClipboard() override;
     QString settingsValue(const QString &section, const QString &key) override;

@@ -1,5 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include <QAbstractTextDocumentLayout>
+#include <QFontInfo>
+#include <QPdfWriter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
@@ -10,6 +15,8 @@
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr qreal kPointsPerMillimetre = 72 / 25.4;
 
 velmora::BirthData person()
 {
@@ -29,10 +36,83 @@ bool isBold(const QTextBlock &block)
     return block.begin() != block.end() && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold;
 }
 
-int pageOf(const QTextBlock &block, int line, qreal pageHeight)
+QString qtext(std::string_view text)
 {
-    const QTextLayout *layout = block.layout();
-    return static_cast<int>((layout->position().y() + layout->lineAt(line).y()) / pageHeight);
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Every heading the document shows, the captions among them; the person's name is on every page.
+QStringList headings(const QTextDocument &document)
+{
+    QStringList lines;
+    for (QTextBlock block = document.begin().next(); block.isValid(); block = block.next()) {
+        if (isBold(block))
+            lines << block.text().trimmed();
+    }
+    return lines;
+}
+
+QByteArray run(const QString &program, const QStringList &arguments)
+{
+    QProcess process;
+    process.start(program, arguments);
+    if (!process.waitForFinished(30000) || process.exitCode() != 0)
+        return {};
+    return process.readAllStandardOutput();
+}
+
+struct Word {
+    int page = 0;
+    QRectF box;
+    QString text;
+};
+
+struct PdfText {
+    QSizeF pageSize; // in points
+    QList<Word> words;
+    QStringList pages; // each page's plain text
+    QString title;
+    QString creator;
+};
+
+PdfText readPdf(const QString &fileName)
+{
+    PdfText pdf;
+    const QString bbox = QString::fromUtf8(run(u"pdftotext"_s, {u"-bbox"_s, fileName, u"-"_s}));
+    static const QRegularExpression element(
+        uR"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
+    int page = -1;
+    for (const QRegularExpressionMatch &match : element.globalMatch(bbox)) {
+        if (!match.captured(1).isEmpty()) {
+            ++page;
+            pdf.pageSize = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
+            continue;
+        }
+        pdf.words.append({page, QRectF(QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()),
+                                       QPointF(match.captured(5).toDouble(), match.captured(6).toDouble())),
+                          match.captured(7)});
+    }
+    pdf.pages = QString::fromUtf8(run(u"pdftotext"_s, {fileName, u"-"_s})).split(u'\f');
+    if (!pdf.pages.isEmpty() && pdf.pages.constLast().trimmed().isEmpty())
+        pdf.pages.removeLast();
+    const QString info = QString::fromUtf8(run(u"pdfinfo"_s, {fileName}));
+    static const QRegularExpression field(u"^(Title|Creator):\\s*(.*)$"_s, QRegularExpression::MultilineOption);
+    for (const QRegularExpressionMatch &match : field.globalMatch(info))
+        (match.captured(1) == u"Title"_s ? pdf.title : pdf.creator) = match.captured(2);
+    return pdf;
+}
+
+// How often the line stands alone (its words separated by any white space) in the text.
+qsizetype occurrences(const QString &text, const QString &line)
+{
+    QStringList words = line.split(u' ', Qt::SkipEmptyParts);
+    for (QString &word : words)
+        word = QRegularExpression::escape(word);
+    const QRegularExpression pattern(u"(?:^|\\n)\\s*"_s + words.join(u"\\s+"_s) + u"\\s*(?=\\n|$)"_s);
+    qsizetype count = 0;
+    for (auto it = pattern.globalMatch(text); it.hasNext(); it.next())
+        ++count;
+    return count;
 }
 
 } // namespace
@@ -42,6 +122,18 @@ class TestReadingDocument : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // CTest runs this test once per font, with fontconfig set to make the
+    // reading font that one; a run with another font would prove nothing.
+    void initTestCase()
+    {
+        const QString expected = qEnvironmentVariable("VELMORA_EXPECTED_FONT");
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(person(), velmora::calculateAll(person()));
+        const QString family = QFontInfo(document->defaultFont()).family();
+        qInfo("reading font: %s", qPrintable(family));
+        if (!expected.isEmpty())
+            QCOMPARE(family, expected);
+    }
+
     void holdsThePersonThenTheEightReadingsInTabOrder()
     {
         const velmora::BirthData data = person();
@@ -51,15 +143,15 @@ private Q_SLOTS:
         QVERIFY(text.startsWith(u"Mary Ann Smith\nDate of birth: 7 March 1985\n"_s));
         qsizetype from = 0;
         for (std::size_t k = 0; k < velmora::kReadingCount; ++k) {
-            const QString caption = QString::fromUtf8(velmora::kReadingCaptions[k].data(),
-                                                      static_cast<qsizetype>(velmora::kReadingCaptions[k].size()));
+            const QString caption = qtext(velmora::kReadingCaptions[k]);
             const QString reading = QString::fromStdString(results.readings[k].plainText());
             from = text.indexOf(caption + u'\n' + reading, from);
             QVERIFY2(from > 0, qPrintable(caption));
         }
     }
 
-    // Whatever the page height, no heading ends a page while its text starts the next.
+    // Whatever the page height, every line stands wholly on one page and no
+    // heading ends a page while its text starts the next.
     void keepsEveryHeadingWithItsText_data()
     {
         QTest::addColumn<int>("pageHeight");
@@ -72,11 +164,18 @@ private Q_SLOTS:
         QFETCH(int, pageHeight);
         const velmora::BirthData data = person();
         const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, velmora::calculateAll(data));
-        document->setPageSize(QSizeF(420, pageHeight));
-        velmora::keepHeadingsWithText(*document);
-        (void)document->pageCount();
+        document->setTextWidth(420);
+        const QList<qreal> tops = velmora::pageTops(*document, pageHeight);
+        const auto lineTop = [](const QTextBlock &block, int line) {
+            return block.layout()->position().y() + block.layout()->lineAt(line).y();
+        };
         int headings = 0;
         for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            for (int k = 0; k < block.layout()->lineCount(); ++k) {
+                const qreal top = lineTop(block, k);
+                const qreal pageTop = tops[velmora::pageAt(tops, top)];
+                QVERIFY2(top + block.layout()->lineAt(k).height() - pageTop <= pageHeight, qPrintable(block.text()));
+            }
             if (!isBold(block) || block == document->begin())
                 continue;
             QTextBlock next = block.next();
@@ -84,11 +183,74 @@ private Q_SLOTS:
                 next = next.next();
             QVERIFY(next.isValid());
             ++headings;
-            QVERIFY2(pageOf(block, block.layout()->lineCount() - 1, pageHeight) == pageOf(next, 0, pageHeight),
+            QVERIFY2(velmora::pageAt(tops, lineTop(block, block.layout()->lineCount() - 1))
+                         == velmora::pageAt(tops, lineTop(next, 0)),
                      qPrintable(block.text()));
         }
         QVERIFY(headings >= 16);
-        QVERIFY(document->pageCount() > 1);
+        QVERIFY(tops.size() > 1);
+    }
+
+    // The printed pages as a reader of the PDF finds them, on each paper and
+    // on printers that cannot print as near the edge as the margins go.
+    void printsTheSameDocumentOnEveryPaper_data()
+    {
+        QTest::addColumn<QPageSize::PageSizeId>("paper");
+        QTest::addColumn<QMarginsF>("unprintable"); // millimetres
+        for (const auto &[name, paper] : {std::pair{"A4", QPageSize::A4}, std::pair{"Letter", QPageSize::Letter}}) {
+            QTest::addRow("%s", name) << paper << QMarginsF();
+            QTest::addRow("%s, printer with wide edges", name) << paper << QMarginsF(25, 12, 31, 28);
+        }
+    }
+
+    void printsTheSameDocumentOnEveryPaper()
+    {
+        QFETCH(QPageSize::PageSizeId, paper);
+        QFETCH(QMarginsF, unprintable);
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is missing");
+        const velmora::BirthData data = person();
+        const velmora::Results results = velmora::calculateAll(data);
+        QTemporaryDir folder;
+        const QString fileName = folder.filePath(u"readings.pdf"_s);
+        {
+            QPdfWriter writer(fileName);
+            writer.setTitle(velmora::documentTitle(data));
+            writer.setCreator(velmora::documentCreator());
+            QVERIFY(writer.setPageLayout(
+                QPageLayout(QPageSize(paper), QPageLayout::Portrait, unprintable, QPageLayout::Millimeter, unprintable)));
+            QVERIFY(velmora::paintReadings(writer, data, results));
+        }
+        const PdfText pdf = readPdf(fileName);
+        const int pages = static_cast<int>(pdf.pages.size());
+        QVERIFY(pages > 1);
+        qInfo("%s: %d pages", qPrintable(QPageSize(paper).name()), pages);
+        QVERIFY(qAbs(pdf.pageSize.width() - QPageSize(paper).sizePoints().width()) < 1);
+        QCOMPARE(pdf.title, u"Velmora readings: Mary Ann Smith"_s);
+        QVERIFY2(pdf.creator.startsWith(u"Tavi Velmora "_s), qPrintable(pdf.creator));
+
+        // Nothing nearer an edge than the margins, nor than the printer can print.
+        const auto margin = [](qreal unprintableMm) { return (std::max(20.0, unprintableMm) - 0.5) * kPointsPerMillimetre; };
+        const QRectF printable(QPointF(margin(unprintable.left()), margin(unprintable.top())),
+                               QPointF(pdf.pageSize.width() - margin(unprintable.right()),
+                                       pdf.pageSize.height() - margin(unprintable.bottom())));
+        QVERIFY(!pdf.words.isEmpty());
+        for (const Word &word : pdf.words)
+            QVERIFY2(printable.contains(word.box), qPrintable(u"%1 on page %2"_s.arg(word.text).arg(word.page + 1)));
+
+        // Each page says whose it is and where it belongs.
+        for (int p = 0; p < pages; ++p) {
+            QVERIFY2(pdf.pages[p].contains(u"Page %1 of %2"_s.arg(p + 1).arg(pages)), qPrintable(pdf.pages[p]));
+            QVERIFY(pdf.pages[p].contains(u"Mary Ann Smith"_s));
+        }
+
+        // Every heading once in the text, never twice through a page break.
+        const QString text = pdf.pages.join(u'\n');
+        const QStringList shown = headings(*velmora::readingDocument(data, results));
+        QVERIFY(shown.size() >= 16);
+        for (const QString &heading : shown)
+            QVERIFY2(occurrences(text, heading) == 1,
+                     qPrintable(u"%1: %2 times"_s.arg(heading).arg(occurrences(text, heading))));
     }
 };
 

@@ -30,7 +30,7 @@ public:
         return velmora::MessageAnswer::No;
     }
     QString chooseFile(QWidget *, const velmora::FileDialogRequest &) override { return {}; }
-    velmora::PrintOutcome print(QWidget *, const velmora::PagePainter &) override
+    velmora::PrintOutcome print(QWidget *, const velmora::PrintJob &) override
     {
         return velmora::PrintOutcome::Cancelled;
     }

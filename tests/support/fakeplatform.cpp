@@ -52,16 +52,23 @@ double FakePlatform::random()
     return value;
 }
 
-velmora::PrintOutcome FakePlatform::print(QWidget *, const velmora::PagePainter &paint)
+velmora::PrintOutcome FakePlatform::print(QWidget *, const velmora::PrintJob &job)
 {
     ++printDialogs;
     if (!printerChosen)
         return velmora::PrintOutcome::Cancelled;
+    printJobs.append(job);
     printedPdf.clear();
     QBuffer buffer(&printedPdf);
     buffer.open(QIODevice::WriteOnly);
+    // Set up as the print dialog sets up a printer, with the unprintable area
+    // of the printer chosen.
     QPdfWriter printer(&buffer);
-    return paint(printer) ? velmora::PrintOutcome::Printed : velmora::PrintOutcome::Failed;
+    printer.setPageLayout(QPageLayout(job.pageSize, QPageLayout::Portrait, printerUnprintable,
+                                      QPageLayout::Millimeter, printerUnprintable));
+    printer.setTitle(job.title);
+    printer.setCreator(job.creator);
+    return job.paint(printer) ? velmora::PrintOutcome::Printed : velmora::PrintOutcome::Failed;
 }
 
 bool FakePlatform::handOverReport(const QString &fileName)

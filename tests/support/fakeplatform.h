@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QList>
+#include <QMarginsF>
 #include <QMap>
 #include <QPair>
 #include <QStringList>
@@ -17,7 +18,7 @@ class FakePlatform final : public velmora::Platform
 public:
     velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
     QString chooseFile(QWidget *parent, const velmora::FileDialogRequest &request) override;
-    velmora::PrintOutcome print(QWidget *parent, const velmora::PagePainter &paint) override;
+    velmora::PrintOutcome print(QWidget *parent, const velmora::PrintJob &job) override;
     void openUrl(const QUrl &url) override { openedUrls.append(url); }
     void clearClipboard() override { ++clipboardClears; }
     QString settingsValue(const QString &section, const QString &key) override;
@@ -36,6 +37,7 @@ public:
     QList<velmora::FileDialogRequest> fileRequests;
     QList<QUrl> openedUrls;
     int printDialogs = 0;
+    QList<velmora::PrintJob> printJobs; // what each print that was not cancelled was asked to print
     QByteArray printedPdf; // what the last print painted, as a PDF document
     QStringList handedOver;
     velmora::ReportReceiver reportReceiver;
@@ -47,6 +49,7 @@ public:
     std::deque<velmora::MessageAnswer> answers;
     std::deque<QString> chosenFiles; // empty string: the user cancels
     bool printerChosen = true;       // false: the user cancels the print dialog
+    QMarginsF printerUnprintable;    // the chosen printer's unprintable area, in millimetres
     bool runningCopyTakesReports = true;
     std::deque<double> randomValues;
     QMap<QPair<QString, QString>, QString> settings;
