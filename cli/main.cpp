@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <memory>
 
@@ -23,6 +24,17 @@ bool wantsPdf(int argc, char *argv[])
     return false;
 }
 
+// The tool's standard error carries its own messages only; Qt's notes (such
+// as one about a missing XDG_RUNTIME_DIR when the PDF is drawn) are no
+// concern of a person running it.
+void dropQtMessage(QtMsgType type, const QMessageLogContext &, const QString &message)
+{
+    if (type == QtFatalMsg) {
+        std::fprintf(stderr, "tavi-velmora-cli: %s\n", qUtf8Printable(message));
+        std::abort();
+    }
+}
+
 } // namespace
 
 int main(int argc, char *argv[])
@@ -30,6 +42,7 @@ int main(int argc, char *argv[])
     QByteArrayList argumentBytes;
     for (int k = 0; k < argc; ++k)
         argumentBytes << QByteArray(argv[k]);
+    qInstallMessageHandler(dropQtMessage);
     std::unique_ptr<QCoreApplication> application;
     if (wantsPdf(argc, argv)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
