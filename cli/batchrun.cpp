@@ -91,11 +91,17 @@ bool BatchRun::readHeader(CsvReader &reader)
             }
             m_column[c] = i;
         }
-        // JSON keeps the columns by name: two of one name would lose one.
-        if (m_format == Format::JsonLines && std::ranges::find(m_header, name) != m_header.end()) {
-            report(line + "the header names the column '" + std::string(name)
-                   + "' twice; JSON output needs distinct column names");
-            return false;
+        // JSON keeps the columns by name: two of one name would lose one. Names
+        // are compared as JSON writes them, where bytes that are not UTF-8 read
+        // as U+FFFD.
+        if (m_format == Format::JsonLines) {
+            const QString key = fromUtf8(name);
+            if (std::ranges::any_of(m_header, [&](const std::string &other) { return fromUtf8(other) == key; })) {
+                report(line + "the header names the column '" + key.toStdString()
+                       + "' twice (bytes that are not UTF-8 count as U+FFFD); JSON output needs distinct column "
+                         "names");
+                return false;
+            }
         }
         m_header.emplace_back(name);
     }
