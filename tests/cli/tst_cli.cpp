@@ -384,9 +384,24 @@ private Q_SLOTS:
             QCOMPARE(QJsonDocument::fromJson(line).object(), expected);
         }
 
-        const Outcome twice = runCli({u"--batch"_s, u"--format"_s, u"json"_s}, "first,last,date,x,x\r\n");
+    }
+
+    // JSON keeps the columns by name, as they read once converted to UTF-8.
+    void batchJsonRefusesColumnsOfOneName_data()
+    {
+        QTest::addColumn<QByteArray>("header");
+        QTest::newRow("same name") << QByteArray("first,last,date,x,x");
+        QTest::newRow("two different bytes that are not UTF-8") << QByteArray("first,last,date,\xff,\xfe");
+        QTest::newRow("a byte that is not UTF-8 and U+FFFD") << QByteArray("first,last,date,\xff,\xef\xbf\xbd");
+    }
+    void batchJsonRefusesColumnsOfOneName()
+    {
+        QFETCH(QByteArray, header);
+        const Outcome twice =
+            runCli({u"--batch"_s, u"--format"_s, u"json"_s}, header + "\nAnn,Lee,1980-01-02,one,two\n");
         QCOMPARE(twice.exitCode, 1);
-        QVERIFY2(isOneLine(twice.err) && twice.err.contains("'x' twice"), twice.err);
+        QCOMPARE(twice.out, QByteArray());
+        QVERIFY2(isOneLine(twice.err) && twice.err.contains("' twice"), twice.err);
     }
 
     void savedReportOpensToTheSameReadings_data()
@@ -472,26 +487,38 @@ private Q_SLOTS:
         QCOMPARE(windowMessages, QStringList{u"Please Check The File."_s});
     }
 
+    // --save and --pdf write by the same rules: what is there is replaced
+    // only when it is a regular file, and anything else is left as it was.
     void saveGivesTheSystemsReason_data()
     {
+        QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("kind");
         QTest::addColumn<QString>("reason");
         const auto system = [](int error) { return QString::fromLocal8Bit(std::strerror(error)); };
-        QTest::newRow("folder that does not exist") << u"missing folder"_s << system(ENOENT);
-        QTest::newRow("under a regular file") << u"under a file"_s << system(ENOTDIR);
-        QTest::newRow("folder") << u"folder"_s << system(EISDIR);
-        QTest::newRow("read-only folder") << u"read-only"_s << system(EACCES);
-        QTest::newRow("full disk") << u"full"_s << system(ENOSPC);
-        QTest::newRow("fifo") << u"fifo"_s << u"not a regular file"_s;
-        QTest::newRow("link to a text file") << u"link"_s << u"a link to something other than a report file"_s;
+        for (const QString &option : {u"--save"_s, u"--pdf"_s}) {
+            const auto row = [&](const char *name) { return &QTest::addRow("%s, %s", qPrintable(option), name); };
+            *row("folder that does not exist") << option << u"missing folder"_s << system(ENOENT);
+            *row("under a regular file") << option << u"under a file"_s << system(ENOTDIR);
+            *row("folder") << option << u"folder"_s << system(EISDIR);
+            *row("read-only folder") << option << u"read-only"_s << system(EACCES);
+            *row("full disk") << option << u"full"_s << system(ENOSPC);
+            *row("fifo") << option << u"fifo"_s << u"not a regular file"_s;
+            *row("link to a fifo") << option << u"link to fifo"_s
+                                   << (option == u"--pdf"_s ? u"a link to something other than a regular file"_s
+                                                            : u"a link to something other than a report file"_s);
+        }
+        QTest::newRow("--save, link to a text file") << u"--save"_s << u"link"_s
+                                                     << u"a link to something other than a report file"_s;
     }
     void saveGivesTheSystemsReason()
     {
+        QFETCH(QString, option);
         QFETCH(QString, kind);
         QFETCH(QString, reason);
         const QTemporaryDir dir;
-        QString file = dir.filePath(u"john.vlm"_s);
+        QString file = dir.filePath(option == u"--pdf"_s ? u"john.pdf"_s : u"john.vlm"_s);
         const QByteArray bytes = QFile::encodeName(file);
+        const QByteArray fifo = QFile::encodeName(dir.filePath(u"pipe"_s));
         bool mounted = false;
         if (kind == u"missing folder"_s) {
             file = dir.filePath(u"no/such/john.vlm"_s);
@@ -499,7 +526,7 @@ private Q_SLOTS:
             QFile(file).open(QIODevice::WriteOnly);
             file += u"/john.vlm"_s;
         } else if (kind == u"folder"_s) {
-            QVERIFY(QDir(dir.path()).mkdir(u"john.vlm"_s));
+            QVERIFY(QDir().mkdir(file));
         } else if (kind == u"read-only"_s) {
             if (::geteuid() == 0)
                 QSKIP("root writes into every folder");
@@ -515,25 +542,51 @@ private Q_SLOTS:
             fill.write(QByteArray(64 * 1024, 'x'));
         } else if (kind == u"fifo"_s) {
             QVERIFY(::mkfifo(bytes.constData(), 0600) == 0);
+        } else if (kind == u"link to fifo"_s) {
+            QVERIFY(::mkfifo(fifo.constData(), 0600) == 0 && ::symlink("pipe", bytes.constData()) == 0);
         } else if (kind == u"link"_s) {
             QFile target(dir.filePath(u"target.txt"_s));
             QVERIFY(target.open(QIODevice::WriteOnly) && target.write("keep") == 4);
             QVERIFY(::symlink("target.txt", bytes.constData()) == 0);
         }
-        const Outcome run = runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s)
-                                       << u"--save"_s << file,
-                                   {}, 10000);
+        const Outcome run =
+            runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s) << option << file, {}, 30000);
         if (mounted)
             ::umount(QFile::encodeName(dir.path()).constData());
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(isOneLine(run.err), run.err);
-        QVERIFY2(run.err.endsWith(": cannot write the report file: " + reason.toUtf8() + "\n"), run.err);
+        const QByteArray what = option == u"--pdf"_s ? "PDF" : "report";
+        QVERIFY2(run.err.endsWith(": cannot write the " + what + " file: " + reason.toUtf8() + "\n"), run.err);
+        struct stat info {};
+        if (kind == u"fifo"_s)
+            QVERIFY(::lstat(bytes.constData(), &info) == 0 && S_ISFIFO(info.st_mode));
+        if (kind == u"link to fifo"_s)
+            QVERIFY(::lstat(bytes.constData(), &info) == 0 && S_ISLNK(info.st_mode) && ::lstat(fifo.constData(), &info) == 0
+                    && S_ISFIFO(info.st_mode));
         if (kind == u"link"_s) {
             QFile target(dir.filePath(u"target.txt"_s));
             QVERIFY(target.open(QIODevice::ReadOnly));
             QCOMPARE(target.readAll(), QByteArray("keep"));
         }
+    }
+
+    // Through a link the PDF replaces the regular file it points to, and the link stays.
+    void pdfThroughALinkReplacesItsFile()
+    {
+        const QTemporaryDir dir;
+        QFile target(dir.filePath(u"target.txt"_s));
+        QVERIFY(target.open(QIODevice::WriteOnly) && target.write("old") == 3);
+        target.close();
+        const QByteArray link = QFile::encodeName(dir.filePath(u"john.pdf"_s));
+        QVERIFY(::symlink("target.txt", link.constData()) == 0);
+        const Outcome run = runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s)
+                                   << u"--pdf"_s << QFile::decodeName(link));
+        QCOMPARE(run.exitCode, 0);
+        struct stat info {};
+        QVERIFY(::lstat(link.constData(), &info) == 0 && S_ISLNK(info.st_mode));
+        QVERIFY(target.open(QIODevice::ReadOnly));
+        QVERIFY(target.readAll().startsWith("%PDF-"));
     }
 
     // A file name that is not UTF-8 is refused: it is never taken for the
@@ -605,21 +658,24 @@ private Q_SLOTS:
         QCOMPARE(before.readAll(), content);
     }
 
-    // The PDF is drawn with no display at all, whatever platform is asked for.
+    // The PDF is drawn with no display at all, whatever platform is asked
+    // for, and without a word from Qt on standard error.
     void pdfHoldsThePersonAndEveryReading_data()
     {
         QTest::addColumn<QStringList>("source");
         QTest::addColumn<bool>("printsToo");
-        QTest::newRow("a person") << personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s) << false;
-        QTest::newRow("a person, with text") << (personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s)
-                                                 << u"--format"_s << u"text"_s)
-                                              << true;
-        QTest::newRow("a report") << QStringList{u"--open"_s, u"report"_s} << false;
+        QTest::addColumn<bool>("toStandardOutput");
+        const QStringList paul = personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s);
+        QTest::newRow("a person") << paul << false << false;
+        QTest::newRow("a person, with text") << (QStringList(paul) << u"--format"_s << u"text"_s) << true << false;
+        QTest::newRow("a report") << QStringList{u"--open"_s, u"report"_s} << false << false;
+        QTest::newRow("a person, to standard output") << paul << false << true;
     }
     void pdfHoldsThePersonAndEveryReading()
     {
         QFETCH(QStringList, source);
         QFETCH(bool, printsToo);
+        QFETCH(bool, toStandardOutput);
 #ifndef VELMORA_PDFTOTEXT
         QSKIP("pdftotext (poppler-utils) is missing");
 #else
@@ -635,11 +691,19 @@ private Q_SLOTS:
         QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
         environment.remove(u"DISPLAY"_s);
         environment.remove(u"WAYLAND_DISPLAY"_s);
+        environment.remove(u"XDG_RUNTIME_DIR"_s);
         environment.insert(u"QT_QPA_PLATFORM"_s, u"xcb"_s);
-        const Outcome run = runCli(source << u"--pdf"_s << pdf, {}, 60000, environment);
+        const Outcome run =
+            runCli(source << u"--pdf"_s << (toStandardOutput ? u"-"_s : pdf), {}, 60000, environment);
         QCOMPARE(run.exitCode, 0);
         QCOMPARE(run.err, QByteArray());
-        QCOMPARE(run.out.contains("Destiny Number"), printsToo);
+        if (toStandardOutput) {
+            QVERIFY(run.out.startsWith("%PDF-"));
+            QFile file(pdf);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(run.out) == run.out.size());
+        } else {
+            QCOMPARE(run.out.contains("Destiny Number"), printsToo);
+        }
 
         QProcess reader;
         reader.start(QStringLiteral(VELMORA_PDFTOTEXT), {pdf, u"-"_s});
@@ -653,6 +717,57 @@ private Q_SLOTS:
             from = text.indexOf(QLatin1StringView(caption) + u'\n', from);
             QVERIFY2(from > 0, caption);
         }
+#endif
+    }
+
+    // Printing from the window gives the very document the tool writes, on
+    // an ordinary printer and on one that cannot print near the edges.
+    void windowPrintsWhatTheToolWrites_data()
+    {
+        QTest::addColumn<QMarginsF>("unprintable");
+        QTest::newRow("printer that prints to the margins") << QMarginsF();
+        QTest::newRow("printer with narrower edges than the margins") << QMarginsF(5, 5, 5, 5);
+    }
+    void windowPrintsWhatTheToolWrites()
+    {
+        QFETCH(QMarginsF, unprintable);
+#ifndef VELMORA_PDFTOTEXT
+        QSKIP("pdftotext (poppler-utils) is missing");
+#else
+        const QString toolPdf = path(u"tool.pdf"_s);
+        QCOMPARE(runCli(personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s) << u"--pdf"_s << toolPdf)
+                     .exitCode,
+                 0);
+        FakePlatform platform;
+        platform.printerUnprintable = unprintable;
+        frmMain window(platform);
+        window.findChild<QLineEdit *>(u"txtNameFirst"_s)->setText(u"John"_s);
+        window.findChild<QLineEdit *>(u"txtNameMiddle"_s)->setText(u"Paul"_s);
+        window.findChild<QLineEdit *>(u"txtNameLast"_s)->setText(u"Smith"_s);
+        window.findChild<QComboBox *>(u"cboDate"_s)->setCurrentIndex(14);
+        window.findChild<QComboBox *>(u"cboMonth"_s)->setCurrentIndex(6);
+        window.findChild<QComboBox *>(u"cboYear"_s)->setCurrentText(u"1980"_s);
+        window.findChild<QPushButton *>(u"cmdProceed"_s)->click();
+        window.printReport();
+        QCOMPARE(platform.printJobs.size(), 1);
+        QCOMPARE(platform.printJobs.constFirst().title, u"Velmora readings: John Paul Smith"_s);
+        QCOMPARE(platform.printJobs.constFirst().creator, u"Tavi Velmora " VELMORA_VERSION ""_s);
+        const QString windowPdf = path(u"window.pdf"_s);
+        QFile file(windowPdf);
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(platform.printedPdf) == platform.printedPdf.size());
+        file.close();
+
+        // Word by word, in the same place on the same page.
+        const auto words = [](const QString &fileName) {
+            QProcess reader;
+            reader.start(QStringLiteral(VELMORA_PDFTOTEXT), {u"-bbox"_s, fileName, u"-"_s});
+            reader.waitForFinished(30000);
+            QByteArray text = reader.readAllStandardOutput();
+            return text.mid(text.indexOf("<doc>"));
+        };
+        const QByteArray printed = words(windowPdf);
+        QVERIFY(printed.count("<page ") > 1);
+        QCOMPARE(printed, words(toolPdf));
 #endif
     }
 
@@ -688,6 +803,9 @@ private Q_SLOTS:
         QTest::newRow("save without a person") << QStringList{u"--save"_s, u"a.vlm"_s};
         QTest::newRow("pdf without a person") << QStringList{u"--pdf"_s, u"a.pdf"_s};
         QTest::newRow("batch with pdf") << QStringList{u"--batch"_s, u"--pdf"_s, u"a.pdf"_s};
+        QTest::newRow("pdf of an empty name") << (QStringList(john) << u"--pdf"_s << QString());
+        QTest::newRow("save to an empty name") << (QStringList(john) << u"--save"_s << QString());
+        QTest::newRow("pdf to standard output with text") << (QStringList(john) << u"--pdf"_s << u"-"_s << u"--format"_s << u"text"_s);
     }
     void usageErrorsGiveOneLineAndStatusTwo()
     {
