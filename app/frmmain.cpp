@@ -16,6 +16,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 
 #include <algorithm>
@@ -508,11 +509,15 @@ void frmMain::proceed()
 
 QString frmMain::chooseReportFile(velmora::FileDialogRequest request)
 {
+    // A folder gone, unreadable or on a pseudo file system is neither where a
+    // dialog starts nor remembered: the documents folder stands in for it.
     request.folder = m_platform.settingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey));
+    if (!request.folder.isEmpty() && !velmora::isUsableFolder(request.folder))
+        request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
     const QString fileName = m_platform.chooseFile(this, request);
-    if (!fileName.isEmpty())
-        m_platform.setSettingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey),
-                                    QFileInfo(fileName).absolutePath());
+    const QString folder = QFileInfo(fileName).absolutePath();
+    if (!fileName.isEmpty() && velmora::isUsableFolder(folder))
+        m_platform.setSettingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey), folder);
     return fileName;
 }
 

@@ -97,6 +97,12 @@ public:
     virtual void quitApplication() = 0;
 };
 
+// True for a folder a file dialog may start in and the program may remember:
+// an absolute path to a folder that can be read and entered, not on a
+// pseudo file system (/proc, /sys, /dev), where a dialog reading the files
+// can hang for ever.
+[[nodiscard]] bool isUsableFolder(const QString &folder);
+
 // Removes leading and trailing space characters only; tabs and line breaks stay.
 [[nodiscard]] QString trimSpaces(const QString &text);
 

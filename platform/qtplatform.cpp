@@ -58,8 +58,10 @@ QString QtPlatform::chooseFile(QWidget *parent, const FileDialogRequest &request
     dialog.setNameFilter(request.filter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, false);
-    if (!request.folder.isEmpty() && QFileInfo(request.folder).isDir())
+    if (isUsableFolder(request.folder))
         dialog.setDirectory(request.folder);
+    else if (!request.folder.isEmpty())
+        dialog.setDirectory(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
     if (request.mode == FileDialogRequest::Mode::Save) {
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);

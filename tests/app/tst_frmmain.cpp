@@ -9,6 +9,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QStackedWidget>
+#include <QStandardPaths>
 #include <QTabBar>
 #include <QScopeGuard>
 #include <QTest>
@@ -804,6 +805,44 @@ private Q_SLOTS:
         for (int k = 0; k < 8; ++k)
             QCOMPARE(rtb(k)->toPlainText(), readings[k]);
         QCOMPARE(box(u"txtNameFirst"_s)->text(), u"Typed"_s);
+    }
+
+    // A dialog that starts in a pseudo file system can hang reading its files:
+    // such a folder, or one that is gone, gives way to the documents folder,
+    // and is never remembered.
+    void reportDialogsStartOnlyInUsableFolders_data()
+    {
+        QTest::addColumn<QString>("remembered");
+        QTest::addColumn<bool>("usable");
+        QTest::newRow("proc") << u"/proc"_s << false;
+        QTest::newRow("a folder in sys") << u"/sys/kernel"_s << false;
+        QTest::newRow("dev") << u"/dev"_s << false;
+        QTest::newRow("a folder since removed") << u"gone"_s << false;
+        QTest::newRow("a regular file") << u"file"_s << false;
+        QTest::newRow("a relative path") << u"some/folder"_s << false;
+        QTest::newRow("a sound folder") << u"sound"_s << true;
+    }
+    void reportDialogsStartOnlyInUsableFolders()
+    {
+        QFETCH(QString, remembered);
+        QFETCH(bool, usable);
+        QTemporaryDir dir;
+        if (remembered == u"gone"_s || remembered == u"file"_s)
+            remembered = dir.filePath(remembered);
+        else if (remembered == u"sound"_s)
+            remembered = dir.path();
+        if (remembered.endsWith(u"file"_s))
+            QFile(remembered).open(QIODevice::WriteOnly);
+        const QPair<QString, QString> key{u"Folders"_s, u"Reports"_s};
+        m_platform->settings.insert(key, remembered);
+        enter(u"John"_s, u""_s, u"Smith"_s, 15, 7, 1980);
+        proceed();
+        m_platform->chosenFiles = {u"/proc/john.vlm"_s};
+        QTest::mouseClick(child<QPushButton>(u"cmdSave"_s), Qt::LeftButton);
+        QCOMPARE(m_platform->fileRequests.size(), 1);
+        QCOMPARE(m_platform->fileRequests[0].folder,
+                 usable ? remembered : QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(m_platform->settings.value(key), remembered);
     }
 
     void refusesBadReportsAndChangesNothing_data()
