@@ -109,10 +109,14 @@ QString QtPlatform::settingsFileName()
 
 namespace {
 
+// The store holds a few short values; QSettings would read a file of any
+// size whole, and a huge one would hold up the start.
+constexpr qint64 kMaxSettingsSize = 64 * 1024;
+
 // The settings store is used only when it is a regular file (or a link to
-// one) or absent: a FIFO there would block the start, and a device or a link
-// to one would be replaced by a regular file when written. Anything else is
-// left as it is, and reads as no value.
+// one) of a sane size, or absent: a FIFO there would block the start, and a
+// device or a link to one would be replaced by a regular file when written.
+// Anything else is left as it is, and reads as no value.
 bool isUsableStore(const QString &fileName)
 {
     const QByteArray path = QFile::encodeName(fileName);
@@ -121,7 +125,7 @@ bool isUsableStore(const QString &fileName)
         return errno == ENOENT;
     if (S_ISLNK(info.st_mode) && ::stat(path.constData(), &info) != 0)
         return false;
-    return S_ISREG(info.st_mode);
+    return S_ISREG(info.st_mode) && info.st_size <= kMaxSettingsSize;
 }
 
 } // namespace

@@ -246,6 +246,9 @@ void TestQtPlatform::settingsStoreUsesOnlyARegularFile_data()
     QTest::newRow("link to a device") << u"link to device"_s << false;
     QTest::newRow("folder") << u"folder"_s << false;
     QTest::newRow("link to nothing") << u"dangling link"_s << false;
+    QTest::newRow("file just within the size limit") << u"file at the limit"_s << true;
+    QTest::newRow("file too large") << u"large file"_s << false;
+    QTest::newRow("link to a file too large") << u"link to large file"_s << false;
 }
 
 // An unusable store reads as no value and is left exactly as it was.
@@ -272,6 +275,14 @@ void TestQtPlatform::settingsStoreUsesOnlyARegularFile()
         QVERIFY(QDir().mkdir(store));
     else if (kind == u"dangling link"_s)
         QVERIFY(makeLink(real, store));
+    // The store's size limit is the one of report files.
+    const QByteArray comments = QByteArray("; a comment\n").repeated(64 * 1024 / 12);
+    if (kind == u"file at the limit"_s)
+        QVERIFY(writeFile(store, comments));
+    else if (kind == u"large file"_s)
+        QVERIFY(writeFile(store, comments + QByteArray(64 * 1024 + 1 - comments.size(), ';')));
+    else if (kind == u"link to large file"_s)
+        QVERIFY(writeFile(real, QByteArray(1024 * 1024, ';')) && makeLink(real, store));
     struct stat before {};
     ::lstat(QFile::encodeName(store).constData(), &before);
 
@@ -293,8 +304,10 @@ void TestQtPlatform::settingsStoreUsesOnlyARegularFile()
     } else {
         QVERIFY(exists);
         QCOMPARE(after.st_mode & S_IFMT, before.st_mode & S_IFMT); // a link stays a link
-        if (!usable)
+        if (!usable) {
             QCOMPARE(after.st_ino, before.st_ino);
+            QCOMPARE(after.st_size, before.st_size);
+        }
     }
     if (kind == u"dangling link"_s)
         QVERIFY(!realExists);
