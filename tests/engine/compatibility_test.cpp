@@ -4,6 +4,7 @@
 #include <string>
 
 #include "compatibility.h"
+#include "person.h"
 
 using velmora::BirthData;
 using velmora::Relation;
@@ -12,17 +13,6 @@ using velmora::RelationOf;
 namespace {
 
 constexpr int kNumbers[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22};
-
-BirthData person(const char *first, const char *last, int day, int month, int year)
-{
-    BirthData data;
-    data.FirstName = first;
-    data.LastName = last;
-    data.BirthDay = static_cast<std::int16_t>(day);
-    data.BirthMonth = static_cast<std::int16_t>(month);
-    data.BirthYear = static_cast<std::int16_t>(year);
-    return data;
-}
 
 } // namespace
 
@@ -66,8 +56,8 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(Compatibility, comparesTwoPeopleTheSameBothWaysRound)
 {
     // John Smith: Life Path 2002 -> 4, Destiny 44 -> 8. Ada Lee: Life Path 2009 -> 11, Destiny 19 -> 1.
-    const BirthData john = person("John", "Smith", 15, 7, 1980);
-    const BirthData ada = person("Ada", "Lee", 14, 5, 1990);
+    const BirthData john = person("John", "", "Smith", 15, 7, 1980);
+    const BirthData ada = person("Ada", "", "Lee", 14, 5, 1990);
     const velmora::Comparison one = velmora::ComparePeople(john, ada);
     const velmora::Comparison other = velmora::ComparePeople(ada, john);
 

@@ -14,6 +14,7 @@
 #include "paragraphrows.h"
 #include "personalcycles.h"
 #include "pinnacleperiods.h"
+#include "person.h"
 
 using velmora::AgeRange;
 using velmora::BirthData;
@@ -22,17 +23,6 @@ using velmora::KarmicDebt;
 using velmora::WorkedNumber;
 
 namespace {
-
-BirthData person(const char *first, const char *last, int day, int month, int year)
-{
-    BirthData data;
-    data.FirstName = first;
-    data.LastName = last;
-    data.BirthDay = static_cast<std::int16_t>(day);
-    data.BirthMonth = static_cast<std::int16_t>(month);
-    data.BirthYear = static_cast<std::int16_t>(year);
-    return data;
-}
 
 constexpr int kOnward = AgeRange::kOnward;
 
@@ -61,7 +51,7 @@ TEST_P(MoreNumbersByHand, matchTheWorkingOnPaper)
 {
     const MoreCase &c = GetParam();
     const velmora::MoreNumbers more =
-        velmora::CalculateMoreNumbers(person(c.first, c.last, c.day, c.month, c.year), CalendarDate{1, 6, 2026});
+        velmora::CalculateMoreNumbers(person(c.first, "", c.last, c.day, c.month, c.year), CalendarDate{1, 6, 2026});
     EXPECT_EQ(more.lifePath.number, c.lifePath);
     EXPECT_EQ(more.lifePath.text, velmora::paragraphFor(velmora::lifePathTable(), c.lifePath));
     EXPECT_EQ(more.birthday.number, c.day);
@@ -118,7 +108,7 @@ class PersonalCycles : public ::testing::TestWithParam<CycleCase>
 TEST_P(PersonalCycles, turnWithTheCalendar)
 {
     const CycleCase &c = GetParam();
-    EXPECT_EQ(velmora::PersonalCycleOf(person("Ann", "Lee", c.birthDay, c.birthMonth, 1980), c.on), c.cycle);
+    EXPECT_EQ(velmora::PersonalCycleOf(person("Ann", "", "Lee", c.birthDay, c.birthMonth, 1980), c.on), c.cycle);
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -15,6 +15,7 @@
 #include "morenumbers.h"
 #include "personalcycles.h"
 #include "working.h"
+#include "person.h"
 
 using velmora::BirthData;
 using velmora::CalendarDate;
@@ -23,18 +24,6 @@ using velmora::Working;
 using velmora::WorkingKind;
 
 namespace {
-
-BirthData person(const char *first, const char *middle, const char *last, int day, int month, int year)
-{
-    BirthData data;
-    data.FirstName = first;
-    data.MiddleName = middle;
-    data.LastName = last;
-    data.BirthDay = static_cast<std::int16_t>(day);
-    data.BirthMonth = static_cast<std::int16_t>(month);
-    data.BirthYear = static_cast<std::int16_t>(year);
-    return data;
-}
 
 const Working &workingOf(const std::vector<Working> &workings, WorkedNumber number)
 {
