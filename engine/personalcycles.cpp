@@ -73,23 +73,23 @@ constexpr std::string_view kDayExplanation =
 
 constexpr std::string_view kDayTexts[] = {
     // 1
-    "Start something today.",
+    "A day to begin: send the first message, make the first cut, take the first step.",
     // 2
-    "Cooperate today; let others lead.",
+    "A day to listen more than you speak and to let someone else set the pace.",
     // 3
-    "Talk, write and enjoy company today.",
+    "A day for conversation, a note to a friend and a little play.",
     // 4
-    "Work steadily through your list today.",
+    "A day to clear the desk, pay the bills and get through the chores.",
     // 5
-    "Expect the unexpected today.",
+    "A day when plans may change by noon; leave room for a detour.",
     // 6
-    "Look after someone today.",
+    "A day to visit, cook for or telephone someone who needs you.",
     // 7
-    "Keep some time alone today.",
+    "A day for a quiet walk, a good book and an early night.",
     // 8
-    "Handle money matters today.",
+    "A day to sign, buy, sell or ask for what your work is worth.",
     // 9
-    "Finish what you started today.",
+    "A day to tie up loose ends and return what you borrowed.",
 };
 
 constexpr std::array<ReadingRow, 9> kYearRows = paragraphRows<9>(consecutiveNumbers<9>(1), kYearTexts);
