@@ -165,13 +165,13 @@ TEST(Working, everyNumberFoundHasAReading)
     }
 }
 
-struct TextCase {
+struct WorkingTextCase {
     const char *name;
     WorkedNumber number;
     const char *text;
 };
 
-class WorkingText : public ::testing::TestWithParam<TextCase>
+class WorkingText : public ::testing::TestWithParam<WorkingTextCase>
 {
 };
 
@@ -186,25 +186,25 @@ TEST_P(WorkingText, readsAsWorkedOnPaper)
 INSTANTIATE_TEST_SUITE_P(
     JohnSmith, WorkingText,
     ::testing::Values(
-        TextCase{"destinyListsEveryLetter", WorkedNumber::Destiny, "J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8"},
-        TextCase{"personalityKeepsAMasterNumber", WorkedNumber::Personality,
+        WorkingTextCase{"destinyListsEveryLetter", WorkedNumber::Destiny, "J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8"},
+        WorkingTextCase{"personalityKeepsAMasterNumber", WorkedNumber::Personality,
                  "J1 H8 N5 S1 M4 T2 H8 = 29 → 11 (master number, kept)"},
-        TextCase{"soulUrgeListsTheVowels", WorkedNumber::SoulUrge, "O6 I9 = 15 → 6"},
-        TextCase{"realizationAddsLifePathAndDestiny", WorkedNumber::Realization, "Life Path 4 + Destiny 8 = 12 → 3"},
-        TextCase{"firstPinnacleReducesTwentyTwoAsATotal", WorkedNumber::Pinnacle1, "month 7 + day 15 = 22 → 4"},
-        TextCase{"hiddenPassionCountsCaseSensitively", WorkedNumber::HiddenPassion,
+        WorkingTextCase{"soulUrgeListsTheVowels", WorkedNumber::SoulUrge, "O6 I9 = 15 → 6"},
+        WorkingTextCase{"realizationAddsLifePathAndDestiny", WorkedNumber::Realization, "Life Path 4 + Destiny 8 = 12 → 3"},
+        WorkingTextCase{"firstPinnacleReducesTwentyTwoAsATotal", WorkedNumber::Pinnacle1, "month 7 + day 15 = 22 → 4"},
+        WorkingTextCase{"hiddenPassionCountsCaseSensitively", WorkedNumber::HiddenPassion,
                  "most frequent letter: h, 2 times; H = 8"},
-        TextCase{"subconsciousSelfNamesALetterPerValue", WorkedNumber::SubconsciousSelf,
+        WorkingTextCase{"subconsciousSelfNamesALetterPerValue", WorkedNumber::SubconsciousSelf,
                  "values present: 1 (J), 2 (T), 4 (M), 5 (N), 6 (O), 8 (H), 9 (I) = 7"},
-        TextCase{"lifePathAddsTheWholeDate", WorkedNumber::LifePath, "day 15 + month 7 + year 1980 = 2002 → 4"},
-        TextCase{"birthdayIsTheDay", WorkedNumber::Birthday, "day 15 = 15"},
-        TextCase{"challengeReducesEachPartFirst", WorkedNumber::Challenge2, "day 15 → 6, year 1980 → 18 → 9: |6 − 9| = 3"},
-        TextCase{"personalDayPassesElevenWithoutStopping", WorkedNumber::PersonalDay,
+        WorkingTextCase{"lifePathAddsTheWholeDate", WorkedNumber::LifePath, "day 15 + month 7 + year 1980 = 2002 → 4"},
+        WorkingTextCase{"birthdayIsTheDay", WorkedNumber::Birthday, "day 15 = 15"},
+        WorkingTextCase{"challengeReducesEachPartFirst", WorkedNumber::Challenge2, "day 15 → 6, year 1980 → 18 → 9: |6 − 9| = 3"},
+        WorkingTextCase{"personalDayPassesElevenWithoutStopping", WorkedNumber::PersonalDay,
                  "Personal Month 7 + day 31 = 38 → 11 → 2"},
-        TextCase{"karmicLessonsListTheMissingValues", WorkedNumber::KarmicLessons, "values no letter carries: 3, 7"}),
+        WorkingTextCase{"karmicLessonsListTheMissingValues", WorkedNumber::KarmicLessons, "values no letter carries: 3, 7"}),
     [](const auto &info) { return std::string(info.param.name); });
 
-TEST(WorkingText, saysWhenThereIsNothingToCount)
+TEST(WorkingTextWithoutLetters, saysThereIsNothingToCount)
 {
     const std::vector<Working> w = velmora::WorkingsOf(person("Lynn", "", "Wynn", 1, 1, 2000), CalendarDate{1, 1, 2026});
     EXPECT_EQ(velmora::workingText(workingOf(w, WorkedNumber::SoulUrge)), "no letters = 0");
