@@ -5,7 +5,7 @@
 #include <cassert>
 
 #include "calculations.h"
-#include "lifepath.h"
+#include "realization.h"
 #include "paragraphrows.h"
 
 namespace velmora {
@@ -108,7 +108,7 @@ std::string_view relationName(Relation relation)
 Comparison ComparePeople(const BirthData &first, const BirthData &second)
 {
     return {
-        pairing(LifePathOf(first), LifePathOf(second), lifePathRelationTable()),
+        pairing(LifePathNumber(first), LifePathNumber(second), lifePathRelationTable()),
         pairing(CalculateNumbers(first).destiny, CalculateNumbers(second).destiny, destinyRelationTable()),
     };
 }

@@ -2,7 +2,6 @@
 #include "lifepath.h"
 
 #include "paragraphrows.h"
-#include "realization.h"
 
 namespace velmora {
 namespace {
@@ -66,11 +65,6 @@ constexpr std::string_view kTexts[] = {
 constexpr std::array<ReadingRow, 11> kRows = paragraphRows<11>({1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}, kTexts);
 
 } // namespace
-
-int LifePathOf(const BirthData &data)
-{
-    return LifePathNumber(data);
-}
 
 const ReadingTable &lifePathTable()
 {

@@ -3,14 +3,13 @@
 
 #include <string_view>
 
-#include "birthdata.h"
 #include "reading.h"
 
 namespace velmora {
 
-// Life Path: day + month + year of birth, reduced with master numbers; the
-// same number the Realization reading adds to Destiny.
-[[nodiscard]] int LifePathOf(const BirthData &data);
+// The Life Path number itself is LifePathNumber (realization.h): day + month
+// + year of birth, reduced with master numbers, the number the Realization
+// reading adds to Destiny. This is its reading table.
 [[nodiscard]] const ReadingTable &lifePathTable();
 
 inline constexpr std::string_view kLifePathTitle = "Life Path Number";

@@ -8,6 +8,7 @@
 #include "compatibility.h"
 #include "karmiclessons.h"
 #include "lifepath.h"
+#include "realization.h"
 #include "paragraphrows.h"
 #include "pinnacle.h"
 
@@ -25,7 +26,7 @@ MoreNumbers CalculateMoreNumbers(const BirthData &data, const CalendarDate &date
 {
     assert(hasValidDate(data) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
     MoreNumbers more;
-    more.lifePath = readingOf(LifePathOf(data), lifePathTable());
+    more.lifePath = readingOf(LifePathNumber(data), lifePathTable());
     more.birthday = readingOf(BirthdayOf(data), birthdayTable());
 
     const ChallengeNumbers challenges = ChallengeNumbersOf(data);

@@ -139,7 +139,8 @@ Working valuesOfLetters(const BirthData &data, bool missing)
                     missing ? WorkingKind::Missing : WorkingKind::Count, {}, {}, 0};
     for (int value = 1; value <= 9; ++value) {
         const char letter = firstLetter[static_cast<std::size_t>(value)];
-        if ((letter == '\0') == missing)
+        const bool present = letter != '\0';
+        if (present != missing)
             working.terms.push_back({missing ? std::string() : std::string(1, letter), value, {}});
     }
     working.total.sums = {static_cast<std::int64_t>(working.terms.size())};

@@ -11,7 +11,7 @@
 #include "challenges.h"
 #include "karmiclessons.h"
 #include "letters.h"
-#include "lifepath.h"
+#include "realization.h"
 #include "morenumbers.h"
 #include "personalcycles.h"
 #include "working.h"
@@ -83,7 +83,7 @@ TEST(Working, endsAtEveryNumberTheCalculationsGive)
         EXPECT_EQ(workingOf(w, WorkedNumber::SubconsciousSelf).result(), n.subconsciousSelf);
         EXPECT_EQ(workingOf(w, WorkedNumber::Attitude).result(), n.attitude);
 
-        EXPECT_EQ(workingOf(w, WorkedNumber::LifePath).result(), velmora::LifePathOf(data));
+        EXPECT_EQ(workingOf(w, WorkedNumber::LifePath).result(), velmora::LifePathNumber(data));
         EXPECT_EQ(workingOf(w, WorkedNumber::Birthday).result(), data.BirthDay);
         const velmora::ChallengeNumbers challenges = velmora::ChallengeNumbersOf(data);
         for (std::size_t c = 0; c < 4; ++c)
