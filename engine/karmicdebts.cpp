@@ -1,10 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "karmicdebts.h"
 
-#include <algorithm>
 #include <array>
+#include <cstdint>
+#include <utility>
 
+#include "letters.h"
 #include "paragraphrows.h"
+#include "reduction.h"
 
 namespace velmora {
 namespace {
@@ -34,9 +37,6 @@ constexpr std::string_view kTexts[] = {
 
 constexpr std::array<ReadingRow, 4> kRows = paragraphRows<4>({13, 14, 16, 19}, kTexts);
 
-constexpr std::array<WorkedNumber, 4> kCoreNumbers = {WorkedNumber::Destiny, WorkedNumber::SoulUrge,
-                                                      WorkedNumber::Personality, WorkedNumber::LifePath};
-
 bool isDebt(std::int64_t n)
 {
     return n == 13 || n == 14 || n == 16 || n == 19;
@@ -44,17 +44,29 @@ bool isDebt(std::int64_t n)
 
 } // namespace
 
-std::vector<KarmicDebt> KarmicDebtsIn(std::span<const Working> workings)
+std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data)
 {
+    std::int64_t letters = 0;
+    std::int64_t vowels = 0;
+    for (const std::string_view part : {std::string_view(data.FirstName), std::string_view(data.MiddleName),
+                                        std::string_view(data.LastName)})
+        for (const char ch : part) {
+            const LetterInfo info = LetterValue(ch);
+            letters += info.value;
+            vowels += info.vowel ? info.value : 0;
+        }
+    const std::int64_t date = std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear;
+    const std::array<std::pair<WorkedNumber, std::int64_t>, 4> totals = {{
+        {WorkedNumber::Destiny, letters},
+        {WorkedNumber::SoulUrge, vowels},
+        {WorkedNumber::Personality, letters - vowels},
+        {WorkedNumber::LifePath, date},
+    }};
     std::vector<KarmicDebt> debts;
-    for (const WorkedNumber core : kCoreNumbers) {
-        const auto it = std::ranges::find(workings, core, &Working::number);
-        if (it == workings.end())
-            continue;
-        for (const std::int64_t sum : it->total.sums)
+    for (const auto &[number, total] : totals)
+        for (const std::int64_t sum : reduceWithSteps(total, true).sums)
             if (isDebt(sum))
-                debts.push_back({static_cast<int>(sum), core});
-    }
+                debts.push_back({static_cast<int>(sum), number});
     return debts;
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <span>
 #include <string_view>
 #include <vector>
 
+#include "birthdata.h"
 #include "reading.h"
 #include "working.h"
 
@@ -19,8 +19,8 @@ struct KarmicDebt {
 
 // The debts met as the starting total or as any digit sum on the way to the
 // Destiny, Soul Urge, Personality and Life Path numbers, in that order, each
-// with the number it came from; read from their workings.
-[[nodiscard]] std::vector<KarmicDebt> KarmicDebtsIn(std::span<const Working> workings);
+// with the number it came from.
+[[nodiscard]] std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data);
 [[nodiscard]] const ReadingTable &karmicDebtTable();
 
 inline constexpr std::string_view kKarmicDebtsTitle = "Karmic Debts";

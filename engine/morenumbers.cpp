@@ -44,7 +44,7 @@ MoreNumbers CalculateMoreNumbers(const BirthData &data, const CalendarDate &date
         more.karmicLessons.push_back(readingOf(lesson, karmicLessonTable()));
 
     more.workings = WorkingsOf(data, dateOfInterest);
-    for (const KarmicDebt &debt : KarmicDebtsIn(more.workings))
+    for (const KarmicDebt &debt : KarmicDebtsOf(data))
         more.karmicDebts.push_back({debt, paragraphFor(karmicDebtTable(), debt.debt)});
     return more;
 }

@@ -9,6 +9,7 @@
 
 #include "calculations.h"
 #include "challenges.h"
+#include "karmicdebts.h"
 #include "karmiclessons.h"
 #include "letters.h"
 #include "realization.h"
@@ -44,7 +45,7 @@ std::int64_t digitSum(std::int64_t n)
 std::vector<BirthData> manyPeople()
 {
     const char *firsts[] = {"John", "Anna", "Lynn", "Aeiou", "Mary-Jane", "Zoë", "O'Neil", "Xavier", "Quincy",
-                            "Bjørn", "Ng", "Yvette", "Ebenezer", "Wu", "Kristofferson", "Al"};
+                            "Bjørn", "David", "Ng", "Yvette", "Ebenezer", "Wu", "Kristofferson", "Al"};
     const char *middles[] = {"", "Lee", "Rhythm", "de la"};
     const char *lasts[] = {"Smith", "Wynn", "Brown", "Aaa", "Zzyzx", "McAllister-Jones", "Iou", "Lee"};
     std::vector<BirthData> people;
@@ -98,6 +99,14 @@ TEST(Working, endsAtEveryNumberTheCalculationsGive)
             missing.push_back(static_cast<int>(term.value));
         EXPECT_EQ(missing, velmora::KarmicLessonsOf(data));
         EXPECT_EQ(lessons.result() + n.subconsciousSelf, 9);
+
+        std::vector<velmora::KarmicDebt> debtsInWorking;
+        for (const WorkedNumber core :
+             {WorkedNumber::Destiny, WorkedNumber::SoulUrge, WorkedNumber::Personality, WorkedNumber::LifePath})
+            for (const std::int64_t sum : workingOf(w, core).total.sums)
+                if (sum == 13 || sum == 14 || sum == 16 || sum == 19)
+                    debtsInWorking.push_back({static_cast<int>(sum), core});
+        EXPECT_EQ(velmora::KarmicDebtsOf(data), debtsInWorking);
     }
 }
 
