@@ -43,7 +43,6 @@ MoreNumbers CalculateMoreNumbers(const BirthData &data, const CalendarDate &date
     for (const int lesson : KarmicLessonsOf(data))
         more.karmicLessons.push_back(readingOf(lesson, karmicLessonTable()));
 
-    more.workings = WorkingsOf(data, dateOfInterest);
     for (const KarmicDebt &debt : KarmicDebtsOf(data))
         more.karmicDebts.push_back({debt, paragraphFor(karmicDebtTable(), debt.debt)});
     return more;

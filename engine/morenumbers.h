@@ -10,7 +10,6 @@
 #include "personalcycles.h"
 #include "pinnacleperiods.h"
 #include "reading.h"
-#include "working.h"
 
 namespace velmora {
 
@@ -31,8 +30,8 @@ struct KarmicDebtReading {
     std::string_view text;
 };
 
-// The numbers beyond the eight readings, each with its reading, and the
-// working of all of them and of the eight.
+// The numbers beyond the eight readings, each with its reading. Their
+// working, and that of the eight, is WorkingsOf (working.h).
 struct MoreNumbers {
     NumberReading lifePath;
     NumberReading birthday;
@@ -43,7 +42,6 @@ struct MoreNumbers {
     NumberReading personalDay;
     std::vector<NumberReading> karmicLessons; // the values 1-9 no letter carries, in order
     std::vector<KarmicDebtReading> karmicDebts;
-    std::vector<Working> workings; // in the order of WorkedNumber
 };
 
 // Requires hasValidDate(data) and a real date of interest.
