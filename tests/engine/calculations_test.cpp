@@ -13,25 +13,9 @@
 #include "letters.h"
 #include "realization.h"
 #include "subconsciousself.h"
+#include "person.h"
 
 using velmora::BirthData;
-
-namespace {
-
-BirthData person(const char *first, const char *middle, const char *last, int day = 1, int month = 1,
-                 int year = 1900)
-{
-    BirthData data;
-    data.FirstName = first;
-    data.MiddleName = middle;
-    data.LastName = last;
-    data.BirthDay = static_cast<std::int16_t>(day);
-    data.BirthMonth = static_cast<std::int16_t>(month);
-    data.BirthYear = static_cast<std::int16_t>(year);
-    return data;
-}
-
-} // namespace
 
 struct NameCase {
     const char *label;

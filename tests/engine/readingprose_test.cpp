@@ -2,6 +2,7 @@
 // The readings as one body of prose: no two paragraphs share a long run of
 // words, and one spelling variety holds throughout.
 #include "calculations.h"
+#include "morenumbers.h"
 #include "outreachtexts.h"
 
 #include <gtest/gtest.h>
@@ -42,19 +43,23 @@ struct Paragraph {
 std::vector<Paragraph> allParagraphs()
 {
     std::vector<Paragraph> all;
-    const auto tables = velmora::readingTables();
-    for (std::size_t t = 0; t < tables.size(); ++t) {
-        const std::string table(velmora::kReadingCaptions[t]);
-        all.push_back({table + " explanation", tables[t]->explanation});
-        for (const velmora::ReadingRow &row : tables[t]->rows)
+    const auto addTable = [&all](std::string_view title, const velmora::ReadingTable &table) {
+        const std::string name(title);
+        all.push_back({name + " explanation", table.explanation});
+        for (const velmora::ReadingRow &row : table.rows)
             for (std::size_t p = 0; p < row.paragraphs.size(); ++p) {
                 const std::string_view text = row.paragraphs[p];
                 // Rows without a reading of their own share one stored sentence.
                 const bool seen = std::ranges::any_of(all, [&](const Paragraph &q) { return q.text.data() == text.data(); });
                 if (!seen)
-                    all.push_back({table + " " + std::to_string(row.number) + "/" + std::to_string(p), text});
+                    all.push_back({name + " " + std::to_string(row.number) + "/" + std::to_string(p), text});
             }
-    }
+    };
+    const auto tables = velmora::readingTables();
+    for (std::size_t t = 0; t < tables.size(); ++t)
+        addTable(velmora::kReadingCaptions[t], *tables[t]);
+    for (const velmora::TitledTable &titled : velmora::moreReadingTables())
+        addTable(titled.title, *titled.table);
     for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
         all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
     all.push_back({"catalogue offer", velmora::kQuillonOffer});

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#include "karmicdebts.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+
+#include "letters.h"
+#include "paragraphrows.h"
+#include "reduction.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kExplanation =
+    "A Karmic Debt appears when 13, 14, 16 or 19 turns up on the way to one of your core "
+    "numbers. It points to a habit from the past that now asks to be paid off with effort.";
+
+constexpr std::string_view kTexts[] = {
+    // 13
+    "Debt 13 is owed to work. Shortcuts, half-finished jobs and blaming circumstances tend to "
+    "come back to you until you learn to carry a task through, one ordinary day after another. "
+    "Steady, honest labour clears this debt, and it can leave you with real mastery of a trade.",
+    // 14
+    "Debt 14 is owed to freedom. Excess of one kind or another, in food, drink, spending or "
+    "restless moving on, has to be brought under your own control. Moderation chosen freely, not "
+    "imposed, turns your love of experience into a strength others can rely on.",
+    // 16
+    "Debt 16 is owed to humility. Pride or vanity may build a tower that sudden events knock "
+    "down: a broken engagement, a lost post, a public mistake. Each fall strips away what was "
+    "false, and rebuilding on honest ground brings a wisdom few people reach.",
+    // 19
+    "Debt 19 is owed to others. Having once used power only for yourself, you are now asked to "
+    "stand on your own feet while still letting people help you. Independence balanced with "
+    "gratitude lifts this debt and makes you a leader people follow willingly.",
+};
+
+constexpr std::array<ReadingRow, 4> kRows = paragraphRows<4>({13, 14, 16, 19}, kTexts);
+
+bool isDebt(std::int64_t n)
+{
+    return n == 13 || n == 14 || n == 16 || n == 19;
+}
+
+} // namespace
+
+std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data)
+{
+    std::int64_t letters = 0;
+    std::int64_t vowels = 0;
+    for (const std::string_view part : {std::string_view(data.FirstName), std::string_view(data.MiddleName),
+                                        std::string_view(data.LastName)})
+        for (const char ch : part) {
+            const LetterInfo info = LetterValue(ch);
+            letters += info.value;
+            vowels += info.vowel ? info.value : 0;
+        }
+    const std::int64_t date = std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear;
+    const std::array<std::pair<WorkedNumber, std::int64_t>, 4> totals = {{
+        {WorkedNumber::Destiny, letters},
+        {WorkedNumber::SoulUrge, vowels},
+        {WorkedNumber::Personality, letters - vowels},
+        {WorkedNumber::LifePath, date},
+    }};
+    std::vector<KarmicDebt> debts;
+    for (const auto &[number, total] : totals)
+        for (const std::int64_t sum : reduceWithSteps(total, true).sums)
+            if (isDebt(sum))
+                debts.push_back({static_cast<int>(sum), number});
+    return debts;
+}
+
+const ReadingTable &karmicDebtTable()
+{
+    static constexpr ReadingTable table{kExplanation, kRows};
+    return table;
+}
+
+} // namespace velmora

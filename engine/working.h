@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "birthdata.h"
+#include "personalcycles.h"
+#include "reduction.h"
+
+namespace velmora {
+
+// Every number whose working can be shown, the eight readings' first.
+enum class WorkedNumber : std::uint8_t {
+    Destiny,
+    Personality,
+    SoulUrge,
+    Realization,
+    Pinnacle1,
+    Pinnacle2,
+    Pinnacle3,
+    Pinnacle4,
+    HiddenPassion,
+    SubconsciousSelf,
+    Attitude,
+    LifePath,
+    Birthday,
+    Challenge1,
+    Challenge2,
+    Challenge3,
+    Challenge4,
+    PersonalYear,
+    PersonalMonth,
+    PersonalDay,
+    KarmicLessons,
+};
+
+inline constexpr std::size_t kWorkedNumberCount = 21;
+
+// "Destiny", "Pinnacle 1", "Personal Year" ...
+[[nodiscard]] std::string_view workedNumberName(WorkedNumber number);
+// "destiny", "pinnacle1", "personalYear" ...: a key for machine-readable output.
+[[nodiscard]] std::string_view workedNumberKey(WorkedNumber number);
+
+enum class WorkingKind : std::uint8_t {
+    Sum,          // the terms added up, then reduced
+    Difference,   // two terms, each reduced first; the larger less the smaller
+    Count,        // how many values 1-9 the letters carry
+    MostFrequent, // the chart value of the letter that occurs most often
+    Missing,      // the values 1-9 no letter carries; the result is how many
+};
+
+struct WorkingTerm {
+    // A letter as it counts, upper-cased ("J"), or the name of a figure
+    // ("day", "Destiny"). Most frequent letter: the letter as it occurs.
+    std::string label;
+    std::int64_t value = 0;
+    // Difference: the digit sums that reduce the value before it is used.
+    std::vector<std::int64_t> digitSums;
+
+    [[nodiscard]] std::int64_t used() const { return digitSums.empty() ? value : digitSums.back(); }
+};
+
+// How one number was obtained, as data for the caller to print.
+struct Working {
+    WorkedNumber number = WorkedNumber::Destiny;
+    WorkingKind kind = WorkingKind::Sum;
+    std::vector<WorkingTerm> terms;
+    // Sum: the total and its digit sums. Other kinds: one entry, the number.
+    Reduction total;
+    int occurrences = 0; // MostFrequent: how often the letter occurs
+
+    [[nodiscard]] int result() const { return total.result(); }
+};
+
+// The working of every number, in the order of WorkedNumber. The date of
+// interest is that of the personal cycles; it must be a real date.
+[[nodiscard]] std::vector<Working> WorkingsOf(const BirthData &data, const CalendarDate &dateOfInterest);
+
+// One line of plain text, such as "J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8" or
+// "month 9 + day 20 = 29 → 11 (master number, kept)".
+[[nodiscard]] std::string workingText(const Working &working);
+
+} // namespace velmora

@@ -1,0 +1,135 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <array>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "challenges.h"
+#include "karmicdebts.h"
+#include "karmiclessons.h"
+#include "lifepath.h"
+#include "morenumbers.h"
+#include "paragraphrows.h"
+#include "personalcycles.h"
+#include "pinnacleperiods.h"
+#include "person.h"
+
+using velmora::AgeRange;
+using velmora::BirthData;
+using velmora::CalendarDate;
+using velmora::KarmicDebt;
+using velmora::WorkedNumber;
+
+namespace {
+
+constexpr int kOnward = AgeRange::kOnward;
+
+} // namespace
+
+// Worked by hand from the letter chart and the dates.
+struct MoreCase {
+    const char *name;
+    const char *first;
+    const char *last;
+    int day, month, year;
+    int lifePath;
+    std::array<int, 4> challenges;
+    std::array<AgeRange, 4> ages;
+    std::vector<int> lessons;
+    std::vector<KarmicDebt> debts;
+
+    friend void PrintTo(const MoreCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class MoreNumbersByHand : public ::testing::TestWithParam<MoreCase>
+{
+};
+
+TEST_P(MoreNumbersByHand, matchTheWorkingOnPaper)
+{
+    const MoreCase &c = GetParam();
+    const velmora::MoreNumbers more =
+        velmora::CalculateMoreNumbers(person(c.first, "", c.last, c.day, c.month, c.year), CalendarDate{1, 6, 2026});
+    EXPECT_EQ(more.lifePath.number, c.lifePath);
+    EXPECT_EQ(more.lifePath.text, velmora::paragraphFor(velmora::lifePathTable(), c.lifePath));
+    EXPECT_EQ(more.birthday.number, c.day);
+    for (std::size_t i = 0; i < 4; ++i) {
+        EXPECT_EQ(more.challenges[i].number, c.challenges[i]) << "challenge " << i + 1;
+        EXPECT_EQ(more.challenges[i].ages, c.ages[i]) << "challenge " << i + 1;
+        EXPECT_EQ(more.challenges[i].text, velmora::paragraphFor(velmora::challengeTable(), c.challenges[i]));
+    }
+    std::vector<int> lessons;
+    for (const velmora::NumberReading &lesson : more.karmicLessons)
+        lessons.push_back(lesson.number);
+    EXPECT_EQ(lessons, c.lessons);
+    std::vector<KarmicDebt> debts;
+    for (const velmora::KarmicDebtReading &debt : more.karmicDebts) {
+        debts.push_back(debt.debt);
+        EXPECT_EQ(debt.text, velmora::paragraphFor(velmora::karmicDebtTable(), debt.debt.debt));
+    }
+    EXPECT_EQ(debts, c.debts);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    People, MoreNumbersByHand,
+    ::testing::Values(
+        // J1 O6 H8 N5 S1 M4 I9 T2 H8: 44 -> 8, vowels 15 -> 6, consonants 29 -> 11; no 3 or 7.
+        // 15 + 7 + 1980 = 2002 -> 4. m 7, d 6, y 1980 -> 18 -> 9. Pinnacles 4, 6, 1, 7.
+        MoreCase{"johnSmithHasNoDebt", "John", "Smith", 15, 7, 1980, 4, {1, 3, 2, 2},
+                 {AgeRange{0, 32}, AgeRange{31, 39}, AgeRange{45, 53}, AgeRange{48, kOnward}}, {3, 7}, {}},
+        // D4 A1 V4 I9 D4 B2 R9 O6 W5 N5: 49 -> 13 -> 4, a debt met in a digit sum; vowels A1 I9 O6 = 16,
+        // a debt as the starting total; 1 + 1 + 1970 = 1972 -> 19 -> 10 -> 1. m 1, d 1, y 17 -> 8.
+        // Pinnacles 2, 9, 2 (11 as a total), 9.
+        MoreCase{"davidBrownHasThreeDebts", "David", "Brown", 1, 1, 1970, 1, {0, 7, 7, 7},
+                 {AgeRange{0, 34}, AgeRange{28, 36}, AgeRange{44, 52}, AgeRange{46, kOnward}}, {3, 7, 8},
+                 {{13, WorkedNumber::Destiny}, {16, WorkedNumber::SoulUrge}, {19, WorkedNumber::LifePath}}},
+        // A1 D4 A1 L3 E5 E5 = 19 -> 10 -> 1; 14 + 5 + 1990 = 2009 -> 11, kept. m 5, d 14 -> 5,
+        // y 19 -> 10 -> 1. Pinnacles 1, 6, 7, 6.
+        MoreCase{"adaLeeHasAChallengeOfZero", "Ada", "Lee", 14, 5, 1990, 11, {0, 4, 4, 4},
+                 {AgeRange{0, 35}, AgeRange{31, 39}, AgeRange{39, 47}, AgeRange{49, kOnward}}, {2, 6, 7, 8, 9},
+                 {{19, WorkedNumber::Destiny}}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+struct CycleCase {
+    const char *name;
+    int birthDay, birthMonth;
+    CalendarDate on;
+    velmora::PersonalCycle cycle;
+
+    friend void PrintTo(const CycleCase &c, std::ostream *os) { *os << c.name; }
+};
+
+class PersonalCycles : public ::testing::TestWithParam<CycleCase>
+{
+};
+
+TEST_P(PersonalCycles, turnWithTheCalendar)
+{
+    const CycleCase &c = GetParam();
+    EXPECT_EQ(velmora::PersonalCycleOf(person("Ann", "", "Lee", c.birthDay, c.birthMonth, 1980), c.on), c.cycle);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Dates, PersonalCycles,
+    ::testing::Values(
+        // 15 + 7 + 2025 = 2047 -> 13 -> 4; 4 + 12 = 16 -> 7; 7 + 31 = 38 -> 11 -> 2.
+        CycleCase{"lastDayOfTheYear", 15, 7, {31, 12, 2025}, {2025, 4, 7, 2}},
+        // 15 + 7 + 2026 = 2048 -> 14 -> 5; 5 + 1 = 6; 6 + 1 = 7.
+        CycleCase{"firstDayOfTheNextYear", 15, 7, {1, 1, 2026}, {2026, 5, 6, 7}},
+        // 14 + 5 + 2024 = 2043 -> 9; 9 + 2 = 11 -> 2, no master number; 2 + 29 = 31 -> 4.
+        CycleCase{"leapDayWithoutMasterNumbers", 14, 5, {29, 2, 2024}, {2024, 9, 2, 4}}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+// For a number v, with 11 as 2 and 22 as 4, the pinnacles run from 0 to 36 - v,
+// 37 - v to 45 - v, 46 - v to 54 - v and from 55 - v on.
+TEST(PinnaclePeriods, followTheAgeRuleForEveryNumber)
+{
+    for (const int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) {
+        const int v = number == 11 ? 2 : number == 22 ? 4 : number;
+        const std::array<AgeRange, 4> expected = {AgeRange{0, 36 - v}, AgeRange{37 - v, 45 - v},
+                                                  AgeRange{46 - v, 54 - v}, AgeRange{55 - v, kOnward}};
+        EXPECT_EQ(velmora::pinnaclePeriods({number, number, number, number}), expected) << number;
+    }
+}

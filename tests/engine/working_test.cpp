@@ -1,0 +1,223 @@
+// SPDX-License-Identifier: MIT
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <utility>
+#include <string>
+#include <vector>
+
+#include "calculations.h"
+#include "challenges.h"
+#include "karmicdebts.h"
+#include "karmiclessons.h"
+#include "letters.h"
+#include "realization.h"
+#include "morenumbers.h"
+#include "personalcycles.h"
+#include "working.h"
+#include "person.h"
+
+using velmora::BirthData;
+using velmora::CalendarDate;
+using velmora::WorkedNumber;
+using velmora::Working;
+using velmora::WorkingKind;
+
+namespace {
+
+const Working &workingOf(const std::vector<Working> &workings, WorkedNumber number)
+{
+    return workings[static_cast<std::size_t>(number)];
+}
+
+std::int64_t digitSum(std::int64_t n)
+{
+    std::int64_t sum = 0;
+    for (; n > 0; n /= 10)
+        sum += n % 10;
+    return sum;
+}
+
+// Many people: names with every kind of letter, none of one kind, and
+// characters that do not count; dates across the whole range of days, months
+// and years.
+std::vector<BirthData> manyPeople()
+{
+    const char *firsts[] = {"John", "Anna", "Lynn", "Aeiou", "Mary-Jane", "Zoë", "O'Neil", "Xavier", "Quincy",
+                            "Bjørn", "David", "Ng", "Yvette", "Ebenezer", "Wu", "Kristofferson", "Al"};
+    const char *middles[] = {"", "Lee", "Rhythm", "de la"};
+    const char *lasts[] = {"Smith", "Wynn", "Brown", "Aaa", "Zzyzx", "McAllister-Jones", "Iou", "Lee"};
+    std::vector<BirthData> people;
+    int i = 0;
+    for (const char *first : firsts)
+        for (const char *middle : middles)
+            for (const char *last : lasts) {
+                ++i;
+                people.push_back(person(first, middle, last, 1 + (i * 7) % 31, 1 + (i * 5) % 12, 1 + (i * 613) % 9999));
+            }
+    return people;
+}
+
+} // namespace
+
+TEST(Working, endsAtEveryNumberTheCalculationsGive)
+{
+    for (const BirthData &data : manyPeople()) {
+        SCOPED_TRACE(data.FirstName + " " + data.MiddleName + " " + data.LastName);
+        const CalendarDate on{28, 2, 2027};
+        const std::vector<Working> w = velmora::WorkingsOf(data, on);
+        ASSERT_EQ(w.size(), velmora::kWorkedNumberCount);
+        for (std::size_t i = 0; i < w.size(); ++i)
+            EXPECT_EQ(static_cast<std::size_t>(w[i].number), i);
+
+        const velmora::Numbers n = velmora::CalculateNumbers(data);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Destiny).result(), n.destiny);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Personality).result(), n.personality);
+        EXPECT_EQ(workingOf(w, WorkedNumber::SoulUrge).result(), n.soulUrge);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Realization).result(), n.realization);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle1).result(), n.pinnacles[0]);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle2).result(), n.pinnacles[1]);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle3).result(), n.pinnacles[2]);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle4).result(), n.pinnacles[3]);
+        EXPECT_EQ(workingOf(w, WorkedNumber::HiddenPassion).result(), n.hiddenPassion);
+        EXPECT_EQ(workingOf(w, WorkedNumber::SubconsciousSelf).result(), n.subconsciousSelf);
+        EXPECT_EQ(workingOf(w, WorkedNumber::Attitude).result(), n.attitude);
+
+        EXPECT_EQ(workingOf(w, WorkedNumber::LifePath).result(), velmora::LifePathNumber(data));
+        EXPECT_EQ(workingOf(w, WorkedNumber::Birthday).result(), data.BirthDay);
+        const velmora::ChallengeNumbers challenges = velmora::ChallengeNumbersOf(data);
+        for (std::size_t c = 0; c < 4; ++c)
+            EXPECT_EQ(w[static_cast<std::size_t>(WorkedNumber::Challenge1) + c].result(), challenges[c]);
+        const velmora::PersonalCycle cycle = velmora::PersonalCycleOf(data, on);
+        EXPECT_EQ(workingOf(w, WorkedNumber::PersonalYear).result(), cycle.personalYear);
+        EXPECT_EQ(workingOf(w, WorkedNumber::PersonalMonth).result(), cycle.personalMonth);
+        EXPECT_EQ(workingOf(w, WorkedNumber::PersonalDay).result(), cycle.personalDay);
+        const Working &lessons = workingOf(w, WorkedNumber::KarmicLessons);
+        std::vector<int> missing;
+        for (const velmora::WorkingTerm &term : lessons.terms)
+            missing.push_back(static_cast<int>(term.value));
+        EXPECT_EQ(missing, velmora::KarmicLessonsOf(data));
+        EXPECT_EQ(lessons.result() + n.subconsciousSelf, 9);
+
+        std::vector<velmora::KarmicDebt> debtsInWorking;
+        for (const WorkedNumber core :
+             {WorkedNumber::Destiny, WorkedNumber::SoulUrge, WorkedNumber::Personality, WorkedNumber::LifePath})
+            for (const std::int64_t sum : workingOf(w, core).total.sums)
+                if (sum == 13 || sum == 14 || sum == 16 || sum == 19)
+                    debtsInWorking.push_back({static_cast<int>(sum), core});
+        EXPECT_EQ(velmora::KarmicDebtsOf(data), debtsInWorking);
+    }
+}
+
+TEST(Working, stepsAddUp)
+{
+    for (const BirthData &data : manyPeople()) {
+        SCOPED_TRACE(data.FirstName + " " + data.MiddleName + " " + data.LastName);
+        for (const Working &w : velmora::WorkingsOf(data, CalendarDate{31, 12, 2025})) {
+            SCOPED_TRACE(std::string(velmora::workedNumberName(w.number)));
+            const std::vector<std::int64_t> &sums = w.total.sums;
+            ASSERT_FALSE(sums.empty());
+            switch (w.kind) {
+            case WorkingKind::Sum: {
+                std::int64_t total = 0;
+                for (const velmora::WorkingTerm &term : w.terms) {
+                    total += term.value;
+                    if (term.label.size() == 1) {
+                        EXPECT_EQ(velmora::LetterValue(term.label[0]).value, term.value);
+                    }
+                }
+                EXPECT_EQ(sums.front(), total);
+                for (std::size_t i = 1; i < sums.size(); ++i)
+                    EXPECT_EQ(sums[i], digitSum(sums[i - 1]));
+                // The Birthday is the day itself, not reduced.
+                EXPECT_TRUE(sums.back() <= 9 || w.total.masterStop || w.number == WorkedNumber::Birthday);
+                break;
+            }
+            case WorkingKind::Difference:
+                ASSERT_EQ(w.terms.size(), 2U);
+                for (const velmora::WorkingTerm &term : w.terms) {
+                    std::int64_t previous = term.value;
+                    for (const std::int64_t sum : term.digitSums)
+                        EXPECT_EQ(sum, digitSum(std::exchange(previous, sum)));
+                    EXPECT_LE(term.used(), 9);
+                }
+                EXPECT_EQ(w.result(), std::abs(w.terms[0].used() - w.terms[1].used()));
+                break;
+            case WorkingKind::Count:
+            case WorkingKind::Missing:
+                EXPECT_EQ(static_cast<std::size_t>(w.result()), w.terms.size());
+                break;
+            case WorkingKind::MostFrequent:
+                ASSERT_EQ(w.terms.size(), 1U);
+                EXPECT_EQ(w.result(), velmora::LetterValue(w.terms[0].label[0]).value);
+                break;
+            }
+        }
+    }
+}
+
+TEST(Working, everyNumberFoundHasAReading)
+{
+    for (const BirthData &data : manyPeople()) {
+        const velmora::MoreNumbers more = velmora::CalculateMoreNumbers(data, CalendarDate{15, 8, 2030});
+        std::vector<std::string_view> texts = {more.lifePath.text, more.birthday.text, more.personalYear.text,
+                                               more.personalMonth.text, more.personalDay.text};
+        for (const auto &c : more.challenges)
+            texts.push_back(c.text);
+        for (const auto &l : more.karmicLessons)
+            texts.push_back(l.text);
+        for (const auto &d : more.karmicDebts)
+            texts.push_back(d.text);
+        for (const std::string_view text : texts)
+            EXPECT_NE(text, velmora::kNotValidText) << data.FirstName << " " << data.LastName;
+    }
+}
+
+struct WorkingTextCase {
+    const char *name;
+    WorkedNumber number;
+    const char *text;
+};
+
+class WorkingText : public ::testing::TestWithParam<WorkingTextCase>
+{
+};
+
+// John Smith, born 15 July 1980, on 31 December 2025.
+TEST_P(WorkingText, readsAsWorkedOnPaper)
+{
+    const std::vector<Working> w =
+        velmora::WorkingsOf(person("John", "", "Smith", 15, 7, 1980), CalendarDate{31, 12, 2025});
+    EXPECT_EQ(velmora::workingText(workingOf(w, GetParam().number)), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    JohnSmith, WorkingText,
+    ::testing::Values(
+        WorkingTextCase{"destinyListsEveryLetter", WorkedNumber::Destiny, "J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8"},
+        WorkingTextCase{"personalityKeepsAMasterNumber", WorkedNumber::Personality,
+                 "J1 H8 N5 S1 M4 T2 H8 = 29 → 11 (master number, kept)"},
+        WorkingTextCase{"soulUrgeListsTheVowels", WorkedNumber::SoulUrge, "O6 I9 = 15 → 6"},
+        WorkingTextCase{"realizationAddsLifePathAndDestiny", WorkedNumber::Realization, "Life Path 4 + Destiny 8 = 12 → 3"},
+        WorkingTextCase{"firstPinnacleReducesTwentyTwoAsATotal", WorkedNumber::Pinnacle1, "month 7 + day 15 = 22 → 4"},
+        WorkingTextCase{"hiddenPassionCountsCaseSensitively", WorkedNumber::HiddenPassion,
+                 "most frequent letter: h, 2 times; H = 8"},
+        WorkingTextCase{"subconsciousSelfNamesALetterPerValue", WorkedNumber::SubconsciousSelf,
+                 "values present: 1 (J), 2 (T), 4 (M), 5 (N), 6 (O), 8 (H), 9 (I) = 7"},
+        WorkingTextCase{"lifePathAddsTheWholeDate", WorkedNumber::LifePath, "day 15 + month 7 + year 1980 = 2002 → 4"},
+        WorkingTextCase{"birthdayIsTheDay", WorkedNumber::Birthday, "day 15 = 15"},
+        WorkingTextCase{"challengeReducesEachPartFirst", WorkedNumber::Challenge2, "day 15 → 6, year 1980 → 18 → 9: |6 − 9| = 3"},
+        WorkingTextCase{"personalDayPassesElevenWithoutStopping", WorkedNumber::PersonalDay,
+                 "Personal Month 7 + day 31 = 38 → 11 → 2"},
+        WorkingTextCase{"karmicLessonsListTheMissingValues", WorkedNumber::KarmicLessons, "values no letter carries: 3, 7"}),
+    [](const auto &info) { return std::string(info.param.name); });
+
+TEST(WorkingTextWithoutLetters, saysThereIsNothingToCount)
+{
+    const std::vector<Working> w = velmora::WorkingsOf(person("Lynn", "", "Wynn", 1, 1, 2000), CalendarDate{1, 1, 2026});
+    EXPECT_EQ(velmora::workingText(workingOf(w, WorkedNumber::SoulUrge)), "no letters = 0");
+    const std::vector<Working> none = velmora::WorkingsOf(person("Иван", "", "Петров", 1, 1, 2000), CalendarDate{1, 1, 2026});
+    EXPECT_EQ(velmora::workingText(workingOf(none, WorkedNumber::HiddenPassion)), "no letters = 0");
+    EXPECT_EQ(velmora::workingText(workingOf(none, WorkedNumber::SubconsciousSelf)), "values present: none = 0");
+}
