@@ -37,24 +37,6 @@ std::string fieldsText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " field" : " fields");
 }
 
-// The letters of the row's three names. A record read as it stands holds its
-// fields in order in one piece of the reader's buffer, and what lies between
-// and around the names there (commas, quotes, spaces) are no letters: when
-// the name columns stand together in their order, one walk over that piece
-// gives the tally of the names. Where doubled quotes were undone in place,
-// bytes left over may lie between the fields, so such a record, like one
-// whose names lie apart, is tallied name by name.
-LetterTally nameLetters(const CsvReader &reader, const BirthDataView &person, bool namesTogether,
-                        std::size_t firstColumn, std::size_t lastColumn)
-{
-    if (!namesTogether || reader.rawRecord().empty())
-        return tallyLetters(person);
-    const auto fields = reader.fields();
-    const char *const begin = fields[firstColumn].data();
-    const char *const end = fields[lastColumn].data() + fields[lastColumn].size();
-    return tallyLetters(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-}
-
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
@@ -103,9 +85,6 @@ bool BatchRun::readHeader(CsvReader &reader)
         report(line + expected);
         return false;
     }
-    m_namesTogether = m_column[Middle] == kNoColumn ? m_column[Last] == m_column[First] + 1
-                                                    : m_column[Middle] == m_column[First] + 1
-                                                          && m_column[Last] == m_column[First] + 2;
     return true;
 }
 
@@ -120,22 +99,14 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
 
 // One line of JSON: the keys of the one-person output, with every column of
 // the row that is not one of the four in "input" under its header name.
-bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthDataView &person)
+bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person)
 {
-    BirthData data;
-    data.FirstName = person.FirstName;
-    data.MiddleName = person.MiddleName;
-    data.LastName = person.LastName;
-    data.BirthDay = person.BirthDay;
-    data.BirthMonth = person.BirthMonth;
-    data.BirthMonthName = monthName(person.BirthMonth);
-    data.BirthYear = person.BirthYear;
-    QJsonObject object = readingsObject(data, calculateAll(data));
+    QJsonObject object = readingsObject(person, calculateAll(person));
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (std::ranges::find(m_column, i) == m_column.end())
-            input.insert(fromUtf8(m_header[i]), fromUtf8(fields[i]));
+            input.insert(toQString(m_header[i]), toQString(fields[i]));
     }
     object.insert(QStringLiteral("input"), input);
     QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -182,8 +153,8 @@ int BatchRun::run()
     if (m_format == Format::Csv)
         writeCsvHeader(writer);
 
-    // The names stay in the reader's buffer: nothing is copied per row.
-    BirthDataView person;
+    // One record for every row, so that its strings keep their room.
+    BirthData person;
     for (;;) {
         const CsvReader::Status status = reader.next();
         if (status == CsvReader::Status::End)
@@ -215,8 +186,7 @@ int BatchRun::run()
             if (!writeJsonRow(reader, person))
                 break;
         } else {
-            const Numbers numbers = CalculateNumbers(
-                nameLetters(reader, person, m_namesTogether, m_column[First], m_column[Last]), person);
+            const Numbers numbers = CalculateNumbers(person);
             copyFields(reader, writer);
             const std::array<int, kNumberColumns.size()> row = {
                 numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,

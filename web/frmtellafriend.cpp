@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "enginetext.h"
 #include "formstyle.h"
 #include "iconpicture.h"
 #include "keyfilter.h"
@@ -21,6 +22,7 @@
 #include "uifonts.h"
 
 using namespace Qt::StringLiterals;
+using velmora::toQString;
 
 namespace {
 
@@ -31,11 +33,6 @@ constexpr QLatin1StringView kVisitCatalogue{"Click Here To Visit Quillon"};
 constexpr QLatin1StringView kSpaceRefused{"Email Address Cannot Contain Space"};
 constexpr QLatin1StringView kDistinctAddresses{"Please Enter Distinct Email Addresses"};
 constexpr QLatin1StringView kProperAddress{"Please Enter Proper Email Address"};
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // floor(r * 4) kept within the four appeals, whatever the generator returns.
 std::size_t appealIndex(double r)
@@ -99,7 +96,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
     buildReferralFrame();
 
     Frame6 = placed(new QGroupBox(u"Download Quillon"_s, this), "Frame6"_L1, twipsRect(7320, 120, 3735, 4575));
-    Label3 = placed(new QLabel(fromView(velmora::kQuillonOffer), Frame6), "Label3"_L1, twipsRect(120, 360, 3495, 3855));
+    Label3 = placed(new QLabel(toQString(velmora::kQuillonOffer), Frame6), "Label3"_L1, twipsRect(120, 360, 3495, 3855));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGoToHome = placed(new LinkLabel(kVisitCatalogue, Frame6), "lblGoToHome"_L1, twipsRect(75, 4250, 3585, 210));
@@ -134,7 +131,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
     connect(cmdSubmit, &QPushButton::clicked, this, &frmTellAFriend::submit);
 
     m_platform.seedRandom();
-    Label2->setText(fromView(velmora::kAppeals[appealIndex(m_platform.random())]));
+    Label2->setText(toQString(velmora::kAppeals[appealIndex(m_platform.random())]));
 
     setFixedSize(velmora::twips(11115), velmora::twips(4725));
     velmora::centreOnScreen(this);
