@@ -36,6 +36,7 @@
 #include "reportfile.h"
 #include "readingview.h"
 #include "uifonts.h"
+#include "version.h"
 
 using namespace Qt::StringLiterals;
 using velmora::MessageIcon;
@@ -99,7 +100,7 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setObjectName(u"frmMain"_s);
-    setWindowTitle(QString(velmora::kWindowCaption));
+    setWindowTitle(velmora::toQString(velmora::kProgramCaption));
     setFont(velmora::uifonts::windowFont());
 
     auto *client = new QWidget(this);

@@ -7,6 +7,7 @@
 #include <memory>
 
 #include "cliapplication.h"
+#include "version.h"
 
 namespace {
 

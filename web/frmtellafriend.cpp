@@ -20,6 +20,7 @@
 #include "links.h"
 #include "outreachtexts.h"
 #include "uifonts.h"
+#include "version.h"
 
 using namespace Qt::StringLiterals;
 using velmora::toQString;
@@ -83,7 +84,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
 
     Picture1 = placed(new IconPicture(windowIcon(), this), "Picture1"_L1, twipsRect(360, 120, 540, 540));
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Label1 = placed(new QLabel(QString(velmora::kWindowCaption), this), "Label1"_L1, twipsRect(1080, 240, 5355, 435));
+    Label1 = placed(new QLabel(velmora::toQString(velmora::kProgramCaption), this), "Label1"_L1, twipsRect(1080, 240, 5355, 435));
     Label1->setFont(velmora::uifonts::windowFont(12, true));
     Label2 = placed(new QLabel(this), "Label2"_L1, twipsRect(120, 840, 6975, 1095));
     Label2->setWordWrap(true);
