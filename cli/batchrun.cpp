@@ -128,77 +128,88 @@ void BatchRun::refuse(std::uint64_t line, std::string_view reason)
     report("line " + std::to_string(line) + ": " + std::string(reason));
 }
 
-int BatchRun::run()
+bool BatchRun::startInput(CsvReader &reader)
 {
-    CsvReader reader(m_input);
     switch (reader.next()) {
     case CsvReader::Status::Record:
-        if (!readHeader(reader))
-            return Failure;
-        break;
+        return readHeader(reader);
     case CsvReader::Status::BadRecord:
         report("line " + std::to_string(reader.line()) + ": the header cannot be read: "
                + std::string(reader.error()));
-        return Failure;
+        return false;
     case CsvReader::Status::End:
         report("the input is empty; its first line must be a header naming the columns first, middle, last "
                "and date");
-        return Failure;
+        return false;
     case CsvReader::Status::ReadError:
         report("cannot read the input");
-        return Failure;
+        return false;
     }
+    return false;
+}
 
+void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person)
+{
+    const Numbers numbers = CalculateNumbers(person);
+    copyFields(reader, writer);
+    const std::array<int, kNumberColumns.size()> row = {
+        numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
+        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
+        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
+    };
+    writer.fields(row);
+    writer.endRecord();
+}
+
+// One record: refused with its reason, or written. False when the output
+// cannot take it.
+bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person)
+{
+    if (reader.fieldCount() != m_header.size()) {
+        refuse(reader.line(), fieldsText(reader.fieldCount()) + ", expected " + std::to_string(m_header.size())
+                                  + " as in the header");
+        return true;
+    }
+    const auto fields = reader.fields();
+    const auto column = [&](Column c) { return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]]; };
+    const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
+    if (fault != InputFault::None) {
+        refuse(reader.line(), faultText(fault));
+        return true;
+    }
+    if (m_format == Format::JsonLines) {
+        if (!writeJsonRow(reader, person))
+            return false;
+    } else {
+        writeCsvRow(reader, writer, person);
+    }
+    ++m_written;
+    if (m_progress != nullptr)
+        m_progress->update(m_written + m_refused, reader.bytesRead());
+    return true;
+}
+
+int BatchRun::run()
+{
+    CsvReader reader(m_input);
+    if (!startInput(reader))
+        return Failure;
     CsvWriter writer(m_output);
     if (m_format == Format::Csv)
         writeCsvHeader(writer);
 
     // One record for every row, so that its strings keep their room.
     BirthData person;
-    for (;;) {
-        const CsvReader::Status status = reader.next();
-        if (status == CsvReader::Status::End)
-            break;
+    for (CsvReader::Status status = reader.next(); status != CsvReader::Status::End; status = reader.next()) {
         if (status == CsvReader::Status::ReadError) {
             writer.flush();
             report("cannot read the input");
             return Failure;
         }
-        if (status == CsvReader::Status::BadRecord) {
+        if (status == CsvReader::Status::BadRecord)
             refuse(reader.line(), reader.error());
-            continue;
-        }
-        if (reader.fieldCount() != m_header.size()) {
-            refuse(reader.line(), fieldsText(reader.fieldCount()) + ", expected " + std::to_string(m_header.size())
-                                      + " as in the header");
-            continue;
-        }
-        const auto fields = reader.fields();
-        const auto column = [&](Column c) {
-            return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]];
-        };
-        const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
-        if (fault != InputFault::None) {
-            refuse(reader.line(), faultText(fault));
-            continue;
-        }
-        if (m_format == Format::JsonLines) {
-            if (!writeJsonRow(reader, person))
-                break;
-        } else {
-            const Numbers numbers = CalculateNumbers(person);
-            copyFields(reader, writer);
-            const std::array<int, kNumberColumns.size()> row = {
-                numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
-                numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
-                numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
-            };
-            writer.fields(row);
-            writer.endRecord();
-        }
-        ++m_written;
-        if (m_progress != nullptr)
-            m_progress->update(m_written + m_refused, reader.bytesRead());
+        else if (!handleRecord(reader, writer, person))
+            break;
     }
     if (m_progress != nullptr)
         m_progress->clear();

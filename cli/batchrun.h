@@ -41,7 +41,10 @@ private:
     static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
     enum Column : std::uint8_t { First, Middle, Last, Date };
 
+    bool startInput(CsvReader &reader);
     bool readHeader(CsvReader &reader);
+    bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
+    void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person);
     void writeCsvHeader(CsvWriter &writer) const;
     bool writeJsonRow(const CsvReader &reader, const BirthData &person);
     void refuse(std::uint64_t line, std::string_view reason);
