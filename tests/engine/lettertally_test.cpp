@@ -146,4 +146,31 @@ TEST(CalculateNumbers, readsTheThreeNamesAsOneString)
     });
 }
 
+// ReduceNumber's table of small totals, and the totals beyond it, against
+// digit sums taken one at a time.
+TEST(ReduceNumber, agreesWithDigitSumsTakenOneByOne)
+{
+    const auto reduce = [](std::uint64_t total, bool masterNumbers) {
+        do {
+            std::uint64_t sum = 0;
+            for (; total > 0; total /= 10)
+                sum += total % 10;
+            total = sum;
+        } while (total > 9 && !(masterNumbers && (total == 11 || total == 22)));
+        return static_cast<int>(total);
+    };
+    std::mt19937_64 random(1980);
+    for (std::int64_t total = 0; total < 30000; ++total) {
+        for (const bool masters : {false, true})
+            ASSERT_EQ(velmora::ReduceNumber(total, masters), reduce(static_cast<std::uint64_t>(total), masters))
+                << total;
+    }
+    for (int i = 0; i < 10000; ++i) {
+        const auto total = static_cast<std::int64_t>(random() >> (1 + random() % 63)); // 0 to 2^63 - 1
+        for (const bool masters : {false, true})
+            ASSERT_EQ(velmora::ReduceNumber(total, masters), reduce(static_cast<std::uint64_t>(total), masters))
+                << total;
+    }
+}
+
 } // namespace
