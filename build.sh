@@ -12,7 +12,9 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 command=${1:-run}
 # What building and running the program need; the other commands add theirs.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev)
-test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
+# The benchmarks are built with the tests (not run), so they cannot rot: hence
+# libbenchmark-dev and libxcb1-dev here.
+test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core)
 
 install_missing() {
@@ -68,7 +70,7 @@ run)
 test)
     packages+=("${test_packages[@]}")
     install_missing
-    build build -DBUILD_TESTING=ON
+    build build -DBUILD_TESTING=ON -DVELMORA_BENCH=ON
     run_tests build
     ;;
 test-sanitized)
@@ -98,7 +100,11 @@ package)
     tests/package/check-installed.sh /usr
     ;;
 fuzz)
-    packages+=(clang libclang-rt-14-dev llvm)
+    packages+=(clang llvm)
+    install_missing
+    # The sanitizer and libFuzzer runtimes of the clang that is installed.
+    clang_major=$(clang --version | sed -n 's/.*clang version \([0-9]*\).*/\1/p' | head -n 1)
+    packages+=("libclang-rt-$clang_major-dev")
     install_missing
     tests/fuzz/run-fuzz.sh "${2:-30}"
     ;;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include "version.h"
+
 using namespace Qt::StringLiterals;
 
 namespace velmora {

@@ -23,6 +23,7 @@
 #include <cmath>
 
 #include "digitpicture.h"
+#include "enginetext.h"
 #include "frmabout.h"
 #include "frmtellafriend.h"
 #include "keyfilter.h"
@@ -36,6 +37,7 @@
 #include "reportfile.h"
 #include "readingview.h"
 #include "uifonts.h"
+#include "version.h"
 
 using namespace Qt::StringLiterals;
 using velmora::MessageIcon;
@@ -69,8 +71,6 @@ constexpr auto kCoBrandOffer = "Co-brand this software for your site.  Increase 
                                "Put your site's name &  link here. See \"Help\" for details. "
                                "Click Here for more info on co-branding.";
 
-constexpr std::array<const char *, 12> kMonthNames = {"January", "February", "March",     "April",   "May",      "June",
-                                                      "July",    "August",   "September", "October", "November", "December"};
 constexpr int kFirstListYear = 1900;
 constexpr int kLastListYear = 2050;
 constexpr int kVisibleListRows = 12;
@@ -101,7 +101,7 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
     , m_platform(platform)
 {
     setObjectName(u"frmMain"_s);
-    setWindowTitle(QString(velmora::kWindowCaption));
+    setWindowTitle(velmora::toQString(velmora::kProgramCaption));
     setFont(velmora::uifonts::windowFont());
 
     auto *client = new QWidget(this);
@@ -125,8 +125,8 @@ frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
     // Window initialisation: the lists filled and preset, the input page in front.
     for (int day = 1; day <= 31; ++day)
         cboDate->addItem(QString::number(day));
-    for (const char *month : kMonthNames)
-        cboMonth->addItem(QLatin1StringView(month));
+    for (int month = 1; month <= 12; ++month)
+        cboMonth->addItem(velmora::toQString(velmora::monthName(month)));
     for (int year = kFirstListYear; year <= kLastListYear; ++year)
         cboYear->addItem(QString::number(year));
     resetLists();
@@ -212,8 +212,7 @@ void frmMain::updateShortcuts()
 
 void frmMain::buildStrips(QWidget *client)
 {
-    Label14 = named(new LinkLabel(QString::fromUtf8(velmora::kForumInvitation.data(),
-                                                    static_cast<qsizetype>(velmora::kForumInvitation.size())),
+    Label14 = named(new LinkLabel(velmora::toQString(velmora::kForumInvitation),
                                   client),
                     "Label14");
     Label14->setGeometry(147, 0, 346, 29);
@@ -374,8 +373,7 @@ void frmMain::buildResultPage()
     m_readingFrames = named(new QStackedWidget(fraResult), "readingFrames");
     m_readingFrames->setFrameShape(QFrame::StyledPanel);
     for (std::size_t k = 0; k < velmora::kReadingCount; ++k) {
-        TS->addTab(QString::fromUtf8(velmora::kReadingCaptions[k].data(),
-                                     static_cast<qsizetype>(velmora::kReadingCaptions[k].size())));
+        TS->addTab(velmora::toQString(velmora::kReadingCaptions[k]));
         auto *frame = named(new QFrame(m_readingFrames), kFrameNames[k]);
         auto *view = new ReadingView(frame);
         view->setObjectName(u"RTB_%1"_s.arg(k));

@@ -37,24 +37,6 @@ std::string fieldsText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " field" : " fields");
 }
 
-// The letters of the row's three names. A record read as it stands holds its
-// fields in order in one piece of the reader's buffer, and what lies between
-// and around the names there (commas, quotes, spaces) are no letters: when
-// the name columns stand together in their order, one walk over that piece
-// gives the tally of the names. Where doubled quotes were undone in place,
-// bytes left over may lie between the fields, so such a record, like one
-// whose names lie apart, is tallied name by name.
-LetterTally nameLetters(const CsvReader &reader, const BirthDataView &person, bool namesTogether,
-                        std::size_t firstColumn, std::size_t lastColumn)
-{
-    if (!namesTogether || reader.rawRecord().empty())
-        return tallyLetters(person);
-    const auto fields = reader.fields();
-    const char *const begin = fields[firstColumn].data();
-    const char *const end = fields[lastColumn].data() + fields[lastColumn].size();
-    return tallyLetters(std::string_view(begin, static_cast<std::size_t>(end - begin)));
-}
-
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
@@ -95,8 +77,8 @@ bool BatchRun::readHeader(CsvReader &reader)
         // are compared as JSON writes them, where bytes that are not UTF-8 read
         // as U+FFFD.
         if (m_format == Format::JsonLines) {
-            const QString key = fromUtf8(name);
-            if (std::ranges::any_of(m_header, [&](const std::string &other) { return fromUtf8(other) == key; })) {
+            const QString key = toQString(name);
+            if (std::ranges::any_of(m_header, [&](const std::string &other) { return toQString(other) == key; })) {
                 report(line + "the header names the column '" + key.toStdString()
                        + "' twice (bytes that are not UTF-8 count as U+FFFD); JSON output needs distinct column "
                          "names");
@@ -109,9 +91,6 @@ bool BatchRun::readHeader(CsvReader &reader)
         report(line + expected);
         return false;
     }
-    m_namesTogether = m_column[Middle] == kNoColumn ? m_column[Last] == m_column[First] + 1
-                                                    : m_column[Middle] == m_column[First] + 1
-                                                          && m_column[Last] == m_column[First] + 2;
     return true;
 }
 
@@ -126,22 +105,14 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
 
 // One line of JSON: the keys of the one-person output, with every column of
 // the row that is not one of the four in "input" under its header name.
-bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthDataView &person)
+bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person)
 {
-    BirthData data;
-    data.FirstName = person.FirstName;
-    data.MiddleName = person.MiddleName;
-    data.LastName = person.LastName;
-    data.BirthDay = person.BirthDay;
-    data.BirthMonth = person.BirthMonth;
-    data.BirthMonthName = monthName(person.BirthMonth);
-    data.BirthYear = person.BirthYear;
-    QJsonObject object = readingsObject(data, calculateAll(data));
+    QJsonObject object = readingsObject(person, calculateAll(person));
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
         if (std::ranges::find(m_column, i) == m_column.end())
-            input.insert(fromUtf8(m_header[i]), fromUtf8(fields[i]));
+            input.insert(toQString(m_header[i]), toQString(fields[i]));
     }
     object.insert(QStringLiteral("input"), input);
     QByteArray line = QJsonDocument(object).toJson(QJsonDocument::Compact);
@@ -163,78 +134,88 @@ void BatchRun::refuse(std::uint64_t line, std::string_view reason)
     report("line " + std::to_string(line) + ": " + std::string(reason));
 }
 
-int BatchRun::run()
+bool BatchRun::startInput(CsvReader &reader)
 {
-    CsvReader reader(m_input);
     switch (reader.next()) {
     case CsvReader::Status::Record:
-        if (!readHeader(reader))
-            return Failure;
-        break;
+        return readHeader(reader);
     case CsvReader::Status::BadRecord:
         report("line " + std::to_string(reader.line()) + ": the header cannot be read: "
                + std::string(reader.error()));
-        return Failure;
+        return false;
     case CsvReader::Status::End:
         report("the input is empty; its first line must be a header naming the columns first, middle, last "
                "and date");
-        return Failure;
+        return false;
     case CsvReader::Status::ReadError:
         report("cannot read the input");
-        return Failure;
+        return false;
     }
+    return false;
+}
 
+void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person)
+{
+    const Numbers numbers = CalculateNumbers(person);
+    copyFields(reader, writer);
+    const std::array<int, kNumberColumns.size()> row = {
+        numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
+        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
+        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
+    };
+    writer.fields(row);
+    writer.endRecord();
+}
+
+// One record: refused with its reason, or written. False when the output
+// cannot take it.
+bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person)
+{
+    if (reader.fieldCount() != m_header.size()) {
+        refuse(reader.line(), fieldsText(reader.fieldCount()) + ", expected " + std::to_string(m_header.size())
+                                  + " as in the header");
+        return true;
+    }
+    const auto fields = reader.fields();
+    const auto column = [&](Column c) { return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]]; };
+    const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
+    if (fault != InputFault::None) {
+        refuse(reader.line(), faultText(fault));
+        return true;
+    }
+    if (m_format == Format::JsonLines) {
+        if (!writeJsonRow(reader, person))
+            return false;
+    } else {
+        writeCsvRow(reader, writer, person);
+    }
+    ++m_written;
+    if (m_progress != nullptr)
+        m_progress->update(m_written + m_refused, reader.bytesRead());
+    return true;
+}
+
+int BatchRun::run()
+{
+    CsvReader reader(m_input);
+    if (!startInput(reader))
+        return Failure;
     CsvWriter writer(m_output);
     if (m_format == Format::Csv)
         writeCsvHeader(writer);
 
-    // The names stay in the reader's buffer: nothing is copied per row.
-    BirthDataView person;
-    for (;;) {
-        const CsvReader::Status status = reader.next();
-        if (status == CsvReader::Status::End)
-            break;
+    // One record for every row, so that its strings keep their room.
+    BirthData person;
+    for (CsvReader::Status status = reader.next(); status != CsvReader::Status::End; status = reader.next()) {
         if (status == CsvReader::Status::ReadError) {
             writer.flush();
             report("cannot read the input");
             return Failure;
         }
-        if (status == CsvReader::Status::BadRecord) {
+        if (status == CsvReader::Status::BadRecord)
             refuse(reader.line(), reader.error());
-            continue;
-        }
-        if (reader.fieldCount() != m_header.size()) {
-            refuse(reader.line(), fieldsText(reader.fieldCount()) + ", expected " + std::to_string(m_header.size())
-                                      + " as in the header");
-            continue;
-        }
-        const auto fields = reader.fields();
-        const auto column = [&](Column c) {
-            return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]];
-        };
-        const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
-        if (fault != InputFault::None) {
-            refuse(reader.line(), faultText(fault));
-            continue;
-        }
-        if (m_format == Format::JsonLines) {
-            if (!writeJsonRow(reader, person))
-                break;
-        } else {
-            const Numbers numbers = CalculateNumbers(
-                nameLetters(reader, person, m_namesTogether, m_column[First], m_column[Last]), person);
-            copyFields(reader, writer);
-            const std::array<int, kNumberColumns.size()> row = {
-                numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
-                numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
-                numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
-            };
-            writer.fields(row);
-            writer.endRecord();
-        }
-        ++m_written;
-        if (m_progress != nullptr)
-            m_progress->update(m_written + m_refused, reader.bytesRead());
+        else if (!handleRecord(reader, writer, person))
+            break;
     }
     if (m_progress != nullptr)
         m_progress->clear();

@@ -14,7 +14,7 @@ namespace velmora {
 class CsvReader;
 class ProgressMeter;
 class CsvWriter;
-struct BirthDataView;
+struct BirthData;
 
 // The batch mode: CSV in whose header names the columns first, middle, last
 // and date, in any order and case (middle may be missing). Out come the input
@@ -35,16 +35,18 @@ public:
     [[nodiscard]] int run();
 
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
-    [[nodiscard]] std::uint64_t rowsRefused() const { return m_refused; }
 
 private:
     // Where the four columns lie in a record; kNoColumn for a missing middle.
     static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
     enum Column : std::uint8_t { First, Middle, Last, Date };
 
+    bool startInput(CsvReader &reader);
     bool readHeader(CsvReader &reader);
+    bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
+    void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person);
     void writeCsvHeader(CsvWriter &writer) const;
-    bool writeJsonRow(const CsvReader &reader, const BirthDataView &person);
+    bool writeJsonRow(const CsvReader &reader, const BirthData &person);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);
 
@@ -56,9 +58,6 @@ private:
     std::array<std::size_t, 4> m_column{};
     // The header's names, a byte order mark taken off the first.
     std::vector<std::string> m_header;
-    // True when first, middle and last stand next to each other in this order
-    // (first and last, when there is no middle column).
-    bool m_namesTogether = false;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
 };

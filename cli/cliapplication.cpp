@@ -22,7 +22,6 @@
 #include "readingdocument.h"
 #include "readingoutput.h"
 #include "reportfile.h"
-#include "vectorstate.h"
 
 using namespace Qt::StringLiterals;
 
@@ -290,7 +289,6 @@ int CliApplication::runBatch(const QString &inputFile)
         ? static_cast<std::uint64_t>(info.st_size)
         : 0;
     ProgressMeter progress(m_errors, isatty(fileno(m_errors)) != 0, size);
-    clearVectorUpperState(); // after the last Qt call before the rows
     const int status = BatchRun(input, m_output, m_errors, &progress,
                                 m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv)
                            .run();

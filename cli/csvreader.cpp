@@ -6,36 +6,31 @@
 namespace velmora {
 namespace {
 
-// The bytes that end an unquoted field, or that it must not hold.
-constexpr std::array<bool, 256> kSpecial = [] {
-    std::array<bool, 256> special{};
-    for (const unsigned char ch : {',', '\r', '\n', '"'})
-        special[ch] = true;
-    return special;
-}();
-
 constexpr std::string_view kTooLong = "the record is too long";
+constexpr std::string_view kNotClosed = "a quoted field is not closed";
+constexpr std::string_view kQuoteInUnquoted = "a quote inside an unquoted field";
+constexpr std::string_view kTextAfterQuote = "text follows a closing quote";
 
-// CR LF, LF and a lone CR each end one line.
-std::size_t countLineBreaks(const char *begin, const char *end)
+bool isLineBreak(char ch)
 {
-    std::size_t count = 0;
-    for (const char *p = begin; p < end; ++p) {
-        if (*p == '\r')
-            ++count;
-        else if (*p == '\n' && !(p > begin && p[-1] == '\r'))
-            ++count;
-    }
-    return count;
+    return ch == '\r' || ch == '\n';
+}
+
+// The bytes that end an unquoted field, or that it must not hold.
+bool endsUnquoted(char ch)
+{
+    return ch == ',' || ch == '"' || isLineBreak(ch);
 }
 
 } // namespace
 
+// One byte more than a chunk and a record: room for a CR held back at the end
+// of a record of the largest size.
 CsvReader::CsvReader(std::FILE *input, std::size_t chunkSize, std::size_t maxRecordSize)
     : m_input(input)
     , m_chunkSize(chunkSize > 0 ? chunkSize : 1)
     , m_maxRecordSize(maxRecordSize > 0 ? maxRecordSize : 1)
-    , m_buffer(m_chunkSize + m_maxRecordSize)
+    , m_buffer(m_chunkSize + m_maxRecordSize + 1)
 {
 }
 
@@ -63,156 +58,247 @@ CsvReader::Status CsvReader::next()
     for (;;) {
         if (m_readError)
             return Status::ReadError;
-        if (m_pos == m_end) {
-            if (m_eof)
+        const std::size_t available = m_end - m_pos;
+        // A CR that ends the buffer waits for the byte after it, which tells
+        // a CR LF from a lone CR.
+        if (available == 0 || (available == 1 && m_buffer[m_pos] == '\r' && !m_eof)) {
+            if (available == 0 && m_eof)
                 return Status::End;
             refill();
             continue;
         }
         const char ch = m_buffer[m_pos];
-        if (m_afterCr) {
-            // The LF of a CR LF whose CR closed the previous chunk.
-            m_afterCr = false;
-            if (ch == '\n') {
-                ++m_pos;
-                continue;
-            }
-        }
-        if (ch == '\r' || ch == '\n') {
-            // An empty line holds no record.
-            ++m_pos;
-            ++m_line;
-            if (ch == '\r' && m_pos < m_end && m_buffer[m_pos] == '\n')
-                ++m_pos;
-            else if (ch == '\r' && m_pos == m_end)
-                m_afterCr = true;
-            continue;
-        }
-        m_recordLine = m_line;
-        switch (scanRecord()) {
-        case Scan::Complete: {
-            const bool tooLong = m_contentEnd - m_pos > m_maxRecordSize;
-            const std::size_t recordStart = m_pos;
-            m_pos = m_scanEnd;
-            m_line += m_scanLines;
-            if (tooLong) {
+        if (!isLineBreak(ch))
+            return readRecord();
+        // An empty line holds no record.
+        m_pos += ch == '\r' && available > 1 && m_buffer[m_pos + 1] == '\n' ? 2 : 1;
+        ++m_line;
+    }
+}
+
+// The record is kept in the buffer while it is within the limit; past it, it
+// is read on without being kept (the same scan, skipping), so that it ends
+// where its last field ends, whatever the chunk size.
+CsvReader::Status CsvReader::readRecord()
+{
+    m_recordLine = m_line;
+    m_state = State::FieldStart;
+    m_skipping = false;
+    m_scan = 0;
+    m_lines = 0;
+    m_fieldCount = 0;
+    m_anyEscaped = false;
+    m_error = {};
+    for (;;) {
+        if (scan())
+            return finishRecord();
+        if (m_eof)
+            return endOfInput();
+        if (!m_skipping && m_scan > m_maxRecordSize) {
+            m_skipping = true;
+            if (m_error.empty())
                 m_error = kTooLong;
-                return Status::BadRecord;
-            }
-            m_rawRecord = m_anyEscaped ? std::string_view{}
-                                       : std::string_view{m_buffer.data() + recordStart, m_contentEnd - recordStart};
-            unescapeFields();
-            return Status::Record;
         }
-        case Scan::NeedMore:
-            if (m_end - m_pos > m_maxRecordSize || m_eof) {
-                m_error = kTooLong;
-                return skipLongRecord();
+        if (m_skipping) {
+            m_pos += m_scan;
+            m_scan = 0;
+        }
+        refill();
+        if (m_readError)
+            return Status::ReadError;
+    }
+}
+
+// Scans on from m_scan; true when the record's line break is reached.
+bool CsvReader::scan()
+{
+    const char *const record = m_buffer.data() + m_pos;
+    const std::size_t available = m_end - m_pos;
+    // A CR that ends the buffer is looked at once the byte after it is in,
+    // or the input has ended, so a CR LF is always seen whole.
+    const std::size_t limit =
+        !m_eof && available > m_scan && record[available - 1] == '\r' ? available - 1 : available;
+    while (m_scan < limit) {
+        switch (m_state) {
+        case State::FieldStart:
+            m_fieldBegin = m_scan;
+            m_fieldEscaped = false;
+            m_state = State::Unquoted;
+            if (record[m_scan] == '"') {
+                m_openQuote = m_scan;
+                m_openQuoteLines = m_lines;
+                m_fieldBegin = ++m_scan;
+                m_state = State::Quoted;
             }
-            refill();
-            continue;
-        case Scan::Fault:
-            // A fault that lies beyond the limit is not looked for in a long
-            // record: it is refused as too long, whatever the chunk size.
-            if (m_faultReach - m_pos > m_maxRecordSize)
-                m_error = kTooLong;
-            return skipBadRecord(m_faultPosition);
+            break;
+        case State::Unquoted:
+            if (scanUnquoted(record, limit))
+                return endLine(record, available);
+            break;
+        case State::Quoted:
+            scanQuoted(record, limit, available);
+            break;
+        case State::QuoteInQuoted:
+            if (afterQuote(record, available))
+                return true;
+            break;
+        case State::Faulted:
+            if (scanFaulted(record, limit, available))
+                return true;
+            break;
+        }
+    }
+    return false;
+}
+
+// True when the field ends at a line break.
+bool CsvReader::scanUnquoted(const char *record, std::size_t limit)
+{
+    while (m_scan < limit && !endsUnquoted(record[m_scan]))
+        ++m_scan;
+    if (m_scan == limit)
+        return false;
+    if (record[m_scan] == '"') {
+        fault(kQuoteInUnquoted);
+        return false;
+    }
+    endField(m_scan);
+    if (isLineBreak(record[m_scan]))
+        return true;
+    ++m_scan;
+    m_state = State::FieldStart;
+    return false;
+}
+
+// Up to and over the next quote; a line break inside the field counts as a
+// line, CR LF once.
+void CsvReader::scanQuoted(const char *record, std::size_t limit, std::size_t available)
+{
+    while (m_scan < limit) {
+        const char ch = record[m_scan++];
+        if (ch == '"') {
+            m_state = State::QuoteInQuoted;
+            return;
+        }
+        if (isLineBreak(ch)) {
+            ++m_lines;
+            if (ch == '\r' && m_scan < available && record[m_scan] == '\n')
+                ++m_scan;
         }
     }
 }
 
-CsvReader::Scan CsvReader::scanRecord()
+// The byte after a quote inside a quoted field: a second quote, or the end of
+// the field. True when the record ends there.
+bool CsvReader::afterQuote(const char *record, std::size_t available)
 {
-    const char *const base = m_buffer.data();
-    const char *const end = base + m_end;
-    const char *p = base + m_pos;
-    m_fieldCount = 0;
-    m_scanLines = 0;
-    m_anyEscaped = false;
-    for (;;) {
-        std::string_view field;
-        bool escaped = false;
-        if (p < end && *p == '"') {
-            const char *const open = p;
-            const char *const content = ++p;
-            for (;;) {
-                const auto *quote = static_cast<const char *>(std::memchr(p, '"', static_cast<std::size_t>(end - p)));
-                if (quote == nullptr) {
-                    if (!m_eof)
-                        return Scan::NeedMore;
-                    m_error = "a quoted field is not closed";
-                    m_faultPosition = static_cast<std::size_t>(open - base);
-                    m_faultReach = m_end;
-                    if (m_end - m_pos > m_maxRecordSize)
-                        m_faultPosition = m_end; // too long: the field runs to the end
-                    return Scan::Fault;
-                }
-                if (quote + 1 == end && !m_eof)
-                    return Scan::NeedMore; // the next byte may double the quote
-                if (quote + 1 < end && quote[1] == '"') {
-                    escaped = true;
-                    p = quote + 2;
-                    continue;
-                }
-                field = {content, quote};
-                p = quote + 1;
-                break;
-            }
-            m_scanLines += countLineBreaks(field.data(), field.data() + field.size());
-            if (p < end && *p != ',' && *p != '\r' && *p != '\n') {
-                m_error = "text follows a closing quote";
-                m_faultPosition = static_cast<std::size_t>(p - base);
-                m_faultReach = m_faultPosition;
-                return Scan::Fault;
-            }
-        } else {
-            const char *q = p;
-            while (q < end && !kSpecial[static_cast<unsigned char>(*q)])
-                ++q;
-            if (q < end && *q == '"') {
-                m_error = "a quote inside an unquoted field";
-                m_faultPosition = static_cast<std::size_t>(q - base);
-                m_faultReach = m_faultPosition;
-                return Scan::Fault;
-            }
-            if (q == end && !m_eof)
-                return Scan::NeedMore;
-            field = {p, q};
-            p = q;
-        }
-        if (m_fieldCount < kMaxFields) {
-            m_fields[m_fieldCount] = field;
-            m_escaped[m_fieldCount] = escaped;
-            m_anyEscaped = m_anyEscaped || escaped;
-        }
-        ++m_fieldCount;
-        if (p == end) {
-            // The last record of the input, without a line break.
-            m_scanEnd = m_end;
-            m_contentEnd = m_end;
-            return Scan::Complete;
-        }
-        if (*p == ',') {
-            ++p;
-            continue;
-        }
-        ++m_scanLines;
-        m_contentEnd = static_cast<std::size_t>(p - base);
-        if (*p++ == '\r') {
-            if (p == end)
-                m_afterCr = true;
-            else if (*p == '\n')
-                ++p;
-        }
-        m_scanEnd = static_cast<std::size_t>(p - base);
-        return Scan::Complete;
+    const char ch = record[m_scan];
+    if (ch == '"') {
+        m_fieldEscaped = true;
+        m_anyEscaped = true;
+        m_state = State::Quoted;
+        ++m_scan;
+        return false;
     }
+    if (ch != ',' && !isLineBreak(ch)) {
+        fault(kTextAfterQuote);
+        return false;
+    }
+    endField(m_scan - 1);
+    if (isLineBreak(ch))
+        return endLine(record, available);
+    ++m_scan;
+    m_state = State::FieldStart;
+    return false;
+}
+
+// A bad record ends with the line on which its fault lies.
+bool CsvReader::scanFaulted(const char *record, std::size_t limit, std::size_t available)
+{
+    while (m_scan < limit && !isLineBreak(record[m_scan]))
+        ++m_scan;
+    return m_scan < limit && endLine(record, available);
+}
+
+bool CsvReader::endLine(const char *record, std::size_t available)
+{
+    m_contentEnd = m_scan;
+    if (record[m_scan++] == '\r' && m_scan < available && record[m_scan] == '\n')
+        ++m_scan;
+    ++m_lines;
+    return true;
+}
+
+void CsvReader::endField(std::size_t end)
+{
+    if (!m_skipping && m_fieldCount < kMaxFields)
+        m_spans[m_fieldCount] = {m_fieldBegin, end, m_fieldEscaped};
+    ++m_fieldCount;
+}
+
+// The rest of the line is passed over. A fault beyond the limit is not looked
+// for in a long record: it is refused as too long, whatever the chunk size.
+void CsvReader::fault(std::string_view reason)
+{
+    m_state = State::Faulted;
+    if (m_error.empty())
+        m_error = m_scan > m_maxRecordSize ? kTooLong : reason;
+}
+
+// The input ends inside the record, every byte of it scanned.
+CsvReader::Status CsvReader::endOfInput()
+{
+    switch (m_state) {
+    case State::FieldStart:
+        m_fieldBegin = m_scan;
+        endField(m_scan);
+        break;
+    case State::Unquoted:
+        endField(m_scan);
+        break;
+    case State::QuoteInQuoted:
+        endField(m_scan - 1);
+        break;
+    case State::Quoted:
+        // A quote left open within the limit spoils only its own line;
+        // beyond the limit, the field runs to the end.
+        if (!m_skipping && m_scan <= m_maxRecordSize) {
+            m_scan = m_openQuote;
+            m_lines = m_openQuoteLines;
+            fault(kNotClosed);
+            if (scan())
+                return finishRecord();
+        } else if (m_error.empty()) {
+            m_error = kTooLong;
+        }
+        break;
+    case State::Faulted:
+        break;
+    }
+    m_contentEnd = m_scan;
+    return finishRecord();
+}
+
+CsvReader::Status CsvReader::finishRecord()
+{
+    const char *const record = m_buffer.data() + m_pos;
+    m_pos += m_scan;
+    m_line += m_lines;
+    if (m_error.empty() && (m_skipping || m_contentEnd > m_maxRecordSize))
+        m_error = kTooLong;
+    if (!m_error.empty())
+        return Status::BadRecord;
+    m_rawRecord = m_anyEscaped ? std::string_view{} : std::string_view{record, m_contentEnd};
+    for (std::size_t i = 0; i < fields().size(); ++i)
+        m_fields[i] = {record + m_spans[i].begin, m_spans[i].end - m_spans[i].begin};
+    unescapeFields();
+    return Status::Record;
 }
 
 void CsvReader::unescapeFields()
 {
     for (std::size_t i = 0; i < fields().size(); ++i) {
-        if (!m_escaped[i])
+        if (!m_spans[i].escaped)
             continue;
         // Doubled quotes become one, in place: the text only gets shorter.
         char *const begin = m_buffer.data() + (m_fields[i].data() - m_buffer.data());
@@ -224,94 +310,6 @@ void CsvReader::unescapeFields()
             read += *read == '"' ? 2 : 1;
         }
         m_fields[i] = {begin, static_cast<std::size_t>(write - begin)};
-    }
-}
-
-CsvReader::Status CsvReader::skipLongRecord()
-{
-    // The record is read on without being kept, with its quotes, so that a line
-    // break inside a quoted field does not end it. Should a fault turn up on
-    // the way, the record ends with the line on which the fault lies, as any
-    // bad record does.
-    enum class State : std::uint8_t { FieldStart, Unquoted, Quoted, QuoteInQuoted, Fault };
-    State state = State::FieldStart;
-    bool afterCr = false; // the last byte was a CR inside a quoted field
-    for (;;) {
-        const char *const base = m_buffer.data();
-        std::size_t q = m_pos;
-        for (; q < m_end; ++q) {
-            const char ch = base[q];
-            const bool lineBreak = ch == '\r' || ch == '\n';
-            if (state == State::Quoted) {
-                if (ch == '"')
-                    state = State::QuoteInQuoted;
-                else if (lineBreak && !(ch == '\n' && afterCr))
-                    ++m_line;
-                afterCr = ch == '\r';
-                continue;
-            }
-            if (lineBreak)
-                break;
-            switch (state) {
-            case State::FieldStart:
-                state = ch == '"' ? State::Quoted : ch == ',' ? State::FieldStart : State::Unquoted;
-                break;
-            case State::Unquoted:
-                state = ch == ',' ? State::FieldStart : ch == '"' ? State::Fault : State::Unquoted;
-                break;
-            case State::QuoteInQuoted:
-                state = ch == '"' ? State::Quoted : ch == ',' ? State::FieldStart : State::Fault;
-                break;
-            case State::Quoted:
-            case State::Fault:
-                break;
-            }
-            afterCr = false;
-        }
-        if (q < m_end) {
-            ++m_line;
-            m_pos = pastLineBreak(q);
-            return Status::BadRecord;
-        }
-        m_pos = m_end;
-        if (m_eof)
-            return Status::BadRecord;
-        refill();
-    }
-}
-
-std::size_t CsvReader::pastLineBreak(std::size_t position)
-{
-    // A CR that ends the buffer may be the first half of a CR LF.
-    if (m_buffer[position++] == '\r') {
-        if (position == m_end)
-            m_afterCr = true;
-        else if (m_buffer[position] == '\n')
-            ++position;
-    }
-    return position;
-}
-
-CsvReader::Status CsvReader::skipBadRecord(std::size_t faultPosition)
-{
-    // A bad record ends with the line on which its fault lies.
-    std::size_t from = faultPosition;
-    for (;;) {
-        const char *const base = m_buffer.data();
-        std::size_t q = from;
-        while (q < m_end && base[q] != '\r' && base[q] != '\n')
-            ++q;
-        if (q < m_end) {
-            m_line += countLineBreaks(base + m_pos, base + q) + 1;
-            m_pos = pastLineBreak(q);
-            return Status::BadRecord;
-        }
-        m_line += countLineBreaks(base + m_pos, base + m_end);
-        m_pos = m_end;
-        if (m_eof)
-            return Status::BadRecord;
-        refill();
-        from = m_pos;
     }
 }
 

@@ -51,41 +51,59 @@ public:
     [[nodiscard]] std::uint64_t bytesRead() const { return m_bytesRead; }
 
 private:
-    enum class Scan : std::uint8_t { Complete, NeedMore, Fault };
+    // Where the scanner stands within a record.
+    enum class State : std::uint8_t { FieldStart, Unquoted, Quoted, QuoteInQuoted, Faulted };
 
-    Scan scanRecord();
+    // A kept field, as offsets from the start of its record.
+    struct FieldSpan {
+        std::size_t begin = 0;
+        std::size_t end = 0;
+        bool escaped = false;
+    };
+
+    Status readRecord();
+    bool scan();
+    bool scanUnquoted(const char *record, std::size_t limit);
+    void scanQuoted(const char *record, std::size_t limit, std::size_t available);
+    bool afterQuote(const char *record, std::size_t available);
+    bool scanFaulted(const char *record, std::size_t limit, std::size_t available);
+    bool endLine(const char *record, std::size_t available);
+    void endField(std::size_t end);
+    void fault(std::string_view reason);
+    Status endOfInput();
+    Status finishRecord();
     void unescapeFields();
     bool refill();
-    Status skipBadRecord(std::size_t faultPosition);
-    Status skipLongRecord();
-    // The position after the line break at `position` (CR, LF or CR LF).
-    std::size_t pastLineBreak(std::size_t position);
 
     std::FILE *m_input;
     std::size_t m_chunkSize;
     std::size_t m_maxRecordSize;
     std::vector<char> m_buffer;
-    std::size_t m_pos = 0;
+    std::size_t m_pos = 0; // the start of the record being read
     std::size_t m_end = 0;
     bool m_eof = false;
     bool m_readError = false;
-    bool m_afterCr = false;
     std::uint64_t m_bytesRead = 0;
     std::uint64_t m_line = 1;
     std::uint64_t m_recordLine = 0;
 
-    // Filled by scanRecord.
-    std::size_t m_scanEnd = 0;
-    std::size_t m_contentEnd = 0;
+    // The record being read. While skipping, an over-long record is read on
+    // without being kept, and m_pos follows the scan.
+    State m_state = State::FieldStart;
+    bool m_skipping = false;
+    std::size_t m_scan = 0;       // offset of the next byte to look at
+    std::size_t m_contentEnd = 0; // offset of the line break that ends it
+    std::size_t m_lines = 0;      // line breaks taken, inside quotes and at its end
+    std::size_t m_fieldBegin = 0;
+    bool m_fieldEscaped = false;
+    std::size_t m_openQuote = 0; // where the last quoted field opened, and the lines before it
+    std::size_t m_openQuoteLines = 0;
     bool m_anyEscaped = false;
     std::string_view m_rawRecord;
-    std::size_t m_scanLines = 0;
-    std::size_t m_faultPosition = 0;
-    std::size_t m_faultReach = 0; // how far a reader must look to see the fault
     std::string_view m_error;
     std::size_t m_fieldCount = 0;
+    std::array<FieldSpan, kMaxFields> m_spans{};
     std::array<std::string_view, kMaxFields> m_fields{};
-    std::array<bool, kMaxFields> m_escaped{};
 };
 
 } // namespace velmora

@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "cliapplication.h"
+#include "version.h"
 
 namespace {
 

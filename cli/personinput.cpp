@@ -1,28 +1,25 @@
 // SPDX-License-Identifier: MIT
 #include "personinput.h"
 
-#include <array>
-
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 12> kMonthNames = {"January", "February", "March",     "April",
-                                                          "May",     "June",     "July",      "August",
-                                                          "September", "October", "November", "December"};
-
-// The value of a digit, or 10 or more for any other character.
-unsigned digitValue(char ch)
+// The number written by text[from, from + count), all of it digits.
+std::optional<int> digitsValue(std::string_view text, std::size_t from, std::size_t count)
 {
-    return static_cast<unsigned>(static_cast<unsigned char>(ch)) - '0';
+    int value = 0;
+    for (const char ch : text.substr(from, count)) {
+        if (ch < '0' || ch > '9')
+            return std::nullopt;
+        value = value * 10 + (ch - '0');
+    }
+    return value;
 }
 
 } // namespace
 
 std::string_view trimSpaces(std::string_view text)
 {
-    // Most names have no space at either end.
-    if (text.empty() || (text.front() != ' ' && text.back() != ' '))
-        return text;
     const std::size_t first = text.find_first_not_of(' ');
     if (first == std::string_view::npos)
         return {};
@@ -31,29 +28,17 @@ std::string_view trimSpaces(std::string_view text)
 
 std::optional<IsoDate> parseIsoDate(std::string_view text)
 {
-    if (text.size() != 10)
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-')
         return std::nullopt;
-    // Every character is looked at, with one branch for all of them: the
-    // batch mode reads a date for every row. The arithmetic is unsigned, as
-    // the values of characters that are no digits are used before the check.
-    unsigned bad = (text[4] != '-' ? 1U : 0U) | (text[7] != '-' ? 1U : 0U);
-    const auto digit = [&bad, text](std::size_t i) {
-        const unsigned value = digitValue(text[i]);
-        bad |= value > 9 ? 1U : 0U;
-        return value;
-    };
-    const unsigned year = digit(0) * 1000 + digit(1) * 100 + digit(2) * 10 + digit(3);
-    const unsigned month = digit(5) * 10 + digit(6);
-    const unsigned day = digit(8) * 10 + digit(9);
-    if (bad != 0)
+    const std::optional<int> year = digitsValue(text, 0, 4);
+    const std::optional<int> month = digitsValue(text, 5, 2);
+    const std::optional<int> day = digitsValue(text, 8, 2);
+    if (!year || !month || !day || !isRealDate(*day, *month, *year))
         return std::nullopt;
-    const IsoDate date{static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)};
-    if (!isRealDate(date.day, date.month, date.year))
-        return std::nullopt;
-    return date;
+    return IsoDate{*year, *month, *day};
 }
 
-InputFault readPerson(const PersonFields &fields, BirthDataView &data)
+InputFault readPerson(const PersonFields &fields, BirthData &data)
 {
     const std::string_view first = trimSpaces(fields.first);
     if (first.empty())
@@ -64,28 +49,13 @@ InputFault readPerson(const PersonFields &fields, BirthDataView &data)
     const std::string_view last = trimSpaces(fields.last);
     if (last.empty())
         return InputFault::EmptyLastName;
-    data.FirstName = first;
-    data.MiddleName = trimSpaces(fields.middle);
-    data.LastName = last;
+    data.FirstName.assign(first);
+    data.MiddleName.assign(trimSpaces(fields.middle));
+    data.LastName.assign(last);
     data.BirthDay = static_cast<std::int16_t>(date->day);
     data.BirthMonth = static_cast<std::int16_t>(date->month);
+    data.BirthMonthName.assign(monthName(date->month));
     data.BirthYear = static_cast<std::int16_t>(date->year);
-    return InputFault::None;
-}
-
-InputFault readPerson(const PersonFields &fields, BirthData &data)
-{
-    BirthDataView view;
-    const InputFault fault = readPerson(fields, view);
-    if (fault != InputFault::None)
-        return fault;
-    data.FirstName.assign(view.FirstName);
-    data.MiddleName.assign(view.MiddleName);
-    data.LastName.assign(view.LastName);
-    data.BirthDay = view.BirthDay;
-    data.BirthMonth = view.BirthMonth;
-    data.BirthMonthName.assign(monthName(view.BirthMonth));
-    data.BirthYear = view.BirthYear;
     return InputFault::None;
 }
 
@@ -102,11 +72,6 @@ std::string_view faultText(InputFault fault)
         return "the last name is empty";
     }
     return {};
-}
-
-std::string_view monthName(int month)
-{
-    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 } // namespace velmora

@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "birthdata.h"
-#include "birthdataview.h"
 
 namespace velmora {
 
@@ -36,13 +35,7 @@ struct IsoDate {
 // when sound, fills data: the names trimmed, the date and the month name.
 // Names may hold any characters; the calculations count only A-Z.
 [[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthData &data);
-// The same check, filling a view whose names point into the fields' text: for
-// the batch mode, which needs no copy of the names.
-[[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthDataView &data);
 
 [[nodiscard]] std::string_view faultText(InputFault fault);
-
-// The English month name for 1-12, empty for any other number.
-[[nodiscard]] std::string_view monthName(int month);
 
 } // namespace velmora

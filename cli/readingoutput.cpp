@@ -10,11 +10,6 @@
 
 namespace velmora {
 
-QString fromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 std::string isoDateText(const BirthData &data)
 {
     std::array<char, 32> text{};
@@ -40,10 +35,10 @@ QJsonObject readingsObject(const BirthData &data, const Results &results)
 {
     QJsonObject root;
     root.insert(QStringLiteral("input"), QJsonObject{
-                                             {QStringLiteral("first"), fromUtf8(data.FirstName)},
-                                             {QStringLiteral("middle"), fromUtf8(data.MiddleName)},
-                                             {QStringLiteral("last"), fromUtf8(data.LastName)},
-                                             {QStringLiteral("date"), fromUtf8(isoDateText(data))},
+                                             {QStringLiteral("first"), toQString(data.FirstName)},
+                                             {QStringLiteral("middle"), toQString(data.MiddleName)},
+                                             {QStringLiteral("last"), toQString(data.LastName)},
+                                             {QStringLiteral("date"), toQString(isoDateText(data))},
                                          });
     const Numbers &numbers = results.numbers;
     const std::array<int, kReadingCount> single = {
@@ -60,8 +55,8 @@ QJsonObject readingsObject(const BirthData &data, const Results &results)
         } else {
             reading.insert(QStringLiteral("number"), single[k]);
         }
-        reading.insert(QStringLiteral("text"), fromUtf8(results.readings[k].plainText()));
-        root.insert(fromUtf8(kReadingKeys[k]), reading);
+        reading.insert(QStringLiteral("text"), toQString(results.readings[k].plainText()));
+        root.insert(toQString(kReadingKeys[k]), reading);
     }
     return root;
 }

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "calculations.h"
+#include "enginetext.h"
 
 namespace velmora {
 
@@ -18,9 +19,6 @@ inline constexpr std::array<std::string_view, kReadingCount> kReadingKeys = {
     "destiny",    "personality",   "soulUrge",         "realization",
     "pinnacles",  "hiddenPassion", "subconsciousSelf", "attitude",
 };
-
-// Text read as UTF-8; bytes that are not UTF-8 become U+FFFD.
-[[nodiscard]] QString fromUtf8(std::string_view text);
 
 // The date of the birth data written YYYY-MM-DD.
 [[nodiscard]] std::string isoDateText(const BirthData &data);

@@ -81,7 +81,7 @@ const ReadingTable &attitudeTable()
     return table;
 }
 
-int AttitudeNumber(const BirthDataView &data)
+int AttitudeNumber(const BirthData &data)
 {
     assert(hasValidDate(data));
     return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth, false);

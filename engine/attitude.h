@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
+#include "birthdata.h"
 #include "reading.h"
 
 namespace velmora {
 
 // Attitude: day + month, reduced without master numbers.
-[[nodiscard]] int AttitudeNumber(const BirthDataView &data);
+[[nodiscard]] int AttitudeNumber(const BirthData &data);
 [[nodiscard]] Reading AttitudeReading(int number);
 [[nodiscard]] const ReadingTable &attitudeTable();
 

@@ -3,34 +3,38 @@
 
 #include <array>
 
-#include "birthdataview.h"
 
 namespace velmora {
 
-// Both without a branch on the date: the batch mode checks one for every row,
-// and a branch per month length or leap rule is mispredicted for many of them.
+namespace {
+
+constexpr std::array<std::string_view, 12> kMonthNames = {"January", "February", "March",     "April",
+                                                          "May",     "June",     "July",      "August",
+                                                          "September", "October", "November", "December"};
+
+} // namespace
+
 bool isLeapYear(int year)
 {
-    const bool byFour = year % 4 == 0;
-    const bool byHundred = year % 100 == 0;
-    const bool byFourHundred = year % 400 == 0;
-    return (byFour & !byHundred) | byFourHundred;
+    return (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
 }
 
 int daysInMonth(int month, int year)
 {
-    // Index 0 stands for every number that is not a month.
-    static constexpr std::array<std::int8_t, 13> kDays = {0, 31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const auto index = static_cast<unsigned>(month) <= 12 ? static_cast<std::size_t>(month) : 0;
-    return kDays[index] + static_cast<int>(month == 2 && isLeapYear(year));
+    static constexpr std::array<int, 12> kDays = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12)
+        return 0;
+    if (month == 2 && isLeapYear(year))
+        return 29;
+    return kDays[static_cast<std::size_t>(month - 1)];
+}
+
+std::string_view monthName(int month)
+{
+    return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
 bool hasValidDate(const BirthData &data)
-{
-    return hasValidDate(BirthDataView(data));
-}
-
-bool hasValidDate(const BirthDataView &data)
 {
     return data.BirthYear >= kMinYear && data.BirthYear <= kMaxYear && data.BirthMonth >= 1 && data.BirthMonth <= 12
         && data.BirthDay >= 1 && data.BirthDay <= 31;

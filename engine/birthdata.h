@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace velmora {
 
@@ -35,5 +36,8 @@ inline constexpr int kMaxYear = 9999;
 [[nodiscard]] int daysInMonth(int month, int year);
 // A date that exists in the Gregorian calendar, year 1-9999.
 [[nodiscard]] bool isRealDate(int day, int month, int year);
+
+// The English month name for 1-12, empty for any other number.
+[[nodiscard]] std::string_view monthName(int month);
 
 } // namespace velmora

@@ -14,20 +14,11 @@
 
 namespace velmora {
 
+// The five numbers drawn from the name share one walk over it.
 Numbers CalculateNumbers(const BirthData &data)
 {
-    return CalculateNumbers(BirthDataView(data));
-}
-
-// The five numbers drawn from the name share one walk over it.
-Numbers CalculateNumbers(const BirthDataView &data)
-{
-    return CalculateNumbers(tallyLetters(data), data);
-}
-
-Numbers CalculateNumbers(const LetterTally &letters, const BirthDataView &data)
-{
     assert(hasValidDate(data));
+    const LetterTally letters = tallyLetters(data);
     Numbers numbers;
     numbers.destiny = DestinyNumber(letters);
     numbers.personality = PersonalityNumber(letters);

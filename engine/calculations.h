@@ -5,7 +5,6 @@
 #include <string_view>
 
 #include "birthdata.h"
-#include "birthdataview.h"
 #include "letters.h"
 #include "pinnacle.h"
 #include "reading.h"
@@ -54,12 +53,6 @@ struct Results {
 // All eight numbers, in tab order; Realization takes the Destiny number
 // computed just before it. Requires hasValidDate(data).
 [[nodiscard]] Numbers CalculateNumbers(const BirthData &data);
-[[nodiscard]] Numbers CalculateNumbers(const BirthDataView &data);
-// The same, with the letters of data's names already tallied: letters is
-// tallyLetters(data), or the tally of any text that holds the same letters in
-// the same order (only A-Z and a-z count), such as the three names as they
-// stand in a line of CSV. data's names are not read again.
-[[nodiscard]] Numbers CalculateNumbers(const LetterTally &letters, const BirthDataView &data);
 
 // The eight readings for the numbers.
 [[nodiscard]] std::array<Reading, kReadingCount> readingsFor(const Numbers &numbers);

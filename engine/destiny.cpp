@@ -161,11 +161,6 @@ const ReadingTable &destinyTable()
     return table;
 }
 
-int DestinyNumber(const BirthDataView &data)
-{
-    return DestinyNumber(tallyLetters(data));
-}
-
 int DestinyNumber(const LetterTally &letters)
 {
     return ReduceNumber(letters.sums.full, true);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
@@ -9,7 +8,6 @@ namespace velmora {
 struct LetterTally;
 
 // Destiny: the full letter sum of the name string, reduced with master numbers.
-[[nodiscard]] int DestinyNumber(const BirthDataView &data);
 [[nodiscard]] int DestinyNumber(const LetterTally &letters);
 [[nodiscard]] Reading DestinyReading(int number);
 [[nodiscard]] const ReadingTable &destinyTable();

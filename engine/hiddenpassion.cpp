@@ -82,11 +82,6 @@ const ReadingTable &hiddenPassionTable()
     return table;
 }
 
-int HiddenPassionNumber(const BirthDataView &data)
-{
-    return HiddenPassionNumber(tallyLetters(data));
-}
-
 // The chart value of the most frequent letter, upper-cased and not reduced;
 // a name without letters gives 0.
 int HiddenPassionNumber(const LetterTally &letters)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
@@ -9,7 +8,6 @@ namespace velmora {
 struct LetterTally;
 
 // Hidden Passion: the chart value of the most frequent letter of the name string.
-[[nodiscard]] int HiddenPassionNumber(const BirthDataView &data);
 [[nodiscard]] int HiddenPassionNumber(const LetterTally &letters);
 [[nodiscard]] Reading HiddenPassionReading(int number);
 [[nodiscard]] const ReadingTable &hiddenPassionTable();

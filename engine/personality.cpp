@@ -102,11 +102,6 @@ const ReadingTable &personalityTable()
     return table;
 }
 
-int PersonalityNumber(const BirthDataView &data)
-{
-    return PersonalityNumber(tallyLetters(data));
-}
-
 int PersonalityNumber(const LetterTally &letters)
 {
     return ReduceNumber(letters.sums.consonants, true);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
@@ -9,7 +8,6 @@ namespace velmora {
 struct LetterTally;
 
 // Personality: the consonant sum (Y and W included), reduced with master numbers.
-[[nodiscard]] int PersonalityNumber(const BirthDataView &data);
 [[nodiscard]] int PersonalityNumber(const LetterTally &letters);
 [[nodiscard]] Reading PersonalityReading(int number);
 [[nodiscard]] const ReadingTable &personalityTable();

@@ -166,7 +166,7 @@ const PinnacleTable &pinnacleTable()
     return table;
 }
 
-PinnacleNumbers PinnacleNumbersOf(const BirthDataView &data)
+PinnacleNumbers PinnacleNumbersOf(const BirthData &data)
 {
     assert(hasValidDate(data));
     const std::int64_t day = data.BirthDay;

@@ -3,7 +3,7 @@
 
 #include <array>
 
-#include "birthdataview.h"
+#include "birthdata.h"
 #include "reading.h"
 
 namespace velmora {
@@ -25,7 +25,7 @@ using PinnacleNumbers = std::array<int, 4>;
 
 // First R(month + day), second R(day + year), third R(first + second),
 // fourth R(month + year), R keeping master numbers.
-[[nodiscard]] PinnacleNumbers PinnacleNumbersOf(const BirthDataView &data);
+[[nodiscard]] PinnacleNumbers PinnacleNumbersOf(const BirthData &data);
 [[nodiscard]] Reading PinnacleReading(const PinnacleNumbers &numbers);
 [[nodiscard]] const PinnacleTable &pinnacleTable();
 

@@ -2,7 +2,9 @@
 #include "reading.h"
 
 #include <algorithm>
+#include <array>
 #include <cassert>
+#include <string>
 
 namespace velmora {
 
@@ -58,41 +60,18 @@ const ReadingRow *ReadingTable::find(int number) const
     return it == rows.end() ? nullptr : &*it;
 }
 
-namespace {
-
-struct NumberTexts {
-    static constexpr int kCount = 10000;
-    // "0" .. "9999", each padded to four characters.
-    std::array<char, kCount * 4> digits{};
-    std::array<std::uint8_t, kCount> lengths{};
-
-    constexpr NumberTexts()
-    {
-        for (int n = 0; n < kCount; ++n) {
-            std::array<char, 4> buffer{};
-            int length = 0;
-            int value = n;
-            do {
-                buffer[length++] = static_cast<char>('0' + value % 10);
-                value /= 10;
-            } while (value > 0);
-            for (int i = 0; i < length; ++i)
-                digits[static_cast<std::size_t>(n * 4 + i)] = buffer[static_cast<std::size_t>(length - 1 - i)];
-            lengths[static_cast<std::size_t>(n)] = static_cast<std::uint8_t>(length);
-        }
-    }
-};
-
-constexpr NumberTexts kNumberTexts;
-
-} // namespace
-
+// Readings show reduced numbers (0-9, 11, 22), so the texts of 0-99 cover
+// them all. They live as long as the program, as a passage's text must.
 std::string_view numberText(int number)
 {
-    assert(number >= 0 && number < NumberTexts::kCount);
-    number = std::clamp(number, 0, NumberTexts::kCount - 1);
-    const auto n = static_cast<std::size_t>(number);
-    return {kNumberTexts.digits.data() + n * 4, kNumberTexts.lengths[n]};
+    static const std::array<std::string, kShownNumbers> texts = [] {
+        std::array<std::string, kShownNumbers> all;
+        for (int n = 0; n < kShownNumbers; ++n)
+            all[static_cast<std::size_t>(n)] = std::to_string(n);
+        return all;
+    }();
+    assert(number >= 0 && number < kShownNumbers);
+    return texts[static_cast<std::size_t>(std::clamp(number, 0, kShownNumbers - 1))];
 }
 
 Reading ShowReading(const ReadingTable &table, std::string_view heading, int number)

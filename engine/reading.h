@@ -37,7 +37,6 @@ public:
     void appendParagraphs(std::span<const std::string_view> paragraphs);
 
     [[nodiscard]] std::span<const Passage> passages() const { return {m_passages.data(), m_count}; }
-    [[nodiscard]] bool isEmpty() const { return m_count == 0; }
 
     // The text as a plain-text view shows it: each CR LF (or lone CR) becomes "\n".
     [[nodiscard]] std::string plainText() const;
@@ -64,7 +63,8 @@ struct ReadingTable {
     [[nodiscard]] const ReadingRow *find(int number) const;
 };
 
-// The decimal text of a number from 0 to 9999, as static text.
+// The decimal text of a number from 0 to kShownNumbers - 1, as static text.
+inline constexpr int kShownNumbers = 100;
 [[nodiscard]] std::string_view numberText(int number);
 
 // The standard layout: explanation, two breaks, the bold heading text and the

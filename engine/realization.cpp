@@ -126,13 +126,13 @@ const ReadingTable &realizationTable()
     return table;
 }
 
-int LifePathNumber(const BirthDataView &data)
+int LifePathNumber(const BirthData &data)
 {
     assert(hasValidDate(data));
     return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear, true);
 }
 
-int RealizationNumber(const BirthDataView &data, int destinyNumber)
+int RealizationNumber(const BirthData &data, int destinyNumber)
 {
     return ReduceNumber(std::int64_t{LifePathNumber(data)} + destinyNumber, true);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
+#include "birthdata.h"
 #include "reading.h"
 
 namespace velmora {
@@ -9,8 +9,8 @@ namespace velmora {
 // Realization: the life path (day + month + year, reduced) plus the Destiny
 // number of the same run, reduced with master numbers. The Destiny number is
 // an argument so that the order of the two calculations cannot be lost.
-[[nodiscard]] int LifePathNumber(const BirthDataView &data);
-[[nodiscard]] int RealizationNumber(const BirthDataView &data, int destinyNumber);
+[[nodiscard]] int LifePathNumber(const BirthData &data);
+[[nodiscard]] int RealizationNumber(const BirthData &data, int destinyNumber);
 [[nodiscard]] Reading RealizationReading(int number);
 [[nodiscard]] const ReadingTable &realizationTable();
 

@@ -106,11 +106,6 @@ const ReadingTable &soulUrgeTable()
     return table;
 }
 
-int SoulUrgeNumber(const BirthDataView &data)
-{
-    return SoulUrgeNumber(tallyLetters(data));
-}
-
 int SoulUrgeNumber(const LetterTally &letters)
 {
     return ReduceNumber(letters.sums.vowels, true);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
@@ -9,7 +8,6 @@ namespace velmora {
 struct LetterTally;
 
 // Soul Urge: the vowel sum (A E I O U only), reduced with master numbers.
-[[nodiscard]] int SoulUrgeNumber(const BirthDataView &data);
 [[nodiscard]] int SoulUrgeNumber(const LetterTally &letters);
 [[nodiscard]] Reading SoulUrgeReading(int number);
 [[nodiscard]] const ReadingTable &soulUrgeTable();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "subconsciousself.h"
 
+#include <bit>
+
 #include "letters.h"
 
 namespace velmora {
@@ -70,20 +72,10 @@ const ReadingTable &subconsciousSelfTable()
     return table;
 }
 
-int SubconsciousSelfNumber(const BirthDataView &data)
-{
-    return SubconsciousSelfNumber(tallyLetters(data));
-}
-
-// The bits of letters.values counted in place, two, four and eight at a
-// time: std::popcount is a library call on plain x86-64.
+// How many of the nine letter values occur in the name.
 int SubconsciousSelfNumber(const LetterTally &letters)
 {
-    unsigned bits = letters.values;
-    bits -= (bits >> 1) & 0x5555U;
-    bits = (bits & 0x3333U) + ((bits >> 2) & 0x3333U);
-    bits = (bits + (bits >> 4)) & 0x0F0FU;
-    return static_cast<int>((bits + (bits >> 8)) & 0x1FU);
+    return std::popcount(letters.values);
 }
 
 Reading SubconsciousSelfReading(int number)

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "birthdataview.h"
 #include "reading.h"
 
 namespace velmora {
@@ -9,7 +8,6 @@ namespace velmora {
 struct LetterTally;
 
 // Subconscious Self: how many of the nine letter values occur in the name.
-[[nodiscard]] int SubconsciousSelfNumber(const BirthDataView &data);
 [[nodiscard]] int SubconsciousSelfNumber(const LetterTally &letters);
 [[nodiscard]] Reading SubconsciousSelfReading(int number);
 [[nodiscard]] const ReadingTable &subconsciousSelfTable();

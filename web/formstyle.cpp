@@ -9,6 +9,8 @@
 #include "appicon.h"
 #include "platform.h"
 #include "uifonts.h"
+#include "enginetext.h"
+#include "version.h"
 
 namespace velmora {
 
@@ -25,7 +27,7 @@ QRect twipsRect(int left, int top, int width, int height)
 void setUpWindow(QWidget *window, QLatin1StringView name)
 {
     window->setObjectName(name);
-    window->setWindowTitle(QString(kWindowCaption));
+    window->setWindowTitle(toQString(kProgramCaption));
     window->setWindowIcon(applicationIcon());
     window->setFont(uifonts::windowFont());
 }

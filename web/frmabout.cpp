@@ -10,6 +10,8 @@
 #include "linklabel.h"
 #include "links.h"
 #include "uifonts.h"
+#include "enginetext.h"
+#include "version.h"
 
 using namespace Qt::StringLiterals;
 
@@ -50,7 +52,7 @@ frmAbout::frmAbout(velmora::Platform &platform, QWidget *parent)
     setModal(true);
 
     picIcon = placed(new IconPicture(windowIcon(), this), "picIcon"_L1, twipsRect(90, 120, 480, 480));
-    Label2 = placed(new QLabel(QString(velmora::kWindowCaption), this), "Label2"_L1, twipsRect(750, 120, 4380, 270));
+    Label2 = placed(new QLabel(velmora::toQString(velmora::kProgramCaption), this), "Label2"_L1, twipsRect(750, 120, 4380, 270));
     Label2->setFont(velmora::uifonts::windowFont(12, true));
     Label1 = placed(new QLabel(kDescription, this), "Label1"_L1, twipsRect(750, 390, 5625, 1215));
     Label1->setWordWrap(true);

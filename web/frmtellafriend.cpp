@@ -12,6 +12,7 @@
 #include <cmath>
 #include <string_view>
 
+#include "enginetext.h"
 #include "formstyle.h"
 #include "iconpicture.h"
 #include "keyfilter.h"
@@ -19,8 +20,10 @@
 #include "links.h"
 #include "outreachtexts.h"
 #include "uifonts.h"
+#include "version.h"
 
 using namespace Qt::StringLiterals;
+using velmora::toQString;
 
 namespace {
 
@@ -31,11 +34,6 @@ constexpr QLatin1StringView kVisitCatalogue{"Click Here To Visit Quillon"};
 constexpr QLatin1StringView kSpaceRefused{"Email Address Cannot Contain Space"};
 constexpr QLatin1StringView kDistinctAddresses{"Please Enter Distinct Email Addresses"};
 constexpr QLatin1StringView kProperAddress{"Please Enter Proper Email Address"};
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // floor(r * 4) kept within the four appeals, whatever the generator returns.
 std::size_t appealIndex(double r)
@@ -86,7 +84,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
 
     Picture1 = placed(new IconPicture(windowIcon(), this), "Picture1"_L1, twipsRect(360, 120, 540, 540));
     Picture1->setFocusPolicy(Qt::StrongFocus);
-    Label1 = placed(new QLabel(QString(velmora::kWindowCaption), this), "Label1"_L1, twipsRect(1080, 240, 5355, 435));
+    Label1 = placed(new QLabel(velmora::toQString(velmora::kProgramCaption), this), "Label1"_L1, twipsRect(1080, 240, 5355, 435));
     Label1->setFont(velmora::uifonts::windowFont(12, true));
     Label2 = placed(new QLabel(this), "Label2"_L1, twipsRect(120, 840, 6975, 1095));
     Label2->setWordWrap(true);
@@ -99,7 +97,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
     buildReferralFrame();
 
     Frame6 = placed(new QGroupBox(u"Download Quillon"_s, this), "Frame6"_L1, twipsRect(7320, 120, 3735, 4575));
-    Label3 = placed(new QLabel(fromView(velmora::kQuillonOffer), Frame6), "Label3"_L1, twipsRect(120, 360, 3495, 3855));
+    Label3 = placed(new QLabel(toQString(velmora::kQuillonOffer), Frame6), "Label3"_L1, twipsRect(120, 360, 3495, 3855));
     Label3->setWordWrap(true);
     Label3->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     lblGoToHome = placed(new LinkLabel(kVisitCatalogue, Frame6), "lblGoToHome"_L1, twipsRect(75, 4250, 3585, 210));
@@ -134,7 +132,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
     connect(cmdSubmit, &QPushButton::clicked, this, &frmTellAFriend::submit);
 
     m_platform.seedRandom();
-    Label2->setText(fromView(velmora::kAppeals[appealIndex(m_platform.random())]));
+    Label2->setText(toQString(velmora::kAppeals[appealIndex(m_platform.random())]));
 
     setFixedSize(velmora::twips(11115), velmora::twips(4725));
     velmora::centreOnScreen(this);

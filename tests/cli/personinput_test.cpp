@@ -106,29 +106,6 @@ TEST_P(ReadPersonTest, refusesInTheInputPagesOrder)
     }
 }
 
-// The batch mode's check gives the same answer, and its names are the
-// record's names, left where they are in the fields' text.
-TEST_P(ReadPersonTest, fillsAViewAsItFillsTheRecord)
-{
-    const velmora::PersonFields &fields = GetParam().fields;
-    velmora::BirthData data;
-    velmora::BirthDataView view;
-    ASSERT_EQ(velmora::readPerson(fields, view), velmora::readPerson(fields, data));
-    if (GetParam().fault != InputFault::None)
-        return;
-    EXPECT_EQ(view.FirstName, data.FirstName);
-    EXPECT_EQ(view.MiddleName, data.MiddleName);
-    EXPECT_EQ(view.LastName, data.LastName);
-    EXPECT_EQ(view.BirthDay, data.BirthDay);
-    EXPECT_EQ(view.BirthMonth, data.BirthMonth);
-    EXPECT_EQ(view.BirthYear, data.BirthYear);
-    const auto within = [](std::string_view part, std::string_view text) {
-        return part.data() >= text.data() && part.data() + part.size() <= text.data() + text.size();
-    };
-    EXPECT_TRUE(within(view.FirstName, fields.first));
-    EXPECT_TRUE(within(view.LastName, fields.last));
-}
-
 INSTANTIATE_TEST_SUITE_P(
     People, ReadPersonTest,
     testing::Values(PersonCase{"sound", {"John", "", "Smith", "1980-07-15"}, InputFault::None},

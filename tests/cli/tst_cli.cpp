@@ -22,6 +22,7 @@
 #include <unistd.h>
 
 #include "fakeplatform.h"
+#include "version.h"
 #include "frmmain.h"
 #include "watchdog.h"
 

@@ -1,13 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <ostream>
 #include <string>
 #include <string_view>
 
 #include "attitude.h"
-#include "birthdataview.h"
 #include "calculations.h"
 #include "hiddenpassion.h"
 #include "letters.h"
@@ -45,29 +43,6 @@ TEST_P(NameNumbersTest, comeFromTheLettersOfTheName)
     EXPECT_EQ(numbers.soulUrge, c.soulUrge);
     EXPECT_EQ(numbers.hiddenPassion, c.hiddenPassion);
     EXPECT_EQ(numbers.subconsciousSelf, c.subconsciousSelf);
-}
-
-// The worked numbers again from names held elsewhere than in a BirthData: as
-// views, and tallied as they stand in a line of CSV.
-TEST_P(NameNumbersTest, comeAlikeFromViewsAndFromOneLine)
-{
-    const NameCase &c = GetParam();
-    const std::string line = std::string(c.first) + ',' + c.middle + ',' + c.last;
-    velmora::BirthDataView view;
-    view.FirstName = std::string_view(line).substr(0, std::strlen(c.first));
-    view.MiddleName = std::string_view(line).substr(view.FirstName.size() + 1, std::strlen(c.middle));
-    view.LastName = std::string_view(line).substr(line.size() - std::strlen(c.last));
-    view.BirthDay = 1;
-    view.BirthMonth = 1;
-    view.BirthYear = 1900;
-    for (const velmora::Numbers &numbers :
-         {velmora::CalculateNumbers(view), velmora::CalculateNumbers(velmora::tallyLetters(line), view)}) {
-        EXPECT_EQ(numbers.destiny, c.destiny);
-        EXPECT_EQ(numbers.personality, c.personality);
-        EXPECT_EQ(numbers.soulUrge, c.soulUrge);
-        EXPECT_EQ(numbers.hiddenPassion, c.hiddenPassion);
-        EXPECT_EQ(numbers.subconsciousSelf, c.subconsciousSelf);
-    }
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -79,11 +79,8 @@ TEST(Reading, plainTextTurnsEveryLineEndIntoNewline)
 
 TEST(NumberText, writesDecimalWithoutPadding)
 {
-    EXPECT_EQ(velmora::numberText(0), "0");
-    EXPECT_EQ(velmora::numberText(7), "7");
-    EXPECT_EQ(velmora::numberText(11), "11");
-    EXPECT_EQ(velmora::numberText(220), "220");
-    EXPECT_EQ(velmora::numberText(9999), "9999");
+    for (int number = 0; number < velmora::kShownNumbers; ++number)
+        EXPECT_EQ(velmora::numberText(number), std::to_string(number));
 }
 
 namespace {

@@ -3,6 +3,8 @@
 #include "texttable.h"
 
 #include <cstddef>
+#include <map>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,81 +36,50 @@ INSTANTIATE_TEST_SUITE_P(Realization, ReadingTextTest, ::testing::ValuesIn(kReal
 
 namespace {
 
-// The shape of one row: how many paragraphs it has and the fixed sentences
-// that close it, word for word (their grammar is part of the stored text).
-// Row 0 consists of its fixed sentence alone.
-struct RowShape {
-    std::string_view name;
-    int number = 0;
-    std::size_t paragraphs = 0;
-    std::vector<std::string_view> fixedTail;
-
-
-    friend void PrintTo(const RowShape &c, std::ostream *os) { *os << c.name; }
+// How many paragraphs each row has: the meaning, then for most numbers what
+// many and what few of that number among the core numbers bring.
+const std::map<int, std::size_t> kParagraphCounts = {
+    {0, 1}, {1, 3}, {2, 3}, {3, 4}, {4, 3}, {5, 3}, {6, 1}, {7, 3}, {8, 3}, {9, 3}, {11, 1}, {22, 1},
 };
-
-const std::vector<RowShape> kRowShapes = {
-    {"row0", 0, 1,
-     {"Your Maturity Number is dependent on your LifePath Number and Destiny Number. "
-      "Please calculate these two figures first."}},
-    {"row1", 1, 3,
-     {"Too many 1s among the core numbers signify a stubborn and domineering attitude.",
-      "And on the other hand, if you don't have many 1s then you will lead an exciting and "
-      "adventurous life."}},
-    {"row2", 2, 3,
-     {"Too many 2s will make you very sensitive.",
-      "Few 2s may signify a peaceful life and the ability to work with different people will increase."}},
-    {"row3", 3, 4,
-     {"Many 3s in your chart will make you irresponsible about your work.",
-      "Few 3s will signify a carefree and tension free life.",
-      "But as a whole 3 brings close friends, new relations and most importantly happiness to your life."}},
-    {"row4", 4, 3,
-     {"Many 4s can make you narrow-minded.", "Few 4s will take you through to a new peak of success."}},
-    {"row5", 5, 3,
-     {"Many 5s in your chart indicates lack of concentration.",
-      "And less 5s indicates that you will take up new challenges and may adapt some positive changes in "
-      "the later part of your life."}},
-    {"row6", 6, 1, {}},
-    {"row7", 7, 3,
-     {"Several sevens may make you feel separated.",
-      "Less 7s will land you in a particular field study, which may be your goal."}},
-    {"row8", 8, 3,
-     {"Too many 8s may make you overconfident and greedy.",
-      "Few 8s in your chart will give you a stable and secure position."}},
-    {"row9", 9, 3,
-     {"Several 9s indicate arrogance and isolation in your chart.",
-      "Less 9s in your signify that you will achieve your goal of leaving behind something immortal for "
-      "people to remember."}},
-    {"row11", 11, 1, {}},
-    {"row22", 22, 1, {}},
-};
-
-class RealizationRowTest : public ::testing::TestWithParam<RowShape>
-{
-};
-
-std::string rowShapeName(const ::testing::TestParamInfo<RowShape> &info)
-{
-    return std::string(info.param.name);
-}
 
 } // namespace
 
-TEST_P(RealizationRowTest, keepsItsParagraphCountAndFixedSentences)
+TEST(RealizationTable, givesEachRowItsOwnParagraphs)
 {
-    const RowShape &shape = GetParam();
-    const velmora::ReadingRow *row = realizationTable().find(shape.number);
-    ASSERT_NE(row, nullptr);
-    ASSERT_EQ(row->paragraphs.size(), shape.paragraphs);
-    ASSERT_LE(shape.fixedTail.size(), shape.paragraphs);
-    const std::size_t first = shape.paragraphs - shape.fixedTail.size();
-    for (std::size_t i = 0; i < shape.fixedTail.size(); ++i) {
-        SCOPED_TRACE("paragraph " + std::to_string(first + i));
-        EXPECT_EQ(row->paragraphs[first + i], shape.fixedTail[i]);
+    std::map<int, std::size_t> counts;
+    std::set<std::string_view> seen;
+    for (const velmora::ReadingRow &row : realizationTable().rows) {
+        counts[row.number] = row.paragraphs.size();
+        for (const std::string_view paragraph : row.paragraphs)
+            EXPECT_TRUE(seen.insert(paragraph).second) << "row " << row.number << " repeats: " << paragraph;
+    }
+    EXPECT_EQ(counts, kParagraphCounts);
+}
+
+// Where a row goes on after its meaning, its closing paragraph speaks of the
+// row's own number ("few 4s", "less 9s").
+TEST(RealizationTable, closesEachLongerRowOnItsOwnNumber)
+{
+    for (const velmora::ReadingRow &row : realizationTable().rows) {
+        if (row.paragraphs.size() < 3)
+            continue;
+        EXPECT_NE(row.paragraphs.back().find(std::to_string(row.number)), std::string_view::npos)
+            << "row " << row.number << ": " << row.paragraphs.back();
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(Realization, RealizationRowTest, ::testing::ValuesIn(kRowShapes), rowShapeName);
+// The reading of a number shows its heading and the row's paragraphs in
+// order, each after a blank line.
+TEST(RealizationReading, showsTheRowUnderItsHeading)
+{
+    for (const velmora::ReadingRow &row : realizationTable().rows) {
+        std::string expected = "Your Realization Number is " + std::to_string(row.number);
+        for (const std::string_view paragraph : row.paragraphs)
+            expected += "\n\n" + std::string(paragraph);
+        const std::string text = velmora::RealizationReading(row.number).plainText();
+        EXPECT_TRUE(text.ends_with(expected)) << "number " << row.number;
+    }
+}
 
 // Every number the calculation can give has a row, row 0 included, and no
 // other row exists.

@@ -11,19 +11,16 @@
 
 #include <memory>
 
+#include "enginetext.h"
 #include "fakeplatform.h"
 #include "frmtellafriend.h"
 #include "outreachtexts.h"
 #include "requiredchild.h"
 
 using namespace Qt::StringLiterals;
+using velmora::toQString;
 
 namespace {
-
-QString fromView(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 QList<velmora::Message> critical(const QString &text)
 {
@@ -114,7 +111,7 @@ private Q_SLOTS:
         open(r);
         QCOMPARE(m_platform->seeds, 1);
         QVERIFY(m_platform->randomValues.empty());
-        QCOMPARE(child<QLabel>(u"Label2"_s)->text(), fromView(velmora::kAppeals[appeal]));
+        QCOMPARE(child<QLabel>(u"Label2"_s)->text(), toQString(velmora::kAppeals[appeal]));
     }
 
     void followsTheTabOrder()
