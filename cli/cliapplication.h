@@ -40,6 +40,7 @@ private:
     int runBatch(const QString &inputFile);
     int print(const BirthData &data, const Results &results);
     bool write(const char *data, std::size_t size);
+    int writeAll(const QByteArray &bytes);
 
     std::FILE *m_output;
     std::FILE *m_errors;

@@ -1,0 +1,217 @@
+// SPDX-License-Identifier: MIT
+#include "clioptions.h"
+
+#include <QCommandLineParser>
+
+#include <algorithm>
+#include <array>
+#include <bit>
+
+using namespace Qt::StringLiterals;
+
+namespace velmora {
+namespace {
+
+template <typename... Modes>
+constexpr unsigned modes(Modes... mode)
+{
+    return (static_cast<unsigned>(mode) | ...);
+}
+
+// What an option asks of its value and of the rest of the command line.
+enum Trait : unsigned {
+    ChoosesMode = 1u << 0, // given, it chooses the mode it goes with
+    Required = 1u << 1, // the mode it goes with cannot do without it
+    NotEmpty = 1u << 2, // an empty value is refused
+    WritesInstead = 1u << 3, // writes a file; the readings are printed only when --format asks for them
+};
+
+struct OptionRow {
+    QStringView name;
+    QStringView valueName; // empty for an option that takes no value
+    unsigned modes; // the modes the option goes with
+    unsigned traits;
+    QStringView withoutMode; // the usage error when no mode it goes with is chosen
+    QStringView description;
+};
+
+// The options in the order the help lists them.
+constexpr std::array kOptions = {
+    OptionRow{u"first", u"NAME", modes(CliMode::Person), ChoosesMode | Required, {},
+              u"First name (required for one person)."},
+    OptionRow{u"middle", u"NAME", modes(CliMode::Person), ChoosesMode, {}, u"Middle name (may be left out)."},
+    OptionRow{u"last", u"NAME", modes(CliMode::Person), ChoosesMode | Required, {},
+              u"Last name (required for one person)."},
+    OptionRow{u"date", u"YYYY-MM-DD", modes(CliMode::Person), ChoosesMode | Required, {},
+              u"Date of birth, YYYY-MM-DD (required for one person)."},
+    OptionRow{u"format", u"FORMAT", modes(CliMode::Batch, CliMode::Open, CliMode::Person), 0, {},
+              u"Output of the readings: text (the default) or json; with --batch, csv (the default) or json, one "
+              "object per line."},
+    OptionRow{u"open", u"FILE.vlm", modes(CliMode::Open), ChoosesMode, {},
+              u"Show the readings of a saved report file."},
+    OptionRow{u"save", u"FILE.vlm", modes(CliMode::Person), NotEmpty | WritesInstead,
+              u"--save needs a person: --first, --last and --date",
+              u"Save the person as a report file; the readings are printed too when --format is given."},
+    OptionRow{u"pdf", u"FILE.pdf", modes(CliMode::Open, CliMode::Person), NotEmpty | WritesInstead,
+              u"--pdf needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"Write the readings as a PDF document on the paper of the locale (A4 or Letter); - writes it to "
+              "standard output. The readings are printed too when --format is given."},
+    OptionRow{u"input", u"FILE", modes(CliMode::Batch), 0, u"--input works only with --batch",
+              u"CSV input for --batch; - or none: standard input."},
+    OptionRow{u"batch", {}, modes(CliMode::Batch), ChoosesMode, {},
+              u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
+              "kept) and write it back with the eleven numbers."},
+};
+
+struct ModeRow {
+    CliMode mode;
+    QStringView plainFormat; // the --format other than json
+    QStringView unknownFormat; // %1: the format given
+    QStringView conflict; // %1: an option given that does not go with the mode
+    QStringView missing; // %1: a required option left out
+};
+
+// The modes in the order in which the options choose them, then no mode.
+constexpr std::array kModes = {
+    ModeRow{CliMode::Batch, u"csv", u"unknown format '%1' for --batch; use csv or json",
+            u"--batch does not combine with %1", {}},
+    ModeRow{CliMode::Open, u"text", u"unknown format '%1'; use text or json", u"--open does not combine with %1", {}},
+    ModeRow{CliMode::Person, u"text", u"unknown format '%1'; use text or json", u"%1 does not go with one person",
+            u"%1 is missing; one person needs --first, --last and --date"},
+    ModeRow{CliMode::None, u"text", u"unknown format '%1'; use text or json", {}, {}},
+};
+
+constexpr QStringView kNothingToDo = u"nothing to do: give --first, --last and --date, or --open FILE.vlm, or --batch";
+
+QString optionName(const OptionRow &option)
+{
+    return u"--"_s + option.name.toString();
+}
+
+bool isSet(const QCommandLineParser &parser, const OptionRow &option)
+{
+    return parser.isSet(option.name.toString());
+}
+
+bool goesWith(const OptionRow &option, CliMode mode)
+{
+    return (option.modes & static_cast<unsigned>(mode)) != 0;
+}
+
+const ModeRow &modeRow(CliMode mode)
+{
+    return *std::ranges::find(kModes, mode, &ModeRow::mode);
+}
+
+QString valueProblem(const QCommandLineParser &parser)
+{
+    for (const OptionRow &option : kOptions) {
+        if (parser.values(option.name.toString()).size() > 1)
+            return u"%1 is given more than once"_s.arg(optionName(option));
+    }
+    for (const OptionRow &option : kOptions) {
+        if ((option.traits & NotEmpty) != 0 && isSet(parser, option)
+            && parser.value(option.name.toString()).isEmpty())
+            return u"%1 needs a file name, not an empty one"_s.arg(optionName(option));
+    }
+    return {};
+}
+
+QString formatProblem(const QCommandLineParser &parser, const ModeRow &mode)
+{
+    if (!parser.isSet(u"format"_s))
+        return {};
+    if (parser.value(u"pdf"_s) == u"-"_s)
+        return u"--pdf - writes the PDF to standard output, so it does not combine with --format"_s;
+    const QString format = parser.value(u"format"_s);
+    if (format == u"json"_s || format == mode.plainFormat)
+        return {};
+    return mode.unknownFormat.toString().arg(format);
+}
+
+QString problemInMode(const QCommandLineParser &parser, const ModeRow &mode)
+{
+    if (mode.mode == CliMode::None)
+        return kNothingToDo.toString();
+    for (const OptionRow &option : kOptions) {
+        if (isSet(parser, option) && !goesWith(option, mode.mode))
+            return mode.conflict.toString().arg(optionName(option));
+    }
+    for (const OptionRow &option : kOptions) {
+        if ((option.traits & Required) != 0 && goesWith(option, mode.mode) && !isSet(parser, option))
+            return mode.missing.toString().arg(optionName(option));
+    }
+    return {};
+}
+
+// The usage error of an option whose last chance was the mode just passed
+// over: no mode it goes with can be chosen any more. The mode bits follow the
+// order of choosing, so the highest bit of an option's modes is its last one.
+QString optionWithoutMode(const QCommandLineParser &parser, CliMode passedOver)
+{
+    for (const OptionRow &option : kOptions) {
+        if (std::bit_floor(option.modes) == static_cast<unsigned>(passedOver) && !option.withoutMode.isEmpty()
+            && isSet(parser, option))
+            return option.withoutMode.toString();
+    }
+    return {};
+}
+
+QString modeProblem(const QCommandLineParser &parser, CliMode chosen)
+{
+    for (const ModeRow &mode : kModes) {
+        if (mode.mode == chosen)
+            return problemInMode(parser, mode);
+        if (QString problem = optionWithoutMode(parser, mode.mode); !problem.isEmpty())
+            return problem;
+    }
+    return {};
+}
+
+} // namespace
+
+void describeCommandLine(QCommandLineParser &parser)
+{
+    parser.setApplicationDescription(
+        u"Numerology readings for one person, for a saved report file, or for a CSV batch.\n"
+        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
+        "could not be read or written; 2 wrong command line."_s);
+    parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
+    parser.addVersionOption();
+    for (const OptionRow &option : kOptions) {
+        parser.addOption(QCommandLineOption(option.name.toString(), option.description.toString(),
+                                            option.valueName.toString()));
+    }
+}
+
+CliMode chosenMode(const QCommandLineParser &parser)
+{
+    for (const ModeRow &mode : kModes) {
+        const bool chosen = std::ranges::any_of(kOptions, [&](const OptionRow &option) {
+            return (option.traits & ChoosesMode) != 0 && goesWith(option, mode.mode) && isSet(parser, option);
+        });
+        if (chosen)
+            return mode.mode;
+    }
+    return CliMode::None;
+}
+
+QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
+{
+    if (!parser.positionalArguments().isEmpty())
+        return u"unexpected argument '%1'"_s.arg(parser.positionalArguments().constFirst());
+    if (QString problem = valueProblem(parser); !problem.isEmpty())
+        return problem;
+    if (QString problem = formatProblem(parser, modeRow(mode)); !problem.isEmpty())
+        return problem;
+    return modeProblem(parser, mode);
+}
+
+bool printsReadings(const QCommandLineParser &parser)
+{
+    return parser.isSet(u"format"_s) || std::ranges::none_of(kOptions, [&](const OptionRow &option) {
+               return (option.traits & WritesInstead) != 0 && isSet(parser, option);
+           });
+}
+
+} // namespace velmora

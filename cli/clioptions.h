@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QString>
+
+class QCommandLineParser;
+
+namespace velmora {
+
+// What one run of the tool does. The values are bits, so that an option can
+// name the set of modes it goes with, in the order in which the command line
+// chooses them: --batch before --open before a person's names.
+enum class CliMode : unsigned { None = 0, Batch = 1u << 0, Open = 1u << 1, Person = 1u << 2 };
+
+// Gives the parser the tool's description and options, in the order the help
+// lists them.
+void describeCommandLine(QCommandLineParser &parser);
+
+// The mode that the options given choose.
+[[nodiscard]] CliMode chosenMode(const QCommandLineParser &parser);
+
+// The first thing wrong with the command line, as the usage error says it;
+// empty when the options go together and each has a value it may have.
+[[nodiscard]] QString commandLineProblem(const QCommandLineParser &parser, CliMode mode);
+
+// Whether the readings are printed: an option that writes a file instead
+// (--save, --pdf) keeps them back unless --format asks for them.
+[[nodiscard]] bool printsReadings(const QCommandLineParser &parser);
+
+} // namespace velmora
