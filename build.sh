@@ -13,7 +13,7 @@ command=${1:-run}
 # What building and running the program need; the other commands add theirs.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
-               poppler-utils groff)
+               poppler-utils groff dbus-daemon libglib2.0-bin)
 
 install_missing() {
     local missing=() package

@@ -537,12 +537,12 @@ void frmMain::OpenReport()
         openReportFile(fileName);
 }
 
-void frmMain::openReportFile(const QString &fileName)
+void frmMain::openReportFile(const QString &fileName, const QString &readFrom)
 {
     // A file that does not hold sound birth data changes nothing: no reading
     // is made up from it.
     const std::optional<velmora::BirthData> data =
-        velmora::hasReportExtension(fileName) ? velmora::loadReportFile(fileName) : std::nullopt;
+        velmora::hasReportExtension(fileName) ? velmora::loadReportFile(readFrom) : std::nullopt;
     if (!data) {
         showMessage(MessageIcon::Critical, QLatin1StringView(kCheckTheFile));
         return;

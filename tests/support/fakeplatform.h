@@ -26,7 +26,7 @@ public:
     void seedRandom() override { ++seeds; }
     double random() override;
     bool claimSingleInstance() override { return singleInstance; }
-    bool handOverReport(const QString &fileName) override;
+    bool handOverReport(const QByteArray &fileName) override;
     void receiveReports(velmora::ReportReceiver receiver) override { reportReceiver = std::move(receiver); }
     void quitApplication() override { ++quits; }
 
@@ -37,7 +37,7 @@ public:
     QList<QUrl> openedUrls;
     int printDialogs = 0;
     QByteArray printedPdf; // what the last print painted, as a PDF document
-    QStringList handedOver;
+    QList<QByteArray> handedOver; // an empty name: asked to come to the front
     velmora::ReportReceiver reportReceiver;
     int clipboardClears = 0;
     int seeds = 0;
