@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QClipboard>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileInfo>
@@ -948,6 +949,25 @@ private Q_SLOTS:
         clears = m_platform->clipboardClears;
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(40, 40));
         QVERIFY(m_platform->clipboardClears >= clears + 2); // press and release
+    }
+
+    // Neither the copy keys nor a context menu nor a drag take a reading out.
+    void readingsOfferNoCopy()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        QTextEdit *view = rtb(0);
+        QApplication::clipboard()->setText(u"what another program copied"_s);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(view->textCursor().hasSelection()); // the keyboard still moves through the text
+        for (const QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut}) {
+            const QKeySequence sequence(key);
+            QTest::keySequence(view, sequence);
+        }
+        QCOMPARE(QApplication::clipboard()->text(), u"what another program copied"_s);
+        QCOMPARE(view->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!view->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     }
 };
 
