@@ -234,8 +234,9 @@ void frmMain::buildStrips(QWidget *client)
         label->setAutoFillBackground(true);
         velmora::keepReadable(label, QPalette::Window, QPalette::Link, {velmora::kPromotionColour});
     }
-    // Only the label in front takes the keyboard focus.
-    lblFullBrand->setFocusPolicy(Qt::NoFocus);
+    // Only the label in front shows: the one behind it is hidden, so that
+    // neither the keyboard nor a screen reader comes upon it.
+    lblFullBrand->hide();
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_platform); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { velmora::OpenCoBrandPage(m_platform); });
 }
@@ -256,9 +257,9 @@ void frmMain::ChoosePromotionLabel()
         front = lblCobrand;
     if (front == nullptr)
         return;
+    front->show();
     front->raise();
-    lblFullBrand->setFocusPolicy(front == lblFullBrand ? Qt::TabFocus : Qt::NoFocus);
-    lblCobrand->setFocusPolicy(front == lblCobrand ? Qt::TabFocus : Qt::NoFocus);
+    (front == lblFullBrand ? lblCobrand : lblFullBrand)->hide();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)

@@ -120,7 +120,7 @@ private Q_SLOTS:
     void followsTheTabOrder()
     {
         // The last Tab comes round to the first control again.
-        const QStringList order = {u"cmdClose"_s,      u"Check1"_s,        u"Picture1"_s,   u"txtName"_s,
+        const QStringList order = {u"cmdClose"_s,      u"Check1"_s,        u"txtName"_s,
                                    u"cmdSubmit"_s,     u"txtEmail"_s,      u"txtFriendEmail"_s,
                                    u"txtFriendName"_s, u"txtMessage"_s,    u"lblGoToHome"_s,
                                    u"cmdClose"_s};
