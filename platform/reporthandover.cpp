@@ -8,6 +8,8 @@
 #include <QGuiApplication>
 #include <QUrl>
 
+#include <utility>
+
 using namespace Qt::StringLiterals;
 
 namespace velmora::handover {
@@ -106,8 +108,25 @@ ApplicationService::Registration ApplicationService::registerOn(QDBusConnection 
     return reply.isValid() ? Registration::OtherOwner : Registration::Failed;
 }
 
+void ApplicationService::setReceiver(ReportReceiver receiver)
+{
+    m_receiver = std::move(receiver);
+    if (m_waiting && m_receiver) {
+        const QByteArray fileName = *std::exchange(m_waiting, std::nullopt);
+        deliver(fileName, std::exchange(m_waitingPlatformData, {}));
+    }
+}
+
 bool ApplicationService::deliver(const QByteArray &fileName, const QVariantMap &platformData)
 {
+    if (!m_receiver) {
+        // The window is not there yet: it opens the file once it is.
+        if (fileName.isEmpty() || m_waiting)
+            return fileName.isEmpty();
+        m_waiting = fileName;
+        m_waitingPlatformData = platformData;
+        return true;
+    }
     // On Wayland, Qt activates a window with the token it finds in the
     // environment when the window asks to come to the front.
     const LaunchTokens tokens = LaunchTokens::fromPlatformData(platformData);

@@ -51,7 +51,8 @@ struct LaunchTokens {
 
 // The running copy's side of the bus. Open hands the file to the receiver,
 // which answers whether it takes it now; a file it cannot take is answered
-// with kBusyError. Before a receiver is set, no file is taken.
+// with kBusyError. A file that comes before there is a receiver (the bus
+// started the program to open it) waits for the receiver; one at most waits.
 class ApplicationService : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -65,7 +66,7 @@ public:
 
     // Serves the object path, then asks for the bus name without queueing.
     Registration registerOn(QDBusConnection bus);
-    void setReceiver(ReportReceiver receiver) { m_receiver = std::move(receiver); }
+    void setReceiver(ReportReceiver receiver);
 
 public Q_SLOTS:
     void Activate(const QVariantMap &platformData);
@@ -76,6 +77,8 @@ private:
     bool deliver(const QByteArray &fileName, const QVariantMap &platformData);
 
     ReportReceiver m_receiver;
+    std::optional<QByteArray> m_waiting;
+    QVariantMap m_waitingPlatformData;
     std::optional<QDBusConnection> m_bus;
 };
 
