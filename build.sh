@@ -11,7 +11,7 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 # What building and running the program need; the other commands add theirs.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi
                sway wtype grim qt6-wayland)

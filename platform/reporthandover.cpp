@@ -6,7 +6,14 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QTimer>
 #include <QUrl>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
+
+#include <xcb/xcb.h>
+
+#include <cstdlib>
 
 #include <utility>
 
@@ -28,7 +35,53 @@ QByteArray tokenOf(const QVariantMap &data, QLatin1StringView key)
     return value.metaType().id() == QMetaType::QString ? value.toString().toUtf8() : QByteArray();
 }
 
+// Asks the X11 window manager to bring the program's window to the front, as
+// for the user action at that time; the window manager weighs the time
+// against the user's later actions (Qt's own request carries the time of the
+// program's last event, which is older than the launcher's click).
+void activateOnX11(quint32 time)
+{
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    static constexpr char kAtom[] = "_NET_ACTIVE_WINDOW";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof(kAtom) - 1, kAtom), nullptr);
+    if (atom == nullptr)
+        return;
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (screen == nullptr || !window->isVisible() || window->type() != Qt::Window || window->transientParent())
+            continue;
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = static_cast<xcb_window_t>(window->winId());
+        event.type = atom->atom;
+        event.data.data32[0] = 1; // from an application
+        event.data.data32[1] = time;
+        xcb_send_event(connection, 0, screen->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char *>(&event));
+    }
+    std::free(atom);
+    xcb_flush(connection);
+}
+
 } // namespace
+
+std::optional<quint32> LaunchTokens::startupTime() const
+{
+    const qsizetype at = startupId.lastIndexOf("_TIME");
+    if (at < 0)
+        return std::nullopt;
+    bool ok = false;
+    const quint32 time = startupId.mid(at + 5).toUInt(&ok);
+    if (!ok || time == 0)
+        return std::nullopt;
+    return time;
+}
 
 LaunchTokens LaunchTokens::fromEnvironment()
 {
@@ -133,9 +186,14 @@ bool ApplicationService::deliver(const QByteArray &fileName, const QVariantMap &
     const bool wayland = QGuiApplication::platformName().startsWith(u"wayland"_s);
     if (wayland && !tokens.activationToken.isEmpty())
         qputenv("XDG_ACTIVATION_TOKEN", tokens.activationToken);
-    const bool taken = m_receiver && m_receiver(fileName);
+    const bool taken = m_receiver(fileName);
     if (wayland && !taken)
         qunsetenv("XDG_ACTIVATION_TOKEN");
+    // On X11, once the window has asked to come to the front (the receiver
+    // asks at once or in a call already queued), the launch's time backs it.
+    const std::optional<quint32> time = tokens.startupTime();
+    if (taken && time && QGuiApplication::platformName() == u"xcb"_s)
+        QTimer::singleShot(0, this, [time] { activateOnX11(*time); });
     return taken;
 }
 

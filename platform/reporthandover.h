@@ -34,6 +34,10 @@ struct LaunchTokens {
     // As org.freedesktop.Application's platform-data carries them.
     [[nodiscard]] QVariantMap platformData() const;
     [[nodiscard]] static LaunchTokens fromPlatformData(const QVariantMap &data);
+    // The time of the user's action the startup id carries ("..._TIME<n>"),
+    // which an X11 window manager weighs before it lets a window come to
+    // the front; nothing when it carries none.
+    [[nodiscard]] std::optional<quint32> startupTime() const;
 };
 
 // A file's name as a file:// URI, every byte that is not plain ASCII

@@ -73,6 +73,27 @@ private Q_SLOTS:
         QCOMPARE(handover::fileNameOf(uri), std::optional<QByteArray>(name));
     }
 
+    void readsTheLaunchTimeOfAStartupId_data()
+    {
+        QTest::addColumn<QByteArray>("id");
+        QTest::addColumn<quint32>("time");
+        QTest::newRow("launcher's id") << QByteArray("launcher-1234-host-tavi-velmora-0_TIME87654321") << 87654321u;
+        QTest::newRow("no time") << QByteArray("launcher-1234-host") << 0u;
+        QTest::newRow("not a number") << QByteArray("x_TIMEsoon") << 0u;
+        QTest::newRow("too large") << QByteArray("x_TIME99999999999") << 0u;
+        QTest::newRow("none") << QByteArray() << 0u;
+    }
+
+    void readsTheLaunchTimeOfAStartupId()
+    {
+        QFETCH(QByteArray, id);
+        QFETCH(quint32, time);
+        const handover::LaunchTokens tokens = handover::LaunchTokens::fromPlatformData(
+            handover::LaunchTokens{{}, id}.platformData());
+        QCOMPARE(tokens.startupId, id);
+        QCOMPARE(tokens.startupTime(), time == 0 ? std::nullopt : std::optional<quint32>(time));
+    }
+
     void takesOnlyLocalFileUris_data()
     {
         QTest::addColumn<QString>("uri");
