@@ -370,9 +370,6 @@ void frmMain::buildResultPage()
     TS = named(new ReadingTabBar(fraResult), "TS");
     TS->setFont(velmora::uifonts::windowFont());
     TS->setGeometry(3, 7, 632, ReadingTabBar::kRowHeight);
-    // Screen readers name the tab row by what it holds, each tab by its
-    // caption, and each reading after its tab.
-    TS->setAccessibleName(u"Readings"_s);
 
     m_readingFrames = named(new QStackedWidget(fraResult), "readingFrames");
     m_readingFrames->setFrameShape(QFrame::StyledPanel);
@@ -385,6 +382,7 @@ void frmMain::buildResultPage()
         auto *layout = new QVBoxLayout(frame);
         layout->setContentsMargins(8, 8, 8, 8);
         layout->addWidget(view);
+        // Named after its tab, but not the same: a screen reader tells the two apart.
         view->setAccessibleName(TS->tabText(static_cast<int>(k)) + u" reading"_s);
         view->viewport()->setMouseTracking(true);
         connect(view, &QTextEdit::textChanged, this, [this] { m_platform.clearClipboard(); });

@@ -14,7 +14,13 @@
 #   smoke.sh PROGRAM [SCREENSHOT-FOLDER]
 set -euo pipefail
 if [ -z "${VELMORA_SMOKE_BUS:-}" ]; then
-    VELMORA_SMOKE_BUS=1 exec dbus-run-session -- "$0" "$@"
+    # The bus looks for services under XDG_DATA_HOME: there the test puts the
+    # program's, to have the bus start it as a launcher would.
+    VELMORA_SMOKE_BUS=$(mktemp -d)
+    export VELMORA_SMOKE_BUS
+    XDG_DATA_HOME=$VELMORA_SMOKE_BUS dbus-run-session -- "$0" "$@" && status=0 || status=$?
+    rm -rf "$VELMORA_SMOKE_BUS"
+    exit "$status"
 fi
 
 program=$(readlink -f "$1")
@@ -40,7 +46,8 @@ visible_windows() { # title: the ids of the shown windows with that title
 # Waits for a shown window with the title other than the ones given, prints
 # its id and gives it the keyboard focus (there is no window manager to do it).
 wait_for_window() { # title, seconds, ids to skip...
-    local title=$1 deadline=$((SECONDS + $2)) id
+    local title=$1 seconds=$2 id
+    local deadline=$((SECONDS + seconds))
     shift 2
     while :; do
         for id in $(visible_windows "$title"); do
@@ -50,8 +57,8 @@ wait_for_window() { # title, seconds, ids to skip...
                 return 0
             fi
         done
-        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" after $2 s"
-        kill -0 "$app" 2>/dev/null || fail "the program ended early"
+        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" after $seconds s"
+        [ -z "$app" ] || kill -0 "$app" 2>/dev/null || fail "the program ended early"
         sleep 0.05
     done
 }
@@ -395,14 +402,39 @@ check_report_from_outside() {
     printf 'not a report' >"$work/alice.vlm"
     printf 'not a report' >"$work/$(printf 'alice.vlm\nbob\357\277\275.vlm')"
     hand_over "$odd" "a report whose name holds a line break and a byte 0xFF"
+    close_program
+}
+close_program() {
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+q
-    wait_for_window "Tavi Velmora v1.0" 10 "$main" >/dev/null
+    local friend
+    friend=$(wait_for_window "Tavi Velmora v1.0" 10 "$main")
     xdotool key alt+x
-    for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
-    wait "$app" || fail "the program ended with status $?"
+    if [ -n "$app" ]; then
+        for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
+        wait "$app" || fail "the program ended with status $?"
+    else
+        wait_until_gone "$friend" 10
+    fi
 }
 look=()
 check_report_from_outside
+
+# A launcher that uses D-Bus activation: the bus starts the program by its
+# name, and the report the launcher asks it to open shows once the window is
+# there.
+mkdir -p "$VELMORA_SMOKE_BUS/dbus-1/services"
+printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" >"%s" 2>&1\n' \
+    "$work/bin:$PATH" "$work" "$work/runtime" "$work/config" "$DISPLAY" "$program" "$work/app.log" >"$work/activated"
+chmod +x "$work/activated"
+printf '[D-BUS Service]\nName=example.orvex.tavivelmora\nExec=%s\n' "$work/activated" \
+    >"$VELMORA_SMOKE_BUS/dbus-1/services/example.orvex.tavivelmora.service"
+timeout 20 gdbus call --session --dest example.orvex.tavivelmora --object-path /example/orvex/tavivelmora \
+    --method org.freedesktop.Application.Open "['file://$work/john.vlm']" '{}' >/dev/null \
+    || fail "the bus did not start the program to open a report"
+app=
+main=$(wait_for_window "Tavi Velmora v1.0" 30)
+expect_result_page "$main" "a report opened through D-Bus activation"
+close_program
 
 echo "smoke: passed; screenshots in $shots"
