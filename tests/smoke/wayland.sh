@@ -37,7 +37,8 @@ session() {
 exec_session() {
     exec "${as[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" \
         XDG_CONFIG_HOME="$home/config" WAYLAND_DISPLAY=wayland-1 DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus" \
-        SWAYSOCK="$runtime/sway.sock" QT_QPA_PLATFORM=wayland LANG=C.UTF-8 "$@"
+        SWAYSOCK="$runtime/sway.sock" QT_QPA_PLATFORM=wayland LANG=C.UTF-8 \
+        ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" "$@"
 }
 
 fail() {
