@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -115,6 +117,26 @@ private Q_SLOTS:
         QCOMPARE(m_platform->seeds, 1);
         QVERIFY(m_platform->randomValues.empty());
         QCOMPARE(child<QLabel>(u"Label2"_s)->text(), fromView(velmora::kAppeals[appeal]));
+    }
+
+    // What a screen reader meets: a window, each control that takes the focus
+    // under a name of its own, and a link it can follow.
+    void readsWellToScreenReaders()
+    {
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
+        QStringList names;
+        for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        }
+        QCOMPARE(names.removeDuplicates(), 0);
+        QVERIFY2(!names.contains(QString()), qPrintable(names.join(u", "_s)));
+        QVERIFY(names.contains(u"Your Name"_s) && names.contains(u"Friend's Email Address"_s));
+
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(child<QLabel>(u"lblGoToHome"_s));
+        QCOMPARE(link->role(), QAccessible::Link);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_platform->openedUrls.size(), 1);
     }
 
     void followsTheTabOrder()
