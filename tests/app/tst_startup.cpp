@@ -160,6 +160,30 @@ private Q_SLOTS:
         QCOMPARE(line.error.isEmpty(), action != int(velmora::CommandLine::Action::Error));
     }
 
+    // The report file keeps the bytes of its name, whatever Qt's text makes
+    // of them; options and "--" are not taken for it.
+    void keepsTheBytesOfTheReportFileName_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("byte 0xFF") << QList<QByteArray>{"bad\xff.vlm"} << QByteArray("bad\xff.vlm");
+        QTest::newRow("line break") << QList<QByteArray>{"a.vlm\nb.vlm"} << QByteArray("a.vlm\nb.vlm");
+        QTest::newRow("after --") << QList<QByteArray>{"--", "--"} << QByteArray("--");
+        QTest::newRow("none") << QList<QByteArray>{} << QByteArray();
+    }
+
+    void keepsTheBytesOfTheReportFileName()
+    {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QByteArray, file);
+        std::vector<const char *> argv{"tavi-velmora"};
+        for (const QByteArray &argument : arguments)
+            argv.push_back(argument.constData());
+        const velmora::CommandLine line = velmora::parseCommandLine(int(argv.size()), argv.data());
+        QCOMPARE(int(line.action), int(velmora::CommandLine::Action::Run));
+        QCOMPARE(line.nativeReportFile, file);
+    }
+
     void opensAReportGivenAtStartUp_data()
     {
         QTest::addColumn<QByteArray>("content");
