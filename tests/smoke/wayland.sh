@@ -27,6 +27,16 @@ home=$work/home
 runtime=$home/runtime
 mkdir -m 700 "$home" "$runtime"
 [ ${#as[@]} -eq 0 ] || chown -R "$user:" "$home"
+# A checkout in root's home is closed to that user: it runs a copy of the
+# program, and reads a copy of the leak suppressions a sanitized build names.
+if [ ${#as[@]} -gt 0 ] && ! "${as[@]}" test -x "$program"; then
+    install -m 755 "$program" "$work/tavi-velmora"
+    program=$work/tavi-velmora
+fi
+if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]] && [ -f "${BASH_REMATCH[1]}" ]; then
+    install -m 644 "${BASH_REMATCH[1]}" "$work/lsan.supp"
+    LSAN_OPTIONS=${LSAN_OPTIONS//${BASH_REMATCH[1]}/$work/lsan.supp}
+fi
 
 # Runs a command as the session's user, in the session's environment. Run
 # in the background, it becomes the command itself (exec), so that $! is the
