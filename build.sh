@@ -11,11 +11,12 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 # What building and running the program need; the other commands add theirs.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev)
 # The benchmarks are built with the tests (not run), so they cannot rot: hence
-# libbenchmark-dev and libxcb1-dev here.
-test_packages=(libgtest-dev libbenchmark-dev libxcb1-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
-               poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core)
+# libbenchmark-dev here.
+test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
+               poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core
+               dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland)
 
 install_missing() {
     local missing=() package

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include <QFile>
+
 #include "version.h"
 
 using namespace Qt::StringLiterals;
@@ -12,29 +14,35 @@ CommandLine parseCommandLine(const QStringList &arguments)
     const qsizetype end = arguments.indexOf(u"--"_s);
     const QStringList options = arguments.mid(1, end < 0 ? -1 : end - 1);
     if (options.contains(u"--help"_s) || options.contains(u"-h"_s))
-        return {CommandLine::Action::Help, {}, {}};
+        return {CommandLine::Action::Help, {}, {}, {}};
     if (options.contains(u"--version"_s) || options.contains(u"-v"_s))
-        return {CommandLine::Action::Version, {}, {}};
+        return {CommandLine::Action::Version, {}, {}, {}};
 
     QStringList files;
     for (const QString &option : options) {
         if (option.startsWith(u'-') && option.size() > 1)
-            return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option)};
+            return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}};
         files << option;
     }
     if (end >= 0)
         files << arguments.mid(end + 1);
     if (files.size() > 1)
-        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size())};
-    return {CommandLine::Action::Run, files.value(0), {}};
+        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size()), {}};
+    return {CommandLine::Action::Run, files.value(0), {}, QFile::encodeName(files.value(0))};
 }
 
 CommandLine parseCommandLine(int argc, const char *const argv[])
 {
     QStringList arguments;
     for (int k = 0; k < argc; ++k)
-        arguments << QString::fromLocal8Bit(argv[k]);
-    return parseCommandLine(arguments);
+        arguments << QFile::decodeName(argv[k]);
+    CommandLine line = parseCommandLine(arguments);
+    if (line.action == CommandLine::Action::Run && !line.reportFile.isEmpty()) {
+        // The one file is the last argument that reads as its name.
+        const qsizetype index = arguments.lastIndexOf(line.reportFile);
+        line.nativeReportFile = QByteArray(argv[index]);
+    }
+    return line;
 }
 
 QString helpText()

@@ -13,6 +13,9 @@ struct CommandLine {
     Action action = Action::Run;
     QString reportFile; // Run: the report to open; empty for none
     QString error;      // Error: what is wrong
+    // The same name in the system's bytes, which Qt's text cannot always
+    // hold (a name that is not UTF-8); only from the raw arguments.
+    QByteArray nativeReportFile;
 
     friend bool operator==(const CommandLine &, const CommandLine &) = default;
 };
@@ -22,8 +25,9 @@ struct CommandLine {
 // nothing after "--" is an option.
 [[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
 
-// The same for the arguments as main() receives them, before Qt has removed
-// its own options; only Help and Version are to be trusted from it.
+// The same for the arguments as main() receives them, the report file kept
+// in its bytes. Before QApplication has removed Qt's own options from them,
+// only Help and Version are to be trusted.
 [[nodiscard]] CommandLine parseCommandLine(int argc, const char *const argv[]);
 
 [[nodiscard]] QString helpText();

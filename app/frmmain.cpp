@@ -234,8 +234,9 @@ void frmMain::buildStrips(QWidget *client)
         label->setAutoFillBackground(true);
         velmora::keepReadable(label, QPalette::Window, QPalette::Link, {velmora::kPromotionColour});
     }
-    // Only the label in front takes the keyboard focus.
-    lblFullBrand->setFocusPolicy(Qt::NoFocus);
+    // Only the label in front shows: the one behind it is hidden, so that
+    // neither the keyboard nor a screen reader comes upon it.
+    lblFullBrand->hide();
     connect(lblFullBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_platform); });
     connect(lblCobrand, &LinkLabel::clicked, this, [this] { velmora::OpenCoBrandPage(m_platform); });
 }
@@ -256,9 +257,9 @@ void frmMain::ChoosePromotionLabel()
         front = lblCobrand;
     if (front == nullptr)
         return;
+    front->show();
     front->raise();
-    lblFullBrand->setFocusPolicy(front == lblFullBrand ? Qt::TabFocus : Qt::NoFocus);
-    lblCobrand->setFocusPolicy(front == lblCobrand ? Qt::TabFocus : Qt::NoFocus);
+    (front == lblFullBrand ? lblCobrand : lblFullBrand)->hide();
 }
 
 void frmMain::closeEvent(QCloseEvent *event)
@@ -380,7 +381,8 @@ void frmMain::buildResultPage()
         auto *layout = new QVBoxLayout(frame);
         layout->setContentsMargins(8, 8, 8, 8);
         layout->addWidget(view);
-        view->setAccessibleName(TS->tabText(static_cast<int>(k)));
+        // Named after its tab, but not the same: a screen reader tells the two apart.
+        view->setAccessibleName(TS->tabText(static_cast<int>(k)) + u" reading"_s);
         view->viewport()->setMouseTracking(true);
         connect(view, &QTextEdit::textChanged, this, [this] { m_platform.clearClipboard(); });
         m_readingFrames->addWidget(frame);
@@ -540,12 +542,12 @@ void frmMain::OpenReport()
         openReportFile(fileName);
 }
 
-void frmMain::openReportFile(const QString &fileName)
+void frmMain::openReportFile(const QString &fileName, const QString &readFrom)
 {
     // A file that does not hold sound birth data changes nothing: no reading
     // is made up from it.
     const std::optional<velmora::BirthData> data =
-        velmora::hasReportExtension(fileName) ? velmora::loadReportFile(fileName) : std::nullopt;
+        velmora::hasReportExtension(fileName) ? velmora::loadReportFile(readFrom) : std::nullopt;
     if (!data) {
         showMessage(MessageIcon::Critical, QLatin1StringView(kCheckTheFile));
         return;

@@ -46,7 +46,10 @@ public:
     void OpenReport();
     // Opens the report file as Open does with the file chosen in its dialog:
     // the same checks, the same message, the readings shown.
-    void openReportFile(const QString &fileName);
+    // readFrom, when given, is where the bytes are read (a descriptor's path
+    // for a name Qt cannot spell); fileName still decides the extension.
+    void openReportFile(const QString &fileName, const QString &readFrom);
+    void openReportFile(const QString &fileName) { openReportFile(fileName, fileName); }
     // Prints the readings shown, with the person on top, through the print dialog.
     void printReport();
     // Shows the window in front of the others, restored if it was minimised.

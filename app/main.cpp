@@ -7,6 +7,7 @@
 #include "commandline.h"
 #include "frmmain.h"
 #include "qtplatform.h"
+#include "reporthandover.h"
 #include "uifonts.h"
 #include "startup.h"
 
@@ -30,11 +31,17 @@ int main(int argc, char *argv[])
     if (early.action == Action::Version)
         return print(stdout, velmora::versionText(), 0);
 
+    // Qt takes the launcher's activation tokens out of the environment as it
+    // starts; a second copy passes them on to the running one.
+    const velmora::handover::LaunchTokens launchTokens = velmora::handover::LaunchTokens::fromEnvironment();
+
     // The application name stays the executable's name: it names the
     // settings store and the single-instance lock. No display name is set:
     // Qt would append it to every window title the desktop shows.
     QApplication application(argc, argv);
-    const velmora::CommandLine commandLine = velmora::parseCommandLine(QApplication::arguments());
+    // QApplication has taken its own options out of argv; the report file
+    // is read from what is left, in its bytes.
+    const velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
     if (commandLine.action == Action::Error)
         return print(stderr, QStringLiteral("tavi-velmora: %1 (see --help)\n").arg(commandLine.error), 2);
     // Names the launcher entry, so that the desktop matches the window to it.
@@ -43,8 +50,8 @@ int main(int argc, char *argv[])
     // One face for every window and menu, so the fonts are matched once.
     QApplication::setFont(velmora::uifonts::windowFont());
 
-    velmora::QtPlatform platform;
-    const std::unique_ptr<frmMain> window = startApplication(platform, commandLine.reportFile);
+    velmora::QtPlatform platform(launchTokens);
+    const std::unique_ptr<frmMain> window = startApplication(platform, commandLine.nativeReportFile);
     if (!window)
         return 0;
     return QApplication::exec();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "readingview.h"
 
+#include <QKeyEvent>
 #include <QTextCursor>
 
 #include "readablecolours.h"
@@ -16,6 +17,9 @@ ReadingView::ReadingView(QWidget *parent)
     setFont(velmora::uifonts::readingFont());
     document()->setDefaultFont(velmora::uifonts::readingFont());
     setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    setContextMenuPolicy(Qt::NoContextMenu);
+    // No selection with the mouse, so nothing to drag.
+    setTextInteractionFlags(Qt::TextSelectableByKeyboard);
     velmora::keepReadable(this, QPalette::Base, QPalette::Text, {velmora::kTextColour, velmora::kHeadingColour});
 }
 
@@ -27,4 +31,13 @@ void ReadingView::showReading(const velmora::Reading &reading)
     velmora::insertReading(cursor, reading);
     cursor.endEditBlock();
     moveCursor(QTextCursor::Start);
+}
+
+void ReadingView::keyPressEvent(QKeyEvent *event)
+{
+    if (event->matches(QKeySequence::Copy) || event->matches(QKeySequence::Cut)) {
+        event->accept();
+        return;
+    }
+    QTextEdit::keyPressEvent(event);
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <QString>
+#include <QByteArray>
 
 #include <memory>
 
@@ -16,6 +16,8 @@ class Platform;
 // window, bring one promotion label to the front, open the report file given
 // (if any), and take the report files later copies hand over. Returns nothing
 // when another copy already runs (the program then ends): a second copy given
-// a report file hands it to the running copy and ends without a word.
+// a report file hands it to the running copy and ends without a word; one
+// given none asks the running copy to come to the front and says so. The
+// file is named in the system's bytes, so any Linux file name opens.
 [[nodiscard]] std::unique_ptr<frmMain> startApplication(velmora::Platform &platform,
-                                                        const QString &reportFile = {});
+                                                        const QByteArray &reportFile = {});

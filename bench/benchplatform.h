@@ -22,7 +22,7 @@ public:
     void seedRandom() override {}
     double random() override { return 0.0; }
     bool claimSingleInstance() override { return true; }
-    bool handOverReport(const QString &) override { return false; }
+    bool handOverReport(const QByteArray &) override { return false; }
     void receiveReports(velmora::ReportReceiver) override {}
     void quitApplication() override {}
 

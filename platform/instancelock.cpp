@@ -2,17 +2,16 @@
 #include "instancelock.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QList>
 #include <QLockFile>
-#include <QSysInfo>
+#include <QStandardPaths>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -20,8 +19,6 @@ using namespace Qt::StringLiterals;
 
 namespace velmora {
 namespace {
-
-constexpr qsizetype kMaxLockSize = 4096; // a lock file holds a few short lines
 
 QString systemReason(int error)
 {
@@ -33,37 +30,12 @@ bool sameFile(const struct stat &a, const struct stat &b)
     return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
-// The name of the program a process runs, as the system knows it; empty when
-// it cannot be told.
-QString programOf(long long pid)
+// A folder, not a link, owned by this user, that nobody else can enter.
+bool isPrivateFolder(const QString &folder)
 {
-    const QString exe = QFile::symLinkTarget(u"/proc/%1/exe"_s.arg(pid));
-    QString name = QFileInfo(exe).fileName();
-    if (name.endsWith(u" (deleted)"_s)) // the program was replaced while it ran
-        name.chop(10);
-    return name;
-}
-
-// True when the lock file's text (process id, program, host, one a line, as
-// QLockFile writes them) names a process of this program that runs for this
-// user on this machine, other than this one.
-bool namesLiveCopy(const QByteArray &text)
-{
-    const QList<QByteArray> lines = text.split('\n');
-    bool ok = false;
-    const long long pid = lines.value(0).toLongLong(&ok);
-    if (!ok || pid <= 0 || pid == QCoreApplication::applicationPid())
-        return false;
-    const QString host = QString::fromUtf8(lines.value(2));
-    if (!host.isEmpty() && host != QSysInfo::machineHostName())
-        return false;
-    struct stat process {};
-    if (::stat("/proc/self", &process) != 0) // no /proc: only the process id can be asked about
-        return ::kill(static_cast<pid_t>(pid), 0) == 0;
-    if (::stat(QFile::encodeName(u"/proc/%1"_s.arg(pid)).constData(), &process) != 0 || process.st_uid != ::geteuid())
-        return false;
-    const QString program = programOf(pid);
-    return program.isEmpty() || program == QFileInfo(QCoreApplication::applicationFilePath()).fileName();
+    struct stat info {};
+    return !folder.isEmpty() && ::lstat(QFile::encodeName(folder).constData(), &info) == 0 && S_ISDIR(info.st_mode)
+        && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
 } // namespace
@@ -81,6 +53,41 @@ InstanceLock::Claim InstanceLock::unusable(QString reason)
     return Claim::Unusable;
 }
 
+QString InstanceLock::privateFolder(QString *reason)
+{
+    // The variable itself: Qt would fall back to a folder of a predictable
+    // name in /tmp when it is not set.
+    const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
+    if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
+        return runtime;
+
+    const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
+    if (!QDir::isAbsolutePath(cache)) {
+        if (reason != nullptr)
+            *reason = u"no runtime or cache folder"_s;
+        return {};
+    }
+    const QString folder = QDir(cache).filePath(QCoreApplication::applicationName());
+    const QByteArray path = QFile::encodeName(folder);
+    if (!QDir().mkpath(cache) || (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)) {
+        if (reason != nullptr)
+            *reason = u"%1: %2"_s.arg(folder, systemReason(errno));
+        return {};
+    }
+    // A folder of ours that others can enter is closed; anything else is
+    // not used.
+    struct stat info {};
+    if (::lstat(path.constData(), &info) == 0 && S_ISDIR(info.st_mode) && info.st_uid == ::geteuid()
+        && (info.st_mode & 077) != 0)
+        ::chmod(path.constData(), 0700);
+    if (!isPrivateFolder(folder)) {
+        if (reason != nullptr)
+            *reason = u"%1 is not a private folder of this user"_s.arg(folder);
+        return {};
+    }
+    return folder;
+}
+
 InstanceLock::Claim InstanceLock::claim()
 {
     const QByteArray path = QFile::encodeName(m_fileName);
@@ -95,29 +102,33 @@ InstanceLock::Claim InstanceLock::claim()
         const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
         if (descriptor < 0)
             return unusable(systemReason(errno));
-        QByteArray text(kMaxLockSize, Qt::Uninitialized);
         struct stat opened {};
-        const bool same = ::fstat(descriptor, &opened) == 0 && sameFile(info, opened);
-        const ssize_t size = same ? ::read(descriptor, text.data(), static_cast<std::size_t>(text.size())) : -1;
+        if (::fstat(descriptor, &opened) != 0 || !sameFile(info, opened)) {
+            ::close(descriptor);
+            return unusable(u"the lock file changed while it was looked at"_s);
+        }
+        // A live copy holds the lock on its file. Whoever takes it here is
+        // free to remove the file, and holds the lock while doing so, so that
+        // a copy starting at the same moment cannot judge it at the same time.
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(descriptor);
+            if (error == EWOULDBLOCK)
+                return Claim::HeldByLiveCopy;
+            return unusable(systemReason(error));
+        }
+        const bool removed = ::unlink(path.constData()) == 0 || errno == ENOENT;
+        const int error = errno;
         ::close(descriptor);
-        if (!same)
-            return unusable(u"the lock file changed while it was read"_s);
-        text.truncate(size > 0 ? size : 0);
-        if (namesLiveCopy(text))
-            return Claim::HeldByLiveCopy;
-        // No live copy holds it: replaced, unless another file took its place
-        // meanwhile (a copy starting at the same moment).
-        struct stat now {};
-        if (::lstat(path.constData(), &now) == 0 && sameFile(info, now) && ::unlink(path.constData()) != 0
-            && errno != ENOENT)
-            return unusable(systemReason(errno));
+        if (!removed)
+            return unusable(systemReason(error));
     } else if (errno != ENOENT) {
         return unusable(systemReason(errno));
     }
 
     m_lock = std::make_unique<QLockFile>(m_fileName);
-    // The age of a lock says nothing: only a live copy holds one, and that
-    // was judged above.
+    // Whether a lock is stale was judged above, by its lock; neither its age
+    // nor the process it names says more.
     m_lock->setStaleLockTime(0);
     if (m_lock->tryLock(0))
         return Claim::Claimed;

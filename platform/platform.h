@@ -13,9 +13,8 @@ class QWidget;
 
 namespace velmora {
 
-// The caption of every message box, and the caption of the program's windows.
+// The caption of every message box.
 inline constexpr QLatin1StringView kApplicationTitle{"Tavi Velmora"};
-inline constexpr QLatin1StringView kWindowCaption{"Tavi Velmora v1.0"};
 
 enum class MessageIcon { Information, Critical };
 enum class MessageButtons { Ok, YesNo };
@@ -57,9 +56,10 @@ struct PrintJob {
     QPageSize pageSize;
     PagePainter paint;
 };
-// Takes a report file handed over by another copy of the program; false when
-// it cannot take it now.
-using ReportReceiver = std::function<bool(const QString &fileName)>;
+// Takes a report file handed over by another copy of the program, named in
+// the system's bytes (any Linux file name, not only text); an empty name asks
+// only that the program come to the front. False when it cannot take it now.
+using ReportReceiver = std::function<bool(const QByteArray &fileName)>;
 
 // Everything the program asks of the desktop: modal message boxes, file and
 // print dialogs, the browser, the clipboard, the per-user settings store, the clock,
@@ -88,9 +88,10 @@ public:
     [[nodiscard]] virtual double random() = 0;
     // False when another copy of the program already runs for this user.
     [[nodiscard]] virtual bool claimSingleInstance() = 0;
-    // Hands a report file to the copy that already runs for this user; false
-    // when no copy takes it.
-    [[nodiscard]] virtual bool handOverReport(const QString &fileName) = 0;
+    // Hands a report file (the system's bytes of its name) to the copy that
+    // already runs for this user, or asks that copy to come to the front when
+    // the name is empty; false when no copy takes it.
+    [[nodiscard]] virtual bool handOverReport(const QByteArray &fileName) = 0;
     // From now on, report files handed over by later copies go to receiver.
     virtual void receiveReports(ReportReceiver receiver) = 0;
     // Closes every window of the program and ends its event loop.

@@ -22,13 +22,16 @@
 #include <sys/stat.h>
 
 #include "instancelock.h"
-#include "reporthandover.h"
 
 using namespace Qt::StringLiterals;
 
 namespace velmora {
 
-QtPlatform::QtPlatform() = default;
+QtPlatform::QtPlatform(handover::LaunchTokens launchTokens)
+    : m_launchTokens(std::move(launchTokens))
+{
+}
+
 QtPlatform::~QtPlatform() = default;
 
 MessageAnswer QtPlatform::showMessage(QWidget *parent, const Message &message)
@@ -96,8 +99,15 @@ void QtPlatform::openUrl(const QUrl &url)
 
 void QtPlatform::clearClipboard()
 {
-    if (QClipboard *clipboard = QGuiApplication::clipboard())
-        clipboard->clear();
+    // Only what this program put there: what another program holds on the
+    // clipboard or the selection is the user's, and stays.
+    QClipboard *clipboard = QGuiApplication::clipboard();
+    if (clipboard == nullptr)
+        return;
+    if (clipboard->ownsClipboard())
+        clipboard->clear(QClipboard::Clipboard);
+    if (clipboard->supportsSelection() && clipboard->ownsSelection())
+        clipboard->clear(QClipboard::Selection);
 }
 
 QString QtPlatform::settingsFileName()
@@ -167,37 +177,59 @@ double QtPlatform::random()
 
 bool QtPlatform::claimSingleInstance()
 {
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    m_instanceLock =
-        std::make_unique<InstanceLock>(QDir(folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
-    switch (m_instanceLock->claim()) {
-    case InstanceLock::Claim::Claimed:
-        return true;
-    case InstanceLock::Claim::HeldByLiveCopy:
-        return false;
-    case InstanceLock::Claim::Unusable:
-        break;
+    // With a session bus, the copy that owns the program's name there is the
+    // one that runs.
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (bus.isConnected()) {
+        m_service = std::make_unique<handover::ApplicationService>();
+        switch (m_service->registerOn(bus)) {
+        case handover::ApplicationService::Registration::Owner:
+            return true;
+        case handover::ApplicationService::Registration::OtherOwner:
+            m_service.reset();
+            m_runningCopyBus = bus;
+            return false;
+        case handover::ApplicationService::Registration::Failed:
+            m_service.reset();
+            break;
+        }
+    }
+
+    // Without one (ssh, cron, a bare X server), a lock file in a folder this
+    // user alone owns.
+    QString reason;
+    const QString folder = InstanceLock::privateFolder(&reason);
+    if (!folder.isEmpty()) {
+        m_instanceLock =
+            std::make_unique<InstanceLock>(QDir(folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
+        switch (m_instanceLock->claim()) {
+        case InstanceLock::Claim::Claimed:
+            return true;
+        case InstanceLock::Claim::HeldByLiveCopy:
+            return false;
+        case InstanceLock::Claim::Unusable:
+            reason = u"cannot use the lock file %1 (%2)"_s.arg(m_instanceLock->fileName(), m_instanceLock->reason());
+            break;
+        }
     }
     // Without a usable lock the program still starts: a second copy is a
     // smaller harm than a program that never starts.
-    std::fprintf(stderr, "%s: cannot use the lock file %s (%s); starting without the check for another copy\n",
-                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(m_instanceLock->fileName()),
-                 qUtf8Printable(m_instanceLock->reason()));
+    std::fprintf(stderr, "%s: %s; starting without the check for another copy\n",
+                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(reason));
     std::fflush(stderr);
     return true;
 }
 
-bool QtPlatform::handOverReport(const QString &fileName)
+bool QtPlatform::handOverReport(const QByteArray &fileName)
 {
-    return ReportHandover::send(ReportHandover::userServerName(), fileName);
+    // Without a bus there is no hand-over: the lock tells only that a copy runs.
+    return m_runningCopyBus && handover::send(*m_runningCopyBus, fileName, m_launchTokens);
 }
 
 void QtPlatform::receiveReports(ReportReceiver receiver)
 {
-    m_handover = std::make_unique<ReportHandover>(ReportHandover::userServerName(), std::move(receiver));
-    m_handover->listen();
+    if (m_service)
+        m_service->setReceiver(std::move(receiver));
 }
 
 void QtPlatform::quitApplication()

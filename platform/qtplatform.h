@@ -6,21 +6,21 @@
 #include <memory>
 
 #include "platform.h"
+#include "reporthandover.h"
 
 class QLibrary;
 
 namespace velmora {
 
 class InstanceLock;
-class ReportHandover;
 
 // The platform on a real desktop: Qt's message boxes, file dialogs, desktop
-// services, print dialog, clipboard, settings store, lock files and local
-// sockets.
+// services, print dialog, clipboard, settings store, and the session bus (or,
+// without one, a lock file) for the single-instance check and the hand-over.
 class QtPlatform final : public Platform
 {
 public:
-    QtPlatform();
+    explicit QtPlatform(handover::LaunchTokens launchTokens = {});
     ~QtPlatform() override;
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
@@ -34,7 +34,7 @@ public:
     void seedRandom() override;
     double random() override;
     bool claimSingleInstance() override;
-    bool handOverReport(const QString &fileName) override;
+    bool handOverReport(const QByteArray &fileName) override;
     void receiveReports(ReportReceiver receiver) override;
     void quitApplication() override;
 
@@ -43,8 +43,11 @@ public:
 
 private:
     QRandomGenerator m_random;
+    handover::LaunchTokens m_launchTokens;
     std::unique_ptr<InstanceLock> m_instanceLock;
-    std::unique_ptr<ReportHandover> m_handover;
+    std::unique_ptr<handover::ApplicationService> m_service;
+    // Set when another copy owns the bus name: the hand-over goes to it.
+    std::optional<QDBusConnection> m_runningCopyBus;
     std::unique_ptr<QLibrary> m_printModule;
     bool m_quitting = false;
 };

@@ -1,200 +1,223 @@
 // SPDX-License-Identifier: MIT
 #include "reporthandover.h"
 
-#include <QCoreApplication>
+#include <QDBusConnectionInterface>
+#include <QDBusMessage>
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
-#include <QSocketNotifier>
-#include <QStandardPaths>
+#include <QGuiApplication>
 #include <QTimer>
+#include <QUrl>
+#include <QWindow>
+#include <QtGui/qguiapplication_platform.h>
 
-#include <cerrno>
-#include <cstring>
-#include <optional>
+#include <xcb/xcb.h>
 
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
-#include <unistd.h>
+#include <cstdlib>
+
+#include <utility>
 
 using namespace Qt::StringLiterals;
 
-namespace velmora {
+namespace velmora::handover {
 namespace {
 
-// A connection the running copy has accepted: it reads one line, answers,
-// and ends; a sender that says nothing for this long is dropped.
-constexpr int kConnectionTimeoutMs = 5000;
+// The platform-data keys org.freedesktop.Application defines for the tokens.
+constexpr QLatin1StringView kActivationTokenKey{"activation-token"};
+constexpr QLatin1StringView kStartupIdKey{"desktop-startup-id"};
 
-std::optional<sockaddr_un> socketAddress(const QString &serverName)
+QByteArray tokenOf(const QVariantMap &data, QLatin1StringView key)
 {
-    const QByteArray path = QFile::encodeName(serverName);
-    sockaddr_un address{};
-    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof(address.sun_path))
-        return std::nullopt;
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    return address;
+    const QVariant value = data.value(key);
+    // A string as the specification has it; some launchers send bytes.
+    if (value.metaType().id() == QMetaType::QByteArray)
+        return value.toByteArray();
+    return value.metaType().id() == QMetaType::QString ? value.toString().toUtf8() : QByteArray();
 }
 
-// A path as only this program sends it: clean UTF-8, absolute, no NUL.
-bool isSentPath(const QByteArray &line, const QString &fileName)
+// Asks the X11 window manager to bring the program's window to the front, as
+// for the user action at that time; the window manager weighs the time
+// against the user's later actions (Qt's own request carries the time of the
+// program's last event, which is older than the launcher's click).
+void activateOnX11(quint32 time)
 {
-    return !fileName.isEmpty() && fileName.toUtf8() == line && !line.contains('\0') && QDir::isAbsolutePath(fileName);
+    const auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr)
+        return;
+    xcb_connection_t *connection = x11->connection();
+    static constexpr char kAtom[] = "_NET_ACTIVE_WINDOW";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof(kAtom) - 1, kAtom), nullptr);
+    if (atom == nullptr)
+        return;
+    const xcb_screen_t *screen = xcb_setup_roots_iterator(xcb_get_setup(connection)).data;
+    for (QWindow *window : QGuiApplication::topLevelWindows()) {
+        if (screen == nullptr || !window->isVisible() || window->type() != Qt::Window || window->transientParent())
+            continue;
+        xcb_client_message_event_t event{};
+        event.response_type = XCB_CLIENT_MESSAGE;
+        event.format = 32;
+        event.window = static_cast<xcb_window_t>(window->winId());
+        event.type = atom->atom;
+        event.data.data32[0] = 1; // from an application
+        event.data.data32[1] = time;
+        xcb_send_event(connection, 0, screen->root,
+                       XCB_EVENT_MASK_SUBSTRUCTURE_NOTIFY | XCB_EVENT_MASK_SUBSTRUCTURE_REDIRECT,
+                       reinterpret_cast<const char *>(&event));
+    }
+    std::free(atom);
+    xcb_flush(connection);
 }
-
-class Connection : public QObject
-{
-public:
-    Connection(int socket, const ReportReceiver &receiver, QObject *parent)
-        : QObject(parent)
-        , m_socket(socket)
-        , m_receiver(receiver)
-        , m_notifier(new QSocketNotifier(static_cast<qintptr>(socket), QSocketNotifier::Read, this))
-    {
-        connect(m_notifier, &QSocketNotifier::activated, this, &Connection::read);
-        QTimer::singleShot(kConnectionTimeoutMs, this, [this] { finish(false); });
-    }
-    ~Connection() override { ::close(m_socket); }
-
-private:
-    void read()
-    {
-        char chunk[4096];
-        const ssize_t count = ::read(m_socket, chunk, sizeof chunk);
-        if (count < 0 && (errno == EAGAIN || errno == EINTR))
-            return;
-        if (count <= 0 || m_message.size() + count > ReportHandover::kMaxMessage + 1) {
-            finish(false);
-            return;
-        }
-        m_message.append(chunk, count);
-        const qsizetype end = m_message.indexOf('\n');
-        if (end < 0)
-            return;
-        const QByteArray line = m_message.left(end);
-        const QString fileName = QString::fromUtf8(line);
-        finish(isSentPath(line, fileName) && m_receiver(fileName));
-    }
-
-    void finish(bool taken)
-    {
-        if (m_done)
-            return;
-        m_done = true;
-        m_notifier->setEnabled(false);
-        (void)::send(m_socket, taken ? "1" : "0", 1, MSG_NOSIGNAL | MSG_DONTWAIT);
-        deleteLater();
-    }
-
-    int m_socket;
-    const ReportReceiver &m_receiver;
-    QSocketNotifier *m_notifier;
-    QByteArray m_message;
-    bool m_done = false;
-};
 
 } // namespace
 
-ReportHandover::ReportHandover(QString serverName, ReportReceiver receiver)
-    : m_serverName(std::move(serverName))
-    , m_receiver(std::move(receiver))
+std::optional<quint32> LaunchTokens::startupTime() const
 {
+    const qsizetype at = startupId.lastIndexOf("_TIME");
+    if (at < 0)
+        return std::nullopt;
+    bool ok = false;
+    const quint32 time = startupId.mid(at + 5).toUInt(&ok);
+    if (!ok || time == 0)
+        return std::nullopt;
+    return time;
 }
 
-ReportHandover::~ReportHandover()
+LaunchTokens LaunchTokens::fromEnvironment()
 {
-    if (m_listener < 0)
-        return;
-    ::close(m_listener);
-    ::unlink(QFile::encodeName(m_serverName).constData());
+    return {qgetenv("XDG_ACTIVATION_TOKEN"), qgetenv("DESKTOP_STARTUP_ID")};
 }
 
-QString ReportHandover::userServerName()
+QVariantMap LaunchTokens::platformData() const
 {
-    // The runtime folder belongs to the user alone; the user id in the name
-    // keeps users apart where the temporary folder stands in for it.
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
-    if (folder.isEmpty())
-        folder = QDir::tempPath();
-    return QDir(folder).filePath(u"%1-%2.handover"_s.arg(QCoreApplication::applicationName()).arg(getuid()));
+    QVariantMap data;
+    if (!activationToken.isEmpty())
+        data.insert(kActivationTokenKey, QString::fromUtf8(activationToken));
+    if (!startupId.isEmpty())
+        data.insert(kStartupIdKey, QString::fromUtf8(startupId));
+    return data;
 }
 
-bool ReportHandover::listen()
+LaunchTokens LaunchTokens::fromPlatformData(const QVariantMap &data)
 {
-    if (m_listener >= 0)
+    return {tokenOf(data, kActivationTokenKey), tokenOf(data, kStartupIdKey)};
+}
+
+QString fileUri(const QByteArray &fileName)
+{
+    QByteArray path = fileName;
+    if (!path.startsWith('/'))
+        path = QFile::encodeName(QDir::currentPath()) + '/' + path;
+    return u"file://"_s + QString::fromLatin1(path.toPercentEncoding("/"));
+}
+
+std::optional<QByteArray> fileNameOf(const QString &uri)
+{
+    const QUrl url(uri, QUrl::StrictMode);
+    if (!url.isValid() || url.scheme() != u"file"_s || !(url.host().isEmpty() || url.host() == u"localhost"_s))
+        return std::nullopt;
+    // The path still encoded, then decoded to bytes: a name that is not
+    // UTF-8 keeps its bytes, where QUrl would decode it to text.
+    const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
+    if (!path.startsWith('/') || path.contains('\0'))
+        return std::nullopt;
+    return path;
+}
+
+bool send(const QDBusConnection &bus, const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs)
+{
+    QDBusMessage call = QDBusMessage::createMethodCall(kBusName, kObjectPath, kInterface,
+                                                       fileName.isEmpty() ? u"Activate"_s : u"Open"_s);
+    if (fileName.isEmpty())
+        call << tokens.platformData();
+    else
+        call << QStringList{fileUri(fileName)} << tokens.platformData();
+    return bus.call(call, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
+}
+
+ApplicationService::ApplicationService() = default;
+
+ApplicationService::~ApplicationService()
+{
+    if (m_bus) {
+        m_bus->unregisterObject(kObjectPath);
+        m_bus->unregisterService(kBusName);
+    }
+}
+
+ApplicationService::Registration ApplicationService::registerOn(QDBusConnection bus)
+{
+    // The object is served before the name is owned, so that no call made the
+    // moment the name appears finds nothing there.
+    if (!bus.isConnected() || bus.interface() == nullptr || !bus.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots))
+        return Registration::Failed;
+    const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
+        kBusName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
+    if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
+        m_bus = bus;
+        return Registration::Owner;
+    }
+    bus.unregisterObject(kObjectPath);
+    return reply.isValid() ? Registration::OtherOwner : Registration::Failed;
+}
+
+void ApplicationService::setReceiver(ReportReceiver receiver)
+{
+    m_receiver = std::move(receiver);
+    if (m_waiting && m_receiver) {
+        const QByteArray fileName = *std::exchange(m_waiting, std::nullopt);
+        deliver(fileName, std::exchange(m_waitingPlatformData, {}));
+    }
+}
+
+bool ApplicationService::deliver(const QByteArray &fileName, const QVariantMap &platformData)
+{
+    if (!m_receiver) {
+        // The window is not there yet: it opens the file once it is.
+        if (fileName.isEmpty() || m_waiting)
+            return fileName.isEmpty();
+        m_waiting = fileName;
+        m_waitingPlatformData = platformData;
         return true;
-    const std::optional<sockaddr_un> address = socketAddress(m_serverName);
-    if (!address)
-        return false;
-    const int listener = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
-    if (listener < 0)
-        return false;
-    // Only the copy that holds the single-instance lock gets here: whatever
-    // is left at the path belongs to a copy that ended without cleaning up.
-    ::unlink(address->sun_path);
-    if (::bind(listener, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) != 0
-        || ::chmod(address->sun_path, S_IRUSR | S_IWUSR) != 0 || ::listen(listener, 8) != 0) {
-        ::close(listener);
-        return false;
     }
-    m_listener = listener;
-    m_notifier = new QSocketNotifier(static_cast<qintptr>(listener), QSocketNotifier::Read, this);
-    connect(m_notifier, &QSocketNotifier::activated, this, &ReportHandover::takeConnections);
-    return true;
-}
-
-void ReportHandover::takeConnections()
-{
-    for (;;) {
-        const int socket = ::accept4(m_listener, nullptr, nullptr, SOCK_CLOEXEC | SOCK_NONBLOCK);
-        if (socket < 0)
-            return;
-        // Only this user's own programs may hand a file over.
-        ucred peer{};
-        socklen_t size = sizeof peer;
-        if (::getsockopt(socket, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0 || peer.uid != getuid()) {
-            ::close(socket);
-            continue;
-        }
-        new Connection(socket, m_receiver, this);
-    }
-}
-
-bool ReportHandover::send(const QString &serverName, const QString &fileName, int timeoutMs)
-{
-    const std::optional<sockaddr_un> address = socketAddress(serverName);
-    QByteArray message = QFileInfo(fileName).absoluteFilePath().toUtf8();
-    if (!address || message.size() > kMaxMessage)
-        return false;
-    message += '\n';
-    const int socket = ::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (socket < 0)
-        return false;
-    const timeval timeout{timeoutMs / 1000, (timeoutMs % 1000) * 1000};
-    ::setsockopt(socket, SOL_SOCKET, SO_SNDTIMEO, &timeout, sizeof timeout);
-    ::setsockopt(socket, SOL_SOCKET, SO_RCVTIMEO, &timeout, sizeof timeout);
-    bool taken = false;
-    if (::connect(socket, reinterpret_cast<const sockaddr *>(&*address), sizeof *address) == 0) {
-        qsizetype written = 0;
-        while (written < message.size()) {
-            const ssize_t count = ::send(socket, message.constData() + written,
-                                         static_cast<std::size_t>(message.size() - written), MSG_NOSIGNAL);
-            if (count < 0 && errno == EINTR)
-                continue;
-            if (count <= 0)
-                break;
-            written += count;
-        }
-        char answer = 0;
-        ssize_t count = -1;
-        while (written == message.size() && (count = ::recv(socket, &answer, 1, 0)) < 0 && errno == EINTR) {
-        }
-        taken = count == 1 && answer == '1';
-    }
-    ::close(socket);
+    // On Wayland, Qt activates a window with the token it finds in the
+    // environment when the window asks to come to the front.
+    const LaunchTokens tokens = LaunchTokens::fromPlatformData(platformData);
+    const bool wayland = QGuiApplication::platformName().startsWith(u"wayland"_s);
+    if (wayland && !tokens.activationToken.isEmpty())
+        qputenv("XDG_ACTIVATION_TOKEN", tokens.activationToken);
+    const bool taken = m_receiver(fileName);
+    if (wayland && !taken)
+        qunsetenv("XDG_ACTIVATION_TOKEN");
+    // On X11, once the window has asked to come to the front (the receiver
+    // asks at once or in a call already queued), the launch's time backs it.
+    const std::optional<quint32> time = tokens.startupTime();
+    if (taken && time && QGuiApplication::platformName() == u"xcb"_s)
+        QTimer::singleShot(0, this, [time] { activateOnX11(*time); });
     return taken;
 }
 
-} // namespace velmora
+void ApplicationService::Activate(const QVariantMap &platformData)
+{
+    deliver({}, platformData);
+}
+
+void ApplicationService::Open(const QStringList &uris, const QVariantMap &platformData)
+{
+    // One report at a time, as on the command line.
+    const std::optional<QByteArray> fileName = uris.size() == 1 ? fileNameOf(uris.constFirst()) : std::nullopt;
+    if (!fileName) {
+        sendErrorReply(QDBusError::InvalidArgs, u"one local file:// address is expected"_s);
+        return;
+    }
+    if (!deliver(*fileName, platformData))
+        sendErrorReply(kBusyError, u"the running copy cannot take a report now"_s);
+}
+
+void ApplicationService::ActivateAction(const QString &actionName, const QVariantList &, const QVariantMap &)
+{
+    // The program offers no actions to launchers.
+    sendErrorReply(QDBusError::NotSupported, u"no action named '%1'"_s.arg(actionName));
+}
+
+} // namespace velmora::handover

@@ -1,47 +1,89 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDBusConnection>
+#include <QDBusContext>
 #include <QObject>
-#include <QString>
+#include <QStringList>
+#include <QVariantMap>
+
+#include <optional>
 
 #include "platform.h"
 
-class QSocketNotifier;
+namespace velmora::handover {
 
-namespace velmora {
+// The program's name on the session bus, its component id, and the object
+// path that name gives; the running copy answers org.freedesktop.Application
+// there, as desktop launchers and file managers expect.
+inline constexpr QLatin1StringView kBusName{"example.orvex.tavivelmora"};
+inline constexpr QLatin1StringView kObjectPath{"/example/orvex/tavivelmora"};
+inline constexpr QLatin1StringView kInterface{"org.freedesktop.Application"};
+// The error a running copy answers with when it cannot take a file now.
+inline constexpr QLatin1StringView kBusyError{"example.orvex.tavivelmora.Error.Busy"};
 
-// Hands report files from a second copy of the program to the copy that
-// runs, over a Unix socket only this user can reach (plain sockets: the
-// network library would cost every start-up its loading time). The second copy sends
-// the file's absolute path and a line end, in UTF-8; the running copy answers
-// "1" when it takes the file and "0" when it cannot, and the connection ends.
-class ReportHandover : public QObject
-{
-public:
-    // The longest path a running copy reads; a longer message is refused.
-    static constexpr qsizetype kMaxMessage = 16 * 1024;
+// The tokens a launcher gave this copy to bring a window to the front with:
+// on Wayland an xdg-activation token, on X11 a startup-notification id.
+// Qt removes them from the environment as it starts, so main() reads them
+// first.
+struct LaunchTokens {
+    QByteArray activationToken;
+    QByteArray startupId;
 
-    ReportHandover(QString serverName, ReportReceiver receiver);
-    ~ReportHandover() override;
-
-    // The socket of this user's running copy, in the user's runtime folder.
-    [[nodiscard]] static QString userServerName();
-
-    // Starts taking files. Only the copy that holds the single-instance lock
-    // listens, so a socket left by a copy that crashed is removed first.
-    bool listen();
-
-    // Sends the file to the running copy and waits for its answer; false when
-    // no copy answers "1" within the time given.
-    [[nodiscard]] static bool send(const QString &serverName, const QString &fileName, int timeoutMs = 5000);
-
-private:
-    void takeConnections();
-
-    QString m_serverName;
-    ReportReceiver m_receiver;
-    int m_listener = -1;
-    QSocketNotifier *m_notifier = nullptr;
+    [[nodiscard]] static LaunchTokens fromEnvironment();
+    // As org.freedesktop.Application's platform-data carries them.
+    [[nodiscard]] QVariantMap platformData() const;
+    [[nodiscard]] static LaunchTokens fromPlatformData(const QVariantMap &data);
+    // The time of the user's action the startup id carries ("..._TIME<n>"),
+    // which an X11 window manager weighs before it lets a window come to
+    // the front; nothing when it carries none.
+    [[nodiscard]] std::optional<quint32> startupTime() const;
 };
 
-} // namespace velmora
+// A file's name as a file:// URI, every byte that is not plain ASCII
+// percent-encoded, so that any Linux file name survives the trip; relative
+// names are taken from the working folder.
+[[nodiscard]] QString fileUri(const QByteArray &fileName);
+// The name, as the system's bytes, of a local file:// URI; nothing for
+// another kind of address.
+[[nodiscard]] std::optional<QByteArray> fileNameOf(const QString &uri);
+
+// Asks the copy that owns the bus name to open the file (Open), or to come to
+// the front when fileName is empty (Activate). True when it took the request.
+[[nodiscard]] bool send(const QDBusConnection &bus, const QByteArray &fileName, const LaunchTokens &tokens,
+                        int timeoutMs = 5000);
+
+// The running copy's side of the bus. Open hands the file to the receiver,
+// which answers whether it takes it now; a file it cannot take is answered
+// with kBusyError. A file that comes before there is a receiver (the bus
+// started the program to open it) waits for the receiver; one at most waits.
+class ApplicationService : public QObject, protected QDBusContext
+{
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
+
+public:
+    enum class Registration { Owner, OtherOwner, Failed };
+
+    ApplicationService();
+    ~ApplicationService() override;
+
+    // Serves the object path, then asks for the bus name without queueing.
+    Registration registerOn(QDBusConnection bus);
+    void setReceiver(ReportReceiver receiver);
+
+public Q_SLOTS:
+    void Activate(const QVariantMap &platformData);
+    void Open(const QStringList &uris, const QVariantMap &platformData);
+    void ActivateAction(const QString &actionName, const QVariantList &parameter, const QVariantMap &platformData);
+
+private:
+    bool deliver(const QByteArray &fileName, const QVariantMap &platformData);
+
+    ReportReceiver m_receiver;
+    std::optional<QByteArray> m_waiting;
+    QVariantMap m_waitingPlatformData;
+    std::optional<QDBusConnection> m_bus;
+};
+
+} // namespace velmora::handover

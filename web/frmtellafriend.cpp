@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "frmtellafriend.h"
 
+#include <QAccessibleWidget>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QGroupBox>
@@ -71,6 +72,15 @@ void setTextOf(QWidget *box, const QString &text)
         qobject_cast<QPlainTextEdit *>(box)->setPlainText(QString(text).replace(u"\r\n"_s, u"\n"_s));
 }
 
+// A top-level QWidget reads as a mere "filler" to screen readers: this one
+// is a window.
+QAccessibleInterface *accessibleWindow(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(frmTellAFriend::staticMetaObject.className()) && object != nullptr)
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::Window);
+    return nullptr;
+}
+
 } // namespace
 
 frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
@@ -80,10 +90,12 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
 {
     using velmora::placed;
     using velmora::twipsRect;
+    static const bool accessible = (QAccessible::installFactory(accessibleWindow), true);
+    Q_UNUSED(accessible);
     velmora::setUpWindow(this, "frmTellAFriend"_L1);
 
+    // The icon is decoration: it takes no focus.
     Picture1 = placed(new IconPicture(windowIcon(), this), "Picture1"_L1, twipsRect(360, 120, 540, 540));
-    Picture1->setFocusPolicy(Qt::StrongFocus);
     Label1 = placed(new QLabel(velmora::toQString(velmora::kProgramCaption), this), "Label1"_L1, twipsRect(1080, 240, 5355, 435));
     Label1->setFont(velmora::uifonts::windowFont(12, true));
     Label2 = placed(new QLabel(this), "Label2"_L1, twipsRect(120, 840, 6975, 1095));
@@ -110,8 +122,7 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
         inside->setFont(velmora::uifonts::windowFont());
 
     setTabOrder(cmdClose, Check1);
-    setTabOrder(Check1, Picture1);
-    setTabOrder(Picture1, txtName);
+    setTabOrder(Check1, txtName);
     setTabOrder(txtName, cmdSubmit);
     setTabOrder(cmdSubmit, txtEmail);
     setTabOrder(txtEmail, txtFriendEmail);
@@ -163,6 +174,9 @@ void frmTellAFriend::buildReferralFrame()
                        {txtFriendEmail, velmora::kFriendEmailPlaceholder},
                        {txtMessage, velmora::kMessagePlaceholder}}};
     for (const Placeholder &placeholder : m_placeholders) {
+        // The placeholder says what the box is for, also to screen readers,
+        // which would otherwise hear the frame's caption for every box.
+        placeholder.box->setAccessibleName(placeholder.text);
         setTextOf(placeholder.box, placeholder.text);
         placeholder.box->installEventFilter(this);
     }

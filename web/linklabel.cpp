@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "linklabel.h"
 
+#include <QAccessibleWidget>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QStyleOptionFocusRect>
@@ -8,9 +9,41 @@
 
 #include "readablecolours.h"
 
+namespace {
+
+// What screen readers see of a link: the role of a link, its caption as its
+// name, and an action that follows it.
+class AccessibleLink : public QAccessibleWidget
+{
+public:
+    explicit AccessibleLink(LinkLabel *link)
+        : QAccessibleWidget(link, QAccessible::Link)
+    {
+    }
+
+    QStringList actionNames() const override { return {pressAction()}; }
+
+    void doAction(const QString &actionName) override
+    {
+        if (actionName == pressAction() && widget()->isEnabled())
+            Q_EMIT static_cast<LinkLabel *>(widget())->clicked();
+    }
+};
+
+QAccessibleInterface *accessibleLink(const QString &className, QObject *object)
+{
+    if (className == QLatin1StringView(LinkLabel::staticMetaObject.className()) && object != nullptr)
+        return new AccessibleLink(static_cast<LinkLabel *>(object));
+    return nullptr;
+}
+
+} // namespace
+
 LinkLabel::LinkLabel(const QString &text, QWidget *parent)
     : QLabel(text, parent)
 {
+    static const bool accessible = (QAccessible::installFactory(accessibleLink), true);
+    Q_UNUSED(accessible);
     setCursor(Qt::PointingHandCursor);
     setForegroundRole(QPalette::Link);
     velmora::keepReadable(this, QPalette::Window, QPalette::Link, {velmora::kLinkColour});

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QClipboard>
 #include <QAbstractItemView>
 #include <QComboBox>
 #include <QFileInfo>
@@ -661,10 +662,11 @@ private Q_SLOTS:
         m_window->ChoosePromotionLabel();
         QFrame *strip = child<QFrame>(u"fraFullBrand"_s);
         QCOMPARE(strip->childAt(strip->rect().center())->objectName(), front);
-        // The keyboard reaches the label that can be seen, never the one behind it.
+        // The label behind is hidden: neither the keyboard nor a screen reader
+        // comes upon it.
         for (const char *name : {"lblFullBrand", "lblCobrand"}) {
             const QWidget *label = child<QWidget>(QLatin1StringView(name));
-            QCOMPARE(label->focusPolicy() == Qt::TabFocus, label->objectName() == front);
+            QCOMPARE(label->isVisible(), label->objectName() == front);
         }
     }
 
@@ -987,6 +989,25 @@ private Q_SLOTS:
         clears = m_platform->clipboardClears;
         QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(40, 40));
         QVERIFY(m_platform->clipboardClears >= clears + 2); // press and release
+    }
+
+    // Neither the copy keys nor a context menu nor a drag take a reading out.
+    void readingsOfferNoCopy()
+    {
+        enter(u"John"_s, u""_s, u"Smith"_s);
+        proceed();
+        QTextEdit *view = rtb(0);
+        QApplication::clipboard()->setText(u"what another program copied"_s);
+        view->setFocus();
+        QTest::keyClick(view, Qt::Key_A, Qt::ControlModifier);
+        QVERIFY(view->textCursor().hasSelection()); // the keyboard still moves through the text
+        for (const QKeySequence::StandardKey key : {QKeySequence::Copy, QKeySequence::Cut}) {
+            const QKeySequence sequence(key);
+            QTest::keySequence(view, sequence);
+        }
+        QCOMPARE(QApplication::clipboard()->text(), u"what another program copied"_s);
+        QCOMPARE(view->contextMenuPolicy(), Qt::NoContextMenu);
+        QVERIFY(!view->textInteractionFlags().testFlag(Qt::TextSelectableByMouse));
     }
 };
 

@@ -1,18 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QFrame>
+#include <QScopeGuard>
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
 
-#include <future>
+#include <fcntl.h>
+#include <unistd.h>
 
 #include "fakeplatform.h"
 #include "commandline.h"
 #include "frmmain.h"
-#include "reporthandover.h"
 #include "scrambler.h"
 #include "startup.h"
 #include "updatereminder.h"
@@ -158,6 +160,30 @@ private Q_SLOTS:
         QCOMPARE(line.error.isEmpty(), action != int(velmora::CommandLine::Action::Error));
     }
 
+    // The report file keeps the bytes of its name, whatever Qt's text makes
+    // of them; options and "--" are not taken for it.
+    void keepsTheBytesOfTheReportFileName_data()
+    {
+        QTest::addColumn<QList<QByteArray>>("arguments");
+        QTest::addColumn<QByteArray>("file");
+        QTest::newRow("byte 0xFF") << QList<QByteArray>{"bad\xff.vlm"} << QByteArray("bad\xff.vlm");
+        QTest::newRow("line break") << QList<QByteArray>{"a.vlm\nb.vlm"} << QByteArray("a.vlm\nb.vlm");
+        QTest::newRow("after --") << QList<QByteArray>{"--", "--"} << QByteArray("--");
+        QTest::newRow("none") << QList<QByteArray>{} << QByteArray();
+    }
+
+    void keepsTheBytesOfTheReportFileName()
+    {
+        QFETCH(QList<QByteArray>, arguments);
+        QFETCH(QByteArray, file);
+        std::vector<const char *> argv{"tavi-velmora"};
+        for (const QByteArray &argument : arguments)
+            argv.push_back(argument.constData());
+        const velmora::CommandLine line = velmora::parseCommandLine(int(argv.size()), argv.data());
+        QCOMPARE(int(line.action), int(velmora::CommandLine::Action::Run));
+        QCOMPARE(line.nativeReportFile, file);
+    }
+
     void opensAReportGivenAtStartUp_data()
     {
         QTest::addColumn<QByteArray>("content");
@@ -175,7 +201,8 @@ private Q_SLOTS:
         QFETCH(bool, opens);
         QTemporaryDir folder;
         FakePlatform platform;
-        const std::unique_ptr<frmMain> window = startApplication(platform, writeFile(folder, name, content));
+        const std::unique_ptr<frmMain> window =
+            startApplication(platform, QFile::encodeName(writeFile(folder, name, content)));
         QVERIFY(window);
         QCOMPARE(onResultPage(*window), opens);
         QCOMPARE(window->birthData().LastName, opens ? std::string("Smith") : std::string());
@@ -187,29 +214,79 @@ private Q_SLOTS:
 
     void secondCopyHandsItsReportOver_data()
     {
-        QTest::addColumn<QString>("file");
+        QTest::addColumn<QByteArray>("file");
         QTest::addColumn<bool>("taken");
         QTest::addColumn<bool>("refuses");
-        QTest::newRow("taken") << u"/tmp/a.vlm"_s << true << false;
-        QTest::newRow("not taken") << u"/tmp/a.vlm"_s << false << true;
-        QTest::newRow("no file") << QString() << true << true;
+        QTest::newRow("taken") << QByteArray("/tmp/a.vlm") << true << false;
+        QTest::newRow("not taken") << QByteArray("/tmp/a.vlm") << false << true;
+        // Given no file, the running copy is asked to come to the front, and
+        // the second copy still says that it runs.
+        QTest::newRow("no file") << QByteArray() << true << true;
     }
 
     void secondCopyHandsItsReportOver()
     {
-        QFETCH(QString, file);
+        QFETCH(QByteArray, file);
         QFETCH(bool, taken);
         QFETCH(bool, refuses);
         FakePlatform platform;
         platform.singleInstance = false;
         platform.runningCopyTakesReports = taken;
         QVERIFY(!startApplication(platform, file));
-        QCOMPARE(platform.handedOver, file.isEmpty() ? QStringList{} : QStringList{file});
+        QCOMPARE(platform.handedOver, QList<QByteArray>{file});
         const velmora::Message refusal{velmora::MessageIcon::Information, u"Application is already running"_s,
                                        u"Tavi Velmora"_s};
         QCOMPARE(platform.messages, refuses ? QList<velmora::Message>{refusal} : QList<velmora::Message>{});
         QCOMPARE(platform.quits, refuses ? 1 : 0);
         QVERIFY(QApplication::topLevelWidgets().isEmpty());
+    }
+
+    // Any Linux file name opens, at start-up and handed over: the bytes of the
+    // name, not Qt's text for them, name the file.
+    void opensExactlyTheFileNamed_data()
+    {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<bool>("handedOver");
+        for (const bool handedOver : {false, true}) {
+            const char *how = handedOver ? "handed over" : "at start-up";
+            QTest::addRow("plain, %s", how) << QByteArray("john.vlm") << handedOver;
+            QTest::addRow("line break, %s", how) << QByteArray("alice.vlm\nbob.vlm") << handedOver;
+            QTest::addRow("byte 0xFF, %s", how) << QByteArray("bad\xff.vlm") << handedOver;
+        }
+    }
+
+    void opensExactlyTheFileNamed()
+    {
+        QFETCH(QByteArray, name);
+        QFETCH(bool, handedOver);
+        QTemporaryDir folder;
+        const QByteArray path = QFile::encodeName(folder.path()) + '/' + name;
+        QFile file;
+        const int descriptor = ::open(path.constData(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
+        QVERIFY(descriptor >= 0 && file.open(descriptor, QIODevice::WriteOnly, QFileDevice::AutoCloseHandle));
+        // QTemporaryDir cannot name a file that is not UTF-8 to remove it.
+        const auto remove = qScopeGuard([&path] { ::unlink(path.constData()); });
+        QVERIFY(file.write(kSoundReport) == kSoundReport.size());
+        file.close();
+        // Where Qt's text would lead: a different person, which must not open.
+        const QByteArray lossy = QFile::encodeName(QFile::decodeName(path));
+        const QByteArray firstLine = path.left(path.indexOf('\n'));
+        for (const QByteArray &decoy : {lossy, firstLine}) {
+            if (decoy != path && decoy.endsWith("vlm")) {
+                QFile other(QFile::decodeName(decoy));
+                QVERIFY(other.open(QIODevice::WriteOnly));
+                other.write("Dqqd\r\n\r\nOhh\r\n7\r\n6\r\nPdufk\r\n4<;3\r\n");
+            }
+        }
+
+        FakePlatform platform;
+        const std::unique_ptr<frmMain> window = startApplication(platform, handedOver ? QByteArray() : path);
+        QVERIFY(window);
+        if (handedOver)
+            QVERIFY(platform.reportReceiver(path));
+        QTRY_VERIFY(onResultPage(*window));
+        QCOMPARE(window->birthData().FirstName, std::string("John"));
+        QCOMPARE(platform.messages, QList<velmora::Message>{});
     }
 
     void runningCopyOpensHandedOverReports()
@@ -220,51 +297,42 @@ private Q_SLOTS:
         QVERIFY(platform.reportReceiver);
         QVERIFY(!onResultPage(*window));
         window->showMinimized();
-        QVERIFY(platform.reportReceiver(writeFile(folder, u"john.vlm"_s, kSoundReport)));
+        QVERIFY(platform.reportReceiver(QFile::encodeName(writeFile(folder, u"john.vlm"_s, kSoundReport))));
         QTRY_VERIFY(onResultPage(*window));
         QVERIFY(!window->isMinimized());
         QCOMPARE(window->birthData().FirstName, std::string("John"));
         // A closing window takes nothing; the other copy then says that this one runs.
         window->hide();
-        QVERIFY(!platform.reportReceiver(folder.filePath(u"john.vlm"_s)));
+        QVERIFY(!platform.reportReceiver(QFile::encodeName(folder.filePath(u"john.vlm"_s))));
     }
 
-    // The real socket: a copy that listens, a copy that sends from another thread.
-    void handOverReachesTheListeningCopy_data()
+    // Hand-overs that come together, or while a message box waits, are
+    // refused rather than opened one over the other: one message at most.
+    void handOversNeverStack()
     {
-        QTest::addColumn<bool>("listening");
-        QTest::addColumn<bool>("takes");
-        QTest::addColumn<bool>("staleSocket");
-        QTest::newRow("taken") << true << true << false;
-        QTest::newRow("refused") << true << false << false;
-        QTest::newRow("left by a crashed copy") << true << true << true;
-        QTest::newRow("nobody listens") << false << true << false;
-    }
-
-    void handOverReachesTheListeningCopy()
-    {
-        QFETCH(bool, listening);
-        QFETCH(bool, takes);
-        QFETCH(bool, staleSocket);
         QTemporaryDir folder;
-        const QString name = folder.filePath(u"test.handover"_s);
-        if (staleSocket)
-            writeFile(folder, u"test.handover"_s, "left behind");
-        QStringList received;
-        velmora::ReportHandover server(name, [&](const QString &file) {
-            received << file;
-            return takes;
-        });
-        if (listening)
-            QVERIFY(server.listen());
-        const QString workingFolder = QDir::currentPath();
-        QDir::setCurrent(folder.path());
-        auto answer = std::async(std::launch::async, [name] { return velmora::ReportHandover::send(name, u"a.vlm"_s, 3000); });
-        QTRY_VERIFY_WITH_TIMEOUT(answer.wait_for(std::chrono::seconds(0)) == std::future_status::ready, 5000);
-        QDir::setCurrent(workingFolder);
-        QCOMPARE(answer.get(), listening && takes);
-        // The running copy gets an absolute path: the two copies' working folders differ.
-        QCOMPARE(received, listening ? QStringList{folder.filePath(u"a.vlm"_s)} : QStringList{});
+        FakePlatform platform;
+        const std::unique_ptr<frmMain> window = startApplication(platform);
+        const QByteArray bad = QFile::encodeName(writeFile(folder, u"bad.vlm"_s, "not a report"));
+        QList<bool> answers;
+        for (int k = 0; k < 8; ++k)
+            answers << platform.reportReceiver(bad);
+        QCOMPARE(answers, (QList<bool>{true, false, false, false, false, false, false, false}));
+        QTRY_COMPARE(platform.messages.size(), 1);
+        QCOMPARE(platform.messages.constFirst().text, u"Please Check The File."_s);
+        // Once that one is done, the next is taken.
+        QVERIFY(platform.reportReceiver(bad));
+        QTRY_COMPARE(platform.messages.size(), 2);
+        // With a modal dialog open, nothing is taken; coming to the front still is.
+        QDialog dialog(window.get());
+        dialog.setModal(true);
+        dialog.show();
+        QTRY_VERIFY(QApplication::activeModalWidget() == &dialog);
+        QVERIFY(!platform.reportReceiver(bad));
+        QVERIFY(platform.reportReceiver(QByteArray()));
+        dialog.close();
+        QCoreApplication::processEvents();
+        QCOMPARE(platform.messages.size(), 2);
     }
 
     void startsWithReminderThenWindowThenPromotion()

@@ -29,6 +29,7 @@ Q_DECLARE_METATYPE(InstanceLock::Claim)
 namespace {
 
 constexpr auto kHoldArgument = "--hold-lock";
+constexpr auto kRunArgument = "--run-as-copy";
 
 bool makeFifo(const QString &path)
 {
@@ -72,6 +73,20 @@ std::unique_ptr<QProcess> startHolder(const QString &lockFile)
     return holder;
 }
 
+// Another copy of the program as far as the platform goes: it claims the
+// single instance in the runtime folder given and answers whether it got it.
+std::unique_ptr<QProcess> startCopy(const QString &runtime)
+{
+    auto copy = std::make_unique<QProcess>();
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(u"XDG_RUNTIME_DIR"_s, runtime);
+    copy->setProcessEnvironment(environment);
+    copy->start(QCoreApplication::applicationFilePath(), {QLatin1StringView(kRunArgument)});
+    if (!copy->waitForReadyRead(10000))
+        return nullptr;
+    return copy;
+}
+
 // Runs the code with the standard error stream going to a file, and gives
 // what was written there.
 template<typename Code>
@@ -103,6 +118,9 @@ private Q_SLOTS:
     void judgesWhatLiesAtTheLockPlace();
     void onlyALiveCopyHoldsTheLock();
     void startsWithoutALockAndSaysWhy();
+    void withoutABusOneCopyRunsAndAStaleLockIsReplaced();
+    void keepsTheLockInAPrivateFolder_data();
+    void keepsTheLockInAPrivateFolder();
     void settingsStoreIsTheFileQSettingsUses();
     void settingsStoreUsesOnlyARegularFile_data();
     void settingsStoreUsesOnlyARegularFile();
@@ -120,7 +138,8 @@ void TestQtPlatform::judgesWhatLiesAtTheLockPlace_data()
     QTest::newRow("random bytes") << u"random"_s << Claim::Claimed << QString();
     QTest::newRow("another host's lock") << u"other host"_s << Claim::Claimed << QString();
     QTest::newRow("a copy that has ended") << u"ended"_s << Claim::Claimed << QString();
-    QTest::newRow("another program's process") << u"other program"_s << Claim::Claimed << QString();
+    QTest::newRow("another program's process (a process id used again)") << u"other program"_s << Claim::Claimed << QString();
+    QTest::newRow("a process of another user") << u"other user"_s << Claim::Claimed << QString();
     QTest::newRow("this very process (a process id used again)") << u"self"_s << Claim::Claimed << QString();
     QTest::newRow("folder") << u"folder"_s << Claim::Unusable << QString::fromLocal8Bit(std::strerror(EISDIR));
     QTest::newRow("fifo") << u"fifo"_s << Claim::Unusable << u"not a regular file"_s;
@@ -157,6 +176,9 @@ void TestQtPlatform::judgesWhatLiesAtTheLockPlace()
         other->start(u"/bin/sleep"_s, {u"30"_s});
         QVERIFY(other->waitForStarted());
         QVERIFY(writeFile(path, lockText(other->processId(), QSysInfo::machineHostName())));
+    } else if (kind == u"other user"_s) {
+        // Process 1 is the system's, never this user's copy.
+        QVERIFY(writeFile(path, lockText(1, QSysInfo::machineHostName())));
     } else if (kind == u"self"_s) {
         QVERIFY(writeFile(path, lockText(QCoreApplication::applicationPid(), QSysInfo::machineHostName())));
     } else if (kind == u"folder"_s) {
@@ -212,6 +234,7 @@ void TestQtPlatform::startsWithoutALockAndSaysWhy()
     const QTemporaryDir runtime;
     const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
     QVERIFY(makeFifo(runtime.filePath(QCoreApplication::applicationName() + u".lock"_s)));
 
     velmora::QtPlatform platform;
@@ -223,6 +246,79 @@ void TestQtPlatform::startsWithoutALockAndSaysWhy()
     qputenv("XDG_RUNTIME_DIR", saved);
     QVERIFY(claimed);
     QVERIFY2(errors.contains("cannot use the lock file") && errors.contains("not a regular file"), errors);
+}
+
+void TestQtPlatform::withoutABusOneCopyRunsAndAStaleLockIsReplaced()
+{
+    const QTemporaryDir runtime;
+    QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+    const std::unique_ptr<QProcess> first = startCopy(runtime.path());
+    QVERIFY(first);
+    QCOMPARE(first->readAll(), QByteArray("runs\n"));
+    const std::unique_ptr<QProcess> second = startCopy(runtime.path());
+    QVERIFY(second);
+    QCOMPARE(second->readAll(), QByteArray("already running\n"));
+    // A copy that crashes leaves its lock file; the next copy starts.
+    first->kill();
+    first->waitForFinished();
+    QVERIFY(QFileInfo::exists(runtime.filePath(QCoreApplication::applicationName() + u".lock"_s)));
+    const std::unique_ptr<QProcess> third = startCopy(runtime.path());
+    QVERIFY(third);
+    QCOMPARE(third->readAll(), QByteArray("runs\n"));
+}
+
+void TestQtPlatform::keepsTheLockInAPrivateFolder_data()
+{
+    QTest::addColumn<QString>("runtime");
+    QTest::addColumn<bool>("usesRuntime");
+    QTest::newRow("private runtime folder") << u"private"_s << true;
+    QTest::newRow("runtime folder others can enter") << u"open"_s << false;
+    QTest::newRow("runtime folder behind a link") << u"link"_s << false;
+    QTest::newRow("relative runtime folder") << u"relative"_s << false;
+    QTest::newRow("no runtime folder (su, cron)") << u"unset"_s << false;
+}
+
+// Never a shared folder: when the runtime folder is not the user's own, a
+// folder under the cache is made private and used instead.
+void TestQtPlatform::keepsTheLockInAPrivateFolder()
+{
+    QFETCH(QString, runtime);
+    QFETCH(bool, usesRuntime);
+
+    const QTemporaryDir home;
+    const QString folder = home.filePath(u"runtime"_s);
+    QVERIFY(QDir().mkdir(folder));
+    QVERIFY(QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner
+                                              | (runtime == u"open"_s ? QFile::ReadOther | QFile::ExeOther
+                                                                      : QFile::Permissions())));
+    // A cache folder left open to others beforehand is closed.
+    const QString cache = home.filePath(u"cache/"_s) + QCoreApplication::applicationName();
+    QVERIFY(QDir().mkpath(cache));
+    QVERIFY(QFile::setPermissions(cache, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                             | QFile::ExeOther));
+    QByteArray variable = QFile::encodeName(folder);
+    if (runtime == u"link"_s) {
+        QVERIFY(makeLink(folder, home.filePath(u"link"_s)));
+        variable = QFile::encodeName(home.filePath(u"link"_s));
+    } else if (runtime == u"relative"_s) {
+        variable = "runtime";
+    }
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
+    if (runtime == u"unset"_s)
+        qunsetenv("XDG_RUNTIME_DIR");
+    else
+        qputenv("XDG_RUNTIME_DIR", variable);
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(u"cache"_s)));
+    const QString chosen = InstanceLock::privateFolder();
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("XDG_CACHE_HOME", savedCache);
+
+    QCOMPARE(chosen, usesRuntime ? folder : cache);
+    struct stat info {};
+    QVERIFY(::lstat(QFile::encodeName(chosen).constData(), &info) == 0);
+    QVERIFY(S_ISDIR(info.st_mode) && info.st_uid == ::geteuid());
+    QCOMPARE(info.st_mode & 0777, 0700u);
 }
 
 // QSettings takes its folder from the environment once per process: main()
@@ -321,6 +417,17 @@ int main(int argc, char *argv[])
         if (lock.claim() != InstanceLock::Claim::Claimed)
             return 1;
         std::fputs("claimed\n", stdout);
+        std::fflush(stdout);
+        for (int ch = 0; (ch = std::getchar()) != EOF;) {
+        }
+        return 0;
+    }
+    // The lock is judged on its own: no session bus answers for it here.
+    qputenv("DBUS_SESSION_BUS_ADDRESS", "unix:path=/nonexistent");
+    if (argc == 2 && std::strcmp(argv[1], kRunArgument) == 0) {
+        QCoreApplication application(argc, argv);
+        velmora::QtPlatform platform;
+        std::fputs(platform.claimSingleInstance() ? "runs\n" : "already running\n", stdout);
         std::fflush(stdout);
         for (int ch = 0; (ch = std::getchar()) != EOF;) {
         }

@@ -5,16 +5,31 @@
 # name typed with Alt combinations in between, the calculation, saving and
 # opening a reading, and closing through File > Exit and the tell-a-friend
 # window. Then it measures the contrast of the texts in fixed colours in
-# screenshots under the light look, a dark style and a dark palette.
+# screenshots under the light look, a dark style and a dark palette. On the
+# way it walks the accessibility tree of each window as a screen reader does,
+# checks that a text another program copied survives the mouse over a
+# reading, and hands reports over from a second copy, one of them with a line
+# break and a byte 0xFF in its name. It waits on conditions, never a fixed
+# time; it runs on a session bus of its own.
 #   smoke.sh PROGRAM [SCREENSHOT-FOLDER]
 set -euo pipefail
+if [ -z "${VELMORA_SMOKE_BUS:-}" ]; then
+    # The bus looks for services under XDG_DATA_HOME: there the test puts the
+    # program's, to have the bus start it as a launcher would.
+    VELMORA_SMOKE_BUS=$(mktemp -d)
+    export VELMORA_SMOKE_BUS
+    XDG_DATA_HOME=$VELMORA_SMOKE_BUS dbus-run-session -- "$0" "$@" && status=0 || status=$?
+    rm -rf "$VELMORA_SMOKE_BUS"
+    exit "$status"
+fi
 
 program=$(readlink -f "$1")
 shots=${2:-$(pwd)/smoke-screenshots}
 mkdir -p "$shots"
 work=$(mktemp -d)
-app= xvfb=
-trap 'kill "$app" "$xvfb" 2>/dev/null || true; rm -rf "$work"' EXIT
+app= xvfb= xclip=
+trap 'kill $app $xclip $xvfb 2>/dev/null || true; rm -rf "$work"' EXIT
+names=$(dirname "$(readlink -f "$0")")/accessible-names.py
 
 fail() {
     echo "smoke: $*" >&2
@@ -31,7 +46,8 @@ visible_windows() { # title: the ids of the shown windows with that title
 # Waits for a shown window with the title other than the ones given, prints
 # its id and gives it the keyboard focus (there is no window manager to do it).
 wait_for_window() { # title, seconds, ids to skip...
-    local title=$1 deadline=$((SECONDS + $2)) id
+    local title=$1 seconds=$2 id
+    local deadline=$((SECONDS + seconds))
     shift 2
     while :; do
         for id in $(visible_windows "$title"); do
@@ -41,9 +57,9 @@ wait_for_window() { # title, seconds, ids to skip...
                 return 0
             fi
         done
-        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" after $2 s"
-        kill -0 "$app" 2>/dev/null || fail "the program ended early"
-        sleep 0.2
+        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" after $seconds s"
+        [ -z "$app" ] || kill -0 "$app" 2>/dev/null || fail "the program ended early"
+        sleep 0.05
     done
 }
 
@@ -77,7 +93,7 @@ wait_until_gone() { # id, seconds
     local deadline=$((SECONDS + $2))
     while xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; do
         [ $SECONDS -lt $deadline ] || fail "window $1 still open after $2 s"
-        sleep 0.1
+        sleep 0.05
     done
 }
 
@@ -89,11 +105,31 @@ expect_window() { # keys, title, closing key
     xdotool key $1
     id=$(wait_for_window "$2" 10 "$main")
     check_title "$id" "$2"
-    sleep 0.3
     xdotool key "$3"
     wait_until_gone "$id" 10
     xdotool windowfocus --sync "$main" 2>/dev/null || xdotool windowfocus "$main"
-    sleep 0.2
+}
+
+# Walks the accessibility tree of a window once it shows (with the control
+# named, when given), and fails on a focusable control without a name of its
+# own, or a window without a window role.
+check_names() { # [role:]title, [control], what
+    /usr/bin/python3 "$names" tavi-velmora 15 "$1" ${2:+"$2"} >"$work/names.log" 2>&1 \
+        || fail "screen readers, $3: $(cat "$work/names.log")"
+    sed "s/^/smoke: $3: /" "$work/names.log"
+}
+
+# The windows shown besides the main window and the root window: an open list
+# or menu, which has no title of its own.
+wait_for_popup() {
+    local id root
+    root=$(printf '%d' "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')")
+    for _ in $(seq 100); do
+        id=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -vx -e "$main" -e "$root" | head -n 1 || true)
+        [ -n "$id" ] && { echo "$id"; return 0; }
+        sleep 0.05
+    done
+    return 1
 }
 
 # Web pages "open" through a stand-in for the desktop's opener, which notes them.
@@ -106,26 +142,17 @@ expect_page() { # keys, address
     before=$(wc -l <"$work/pages")
     # shellcheck disable=SC2086
     xdotool key $1
-    for _ in $(seq 50); do [ "$(wc -l <"$work/pages")" -gt "$before" ] && break; sleep 0.1; done
+    for _ in $(seq 100); do [ "$(wc -l <"$work/pages")" -gt "$before" ] && break; sleep 0.05; done
     [ "$(tail -n 1 "$work/pages")" = "$2" ] && [ "$(wc -l <"$work/pages")" -eq $((before + 1)) ] \
         || fail "\"$1\" did not open $2 once (opened: $(tail -n +$((before + 1)) "$work/pages" | tr '\n' ' '))"
-    sleep 0.2
 }
 
 # Opens the drop-down list that has the focus, checks that it shows a limited
 # number of rows on the screen, and closes it again.
 check_list() { # what
-    local id height root
+    local id height
     xdotool key alt+Down
-    # The list is a window without a title of its own: the one shown besides
-    # the main window and the screen's root window.
-    root=$(printf '%d' "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')")
-    for _ in $(seq 30); do
-        id=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -vx -e "$main" -e "$root" | head -n 1 || true)
-        [ -n "$id" ] && break
-        sleep 0.1
-    done
-    [ -n "$id" ] || fail "the $1 list did not open"
+    id=$(wait_for_popup) || fail "the $1 list did not open"
     height=$(xdotool getwindowgeometry "$id" | sed -n 's/.*Geometry: [0-9]*x\([0-9]*\).*/\1/p')
     echo "smoke: the open $1 list is $height px high"
     [ "$height" -ge 100 ] && [ "$height" -le 300 ] || fail "the open $1 list is $height px high"
@@ -142,10 +169,15 @@ launch() { # arguments for the program
     for attempt in 1 2 3; do
         if [ -z "$xvfb" ] || ! kill -0 "$xvfb" 2>/dev/null; then start_xvfb; fi
         env "${look[@]}" PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR=$work/runtime XDG_CONFIG_HOME=${config:-$work/config} \
-            QT_QPA_PLATFORM=xcb "$program" "$@" >"$work/app.log" 2>&1 &
+            QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >"$work/app.log" 2>&1 &
         app=$!
-        sleep 1
-        if kill -0 "$app" 2>/dev/null || ! grep -q "could not connect to display" "$work/app.log"; then
+        # Started once its window shows, or once it has said it cannot connect.
+        for _ in $(seq 200); do
+            [ -n "$(visible_windows "Tavi Velmora v1.0")" ] && return 0
+            kill -0 "$app" 2>/dev/null || break
+            sleep 0.05
+        done
+        if ! grep -q "could not connect to display" "$work/app.log"; then
             return 0
         fi
         echo "smoke: the program could not connect to $DISPLAY; trying another display" >&2
@@ -159,7 +191,7 @@ launch() { # arguments for the program
 launch
 main=$(wait_for_window "Tavi Velmora v1.0" 30)
 check_title "$main" "Tavi Velmora v1.0"
-sleep 0.5
+check_names "frame:Tavi Velmora v1.0" "Get My Velmora Result" "the input page"
 import -window root "$shots/input-page.png"
 
 # Every access key of the input page, at the first press.
@@ -171,7 +203,7 @@ expect_page "alt+h v" https://www.orvex.example
 expect_page "alt+h u" https://www.tavi-velmora.example/download-tavi-free-velmora.html
 about=$(xdotool key alt+h a && wait_for_window "Tavi Velmora v1.0" 10 "$main")
 check_title "$about" "Tavi Velmora v1.0"
-sleep 0.5
+check_names "dialog:Tavi Velmora v1.0" OK "the about box"
 import -window root "$shots/about.png"
 xdotool key Escape
 wait_until_gone "$about" 10
@@ -193,16 +225,32 @@ for _ in $(seq 80); do xdotool key Down; done   # 1980
 check_list year
 [ -z "$(visible_windows "Tavi Velmora")" ] || fail "a message box is open"
 xdotool key alt+g
-sleep 1
+check_names "frame:Tavi Velmora v1.0" Save "the result page"
 import -window root "$shots/result-page.png"
+
+# What another program copied stays on the clipboard, whatever the mouse does
+# over a reading.
+printf 'account 12345' | xclip -quiet -loops 2 -selection clipboard -i >/dev/null 2>&1 &
+xclip=$!
+for _ in $(seq 100); do [ "$(xclip -o -selection clipboard 2>/dev/null)" = "account 12345" ] && break; sleep 0.05; done
+eval "$(xdotool getwindowgeometry --shell "$main")"
+for point in "100 150" "300 170" "200 200"; do
+    # shellcheck disable=SC2086
+    set -- $point
+    xdotool mousemove --sync $((X + $1)) $((Y + $2)) click 1
+done
+xdotool windowfocus --sync "$main"
+[ "$(xclip -o -selection clipboard 2>/dev/null)" = "account 12345" ] \
+    || fail "the mouse over a reading emptied what another program had copied"
+kill "$xclip" 2>/dev/null || true
+xclip=
 
 xdotool key alt+s
 dialog=$(wait_for_window "Velmora" 10 "$main")
 check_title "$dialog" "Velmora"
-sleep 0.5
 xdotool type --delay 10 "$work/john.vlm"
 xdotool key Return
-for _ in $(seq 50); do [ -s "$work/john.vlm" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/john.vlm" ] && break; sleep 0.05; done
 [ -s "$work/john.vlm" ] || fail "the reading was not saved"
 lines=$(tr -cd '\n' < "$work/john.vlm" | wc -c)
 [ "$lines" -eq 7 ] || fail "the saved reading has $lines lines, not 7"
@@ -210,32 +258,28 @@ wait_until_gone "$dialog" 10
 xdotool windowfocus --sync "$main"
 
 # Alt+D goes back to the input page, where Alt+O opens the saved reading again.
-xdotool key alt+d
-sleep 0.3
-xdotool key alt+o
+xdotool key alt+d alt+o
 dialog=$(wait_for_window "Select the source file" 10 "$main")
-sleep 0.5
 xdotool type --delay 10 "$work/john.vlm"
 xdotool key Return
 wait_until_gone "$dialog" 10
 xdotool windowfocus --sync "$main"
-sleep 0.3
 expect_window alt+s "Velmora" Escape   # the result page is in front again
 
 xdotool key alt+f
-sleep 0.3
+wait_for_popup >/dev/null || fail "Alt+F opened no menu"
 xdotool key x
-sleep 1
-kill -0 "$app" 2>/dev/null || fail "the program ended before the tell-a-friend window closed"
-[[ " $(visible_windows "Tavi Velmora v1.0" | tr '\n' ' ') " != *" $main "* ]] || fail "File > Exit left the main window open"
+old=$main
 main=$(wait_for_window "Tavi Velmora v1.0" 10 "$main")
+kill -0 "$app" 2>/dev/null || fail "the program ended before the tell-a-friend window closed"
+wait_until_gone "$old" 10
 check_title "$main" "Tavi Velmora v1.0"
-sleep 0.5
+check_names "frame:Tavi Velmora v1.0" Exit "the tell-a-friend window"
 import -window root "$shots/tell-a-friend.png"
 expect_window alt+n "Tavi Velmora" Return   # "Please Enter Proper Email Address"
 xdotool key alt+x
 
-for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
+for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
 if kill -0 "$app" 2>/dev/null; then fail "the program still runs after its last window closed"; fi
 wait "$app" || fail "the program ended with status $?"
 
@@ -265,12 +309,12 @@ check_look() { # name, arguments for the program
     shift
     launch "$@"
     id=$(wait_for_window "Tavi Velmora v1.0" 30)
-    sleep 0.5
+    main=$id
     xdotool type --delay 20 John
     xdotool key Tab Tab
     xdotool type --delay 20 Smith
     xdotool key alt+g
-    sleep 1
+    /usr/bin/python3 "$names" tavi-velmora 15 "frame:Tavi Velmora v1.0" Save >/dev/null || fail "$name: no result page"
     import -window "$id" "$shots/$name.png"
     bar=$(($(identify -format %h "$shots/$name.png") - 365)) # the menu bar above the client area
     if [ "$name" != light ]; then
@@ -319,43 +363,78 @@ look=(XDG_CURRENT_DESKTOP=KDE KDE_SESSION_VERSION=5)
 config=$work/kde check_look dark-palette
 
 # A report named on the command line opens at start-up; a second copy given a
-# report hands it to the running copy, which shows it, and ends with status 0.
+# report hands it to the running copy, which shows it, and ends with status 0,
+# whatever bytes the report's name holds.
 expect_result_page() { # main window id, what is being checked
     xdotool windowfocus --sync "$1"
-    sleep 0.3
     xdotool key ctrl+s # Save belongs to the result page only
-    wait_for_window "Velmora" 10 >/dev/null || fail "$2: no result page"
+    local dialog
+    dialog=$(wait_for_window "Velmora" 10 "$1") || fail "$2: no result page"
     xdotool key Escape
-    sleep 0.5
+    wait_until_gone "$dialog" 10
+}
+hand_over() { # file name, what
+    local status=0
+    xdotool windowfocus --sync "$main"
+    xdotool key alt+d # Do It Once Again: the input page
+    (cd "$work" && timeout 20 env PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/runtime" \
+        XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$program" "$1") >"$work/second.log" 2>&1 || status=$?
+    [ "$status" -eq 0 ] || fail "$2: the second copy ended with status $status: $(cat "$work/second.log")"
+    [ -z "$(visible_windows "Tavi Velmora")" ] || fail "$2: the hand-over showed a message"
+    expect_result_page "$main" "$2"
 }
 check_report_from_outside() {
     launch "$work/john.vlm"
     main=$(wait_for_window "Tavi Velmora v1.0" 30)
-    sleep 0.5
     expect_result_page "$main" "a report on the command line"
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+p # the print dialog comes from a module loaded now
-    wait_for_window "Print" 10 >/dev/null || fail "Ctrl+P opened no print dialog"
+    local dialog
+    dialog=$(wait_for_window "Print" 10) || fail "Ctrl+P opened no print dialog"
     xdotool key Escape
-    sleep 0.5
-    xdotool windowfocus --sync "$main"
-    xdotool key alt+d # Do It Once Again: the input page
-    sleep 0.5
-    local status=0
-    (cd "$work" && timeout 20 env PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/runtime" \
-        XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$program" john.vlm) >"$work/second.log" 2>&1 || status=$?
-    [ "$status" -eq 0 ] || fail "the second copy ended with status $status: $(cat "$work/second.log")"
-    [ -z "$(visible_windows "Tavi Velmora")" ] || fail "the hand-over showed a message"
-    sleep 0.5
-    expect_result_page "$main" "a report handed over"
+    wait_until_gone "$dialog" 10
+    hand_over john.vlm "a report handed over"
+    # The name's first line, and the name as text would spell it, are files
+    # that are not reports: opening either would show a message.
+    local odd
+    odd=$(printf 'alice.vlm\nbob\377.vlm')
+    cp "$work/john.vlm" "$work/$odd"
+    printf 'not a report' >"$work/alice.vlm"
+    printf 'not a report' >"$work/$(printf 'alice.vlm\nbob\357\277\275.vlm')"
+    hand_over "$odd" "a report whose name holds a line break and a byte 0xFF"
+    close_program
+}
+close_program() {
     xdotool windowfocus --sync "$main"
     xdotool key ctrl+q
-    wait_for_window "Tavi Velmora v1.0" 10 "$main" >/dev/null
+    local friend
+    friend=$(wait_for_window "Tavi Velmora v1.0" 10 "$main")
     xdotool key alt+x
-    for _ in $(seq 100); do kill -0 "$app" 2>/dev/null || break; sleep 0.1; done
-    wait "$app" || fail "the program ended with status $?"
+    if [ -n "$app" ]; then
+        for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
+        wait "$app" || fail "the program ended with status $?"
+    else
+        wait_until_gone "$friend" 10
+    fi
 }
 look=()
 check_report_from_outside
+
+# A launcher that uses D-Bus activation: the bus starts the program by its
+# name, and the report the launcher asks it to open shows once the window is
+# there.
+mkdir -p "$VELMORA_SMOKE_BUS/dbus-1/services"
+printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" >"%s" 2>&1\n' \
+    "$work/bin:$PATH" "$work" "$work/runtime" "$work/config" "$DISPLAY" "$program" "$work/app.log" >"$work/activated"
+chmod +x "$work/activated"
+printf '[D-BUS Service]\nName=example.orvex.tavivelmora\nExec=%s\n' "$work/activated" \
+    >"$VELMORA_SMOKE_BUS/dbus-1/services/example.orvex.tavivelmora.service"
+timeout 20 gdbus call --session --dest example.orvex.tavivelmora --object-path /example/orvex/tavivelmora \
+    --method org.freedesktop.Application.Open "['file://$work/john.vlm']" '{}' >/dev/null \
+    || fail "the bus did not start the program to open a report"
+app=
+main=$(wait_for_window "Tavi Velmora v1.0" 30)
+expect_result_page "$main" "a report opened through D-Bus activation"
+close_program
 
 echo "smoke: passed; screenshots in $shots"

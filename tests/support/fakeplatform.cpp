@@ -71,7 +71,7 @@ velmora::PrintOutcome FakePlatform::print(QWidget *, const velmora::PrintJob &jo
     return job.paint(printer) ? velmora::PrintOutcome::Printed : velmora::PrintOutcome::Failed;
 }
 
-bool FakePlatform::handOverReport(const QString &fileName)
+bool FakePlatform::handOverReport(const QByteArray &fileName)
 {
     handedOver.append(fileName);
     return runningCopyTakesReports;

@@ -27,7 +27,7 @@ public:
     void seedRandom() override { ++seeds; }
     double random() override;
     bool claimSingleInstance() override { return singleInstance; }
-    bool handOverReport(const QString &fileName) override;
+    bool handOverReport(const QByteArray &fileName) override;
     void receiveReports(velmora::ReportReceiver receiver) override { reportReceiver = std::move(receiver); }
     void quitApplication() override { ++quits; }
 
@@ -39,7 +39,7 @@ public:
     int printDialogs = 0;
     QList<velmora::PrintJob> printJobs; // what each print that was not cancelled was asked to print
     QByteArray printedPdf; // what the last print painted, as a PDF document
-    QStringList handedOver;
+    QList<QByteArray> handedOver; // an empty name: asked to come to the front
     velmora::ReportReceiver reportReceiver;
     int clipboardClears = 0;
     int seeds = 0;

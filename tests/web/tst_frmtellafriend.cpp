@@ -1,4 +1,6 @@
 // SPDX-License-Identifier: MIT
+#include <QAccessible>
+#include <QAccessibleActionInterface>
 #include <QApplication>
 #include <QCheckBox>
 #include <QGroupBox>
@@ -114,10 +116,30 @@ private Q_SLOTS:
         QCOMPARE(child<QLabel>(u"Label2"_s)->text(), toQString(velmora::kAppeals[appeal]));
     }
 
+    // What a screen reader meets: a window, each control that takes the focus
+    // under a name of its own, and a link it can follow.
+    void readsWellToScreenReaders()
+    {
+        QCOMPARE(QAccessible::queryAccessibleInterface(m_window.get())->role(), QAccessible::Window);
+        QStringList names;
+        for (QWidget *widget : m_window->findChildren<QWidget *>()) {
+            if (widget->focusPolicy() & Qt::TabFocus)
+                names << QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        }
+        QCOMPARE(names.removeDuplicates(), 0);
+        QVERIFY2(!names.contains(QString()), qPrintable(names.join(u", "_s)));
+        QVERIFY(names.contains(u"Your Name"_s) && names.contains(u"Friend's Email Address"_s));
+
+        QAccessibleInterface *link = QAccessible::queryAccessibleInterface(child<QLabel>(u"lblGoToHome"_s));
+        QCOMPARE(link->role(), QAccessible::Link);
+        link->actionInterface()->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(m_platform->openedUrls.size(), 1);
+    }
+
     void followsTheTabOrder()
     {
         // The last Tab comes round to the first control again.
-        const QStringList order = {u"cmdClose"_s,      u"Check1"_s,        u"Picture1"_s,   u"txtName"_s,
+        const QStringList order = {u"cmdClose"_s,      u"Check1"_s,        u"txtName"_s,
                                    u"cmdSubmit"_s,     u"txtEmail"_s,      u"txtFriendEmail"_s,
                                    u"txtFriendName"_s, u"txtMessage"_s,    u"lblGoToHome"_s,
                                    u"cmdClose"_s};
