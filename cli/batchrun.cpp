@@ -8,7 +8,14 @@
 #include <array>
 #include <string>
 
+#include "birthday.h"
 #include "calculations.h"
+#include "challenges.h"
+#include "karmicdebts.h"
+#include "karmiclessons.h"
+#include "morenumbers.h"
+#include "namefolding.h"
+#include "realization.h"
 #include "clidiagnostics.h"
 #include "csvreader.h"
 #include "csvwriter.h"
@@ -24,12 +31,45 @@ constexpr std::array<std::string_view, 11> kNumberColumns = {
     "destiny",    "personality", "soul_urge",      "realization",       "pinnacle1", "pinnacle2",
     "pinnacle3",  "pinnacle4",   "hidden_passion", "subconscious_self", "attitude",
 };
+constexpr std::array<std::string_view, 9> kMoreColumns = {
+    "life_path",  "birthday",      "challenge1",     "challenge2",  "challenge3",
+    "challenge4", "personal_year", "karmic_lessons", "karmic_debts",
+};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
     return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Whether every character of the name counts or only separates its parts:
+// the common case, told without building the list of the others.
+bool allCounted(std::string_view name)
+{
+    for (const char ch : name) {
+        const bool letter = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+        if (!letter && ch != ' ' && ch != '-' && ch != '\'' && ch != '.')
+            return uncountedCharacters(name).empty();
+    }
+    return true;
+}
+
+// The numbers as digits apart by spaces, into a buffer that holds any list
+// of the engine's (at most nine one-digit or four two-digit numbers).
+template <typename List, typename Number>
+std::string_view spacedList(std::array<char, 32> &buffer, const List &list, Number number)
+{
+    std::size_t used = 0;
+    for (const auto &item : list) {
+        if (used > 0)
+            buffer[used++] = ' ';
+        const int value = number(item);
+        if (value >= 10)
+            buffer[used++] = static_cast<char>('0' + value / 10);
+        buffer[used++] = static_cast<char>('0' + value % 10);
+    }
+    return {buffer.data(), used};
 }
 
 std::string fieldsText(std::size_t count)
@@ -100,6 +140,8 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
         writer.field(column);
     for (const std::string_view column : kNumberColumns)
         writer.field(column);
+    for (const std::string_view column : kMoreColumns)
+        writer.field(column);
     writer.endRecord();
 }
 
@@ -108,6 +150,7 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
 bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person)
 {
     QJsonObject object = readingsObject(person, calculateAll(person));
+    insertMoreNumbers(object, CalculateMoreNumbers(person, m_dateOfInterest));
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -164,6 +207,15 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
         numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
     };
     writer.fields(row);
+    const ChallengeNumbers challenges = ChallengeNumbersOf(person);
+    const std::array<int, 7> more = {
+        LifePathNumber(person), BirthdayOf(person),  challenges[0], challenges[1], challenges[2], challenges[3],
+        PersonalCycleOf(person, m_dateOfInterest).personalYear,
+    };
+    writer.fields(more);
+    std::array<char, 32> buffer{};
+    writer.field(spacedList(buffer, KarmicLessonsOf(person), [](int lesson) { return lesson; }));
+    writer.field(spacedList(buffer, KarmicDebtsOf(person), [](const KarmicDebt &debt) { return debt.debt; }));
     writer.endRecord();
 }
 
@@ -178,11 +230,20 @@ bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthDat
     }
     const auto fields = reader.fields();
     const auto column = [&](Column c) { return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]]; };
-    const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
+    std::array<std::string_view, 3> names = {column(First), column(Middle), column(Last)};
+    if (m_foldAccents) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            m_folded[i] = foldAccents(names[i]);
+            names[i] = m_folded[i];
+        }
+    }
+    const InputFault fault = readPerson({names[0], names[1], names[2], column(Date)}, person);
     if (fault != InputFault::None) {
         refuse(reader.line(), faultText(fault));
         return true;
     }
+    if (!allCounted(person.FirstName) || !allCounted(person.MiddleName) || !allCounted(person.LastName))
+        ++m_uncounted;
     if (m_format == Format::JsonLines) {
         if (!writeJsonRow(reader, person))
             return false;
@@ -219,6 +280,9 @@ int BatchRun::run()
     }
     if (m_progress != nullptr)
         m_progress->clear();
+    if (m_uncounted > 0)
+        report(std::to_string(m_uncounted) + (m_uncounted == 1 ? " row has" : " rows have")
+               + " characters in a name that do not count: only the letters A–Z do");
     if (!writer.flush() || std::fflush(m_output) != 0 || std::ferror(m_output) != 0) {
         report("cannot write the output");
         return Failure;
