@@ -920,7 +920,7 @@ private Q_SLOTS:
             const QJsonArray numbers = there.value(u"numbers"_s).toArray();
             QCOMPARE(numbers, (QJsonArray{back.value(u"numbers"_s).toArray()[1], back.value(u"numbers"_s).toArray()[0]}));
         }
-        // Life Paths 6 and 4: natural match; Destinies 9 and 8: compatible.
+        // Life Paths 6 and 4 (families 3-6-9 and 2-4-8): compatible; Destinies 9 and 8.
         QCOMPARE(forward.value(u"lifePath"_s).toObject().value(u"numbers"_s).toArray(), (QJsonArray{6, 4}));
         QCOMPARE(forward.value(u"lifePath"_s).toObject().value(u"relation"_s).toString(), u"compatible"_s);
         QCOMPARE(forward.value(u"destiny"_s).toObject().value(u"numbers"_s).toArray(), (QJsonArray{9, 8}));
