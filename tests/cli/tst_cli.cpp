@@ -1062,12 +1062,14 @@ private Q_SLOTS:
 #ifndef VELMORA_PDFTOTEXT
         QSKIP("pdftotext (poppler-utils) is missing");
 #else
-        const QString toolPdf = path(u"tool.pdf"_s);
-        QCOMPARE(runCli(personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s) << u"--pdf"_s << toolPdf)
-                     .exitCode,
-                 0);
         FakePlatform platform;
         platform.printerUnprintable = unprintable;
+        platform.date = QDate(2027, 1, 1); // the window's today is the tool's date of interest
+        const QString toolPdf = path(u"tool.pdf"_s);
+        QCOMPARE(runCli(personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s)
+                        << u"--pdf"_s << toolPdf << u"--on"_s << u"2027-01-01"_s)
+                     .exitCode,
+                 0);
         frmMain window(platform);
         window.findChild<QLineEdit *>(u"txtNameFirst"_s)->setText(u"John"_s);
         window.findChild<QLineEdit *>(u"txtNameMiddle"_s)->setText(u"Paul"_s);
@@ -1095,6 +1097,7 @@ private Q_SLOTS:
         };
         const QByteArray printed = words(windowPdf);
         QVERIFY(printed.count("<page ") > 1);
+        QVERIFY(printed.contains(">2027:</word>")); // "Personal Year 2027: ..."
         QCOMPARE(printed, words(toolPdf));
 #endif
     }
