@@ -6,16 +6,12 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
-#include "birthday.h"
 #include "calculations.h"
-#include "challenges.h"
-#include "karmicdebts.h"
-#include "karmiclessons.h"
 #include "morenumbers.h"
 #include "namefolding.h"
-#include "realization.h"
 #include "clidiagnostics.h"
 #include "csvreader.h"
 #include "csvwriter.h"
@@ -55,16 +51,14 @@ bool allCounted(std::string_view name)
     return true;
 }
 
-// The numbers as digits apart by spaces, into a buffer that holds any list
-// of the engine's (at most nine one-digit or four two-digit numbers).
-template <typename List, typename Number>
-std::string_view spacedList(std::array<char, 32> &buffer, const List &list, Number number)
+// The numbers (each below 100) apart by spaces, into a buffer that holds any
+// list of the engine's: at most nine one-digit or four two-digit numbers.
+std::string_view spacedList(std::array<char, 32> &buffer, std::span<const int> numbers)
 {
     std::size_t used = 0;
-    for (const auto &item : list) {
+    for (const int value : numbers) {
         if (used > 0)
             buffer[used++] = ' ';
-        const int value = number(item);
         if (value >= 10)
             buffer[used++] = static_cast<char>('0' + value / 10);
         buffer[used++] = static_cast<char>('0' + value % 10);
@@ -197,25 +191,32 @@ bool BatchRun::startInput(CsvReader &reader)
     return false;
 }
 
-void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person)
+void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person,
+                           const LetterTally &letters)
 {
-    const Numbers numbers = CalculateNumbers(person);
+    const Numbers numbers = CalculateNumbers(person, letters);
+    const MoreColumns more = CalculateMoreColumns(person, letters, m_dateOfInterest);
     copyFields(reader, writer);
-    const std::array<int, kNumberColumns.size()> row = {
-        numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
-        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
-        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
+    const std::array<int, kNumberColumns.size() + 7> row = {
+        numbers.destiny,       numbers.personality,      numbers.soulUrge,      numbers.realization,
+        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2],  numbers.pinnacles[3],
+        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,      more.lifePath,
+        more.birthday,         more.challenges[0],       more.challenges[1],    more.challenges[2],
+        more.challenges[3],    more.personalYear,
     };
     writer.fields(row);
-    const ChallengeNumbers challenges = ChallengeNumbersOf(person);
-    const std::array<int, 7> more = {
-        LifePathNumber(person), BirthdayOf(person),  challenges[0], challenges[1], challenges[2], challenges[3],
-        PersonalCycleOf(person, m_dateOfInterest).personalYear,
-    };
-    writer.fields(more);
     std::array<char, 32> buffer{};
-    writer.field(spacedList(buffer, KarmicLessonsOf(person), [](int lesson) { return lesson; }));
-    writer.field(spacedList(buffer, KarmicDebtsOf(person), [](const KarmicDebt &debt) { return debt.debt; }));
+    std::size_t used = 0;
+    for (int value = 1; value <= 9; ++value) {
+        if ((more.lessons & (1U << value)) == 0)
+            continue;
+        if (used > 0)
+            buffer[used++] = ' ';
+        buffer[used++] = static_cast<char>('0' + value);
+    }
+    // Digits and spaces only: written as they are, with no look for quotes.
+    writer.rawFields(std::string_view(buffer.data(), used), 1);
+    writer.rawFields(spacedList(buffer, std::span<const int>(more.debts.data(), more.debtCount)), 1);
     writer.endRecord();
 }
 
@@ -242,13 +243,15 @@ bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthDat
         refuse(reader.line(), faultText(fault));
         return true;
     }
-    if (!allCounted(person.FirstName) || !allCounted(person.MiddleName) || !allCounted(person.LastName))
+    const LetterTally letters = tallyLetters(person);
+    if (letters.others > 0
+        && (!allCounted(person.FirstName) || !allCounted(person.MiddleName) || !allCounted(person.LastName)))
         ++m_uncounted;
     if (m_format == Format::JsonLines) {
         if (!writeJsonRow(reader, person))
             return false;
     } else {
-        writeCsvRow(reader, writer, person);
+        writeCsvRow(reader, writer, person, letters);
     }
     ++m_written;
     if (m_progress != nullptr)

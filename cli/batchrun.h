@@ -17,6 +17,7 @@ class CsvReader;
 class ProgressMeter;
 class CsvWriter;
 struct BirthData;
+struct LetterTally;
 
 // The batch mode: CSV in whose header names the columns first, middle, last
 // and date, in any order and case (middle may be missing). Out come the input
@@ -56,7 +57,7 @@ private:
     bool startInput(CsvReader &reader);
     bool readHeader(CsvReader &reader);
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
-    void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person);
+    void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
     bool writeJsonRow(const CsvReader &reader, const BirthData &person);
     void refuse(std::uint64_t line, std::string_view reason);
