@@ -27,6 +27,7 @@
 #include "readingdocument.h"
 #include "readingoutput.h"
 #include "reportfile.h"
+#include "vectorstate.h"
 
 using namespace Qt::StringLiterals;
 
@@ -320,6 +321,7 @@ int CliApplication::runBatch(const QString &inputFile)
                    m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv);
     batch.setDateOfInterest(m_dateOfInterest);
     batch.setFoldAccents(m_foldAccents);
+    clearVectorUpperState(); // after the last Qt call before the rows
     const int status = batch.run();
     if (input != stdin)
         std::fclose(input);

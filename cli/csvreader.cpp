@@ -129,8 +129,9 @@ bool CsvReader::scan()
                 m_openQuoteLines = m_lines;
                 m_fieldBegin = ++m_scan;
                 m_state = State::Quoted;
+                break;
             }
-            break;
+            [[fallthrough]];
         case State::Unquoted:
             if (scanUnquoted(record, limit))
                 return endLine(record, available);
@@ -154,8 +155,11 @@ bool CsvReader::scan()
 // True when the field ends at a line break.
 bool CsvReader::scanUnquoted(const char *record, std::size_t limit)
 {
-    while (m_scan < limit && !endsUnquoted(record[m_scan]))
-        ++m_scan;
+    // A local index stays in a register; m_scan would be stored at every byte.
+    std::size_t scan = m_scan;
+    while (scan < limit && !endsUnquoted(record[scan]))
+        ++scan;
+    m_scan = scan;
     if (m_scan == limit)
         return false;
     if (record[m_scan] == '"') {
@@ -291,7 +295,8 @@ CsvReader::Status CsvReader::finishRecord()
     m_rawRecord = m_anyEscaped ? std::string_view{} : std::string_view{record, m_contentEnd};
     for (std::size_t i = 0; i < fields().size(); ++i)
         m_fields[i] = {record + m_spans[i].begin, m_spans[i].end - m_spans[i].begin};
-    unescapeFields();
+    if (m_anyEscaped)
+        unescapeFields();
     return Status::Record;
 }
 

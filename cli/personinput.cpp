@@ -20,10 +20,11 @@ std::optional<int> digitsValue(std::string_view text, std::size_t from, std::siz
 
 std::string_view trimSpaces(std::string_view text)
 {
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+    while (text.starts_with(' '))
+        text.remove_prefix(1);
+    while (text.ends_with(' '))
+        text.remove_suffix(1);
+    return text;
 }
 
 std::optional<IsoDate> parseIsoDate(std::string_view text)

@@ -826,6 +826,41 @@ private Q_SLOTS:
             QVERIFY2(printed.contains(root.value(key).toObject().value(u"text"_s).toString()), qPrintable(key));
     }
 
+    // The batch's last two columns list, apart by spaces, the lessons and debts
+    // the single-person JSON gives: none, one or several of each.
+    void batchListsLessonsAndDebtsAsJsonDoes_data()
+    {
+        QTest::addColumn<QString>("first");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<QString>("date");
+        QTest::newRow("David Brown: two debts, three lessons") << u"David"_s << u"Brown"_s << u"1990-03-03"_s;
+        QTest::newRow("Abcdefghi Smith: every value, no lessons") << u"Abcdefghi"_s << u"Smith"_s << u"1980-07-15"_s;
+        QTest::newRow("Bbbb Kkkk: one value, eight lessons") << u"Bbbb"_s << u"Kkkk"_s << u"2001-01-01"_s;
+    }
+    void batchListsLessonsAndDebtsAsJsonDoes()
+    {
+        QFETCH(QString, first);
+        QFETCH(QString, last);
+        QFETCH(QString, date);
+        const Outcome json = runCli(personArguments(first, QString(), last, date) << u"--format"_s << u"json"_s);
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(json.out).object();
+        const auto listed = [&](const QString &key) {
+            QStringList list;
+            for (const QJsonValue value : root.value(key).toObject().value(u"numbers"_s).toArray())
+                list << QString::number(value.toInt(-1));
+            return list.join(u' ');
+        };
+        const Outcome batch =
+            runCli({u"--batch"_s}, u"first,last,date\r\n%1,%2,%3\r\n"_s.arg(first, last, date).toUtf8());
+        QCOMPARE(batch.exitCode, 0);
+        const QList<QByteArray> lines = batch.out.split('\n');
+        QCOMPARE(lines.size(), 3);
+        const QList<QByteArray> fields = lines[1].trimmed().split(',');
+        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 2)), listed(u"karmicLessons"_s));
+        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 1)), listed(u"karmicDebts"_s));
+    }
+
     // Every working that adds terms adds them right, and every arrow is the
     // digit sum of the number before it.
     void explainedStepsAddUp_data()
