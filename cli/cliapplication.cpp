@@ -6,7 +6,6 @@
 #include <QFile>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include <sys/stat.h>
@@ -22,14 +21,12 @@
 #include "readingdocument.h"
 #include "readingoutput.h"
 #include "reportfile.h"
+#include "systemreason.h"
 
 using namespace Qt::StringLiterals;
 
 namespace velmora {
 namespace {
-
-// The window's own refusal of a report it cannot open.
-constexpr auto kCheckTheFile = "Please Check The File.";
 
 std::string utf8(const QString &text)
 {
@@ -156,7 +153,7 @@ int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, boo
     if (hasReportExtension(fileName))
         data = loadReportFile(fileName, &reason);
     if (!data) {
-        QString text = u"%1: %2"_s.arg(fileName, QLatin1StringView(kCheckTheFile));
+        QString text = u"%1: %2"_s.arg(fileName, kCheckTheFile);
         if (!reason.isEmpty())
             text += u" ("_s + reason + u')';
         return failure(text);
@@ -200,7 +197,7 @@ int CliApplication::runBatch(const QString &inputFile)
             return failure(inexactNameText(inputFile));
         input = std::fopen(QFile::encodeName(inputFile).constData(), "rb");
         if (input == nullptr)
-            return failure(u"%1: cannot open: %2"_s.arg(inputFile, QString::fromLocal8Bit(std::strerror(errno))));
+            return failure(u"%1: cannot open: %2"_s.arg(inputFile, systemReason(errno)));
     }
     struct stat info {};
     const std::uint64_t size = fstat(fileno(input), &info) == 0 && S_ISREG(info.st_mode)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "personinput.h"
 
+#include "trimspaces.h"
+
 namespace velmora {
 namespace {
 
@@ -17,14 +19,6 @@ std::optional<int> digitsValue(std::string_view text, std::size_t from, std::siz
 }
 
 } // namespace
-
-std::string_view trimSpaces(std::string_view text)
-{
-    const std::size_t first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::optional<IsoDate> parseIsoDate(std::string_view text)
 {

@@ -18,6 +18,9 @@
 
 #include <langinfo.h>
 
+#include "enginetext.h"
+#include "fontfamily.h"
+
 using namespace Qt::StringLiterals;
 
 namespace velmora {
@@ -30,7 +33,7 @@ constexpr qreal kFooterPointSize = 8;
 
 QFont readingFont(qreal pointSize)
 {
-    QFont font(u"Verdana"_s);
+    QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;
@@ -38,7 +41,7 @@ QFont readingFont(qreal pointSize)
 
 QString documentText(std::string_view text)
 {
-    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString result = toQString(text);
     result.replace(u"\r\n"_s, u"\n"_s);
     result.replace(u'\r', u'\n');
     return result;
@@ -136,7 +139,7 @@ std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Resu
     captionBlock.setBottomMargin(kCaptionPointSize / 2);
     for (std::size_t k = 0; k < kReadingCount; ++k) {
         cursor.insertBlock(captionBlock);
-        cursor.insertText(QString::fromUtf8(kReadingCaptions[k].data(), static_cast<qsizetype>(kReadingCaptions[k].size())),
+        cursor.insertText(toQString(kReadingCaptions[k]),
                           headingFormat(kCaptionPointSize));
         cursor.insertBlock(QTextBlockFormat());
         insertReading(cursor, results.readings[k]);

@@ -15,15 +15,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "systemreason.h"
+
 using namespace Qt::StringLiterals;
 
 namespace velmora {
 namespace {
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {

@@ -95,7 +95,7 @@ private Q_SLOTS:
         if (!stored.isEmpty())
             platform.settings.insert({u"Settings"_s, kStoredKey}, velmora::ScrambleText(stored));
         platform.answers = {MessageAnswer(answer)};
-        velmora::CheckForUpdateReminder(platform);
+        velmora::CheckForUpdateReminder(platform, platform, platform, platform);
 
         QCOMPARE(platform.messages, asks ? QList<velmora::Message>{kReminderQuestion} : QList<velmora::Message>{});
         QCOMPARE(storedDate(platform), storedAfter);

@@ -44,7 +44,7 @@ private:
         m_window.reset();
         m_platform = std::make_unique<FakePlatform>();
         m_platform->randomValues = {r};
-        m_window = std::make_unique<frmTellAFriend>(*m_platform);
+        m_window = std::make_unique<frmTellAFriend>(*m_platform, *m_platform, *m_platform);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
