@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,6 +61,8 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void remindsAtMostEveryFifteenDays_data()
     {
         QTest::addColumn<QString>("stored"); // unscrambled; empty: nothing stored

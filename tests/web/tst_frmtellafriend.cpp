@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -69,6 +70,8 @@ private:
     void fillValid() { fill(u"Ann"_s, u"ann@mail.example"_s, u"Bob"_s, u"bob@mail.example"_s); }
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { open(); }
     void cleanup()
     {
