@@ -563,7 +563,8 @@ void frmMain::printReport()
     const velmora::PrintOutcome outcome = m_services.printing.print(
         this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
                [this](QPagedPaintDevice &printer) {
-                   return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData));
+                   return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData),
+                                                 velmora::calendarDate(m_platform.today()));
                }});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));

@@ -6,9 +6,12 @@
 
 #include <algorithm>
 #include <array>
+#include <span>
 #include <string>
 
 #include "calculations.h"
+#include "morenumbers.h"
+#include "namefolding.h"
 #include "clidiagnostics.h"
 #include "csvreader.h"
 #include "csvwriter.h"
@@ -24,12 +27,43 @@ constexpr std::array<std::string_view, 11> kNumberColumns = {
     "destiny",    "personality", "soul_urge",      "realization",       "pinnacle1", "pinnacle2",
     "pinnacle3",  "pinnacle4",   "hidden_passion", "subconscious_self", "attitude",
 };
+constexpr std::array<std::string_view, 9> kMoreColumns = {
+    "life_path",  "birthday",      "challenge1",     "challenge2",  "challenge3",
+    "challenge4", "personal_year", "karmic_lessons", "karmic_debts",
+};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
 {
     const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
     return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
+}
+
+// Whether every character of the name counts or only separates its parts:
+// the common case, told without building the list of the others.
+bool allCounted(std::string_view name)
+{
+    for (const char ch : name) {
+        const bool letter = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
+        if (!letter && ch != ' ' && ch != '-' && ch != '\'' && ch != '.')
+            return uncountedCharacters(name).empty();
+    }
+    return true;
+}
+
+// The numbers (each below 100) apart by spaces, into a buffer that holds any
+// list of the engine's: at most nine one-digit or four two-digit numbers.
+std::string_view spacedList(std::array<char, 32> &buffer, std::span<const int> numbers)
+{
+    std::size_t used = 0;
+    for (const int value : numbers) {
+        if (used > 0)
+            buffer[used++] = ' ';
+        if (value >= 10)
+            buffer[used++] = static_cast<char>('0' + value / 10);
+        buffer[used++] = static_cast<char>('0' + value % 10);
+    }
+    return {buffer.data(), used};
 }
 
 std::string fieldsText(std::size_t count)
@@ -100,6 +134,8 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
         writer.field(column);
     for (const std::string_view column : kNumberColumns)
         writer.field(column);
+    for (const std::string_view column : kMoreColumns)
+        writer.field(column);
     writer.endRecord();
 }
 
@@ -108,6 +144,7 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
 bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person)
 {
     QJsonObject object = readingsObject(person, calculateAll(person));
+    insertMoreNumbers(object, CalculateMoreNumbers(person, m_dateOfInterest));
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -154,16 +191,32 @@ bool BatchRun::startInput(CsvReader &reader)
     return false;
 }
 
-void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person)
+void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person,
+                           const LetterTally &letters)
 {
-    const Numbers numbers = CalculateNumbers(person);
+    const Numbers numbers = CalculateNumbers(person, letters);
+    const MoreColumns more = CalculateMoreColumns(person, letters, m_dateOfInterest);
     copyFields(reader, writer);
-    const std::array<int, kNumberColumns.size()> row = {
-        numbers.destiny,       numbers.personality,      numbers.soulUrge,     numbers.realization,
-        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2], numbers.pinnacles[3],
-        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
+    const std::array<int, kNumberColumns.size() + 7> row = {
+        numbers.destiny,       numbers.personality,      numbers.soulUrge,      numbers.realization,
+        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2],  numbers.pinnacles[3],
+        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,      more.lifePath,
+        more.birthday,         more.challenges[0],       more.challenges[1],    more.challenges[2],
+        more.challenges[3],    more.personalYear,
     };
     writer.fields(row);
+    std::array<char, 32> buffer{};
+    std::size_t used = 0;
+    for (int value = 1; value <= 9; ++value) {
+        if ((more.lessons & (1U << value)) == 0)
+            continue;
+        if (used > 0)
+            buffer[used++] = ' ';
+        buffer[used++] = static_cast<char>('0' + value);
+    }
+    // Digits and spaces only: written as they are, with no look for quotes.
+    writer.rawFields(std::string_view(buffer.data(), used), 1);
+    writer.rawFields(spacedList(buffer, std::span<const int>(more.debts.data(), more.debtCount)), 1);
     writer.endRecord();
 }
 
@@ -178,16 +231,27 @@ bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthDat
     }
     const auto fields = reader.fields();
     const auto column = [&](Column c) { return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]]; };
-    const InputFault fault = readPerson({column(First), column(Middle), column(Last), column(Date)}, person);
+    std::array<std::string_view, 3> names = {column(First), column(Middle), column(Last)};
+    if (m_foldAccents) {
+        for (std::size_t i = 0; i < names.size(); ++i) {
+            m_folded[i] = foldAccents(names[i]);
+            names[i] = m_folded[i];
+        }
+    }
+    const InputFault fault = readPerson({names[0], names[1], names[2], column(Date)}, person);
     if (fault != InputFault::None) {
         refuse(reader.line(), faultText(fault));
         return true;
     }
+    const LetterTally letters = tallyLetters(person);
+    if (letters.others > 0
+        && (!allCounted(person.FirstName) || !allCounted(person.MiddleName) || !allCounted(person.LastName)))
+        ++m_uncounted;
     if (m_format == Format::JsonLines) {
         if (!writeJsonRow(reader, person))
             return false;
     } else {
-        writeCsvRow(reader, writer, person);
+        writeCsvRow(reader, writer, person, letters);
     }
     ++m_written;
     if (m_progress != nullptr)
@@ -219,6 +283,9 @@ int BatchRun::run()
     }
     if (m_progress != nullptr)
         m_progress->clear();
+    if (m_uncounted > 0)
+        report(std::to_string(m_uncounted) + (m_uncounted == 1 ? " row has" : " rows have")
+               + " characters in a name that do not count: only the letters A–Z do");
     if (!writer.flush() || std::fflush(m_output) != 0 || std::ferror(m_output) != 0) {
         report("cannot write the output");
         return Failure;

@@ -9,17 +9,23 @@
 #include <string_view>
 #include <vector>
 
+#include "personalcycles.h"
+
 namespace velmora {
 
 class CsvReader;
 class ProgressMeter;
 class CsvWriter;
 struct BirthData;
+struct LetterTally;
 
 // The batch mode: CSV in whose header names the columns first, middle, last
 // and date, in any order and case (middle may be missing). Out come the input
-// columns as they were, followed by the eleven numbers, or with JsonLines one
-// JSON object per person. A row the input page would refuse is reported on
+// columns as they were, followed by the eleven numbers and then the further
+// ones (Life Path, Birthday, the challenges, the Personal Year of the date of
+// interest, the Karmic Lessons and Debts), or with JsonLines one JSON object
+// per person. Rows whose names hold characters that do not count are told
+// once, as a count, at the end. A row the input page would refuse is reported on
 // the error stream with its line number and left out; every other row is
 // written.
 class BatchRun
@@ -34,7 +40,14 @@ public:
     // row was refused, the header is missing or a stream failed.
     [[nodiscard]] int run();
 
+    // The date the personal year is found for; 1 January of year 1 unless set.
+    void setDateOfInterest(const CalendarDate &date) { m_dateOfInterest = date; }
+    // Counts a Latin letter with a diacritic as its base letter (foldAccents).
+    void setFoldAccents(bool fold) { m_foldAccents = fold; }
+
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
+    // Rows written whose names hold characters that do not count.
+    [[nodiscard]] std::uint64_t rowsWithUncounted() const { return m_uncounted; }
 
 private:
     // Where the four columns lie in a record; kNoColumn for a missing middle.
@@ -44,7 +57,7 @@ private:
     bool startInput(CsvReader &reader);
     bool readHeader(CsvReader &reader);
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
-    void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person);
+    void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
     bool writeJsonRow(const CsvReader &reader, const BirthData &person);
     void refuse(std::uint64_t line, std::string_view reason);
@@ -60,6 +73,10 @@ private:
     std::vector<std::string> m_header;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
+    std::uint64_t m_uncounted = 0;
+    CalendarDate m_dateOfInterest;
+    bool m_foldAccents = false;
+    std::array<std::string, 3> m_folded; // the names folded, when they are
 };
 
 } // namespace velmora

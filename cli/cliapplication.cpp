@@ -4,6 +4,8 @@
 #include <QCommandLineParser>
 #include <QCoreApplication>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
 
 #include <cerrno>
 #include <string>
@@ -13,9 +15,13 @@
 
 #include "batchrun.h"
 #include "calculations.h"
+#include "compatibility.h"
 #include "clidiagnostics.h"
 #include "clioptions.h"
+#include "enginetext.h"
 #include "filesave.h"
+#include "morenumbers.h"
+#include "namefolding.h"
 #include "personinput.h"
 #include "progressmeter.h"
 #include "readingdocument.h"
@@ -33,11 +39,24 @@ std::string utf8(const QString &text)
     return text.toStdString();
 }
 
+// "é", "é and ñ", "é, ñ and ø"
+std::string listed(const std::vector<std::string> &items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i) {
+        if (i > 0)
+            text += i + 1 == items.size() ? " and " : ", ";
+        text += items[i];
+    }
+    return text;
+}
+
 } // namespace
 
-CliApplication::CliApplication(std::FILE *output, std::FILE *errors)
+CliApplication::CliApplication(std::FILE *output, std::FILE *errors, Clock today)
     : m_output(output)
     , m_errors(errors)
+    , m_today(std::move(today))
 {
 }
 
@@ -101,7 +120,21 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     if (const QString problem = commandLineProblem(parser, mode); !problem.isEmpty())
         return usageError(problem);
     m_format = parser.value(u"format"_s) == u"json"_s ? Format::Json : Format::Text;
+    m_explain = parser.isSet(u"explain"_s);
+    m_foldAccents = parser.isSet(u"fold-accents"_s);
+    if (parser.isSet(u"on"_s)) {
+        const std::optional<IsoDate> on = parseIsoDate(utf8(parser.value(u"on"_s)));
+        if (!on)
+            return usageError(u"--on '%1': not a date written YYYY-MM-DD that exists (years 1 to 9999)"_s.arg(
+                parser.value(u"on"_s)));
+        m_dateOfInterest = {on->day, on->month, on->year};
+    } else {
+        const QDate today = m_today();
+        m_dateOfInterest = {today.day(), today.month(), today.year()};
+    }
     switch (mode) {
+    case CliMode::Compare:
+        return runCompare(parser.value(u"compare"_s), parser.positionalArguments().constFirst());
     case CliMode::Batch:
         return runBatch(parser.value(u"input"_s));
     case CliMode::Open:
@@ -116,9 +149,9 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
 
 int CliApplication::runPerson(const QCommandLineParser &parser, bool printReadings)
 {
-    const std::string first = utf8(parser.value(u"first"_s));
-    const std::string middle = utf8(parser.value(u"middle"_s));
-    const std::string last = utf8(parser.value(u"last"_s));
+    const std::string first = countedName(parser.value(u"first"_s));
+    const std::string middle = countedName(parser.value(u"middle"_s));
+    const std::string last = countedName(parser.value(u"last"_s));
     const std::string date = utf8(parser.value(u"date"_s));
     BirthData data;
     if (const InputFault fault = readPerson({first, middle, last, date}, data); fault != InputFault::None) {
@@ -144,10 +177,12 @@ int CliApplication::runPerson(const QCommandLineParser &parser, bool printReadin
     return finish(data, parser.value(u"pdf"_s), printReadings);
 }
 
-int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, bool printReadings)
+std::optional<BirthData> CliApplication::openReport(const QString &fileName)
 {
-    if (!isExactName(fileName))
-        return failure(inexactNameText(fileName));
+    if (!isExactName(fileName)) {
+        failure(inexactNameText(fileName));
+        return std::nullopt;
+    }
     std::optional<BirthData> data;
     QString reason;
     if (hasReportExtension(fileName))
@@ -156,19 +191,85 @@ int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, boo
         QString text = u"%1: %2"_s.arg(fileName, kCheckTheFile);
         if (!reason.isEmpty())
             text += u" ("_s + reason + u')';
-        return failure(text);
+        failure(text);
+        return std::nullopt;
     }
-    return finish(*data, pdfFile, printReadings);
+    if (m_foldAccents) {
+        for (std::string *name : {&data->FirstName, &data->MiddleName, &data->LastName})
+            *name = foldAccents(*name);
+    }
+    return data;
+}
+
+int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, bool printReadings)
+{
+    const std::optional<BirthData> data = openReport(fileName);
+    return data ? finish(*data, pdfFile, printReadings) : Failure;
+}
+
+std::string CliApplication::countedName(const QString &name) const
+{
+    return m_foldAccents ? foldAccents(utf8(name)) : utf8(name);
+}
+
+void CliApplication::warnOfUncounted(const BirthData &data)
+{
+    const std::string name = fullName(data).toStdString();
+    const std::vector<std::string> uncounted = uncountedCharacters(name);
+    if (uncounted.empty())
+        return;
+    printError(m_errors, listed(uncounted) + " in " + name + (uncounted.size() == 1 ? " does" : " do")
+                             + " not count: only the letters A–Z do");
+}
+
+std::optional<BirthData> CliApplication::comparedPerson(const QString &operand)
+{
+    if (hasReportExtension(operand))
+        return openReport(operand);
+    const QStringList fields = operand.split(u',');
+    if (fields.size() != 4) {
+        failure(u"%1: neither a report file (FILE.vlm) nor a person written FIRST,MIDDLE,LAST,YYYY-MM-DD"_s.arg(
+            operand));
+        return std::nullopt;
+    }
+    const std::string first = countedName(fields[0]);
+    const std::string middle = countedName(fields[1]);
+    const std::string last = countedName(fields[2]);
+    const std::string date = utf8(fields[3]);
+    BirthData data;
+    if (const InputFault fault = readPerson({first, middle, last, date}, data); fault != InputFault::None) {
+        failure(u"%1: "_s.arg(operand) + toQString(faultText(fault)));
+        return std::nullopt;
+    }
+    return data;
+}
+
+int CliApplication::runCompare(const QString &first, const QString &second)
+{
+    const std::optional<BirthData> one = comparedPerson(first);
+    if (!one)
+        return Failure;
+    const std::optional<BirthData> other = comparedPerson(second);
+    if (!other)
+        return Failure;
+    warnOfUncounted(*one);
+    warnOfUncounted(*other);
+    const Comparison comparison = ComparePeople(*one, *other);
+    if (m_format == Format::Json)
+        return writeAll(comparisonJson(*one, *other, comparison));
+    const std::string text = comparisonText(*one, *other, comparison);
+    return write(text.data(), text.size()) ? Success : Failure;
 }
 
 int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool printReadings)
 {
+    warnOfUncounted(data);
     const Results results = calculateAll(data);
     if (!pdfFile.isEmpty()) {
         if (pdfFile != u"-"_s && !isExactName(pdfFile))
             return failure(inexactNameText(pdfFile));
         // Drawn in memory first: a document that cannot be drawn touches no file.
-        const QByteArray pdf = readingsPdf(data, results, localePageSize());
+        const QByteArray pdf = readingsPdf(data, results, m_dateOfInterest, localePageSize());
         if (pdf.isEmpty())
             return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
         if (pdfFile == u"-"_s)
@@ -182,10 +283,18 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
 
 int CliApplication::print(const BirthData &data, const Results &results)
 {
+    const MoreNumbers more = CalculateMoreNumbers(data, m_dateOfInterest);
     if (m_format == Format::Json) {
-        return writeAll(readingsJson(data, results));
+        QJsonObject root = readingsObject(data, results);
+        insertMoreNumbers(root, more);
+        if (m_explain)
+            insertWorkings(root, WorkingsOf(data, m_dateOfInterest));
+        return writeAll(QJsonDocument(root).toJson(QJsonDocument::Indented));
     }
-    const std::string text = readingsText(results);
+    std::string text = readingsText(results);
+    text.append("\n").append(moreNumbersText(more));
+    if (m_explain)
+        text.append("\n").append(workingsText(WorkingsOf(data, m_dateOfInterest)));
     return write(text.data(), text.size()) ? Success : Failure;
 }
 
@@ -204,9 +313,11 @@ int CliApplication::runBatch(const QString &inputFile)
         ? static_cast<std::uint64_t>(info.st_size)
         : 0;
     ProgressMeter progress(m_errors, isatty(fileno(m_errors)) != 0, size);
-    const int status = BatchRun(input, m_output, m_errors, &progress,
-                                m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv)
-                           .run();
+    BatchRun batch(input, m_output, m_errors, &progress,
+                   m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv);
+    batch.setDateOfInterest(m_dateOfInterest);
+    batch.setFoldAccents(m_foldAccents);
+    const int status = batch.run();
     if (input != stdin)
         std::fclose(input);
     return status;

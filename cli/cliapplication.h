@@ -2,9 +2,15 @@
 #pragma once
 
 #include <QByteArrayList>
+#include <QDate>
 #include <QStringList>
 
 #include <cstdio>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "personalcycles.h"
 
 class QCommandLineParser;
 
@@ -19,7 +25,10 @@ struct Results;
 class CliApplication
 {
 public:
-    CliApplication(std::FILE *output, std::FILE *errors);
+    // Today's date, the date of interest unless --on names one.
+    using Clock = std::function<QDate()>;
+
+    CliApplication(std::FILE *output, std::FILE *errors, Clock today = &QDate::currentDate);
 
     // The arguments include the program name first, as QCoreApplication gives
     // them; argumentBytes, when given, are the same arguments as the system
@@ -38,13 +47,26 @@ private:
     // Writes the PDF file when one is named, then prints the readings if asked to.
     int finish(const BirthData &data, const QString &pdfFile, bool printReadings);
     int runBatch(const QString &inputFile);
+    int runCompare(const QString &first, const QString &second);
     int print(const BirthData &data, const Results &results);
+    // A report file's person, or a message and nothing when the window would refuse it.
+    std::optional<BirthData> openReport(const QString &fileName);
+    // A person written FIRST,MIDDLE,LAST,YYYY-MM-DD, or a report file.
+    std::optional<BirthData> comparedPerson(const QString &operand);
+    // The names as they count: with their accents folded when asked to.
+    [[nodiscard]] std::string countedName(const QString &name) const;
+    // One line on the error stream when characters of the person's name do not count.
+    void warnOfUncounted(const BirthData &data);
     bool write(const char *data, std::size_t size);
     int writeAll(const QByteArray &bytes);
 
     std::FILE *m_output;
     std::FILE *m_errors;
     Format m_format = Format::Text;
+    Clock m_today;
+    CalendarDate m_dateOfInterest;
+    bool m_explain = false;
+    bool m_foldAccents = false;
     QByteArrayList m_argumentBytes;
 };
 

@@ -44,7 +44,7 @@ constexpr std::array kOptions = {
               u"Last name (required for one person)."},
     OptionRow{u"date", u"YYYY-MM-DD", modes(CliMode::Person), ChoosesMode | Required, {},
               u"Date of birth, YYYY-MM-DD (required for one person)."},
-    OptionRow{u"format", u"FORMAT", modes(CliMode::Batch, CliMode::Open, CliMode::Person), 0, {},
+    OptionRow{u"format", u"FORMAT", modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
               u"Output of the readings: text (the default) or json; with --batch, csv (the default) or json, one "
               "object per line."},
     OptionRow{u"open", u"FILE.vlm", modes(CliMode::Open), ChoosesMode, {},
@@ -60,7 +60,21 @@ constexpr std::array kOptions = {
               u"CSV input for --batch; - or none: standard input."},
     OptionRow{u"batch", {}, modes(CliMode::Batch), ChoosesMode, {},
               u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
-              "kept) and write it back with the eleven numbers."},
+              "kept) and write it back with the eleven numbers, then life_path, birthday, challenge1 to challenge4, "
+              "personal_year, karmic_lessons and karmic_debts (lists as numbers apart by spaces)."},
+    OptionRow{u"on", u"YYYY-MM-DD", modes(CliMode::Batch, CliMode::Open, CliMode::Person), 0,
+              u"--on needs a person (--first, --last and --date), --open FILE.vlm or --batch",
+              u"The date of interest of the Personal Year, Month and Day, YYYY-MM-DD (default: today)."},
+    OptionRow{u"explain", {}, modes(CliMode::Open, CliMode::Person), 0,
+              u"--explain needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"Show how every number was found: the letters with their values, the totals and each digit sum."},
+    OptionRow{u"compare", u"FIRST", modes(CliMode::Compare), ChoosesMode, {},
+              u"Compare two people's Life Path and Destiny numbers: --compare FIRST SECOND, each either a report "
+              "file (FILE.vlm) or a person written FIRST,MIDDLE,LAST,YYYY-MM-DD (MIDDLE may be empty)."},
+    OptionRow{u"fold-accents", {},
+              modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
+              u"Count a Latin letter with a diacritic as its base letter (é as E, ß as SS, æ as AE, ø as O); "
+              "otherwise only the letters A-Z count."},
 };
 
 struct ModeRow {
@@ -76,6 +90,8 @@ constexpr std::array kModes = {
     ModeRow{CliMode::Batch, u"csv", u"unknown format '%1' for --batch; use csv or json",
             u"--batch does not combine with %1", {}},
     ModeRow{CliMode::Open, u"text", u"unknown format '%1'; use text or json", u"--open does not combine with %1", {}},
+    ModeRow{CliMode::Compare, u"text", u"unknown format '%1'; use text or json", u"--compare does not combine with %1",
+            {}},
     ModeRow{CliMode::Person, u"text", u"unknown format '%1'; use text or json", u"%1 does not go with one person",
             u"%1 is missing; one person needs --first, --last and --date"},
     ModeRow{CliMode::None, u"text", u"unknown format '%1'; use text or json", {}, {}},
@@ -173,7 +189,8 @@ QString modeProblem(const QCommandLineParser &parser, CliMode chosen)
 void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Numerology readings for one person, for a saved report file, or for a CSV batch.\n"
+        u"Numerology readings for one person, for a saved report file, or for a CSV batch; or two people "
+        "compared.\n"
         "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
         "could not be read or written; 2 wrong command line."_s);
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
@@ -198,8 +215,12 @@ CliMode chosenMode(const QCommandLineParser &parser)
 
 QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
 {
-    if (!parser.positionalArguments().isEmpty())
-        return u"unexpected argument '%1'"_s.arg(parser.positionalArguments().constFirst());
+    // --compare takes the second person as the argument after its own.
+    const qsizetype operands = mode == CliMode::Compare ? 1 : 0;
+    if (parser.positionalArguments().size() > operands)
+        return u"unexpected argument '%1'"_s.arg(parser.positionalArguments().at(operands));
+    if (parser.positionalArguments().size() < operands)
+        return u"--compare needs two people: --compare FIRST SECOND"_s;
     if (QString problem = valueProblem(parser); !problem.isEmpty())
         return problem;
     if (QString problem = formatProblem(parser, modeRow(mode)); !problem.isEmpty())

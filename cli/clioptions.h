@@ -9,8 +9,8 @@ namespace velmora {
 
 // What one run of the tool does. The values are bits, so that an option can
 // name the set of modes it goes with, in the order in which the command line
-// chooses them: --batch before --open before a person's names.
-enum class CliMode : unsigned { None = 0, Batch = 1u << 0, Open = 1u << 1, Person = 1u << 2 };
+// chooses them: --batch before --open before --compare before a person's names.
+enum class CliMode : unsigned { None = 0, Batch = 1u << 0, Open = 1u << 1, Compare = 1u << 2, Person = 1u << 3 };
 
 // Gives the parser the tool's description and options, in the order the help
 // lists them.

@@ -20,6 +20,9 @@
 
 #include "enginetext.h"
 #include "fontfamily.h"
+#include "morenumbers.h"
+#include "morenumberstext.h"
+#include "working.h"
 
 using namespace Qt::StringLiterals;
 
@@ -105,7 +108,54 @@ void setPageMargins(QPagedPaintDevice &device)
     device.setPageLayout(layout);
 }
 
+QTextBlockFormat captionBlockFormat()
+{
+    QTextBlockFormat block;
+    block.setTopMargin(kCaptionPointSize * 1.5);
+    block.setBottomMargin(kCaptionPointSize / 2);
+    return block;
+}
+
+QTextCharFormat plainFormat()
+{
+    QTextCharFormat plain;
+    plain.setFontWeight(QFont::Normal);
+    plain.setForeground(kTextColour);
+    return plain;
+}
+
+// The further numbers after the eight readings, each under its heading.
+void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
+{
+    cursor.insertBlock(captionBlockFormat());
+    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kCaptionPointSize));
+    QTextBlockFormat headingBlock;
+    headingBlock.setTopMargin(kTextPointSize);
+    for (const TextSection &section : moreNumbersSections(CalculateMoreNumbers(data, dateOfInterest))) {
+        cursor.insertBlock(headingBlock);
+        cursor.insertText(toQString(section.heading), headingFormat());
+        cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(documentText(section.text), plainFormat());
+    }
+}
+
+// The appendix: one plain line per number, so that each can be checked by hand.
+void appendWorking(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
+{
+    cursor.insertBlock(captionBlockFormat());
+    cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kCaptionPointSize));
+    for (const std::string &line : workingLines(WorkingsOf(data, dateOfInterest))) {
+        cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(toQString(line), plainFormat());
+    }
+}
+
 } // namespace
+
+CalendarDate calendarDate(const QDate &date)
+{
+    return {date.day(), date.month(), date.year()};
+}
 
 void insertReading(QTextCursor &cursor, const Reading &reading)
 {
@@ -117,7 +167,8 @@ void insertReading(QTextCursor &cursor, const Reading &reading)
         cursor.insertText(documentText(passage.text), passage.style == Style::Heading ? heading : plain);
 }
 
-std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results)
+std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results,
+                                               const CalendarDate &dateOfInterest)
 {
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(readingFont(kTextPointSize));
@@ -144,6 +195,8 @@ std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Resu
         cursor.insertBlock(QTextBlockFormat());
         insertReading(cursor, results.readings[k]);
     }
+    appendMoreNumbers(cursor, data, dateOfInterest);
+    appendWorking(cursor, data, dateOfInterest);
     return document;
 }
 
@@ -213,10 +266,11 @@ QPageSize localePageSize()
     return QPageSize(QPageSize::A4);
 }
 
-bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results)
+bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results,
+                   const CalendarDate &dateOfInterest)
 {
     setPageMargins(device);
-    const std::unique_ptr<QTextDocument> document = readingDocument(data, results);
+    const std::unique_ptr<QTextDocument> document = readingDocument(data, results, dateOfInterest);
     document->documentLayout()->setPaintDevice(&device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QFont footerFont = readingFont(kFooterPointSize);
@@ -262,7 +316,8 @@ bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Resul
     return painter.end();
 }
 
-QByteArray readingsPdf(const BirthData &data, const Results &results, const QPageSize &pageSize)
+QByteArray readingsPdf(const BirthData &data, const Results &results, const CalendarDate &dateOfInterest,
+                       const QPageSize &pageSize)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -271,7 +326,7 @@ QByteArray readingsPdf(const BirthData &data, const Results &results, const QPag
     writer.setCreator(documentCreator());
     writer.setTitle(documentTitle(data));
     writer.setPageSize(pageSize);
-    if (!paintReadings(writer, data, results))
+    if (!paintReadings(writer, data, results, dateOfInterest))
         return {};
     return pdf;
 }

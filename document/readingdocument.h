@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QColor>
+#include <QDate>
 #include <QList>
 #include <QPageSize>
 #include <QString>
@@ -10,6 +11,7 @@
 
 #include "birthdata.h"
 #include "calculations.h"
+#include "personalcycles.h"
 
 class QPagedPaintDevice;
 class QTextCursor;
@@ -40,9 +42,15 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // The paper of the user's locale (LC_PAPER): Letter where it is used, else A4.
 [[nodiscard]] QPageSize localePageSize();
 
+// The day a QDate names, for the date of interest of the personal cycles.
+[[nodiscard]] CalendarDate calendarDate(const QDate &date);
+
 // The reading set as one document: the person (names and date of birth) on
-// top, then the eight readings in tab order, each under its caption.
-[[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results);
+// top, then the eight readings in tab order, each under its caption, then
+// the part "More numbers" with the personal cycles of the date of interest,
+// and last a short appendix with the working of every number.
+[[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results,
+                                                             const CalendarDate &dateOfInterest);
 
 // Breaks the document (laid out at its text width) into pages of the given
 // height and gives the top of each page in document coordinates; a line
@@ -59,10 +67,12 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // where wider) and paints the reading set on its pages, each with the
 // person's name and "Page N of M" at its foot. False when the device cannot
 // be painted on or refuses a new page.
-[[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results);
+[[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results,
+                                 const CalendarDate &dateOfInterest);
 
 // The reading set as a PDF document on paper of the given size, with its
 // title and creator set; empty when it cannot be drawn.
-[[nodiscard]] QByteArray readingsPdf(const BirthData &data, const Results &results, const QPageSize &pageSize);
+[[nodiscard]] QByteArray readingsPdf(const BirthData &data, const Results &results,
+                                     const CalendarDate &dateOfInterest, const QPageSize &pageSize);
 
 } // namespace velmora

@@ -17,8 +17,12 @@ namespace velmora {
 // The five numbers drawn from the name share one walk over it.
 Numbers CalculateNumbers(const BirthData &data)
 {
+    return CalculateNumbers(data, tallyLetters(data));
+}
+
+Numbers CalculateNumbers(const BirthData &data, const LetterTally &letters)
+{
     assert(hasValidDate(data));
-    const LetterTally letters = tallyLetters(data);
     Numbers numbers;
     numbers.destiny = DestinyNumber(letters);
     numbers.personality = PersonalityNumber(letters);

@@ -53,6 +53,8 @@ struct Results {
 // All eight numbers, in tab order; Realization takes the Destiny number
 // computed just before it. Requires hasValidDate(data).
 [[nodiscard]] Numbers CalculateNumbers(const BirthData &data);
+// The same from the person's letters already tallied (tallyLetters).
+[[nodiscard]] Numbers CalculateNumbers(const BirthData &data, const LetterTally &letters);
 
 // The eight readings for the numbers.
 [[nodiscard]] std::array<Reading, kReadingCount> readingsFor(const Numbers &numbers);

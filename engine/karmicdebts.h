@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string_view>
+#include <cstdint>
 #include <vector>
 
 #include "birthdata.h"
@@ -21,6 +22,11 @@ struct KarmicDebt {
 // Destiny, Soul Urge, Personality and Life Path numbers, in that order, each
 // with the number it came from.
 [[nodiscard]] std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data);
+
+// The debt met as the total or a digit sum on its way down, or 0. A debt's
+// own digit sum is below 10, so one total meets at most one debt, and the
+// master-number switch cannot change which: 11 and 22 lead only below 13.
+[[nodiscard]] int KarmicDebtIn(std::int64_t total);
 [[nodiscard]] const ReadingTable &karmicDebtTable();
 
 inline constexpr std::string_view kKarmicDebtsTitle = "Karmic Debts";

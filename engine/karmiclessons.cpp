@@ -40,14 +40,10 @@ constexpr std::array<ReadingRow, 9> kRows = paragraphRows<9>(consecutiveNumbers<
 
 std::vector<int> KarmicLessonsOf(const BirthData &data)
 {
-    std::array<bool, 10> present{};
-    for (const std::string_view part : {std::string_view(data.FirstName), std::string_view(data.MiddleName),
-                                        std::string_view(data.LastName)})
-        for (const char ch : part)
-            present[static_cast<std::size_t>(LetterValue(ch).value)] = true;
+    const std::uint16_t present = tallyLetters(data).values;
     std::vector<int> lessons;
     for (int value = 1; value <= 9; ++value)
-        if (!present[static_cast<std::size_t>(value)])
+        if ((present & (1U << value)) == 0)
             lessons.push_back(value);
     return lessons;
 }

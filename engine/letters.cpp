@@ -52,8 +52,10 @@ LetterTally tallyParts(std::span<const std::string_view> parts)
     for (const std::string_view part : parts) {
         for (const char ch : part) {
             const LetterInfo letter = kChart[static_cast<unsigned char>(ch)];
-            if (letter.value == 0)
+            if (letter.value == 0) {
+                ++tally.others;
                 continue;
+            }
             tally.sums.full += letter.value;
             tally.sums.vowels += letter.vowel ? letter.value : 0;
             tally.values = static_cast<std::uint16_t>(tally.values | 1U << letter.value);
@@ -65,15 +67,8 @@ LetterTally tallyParts(std::span<const std::string_view> parts)
     return tally;
 }
 
-std::uint64_t digitSum(std::uint64_t n)
-{
-    std::uint64_t sum = 0;
-    for (; n > 0; n /= 10)
-        sum += n % 10;
-    return sum;
-}
-
 } // namespace
+
 
 LetterTally tallyLetters(const BirthData &data)
 {

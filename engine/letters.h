@@ -45,11 +45,22 @@ struct LetterTally {
     // among equally frequent letters the one that occurs first. Only A-Z and
     // a-z are candidates; '\0' when the name holds none.
     char mostFrequent = '\0';
+    // How many bytes are not the letters A-Z or a-z (spaces and accents too).
+    std::uint32_t others = 0;
 };
 
 [[nodiscard]] LetterTally tallyLetters(const BirthData &data);
 // The same for one text, such as the name string itself.
 [[nodiscard]] LetterTally tallyLetters(std::string_view text);
+
+// The sum of the decimal digits of n: one step of the reduction.
+[[nodiscard]] inline std::uint64_t digitSum(std::uint64_t n)
+{
+    std::uint64_t sum = 0;
+    for (; n > 0; n /= 10)
+        sum += n % 10;
+    return sum;
+}
 
 // The digit-sum reduction: digit sums are taken until one digit remains; with
 // masterNumbers a digit sum of 11 or 22 also stops it. At least one digit sum

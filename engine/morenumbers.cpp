@@ -48,6 +48,23 @@ MoreNumbers CalculateMoreNumbers(const BirthData &data, const CalendarDate &date
     return more;
 }
 
+MoreColumns CalculateMoreColumns(const BirthData &data, const LetterTally &letters, const CalendarDate &dateOfInterest)
+{
+    assert(hasValidDate(data) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
+    MoreColumns columns;
+    columns.lifePath = LifePathNumber(data);
+    columns.birthday = BirthdayOf(data);
+    columns.challenges = ChallengeNumbersOf(data);
+    columns.personalYear = ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + dateOfInterest.year, false);
+    columns.lessons = static_cast<std::uint16_t>(~letters.values & 0x3FEU);
+    const std::int64_t date = std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear;
+    for (const std::int64_t total : {letters.sums.full, letters.sums.vowels, letters.sums.consonants, date}) {
+        if (const int debt = KarmicDebtIn(total); debt != 0)
+            columns.debts[columns.debtCount++] = debt;
+    }
+    return columns;
+}
+
 std::array<TitledTable, 10> moreReadingTables()
 {
     return {{

@@ -2,11 +2,15 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <cstdint>
 #include <string_view>
 #include <vector>
 
 #include "birthdata.h"
+#include "challenges.h"
 #include "karmicdebts.h"
+#include "letters.h"
 #include "personalcycles.h"
 #include "pinnacleperiods.h"
 #include "reading.h"
@@ -46,6 +50,23 @@ struct MoreNumbers {
 
 // Requires hasValidDate(data) and a real date of interest.
 [[nodiscard]] MoreNumbers CalculateMoreNumbers(const BirthData &data, const CalendarDate &dateOfInterest);
+
+// The further numbers as one batch row holds them, without their readings.
+struct MoreColumns {
+    int lifePath = 0;
+    int birthday = 0;
+    ChallengeNumbers challenges{};
+    int personalYear = 0;
+    std::uint16_t lessons = 0;  // bit v set: v (1-9) is a Karmic Lesson
+    std::array<int, 4> debts{}; // as KarmicDebtsOf lists them, one at most from each number
+    std::size_t debtCount = 0;
+};
+
+// The same numbers as CalculateMoreNumbers, from the person's letters as
+// tallyLetters gives them, and without allocating: a batch finds them for
+// millions of rows.
+[[nodiscard]] MoreColumns CalculateMoreColumns(const BirthData &data, const LetterTally &letters,
+                                               const CalendarDate &dateOfInterest);
 
 // The reading tables of the further numbers with their titles, in the order
 // they are shown: Life Path, Birthday, Challenges, Personal Year, Month and

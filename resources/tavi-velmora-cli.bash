@@ -8,7 +8,7 @@ _tavi_velmora_cli()
     case $prev in
         --first | --middle | --last)
             return ;;
-        --date)
+        --date | --on)
             COMPREPLY=($(compgen -W "$(date +%Y-%m-%d)" -- "$cur"))
             return ;;
         --format)
@@ -18,7 +18,7 @@ _tavi_velmora_cli()
                 COMPREPLY=($(compgen -W "text json" -- "$cur"))
             fi
             return ;;
-        --open | --save)
+        --open | --save | --compare)
             _filedir vlm
             return ;;
         --input)
@@ -30,9 +30,15 @@ _tavi_velmora_cli()
             return ;;
     esac
 
+    # The second person of --compare: a report file or FIRST,MIDDLE,LAST,YYYY-MM-DD.
+    if [[ ${words[cword - 2]} == --compare && $cur != -* ]]; then
+        _filedir vlm
+        return
+    fi
+
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
-                                 --help --version" -- "$cur"))
+                                 --on --explain --compare --fold-accents --help --version" -- "$cur"))
     fi
 } &&
     complete -F _tavi_velmora_cli tavi-velmora-cli

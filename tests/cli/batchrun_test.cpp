@@ -13,6 +13,7 @@
 #include "csvreader.h"
 #include "csvwriter.h"
 #include "personinput.h"
+#include "realization.h"
 #include "tempstream.h"
 
 using velmora::CsvReader;
@@ -77,7 +78,7 @@ TEST(BatchRun, writesTheNumbersOfEveryPersonWhateverTheQuoting)
     ASSERT_EQ(reader.next(), CsvReader::Status::Record); // the header
     for (const Row &row : rows) {
         ASSERT_EQ(reader.next(), CsvReader::Status::Record);
-        ASSERT_EQ(reader.fieldCount(), 15U);
+        ASSERT_EQ(reader.fieldCount(), 24U); // the input, the eleven numbers, the nine further columns
         velmora::BirthData person;
         ASSERT_EQ(velmora::readPerson({row[0], row[1], row[2], row[3]}, person), velmora::InputFault::None);
         const velmora::Numbers n = velmora::CalculateNumbers(person);
@@ -89,6 +90,7 @@ TEST(BatchRun, writesTheNumbersOfEveryPersonWhateverTheQuoting)
             EXPECT_EQ(reader.fields()[i], row[i]);
         for (std::size_t i = 0; i < expected.size(); ++i)
             EXPECT_EQ(reader.fields()[4 + i], std::to_string(expected[i])) << "column " << 4 + i << " of " << row[0];
+        EXPECT_EQ(reader.fields()[15], std::to_string(velmora::LifePathNumber(person))) << row[0];
     }
     EXPECT_EQ(reader.next(), CsvReader::Status::End);
 }

@@ -7,6 +7,7 @@
 #include <QJsonObject>
 #include <QLineEdit>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QPushButton>
 #include <QTabBar>
 #include <QTemporaryDir>
@@ -22,6 +23,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "cliapplication.h"
 #include "fakeplatform.h"
 #include "version.h"
 #include "frmmain.h"
@@ -130,16 +132,27 @@ WindowReadings windowOpening(const QString &fileName, QStringList *messages = nu
     return readingsShown(window);
 }
 
-QByteArray csvRow(const QByteArray &inputColumns, const Numbers &numbers)
+// The eleven numbers, then the further columns as written.
+QByteArray csvRow(const QByteArray &inputColumns, const Numbers &numbers, const QByteArray &more)
 {
     QByteArray row = inputColumns;
     for (const int number : numbers)
         row += ',' + QByteArray::number(number);
-    return row + "\r\n";
+    return row + ',' + more + "\r\n";
 }
 
 const QByteArray kOutputHeader = "first,middle,last,date,destiny,personality,soul_urge,realization,pinnacle1,"
-                                 "pinnacle2,pinnacle3,pinnacle4,hidden_passion,subconscious_self,attitude\r\n";
+                                 "pinnacle2,pinnacle3,pinnacle4,hidden_passion,subconscious_self,attitude,"
+                                 "life_path,birthday,challenge1,challenge2,challenge3,challenge4,personal_year,"
+                                 "karmic_lessons,karmic_debts\r\n";
+// The batches below run on 1 January 2026.
+const QStringList kBatchOn = {u"--on"_s, u"2026-01-01"_s, u"--batch"_s};
+// Worked by hand: Life Path, Birthday, the four challenges, the Personal Year
+// on 1 January 2026, the Karmic Lessons and Debts. John Smith: 15 + 7 + 1980 =
+// 2002 → 4; m 7, d 15 → 6, y 1980 → 9; 15 + 7 + 2026 = 2048 → 14 → 5; no letter
+// is 3 or 7. Anna Smith: 2004 → 6; m 9, d 20 → 2, y 1975 → 22 → 4; 2055 → 12 → 3.
+const QByteArray kJohnSmithMore = "4,15,1,3,2,2,5,3 7,";
+const QByteArray kAnnaSmithMore = "6,20,7,2,5,5,3,3 6 7,";
 // Worked by hand from the letter chart and the reduction rules.
 constexpr Numbers kJohnSmith1980 = {8, 11, 6, 3, 4, 6, 1, 7, 8, 7, 4};
 constexpr Numbers kAnnaSmith1975 = {9, 7, 2, 6, 11, 6, 8, 22, 5, 6, 2};
@@ -176,16 +189,21 @@ private Q_SLOTS:
         QTest::addColumn<QString>("last");
         QTest::addColumn<QString>("date");
         QTest::addColumn<Numbers>("numbers");
+        QTest::addColumn<QByteArray>("warning");
         QTest::newRow("John Smith, 15 July 1980") << u"John"_s << QString() << u"Smith"_s << u"1980-07-15"_s
-                                                  << kJohnSmith1980;
+                                                  << kJohnSmith1980 << QByteArray();
         QTest::newRow("Anna Smith, 20 September 1975: master numbers")
-            << u"Anna"_s << QString() << u"Smith"_s << u"1975-09-20"_s << kAnnaSmith1975;
+            << u"Anna"_s << QString() << u"Smith"_s << u"1975-09-20"_s << kAnnaSmith1975 << QByteArray();
         QTest::newRow("Lynn Wynn, 1 January 2000: no vowels")
-            << u"Lynn"_s << QString() << u"Wynn"_s << u"2000-01-01"_s << Numbers{6, 6, 0, 1, 2, 3, 5, 3, 5, 3, 2};
+            << u"Lynn"_s << QString() << u"Wynn"_s << u"2000-01-01"_s << Numbers{6, 6, 0, 1, 2, 3, 5, 3, 5, 3, 2}
+            << QByteArray();
         QTest::newRow("John Q Smith: a middle name counts")
-            << u"John"_s << u"Q"_s << u"Smith"_s << u"1980-07-15"_s << Numbers{7, 1, 6, 2, 4, 6, 1, 7, 8, 7, 4};
-        QTest::newRow("characters outside A-Z are skipped")
-            << u"  Jo-h'n 3\u00e9"_s << QString() << u"Smith "_s << u"1980-07-15"_s << kJohnSmith1980;
+            << u"John"_s << u"Q"_s << u"Smith"_s << u"1980-07-15"_s << Numbers{7, 1, 6, 2, 4, 6, 1, 7, 8, 7, 4}
+            << QByteArray();
+        QTest::newRow("characters outside A-Z are skipped, and said so")
+            << u"  Jo-h'n 3\u00e9"_s << QString() << u"Smith "_s << u"1980-07-15"_s << kJohnSmith1980
+            << QByteArray("tavi-velmora-cli: 3 and \u00e9 in Jo-h'n 3\u00e9 Smith do not count: only the letters "
+                          "A\u2013Z do\n");
     }
     void jsonGivesNumbersAndTheWindowsTexts()
     {
@@ -194,9 +212,10 @@ private Q_SLOTS:
         QFETCH(QString, last);
         QFETCH(QString, date);
         QFETCH(Numbers, numbers);
+        QFETCH(QByteArray, warning);
 
         const Outcome run = runCli(personArguments(first, middle, last, date) << u"--format"_s << u"json"_s);
-        QCOMPARE(run.err, QByteArray());
+        QCOMPARE(run.err, warning);
         QCOMPARE(run.exitCode, 0);
         QJsonParseError error;
         const QJsonObject root = QJsonDocument::fromJson(run.out, &error).object();
@@ -210,7 +229,7 @@ private Q_SLOTS:
 
         const QStringList keys = {u"destiny"_s,   u"personality"_s,   u"soulUrge"_s,         u"realization"_s,
                                   u"pinnacles"_s, u"hiddenPassion"_s, u"subconsciousSelf"_s, u"attitude"_s};
-        QCOMPARE(root.size(), keys.size() + 1);
+        QCOMPARE(root.size(), keys.size() + 1 + 8); // and the further numbers
         const WindowReadings window = windowReadings(first, middle, last, QDate::fromString(date, Qt::ISODate));
         QList<int> found;
         for (qsizetype k = 0; k < keys.size(); ++k) {
@@ -242,7 +261,8 @@ private Q_SLOTS:
                 + window.texts[k] + u'\n';
         }
         QCOMPARE(window.captions.size(), 8);
-        QCOMPARE(QString::fromUtf8(run.out), expected);
+        // The eight readings as before, then the further numbers.
+        QVERIFY(QString::fromUtf8(run.out).startsWith(expected + u"\nMore numbers\n============\n"_s));
     }
 
     void batchWritesGoodRowsAndReportsBadOnesByLine()
@@ -258,22 +278,24 @@ private Q_SLOTS:
                                  "Anna,,Smith,1975-09-20\r\n"
                                  "John,,Smith,1980-07-15,extra\r\n"
                                  " John ,,Smith,1980-07-15";
-        const Outcome run = runCli({u"--batch"_s}, input);
+        const Outcome run = runCli(kBatchOn, input);
         QCOMPARE(run.exitCode, 1);
-        QCOMPARE(run.out, kOutputHeader + csvRow("John,,Smith,1980-07-15", kJohnSmith1980)
-                              + csvRow("\"Jo,hn\",,\"Smi\"\"th\",1980-07-15", kJohnSmith1980)
-                              + csvRow("\"Jo\r\nhn\",,Smith,1980-07-15", kJohnSmith1980)
-                              + csvRow("Anna,,Smith,1975-09-20", kAnnaSmith1975)
-                              + csvRow(" John ,,Smith,1980-07-15", kJohnSmith1980));
+        QCOMPARE(run.out, kOutputHeader + csvRow("John,,Smith,1980-07-15", kJohnSmith1980, kJohnSmithMore)
+                              + csvRow("\"Jo,hn\",,\"Smi\"\"th\",1980-07-15", kJohnSmith1980, kJohnSmithMore)
+                              + csvRow("\"Jo\r\nhn\",,Smith,1980-07-15", kJohnSmith1980, kJohnSmithMore)
+                              + csvRow("Anna,,Smith,1975-09-20", kAnnaSmith1975, kAnnaSmithMore)
+                              + csvRow(" John ,,Smith,1980-07-15", kJohnSmith1980, kJohnSmithMore));
         const QList<QByteArray> errors = run.err.split('\n');
-        QCOMPARE(errors.size(), 6);
+        QCOMPARE(errors.size(), 7);
         QVERIFY(errors.last().isEmpty());
-        const std::array<QByteArray, 5> expected = {
+        const std::array<QByteArray, 6> expected = {
             "tavi-velmora-cli: line 6: 3 fields, expected 4",
             "tavi-velmora-cli: line 7: the date is not a real date",
             "tavi-velmora-cli: line 8: the last name is empty",
             "tavi-velmora-cli: line 9: a quote inside an unquoted field",
             "tavi-velmora-cli: line 11: 5 fields, expected 4",
+            // the comma and the quote of line 3, the line break of line 4
+            "tavi-velmora-cli: 2 rows have characters in a name that do not count: only the letters A–Z do",
         };
         for (std::size_t i = 0; i < expected.size(); ++i)
             QVERIFY2(errors[static_cast<qsizetype>(i)].startsWith(expected[i]), errors[static_cast<qsizetype>(i)]);
@@ -291,10 +313,10 @@ private Q_SLOTS:
     void batchOfSoundRowsSucceedsQuietly()
     {
         QFETCH(QByteArray, input);
-        const Outcome run = runCli({u"--batch"_s}, input);
+        const Outcome run = runCli(kBatchOn, input);
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, kOutputHeader + csvRow("Anna,,Smith,1975-09-20", kAnnaSmith1975));
+        QCOMPARE(run.out, kOutputHeader + csvRow("Anna,,Smith,1975-09-20", kAnnaSmith1975, kAnnaSmithMore));
     }
 
     void batchReadsAnInputFile()
@@ -303,11 +325,11 @@ private Q_SLOTS:
         QVERIFY(file.open(QIODevice::WriteOnly));
         file.write("first,middle,last,date\r\nJohn,,Smith,1980-07-15\r\n");
         file.close();
-        const Outcome run = runCli({u"--batch"_s, u"--input"_s, file.fileName()});
+        const Outcome run = runCli(QStringList(kBatchOn) << u"--input"_s << file.fileName());
         QCOMPARE(run.exitCode, 0);
-        QCOMPARE(run.out, kOutputHeader + csvRow("John,,Smith,1980-07-15", kJohnSmith1980));
+        QCOMPARE(run.out, kOutputHeader + csvRow("John,,Smith,1980-07-15", kJohnSmith1980, kJohnSmithMore));
 
-        const Outcome missing = runCli({u"--batch"_s, u"--input"_s, path(u"missing.csv"_s)});
+        const Outcome missing = runCli(QStringList(kBatchOn) << u"--input"_s << path(u"missing.csv"_s));
         QCOMPARE(missing.exitCode, 1);
         QVERIFY2(isOneLine(missing.err), missing.err);
     }
@@ -324,7 +346,7 @@ private Q_SLOTS:
     void batchWithoutTheHeaderWritesNothing()
     {
         QFETCH(QByteArray, input);
-        const Outcome run = runCli({u"--batch"_s}, input);
+        const Outcome run = runCli(kBatchOn, input);
         QCOMPARE(run.exitCode, 1);
         QCOMPARE(run.out, QByteArray());
         QVERIFY2(isOneLine(run.err), run.err);
@@ -348,18 +370,18 @@ private Q_SLOTS:
         QFETCH(QByteArray, header);
         QFETCH(QByteArray, row);
         const QByteArray input = header + "\r\n" + row + "\r\n";
-        const Outcome run = runCli({u"--batch"_s, u"--input"_s, u"-"_s}, input);
+        const Outcome run = runCli(QStringList(kBatchOn) << u"--input"_s << u"-"_s, input);
         QCOMPARE(run.err, QByteArray());
         QCOMPARE(run.exitCode, 0);
         const QByteArray writtenHeader = header.startsWith("\xEF\xBB\xBF") ? header.mid(3) : header;
         const QByteArray numberColumns = kOutputHeader.mid(kOutputHeader.indexOf("destiny"));
-        QCOMPARE(run.out, writtenHeader + ',' + numberColumns + csvRow(row, kJohnSmith1980));
+        QCOMPARE(run.out, writtenHeader + ',' + numberColumns + csvRow(row, kJohnSmith1980, kJohnSmithMore));
 
         // Round trip: the output read again keeps every column, the numbers included, in place.
-        const Outcome again = runCli({u"--batch"_s}, run.out);
+        const Outcome again = runCli(kBatchOn, run.out);
         QCOMPARE(again.exitCode, 0);
         QCOMPARE(again.out, writtenHeader + ',' + numberColumns.chopped(2) + ',' + numberColumns
-                                + csvRow(csvRow(row, kJohnSmith1980).chopped(2), kJohnSmith1980));
+                                + csvRow(csvRow(row, kJohnSmith1980, kJohnSmithMore).chopped(2), kJohnSmith1980, kJohnSmithMore));
     }
 
     void batchWritesJsonLines()
@@ -368,7 +390,7 @@ private Q_SLOTS:
                                  "j@x.example,Smith,John,1980-07-15\r\n"
                                  "a@x.example,,Anna,1975-09-20\r\n"
                                  "\"a,b\",Smith,Anna,1975-09-20\r\n";
-        const Outcome run = runCli({u"--batch"_s, u"--format"_s, u"json"_s}, input);
+        const Outcome run = runCli(QStringList(kBatchOn) << u"--format"_s << u"json"_s, input);
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.startsWith("tavi-velmora-cli: line 3: the last name is empty\n"), run.err);
         QVERIFY2(isOneLine(run.err), run.err);
@@ -380,7 +402,8 @@ private Q_SLOTS:
             {personArguments(u"Anna"_s, QString(), u"Smith"_s, u"1975-09-20"_s), u"a,b"_s},
         }};
         for (std::size_t i = 0; i < people.size(); ++i) {
-            const Outcome single = runCli(QStringList(people[i].first) << u"--format"_s << u"json"_s);
+            const Outcome single =
+                runCli(QStringList(people[i].first) << u"--format"_s << u"json"_s << u"--on"_s << u"2026-01-01"_s);
             QJsonObject expected = QJsonDocument::fromJson(single.out).object();
             QJsonObject input = expected.value(u"input"_s).toObject();
             input.insert(u"Email"_s, people[i].second);
@@ -404,7 +427,7 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, header);
         const Outcome twice =
-            runCli({u"--batch"_s, u"--format"_s, u"json"_s}, header + "\nAnn,Lee,1980-01-02,one,two\n");
+            runCli(QStringList(kBatchOn) << u"--format"_s << u"json"_s, header + "\nAnn,Lee,1980-01-02,one,two\n");
         QCOMPARE(twice.exitCode, 1);
         QCOMPARE(twice.out, QByteArray());
         QVERIFY2(isOneLine(twice.err) && twice.err.contains("' twice"), twice.err);
@@ -723,7 +746,311 @@ private Q_SLOTS:
             from = text.indexOf(QLatin1StringView(caption) + u'\n', from);
             QVERIFY2(from > 0, caption);
         }
+        for (const char *part : {"More numbers", "Life Path Number: 4", "Appendix: how the numbers were found"}) {
+            from = text.indexOf(QLatin1StringView(part) + u'\n', from);
+            QVERIFY2(from > 0, part);
+        }
 #endif
+    }
+
+    // Worked by hand. David Brown: D4 A1 V4 I9 D4 B2 R9 O6 W5 N5 = 49, whose
+    // digit sum 13 is a debt; his vowels A1 I9 O6 make exactly 16. Born on
+    // 3 March his month and day reduce alike: a first challenge of 0.
+    void moreNumbersWorkedByHand_data()
+    {
+        QTest::addColumn<QStringList>("person");
+        QTest::addColumn<QString>("on");
+        QTest::addColumn<QList<int>>("single"); // life path, birthday, personal year, month, day
+        QTest::addColumn<QList<int>>("challenges");
+        QTest::addColumn<QList<int>>("lessons");
+        QTest::addColumn<QList<int>>("debts");
+        QTest::addColumn<QStringList>("debtsFrom");
+        QTest::addColumn<QStringList>("headings");
+        const QStringList john = personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s);
+        // 15 + 7 + 2025 = 2047 → 13 → 4; 4 + 12 = 16 → 7; 7 + 31 = 38 → 11 → 2
+        QTest::newRow("John Smith on the last day of 2025")
+            << john << u"2025-12-31"_s << QList<int>{4, 15, 4, 7, 2} << QList<int>{1, 3, 2, 2} << QList<int>{3, 7}
+            << QList<int>{} << QStringList{}
+            << QStringList{u"Life Path Number: 4"_s, u"Personal Year 2025: 4"_s,
+                           u"Personal Month, December 2025: 7"_s, u"Personal Day, 31 December 2025: 2"_s,
+                           u"Karmic Lessons: 3, 7"_s, u"Karmic Debts: none"_s};
+        // 15 + 7 + 2026 = 2048 → 14 → 5; 5 + 1 = 6; 6 + 1 = 7
+        QTest::newRow("John Smith on the first day of 2026")
+            << john << u"2026-01-01"_s << QList<int>{4, 15, 5, 6, 7} << QList<int>{1, 3, 2, 2} << QList<int>{3, 7}
+            << QList<int>{} << QStringList{}
+            << QStringList{u"Personal Year 2026: 5"_s, u"Personal Day, 1 January 2026: 7"_s};
+        // 3 + 3 + 1990 = 1996 → 25 → 7; m 3, d 3, y 1990 → 19 → 10 → 1; 3 + 3 + 2026 = 2032 → 7
+        QTest::newRow("David Brown: debts in a digit sum and a starting total, a challenge of 0")
+            << personArguments(u"David"_s, QString(), u"Brown"_s, u"1990-03-03"_s) << u"2026-06-15"_s
+            << QList<int>{7, 3, 7, 4, 1} << QList<int>{0, 2, 2, 2} << QList<int>{3, 7, 8} << QList<int>{13, 16}
+            << QStringList{u"destiny"_s, u"soulUrge"_s}
+            << QStringList{u"Challenge Numbers: 0, 2, 2, 2"_s, u"Karmic Debts: 13 (Destiny), 16 (Soul Urge)"_s};
+    }
+    void moreNumbersWorkedByHand()
+    {
+        QFETCH(QStringList, person);
+        QFETCH(QString, on);
+        QFETCH(QList<int>, single);
+        QFETCH(QList<int>, challenges);
+        QFETCH(QList<int>, lessons);
+        QFETCH(QList<int>, debts);
+        QFETCH(QStringList, debtsFrom);
+        QFETCH(QStringList, headings);
+
+        const Outcome json = runCli(QStringList(person) << u"--on"_s << on << u"--format"_s << u"json"_s);
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(json.out).object();
+        const auto numbers = [&](const QString &key) {
+            QList<int> list;
+            for (const QJsonValue value : root.value(key).toObject().value(u"numbers"_s).toArray())
+                list << value.toInt(-1);
+            return list;
+        };
+        QList<int> found;
+        for (const QString &key : {u"lifePath"_s, u"birthday"_s, u"personalYear"_s, u"personalMonth"_s,
+                                   u"personalDay"_s})
+            found << root.value(key).toObject().value(u"number"_s).toInt(-1);
+        QCOMPARE(found, single);
+        QCOMPARE(root.value(u"personalYear"_s).toObject().value(u"year"_s).toInt(), on.left(4).toInt());
+        QCOMPARE(numbers(u"challenges"_s), challenges);
+        QCOMPARE(numbers(u"karmicLessons"_s), lessons);
+        QCOMPARE(numbers(u"karmicDebts"_s), debts);
+        QStringList from;
+        for (const QJsonValue value : root.value(u"karmicDebts"_s).toObject().value(u"from"_s).toArray())
+            from << value.toString();
+        QCOMPARE(from, debtsFrom);
+
+        // The text gives the same numbers under their headings, each reading as in JSON.
+        const Outcome text = runCli(QStringList(person) << u"--on"_s << on);
+        QCOMPARE(text.exitCode, 0);
+        const QString printed = QString::fromUtf8(text.out);
+        for (const QString &heading : headings)
+            QVERIFY2(printed.contains(u'\n' + heading + u'\n' + QString(heading.toUtf8().size(), u'-') + u'\n'),
+                     qPrintable(heading));
+        for (const QString &key : {u"lifePath"_s, u"challenges"_s, u"karmicLessons"_s, u"karmicDebts"_s})
+            QVERIFY2(printed.contains(root.value(key).toObject().value(u"text"_s).toString()), qPrintable(key));
+    }
+
+    // Every working that adds terms adds them right, and every arrow is the
+    // digit sum of the number before it.
+    void explainedStepsAddUp_data()
+    {
+        QTest::addColumn<QStringList>("person");
+        QTest::newRow("John Smith") << personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s);
+        QTest::newRow("Anna Lee Smith: master numbers")
+            << personArguments(u"Anna"_s, u"Lee"_s, u"Smith"_s, u"1975-09-20"_s);
+        QTest::newRow("David Brown") << personArguments(u"David"_s, QString(), u"Brown"_s, u"1990-03-03"_s);
+    }
+    void explainedStepsAddUp()
+    {
+        QFETCH(QStringList, person);
+        const Outcome json =
+            runCli(QStringList(person) << u"--on"_s << u"2026-01-01"_s << u"--explain"_s << u"--format"_s << u"json"_s);
+        QCOMPARE(json.exitCode, 0);
+        const QJsonObject working = QJsonDocument::fromJson(json.out).object().value(u"working"_s).toObject();
+        QCOMPARE(working.size(), 21);
+        const auto digitSum = [](qint64 n) {
+            qint64 sum = 0;
+            for (; n > 0; n /= 10)
+                sum += n % 10;
+            return sum;
+        };
+        static const QRegularExpression number(u"\\d+"_s);
+        int sums = 0;
+        for (auto it = working.begin(); it != working.end(); ++it) {
+            const QString line = it.value().toString();
+            const qsizetype equals = line.indexOf(u" = "_s);
+            if (equals < 0 || line.contains(u'|') || line.contains(u':'))
+                continue; // differences, counts and the most frequent letter
+            // "J1 O6 H8" or "day 15 + month 7 + year 1980": each term's value is its last number.
+            const QString left = line.left(equals);
+            qint64 terms = 0;
+            for (const QString &term : left.contains(u" + "_s) ? left.split(u" + "_s) : left.split(u' ')) {
+                QString value;
+                for (const QRegularExpressionMatch &match : number.globalMatch(term))
+                    value = match.captured();
+                terms += value.toLongLong();
+            }
+            QList<qint64> chain;
+            for (const QString &step : line.mid(equals + 3).section(u" ("_s, 0, 0).split(u" → "_s))
+                chain << step.toLongLong();
+            QVERIFY2(chain.constFirst() == terms, qPrintable(it.key() + u": "_s + line));
+            for (qsizetype k = 1; k < chain.size(); ++k)
+                QVERIFY2(chain[k] == digitSum(chain[k - 1]), qPrintable(it.key() + u": "_s + line));
+            ++sums;
+        }
+        QVERIFY(sums >= 10);
+
+        const Outcome text = runCli(QStringList(person) << u"--on"_s << u"2026-01-01"_s << u"--explain"_s);
+        QCOMPARE(text.exitCode, 0);
+        const QString printed = QString::fromUtf8(text.out);
+        QVERIFY(printed.contains(u"\nHow the numbers were found\n==========================\n"_s));
+        QVERIFY(printed.contains(u"\nDestiny: "_s + working.value(u"destiny"_s).toString() + u'\n'));
+    }
+
+    void explainShowsTheLettersWithTheirValues()
+    {
+        const Outcome text = runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s)
+                                    << u"--explain"_s);
+        QCOMPARE(text.exitCode, 0);
+        for (const char *line : {"Destiny: J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8\n",
+                                 "Personality: J1 H8 N5 S1 M4 T2 H8 = 29 → 11 (master number, kept)\n",
+                                 "Life Path: day 15 + month 7 + year 1980 = 2002 → 4\n"})
+            QVERIFY2(text.out.contains(line), line);
+    }
+
+    // Two reports, or two people on the command line, or one of each.
+    void compareIsTheSameBothWaysRound()
+    {
+        const QString anna = path(u"anna-compare.vlm"_s);
+        QCOMPARE(runCli(personArguments(u"Anna"_s, QString(), u"Smith"_s, u"1975-09-20"_s) << u"--save"_s << anna)
+                     .exitCode,
+                 0);
+        const QString john = u"John,,Smith,1980-07-15"_s;
+        const auto compare = [](const QString &first, const QString &second) {
+            const Outcome run = runCli({u"--compare"_s, first, second, u"--format"_s, u"json"_s});
+            return std::pair{run.exitCode, QJsonDocument::fromJson(run.out).object()};
+        };
+        const auto [status, forward] = compare(anna, john);
+        QCOMPARE(status, 0);
+        const auto [backStatus, backward] = compare(john, u"Anna,,Smith,1975-09-20"_s);
+        QCOMPARE(backStatus, 0);
+        QCOMPARE(forward.value(u"first"_s), backward.value(u"second"_s));
+        for (const QString &key : {u"lifePath"_s, u"destiny"_s}) {
+            const QJsonObject there = forward.value(key).toObject();
+            const QJsonObject back = backward.value(key).toObject();
+            QCOMPARE(there.value(u"relation"_s), back.value(u"relation"_s));
+            QCOMPARE(there.value(u"text"_s), back.value(u"text"_s));
+            QVERIFY(!there.value(u"text"_s).toString().isEmpty());
+            const QJsonArray numbers = there.value(u"numbers"_s).toArray();
+            QCOMPARE(numbers, (QJsonArray{back.value(u"numbers"_s).toArray()[1], back.value(u"numbers"_s).toArray()[0]}));
+        }
+        // Life Paths 6 and 4 (families 3-6-9 and 2-4-8): compatible; Destinies 9 and 8.
+        QCOMPARE(forward.value(u"lifePath"_s).toObject().value(u"numbers"_s).toArray(), (QJsonArray{6, 4}));
+        QCOMPARE(forward.value(u"lifePath"_s).toObject().value(u"relation"_s).toString(), u"compatible"_s);
+        QCOMPARE(forward.value(u"destiny"_s).toObject().value(u"numbers"_s).toArray(), (QJsonArray{9, 8}));
+
+        const Outcome text = runCli({u"--compare"_s, anna, john});
+        QCOMPARE(text.exitCode, 0);
+        QVERIFY2(text.out.startsWith("Two People Compared\n-------------------\nAnna Smith, born 20 September 1975\n"
+                                     "John Smith, born 15 July 1980\n"),
+                 text.out);
+    }
+
+    void compareRefusesWhatTheWindowRefuses_data()
+    {
+        QTest::addColumn<QString>("operand");
+        QTest::addColumn<QByteArray>("reason");
+        QTest::newRow("a report that is not one") << u"bad.vlm"_s << QByteArray("bad.vlm: Please Check The File.");
+        QTest::newRow("a missing report") << u"missing.vlm"_s << QByteArray("missing.vlm: Please Check The File.");
+        QTest::newRow("three fields") << u"John,Smith,1980-07-15"_s
+                                      << QByteArray("neither a report file (FILE.vlm) nor a person");
+        QTest::newRow("a date that does not exist") << u"John,,Smith,1900-02-29"_s << QByteArray("1900-02-29");
+    }
+    void compareRefusesWhatTheWindowRefuses()
+    {
+        QFETCH(QString, operand);
+        QFETCH(QByteArray, reason);
+        QFile bad(path(u"bad.vlm"_s));
+        QVERIFY(bad.open(QIODevice::WriteOnly) && bad.write("not a report\n") > 0);
+        bad.close();
+        const QString name = operand.endsWith(u".vlm"_s) ? path(operand) : operand;
+        for (const QStringList &arguments : {QStringList{u"--compare"_s, name, u"Ann,,Lee,1980-01-02"_s},
+                                             QStringList{u"--compare"_s, u"Ann,,Lee,1980-01-02"_s, name}}) {
+            const Outcome run = runCli(arguments);
+            QCOMPARE(run.exitCode, 1);
+            QCOMPARE(run.out, QByteArray());
+            QVERIFY2(isOneLine(run.err) && run.err.contains(reason), run.err);
+        }
+        if (operand == u"bad.vlm"_s) {
+            QStringList messages;
+            windowOpening(path(operand), &messages);
+            QCOMPARE(messages, QStringList{u"Please Check The File."_s});
+        }
+    }
+
+    // One line per person on the error stream, and in a batch one line in all.
+    void lettersThatDoNotCountAreSaid_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QByteArray>("warning");
+        QTest::addColumn<QStringList>("sameAs"); // the person whose numbers these are
+        const QStringList jose = personArguments(u"Jos\u00e9"_s, QString(), u"Smith"_s, u"1980-07-15"_s);
+        QTest::newRow("é does not count") << jose
+                                          << QByteArray("tavi-velmora-cli: \u00e9 in Jos\u00e9 Smith does not count: "
+                                                        "only the letters A\u2013Z do\n")
+                                          << personArguments(u"Jos"_s, QString(), u"Smith"_s, u"1980-07-15"_s);
+        QTest::newRow("é counts as e when folded")
+            << (QStringList(jose) << u"--fold-accents"_s) << QByteArray()
+            << personArguments(u"Jose"_s, QString(), u"Smith"_s, u"1980-07-15"_s);
+        QTest::newRow("ß counts as ss, Ø as O")
+            << (personArguments(u"\u00d8rn"_s, QString(), u"Gro\u00df"_s, u"1980-07-15"_s) << u"--fold-accents"_s)
+            << QByteArray() << personArguments(u"Orn"_s, QString(), u"Gross"_s, u"1980-07-15"_s);
+        QTest::newRow("Cyrillic has no base letter")
+            << (personArguments(u"\u0418\u0432\u0430\u043d"_s, QString(), u"Smith"_s, u"1980-07-15"_s)
+                << u"--fold-accents"_s)
+            << QByteArray("tavi-velmora-cli: \u0418, \u0432, \u0430 and \u043d in \u0418\u0432\u0430\u043d Smith do "
+                          "not count: only the letters A\u2013Z do\n")
+            << personArguments(u"."_s, QString(), u"Smith"_s, u"1980-07-15"_s); // a first name that counts nothing
+    }
+    void lettersThatDoNotCountAreSaid()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QByteArray, warning);
+        QFETCH(QStringList, sameAs);
+        const QStringList json{u"--format"_s, u"json"_s, u"--on"_s, u"2026-01-01"_s};
+        const Outcome run = runCli(QStringList(arguments) << json);
+        QCOMPARE(run.exitCode, 0);
+        QCOMPARE(run.err, warning);
+        QJsonObject found = QJsonDocument::fromJson(run.out).object();
+        QJsonObject expected = QJsonDocument::fromJson(runCli(QStringList(sameAs) << json).out).object();
+        found.remove(u"input"_s);
+        expected.remove(u"input"_s);
+        QCOMPARE(found, expected);
+    }
+
+    void batchSaysOnceHowManyRowsHaveLettersThatDoNotCount()
+    {
+        const QByteArray input = "first,last,date\n"
+                                 "Jos\xc3\xa9,Smith,1980-07-15\n"
+                                 "John,Smith,1980-07-15\n"
+                                 "Ren\xc3\xa9\xc3\xa9,M\xc3\xbcller,1980-07-15\n";
+        const Outcome plain = runCli(kBatchOn, input);
+        QCOMPARE(plain.exitCode, 0);
+        QCOMPARE(plain.err,
+                 QByteArray("tavi-velmora-cli: 2 rows have characters in a name that do not count: only the letters "
+                            "A\xe2\x80\x93Z do\n"));
+        const Outcome folded = runCli(QStringList(kBatchOn) << u"--fold-accents"_s, input);
+        QCOMPARE(folded.exitCode, 0);
+        QCOMPARE(folded.err, QByteArray());
+        // José folded counts as Jose: the row reads as Jose's does.
+        const Outcome jose = runCli(kBatchOn, "first,last,date\nJose,Smith,1980-07-15\n");
+        QCOMPARE(folded.out.split('\n').at(1).mid(folded.out.split('\n').at(1).indexOf(',')),
+                 jose.out.split('\n').at(1).mid(jose.out.split('\n').at(1).indexOf(',')));
+    }
+
+    // Today comes from the clock the tool is given, in one place.
+    void theDateOfInterestIsTodayUnlessNamed()
+    {
+        const auto personalYear = [](const QStringList &extra) {
+            std::FILE *out = std::tmpfile();
+            std::FILE *err = std::tmpfile();
+            velmora::CliApplication tool(out, err, [] { return QDate(2025, 12, 31); });
+            const int status = tool.run(QStringList{u"tavi-velmora-cli"_s, u"--first"_s, u"John"_s, u"--last"_s,
+                                                    u"Smith"_s, u"--date"_s, u"1980-07-15"_s, u"--format"_s,
+                                                    u"json"_s}
+                                        + extra);
+            std::rewind(out);
+            QByteArray bytes;
+            for (int ch = std::fgetc(out); ch != EOF; ch = std::fgetc(out))
+                bytes.append(static_cast<char>(ch));
+            std::fclose(out);
+            std::fclose(err);
+            const QJsonObject year = QJsonDocument::fromJson(bytes).object().value(u"personalYear"_s).toObject();
+            return std::pair{status, std::pair{year.value(u"year"_s).toInt(), year.value(u"number"_s).toInt()}};
+        };
+        QCOMPARE(personalYear({}), std::pair(0, std::pair(2025, 4)));
+        QCOMPARE(personalYear({u"--on"_s, u"2026-01-01"_s}), std::pair(0, std::pair(2026, 5)));
     }
 
     // Printing from the window gives the very document the tool writes, on
@@ -740,12 +1067,14 @@ private Q_SLOTS:
 #ifndef VELMORA_PDFTOTEXT
         QSKIP("pdftotext (poppler-utils) is missing");
 #else
-        const QString toolPdf = path(u"tool.pdf"_s);
-        QCOMPARE(runCli(personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s) << u"--pdf"_s << toolPdf)
-                     .exitCode,
-                 0);
         FakePlatform platform;
         platform.printerUnprintable = unprintable;
+        platform.date = QDate(2027, 1, 1); // the window's today is the tool's date of interest
+        const QString toolPdf = path(u"tool.pdf"_s);
+        QCOMPARE(runCli(personArguments(u"John"_s, u"Paul"_s, u"Smith"_s, u"1980-07-15"_s)
+                        << u"--pdf"_s << toolPdf << u"--on"_s << u"2027-01-01"_s)
+                     .exitCode,
+                 0);
         frmMain window(platform);
         window.findChild<QLineEdit *>(u"txtNameFirst"_s)->setText(u"John"_s);
         window.findChild<QLineEdit *>(u"txtNameMiddle"_s)->setText(u"Paul"_s);
@@ -773,6 +1102,7 @@ private Q_SLOTS:
         };
         const QByteArray printed = words(windowPdf);
         QVERIFY(printed.count("<page ") > 1);
+        QVERIFY(printed.contains(">2027:</word>")); // "Personal Year 2027: ..."
         QCOMPARE(printed, words(toolPdf));
 #endif
     }
@@ -811,6 +1141,12 @@ private Q_SLOTS:
         QTest::newRow("batch with pdf") << QStringList{u"--batch"_s, u"--pdf"_s, u"a.pdf"_s};
         QTest::newRow("pdf of an empty name") << (QStringList(john) << u"--pdf"_s << QString());
         QTest::newRow("save to an empty name") << (QStringList(john) << u"--save"_s << QString());
+        QTest::newRow("compare with one person") << QStringList{u"--compare"_s, u"a.vlm"_s};
+        QTest::newRow("compare with three people") << QStringList{u"--compare"_s, u"a.vlm"_s, u"b.vlm"_s, u"c.vlm"_s};
+        QTest::newRow("compare with a person's names") << (QStringList(john) << u"--compare"_s << u"a.vlm"_s << u"b.vlm"_s);
+        QTest::newRow("date of interest that does not exist") << (QStringList(john) << u"--on"_s << u"2026-02-29"_s);
+        QTest::newRow("date of interest alone") << QStringList{u"--on"_s, u"2026-01-01"_s};
+        QTest::newRow("explain in a batch") << QStringList{u"--batch"_s, u"--explain"_s};
         QTest::newRow("pdf to standard output with text") << (QStringList(john) << u"--pdf"_s << u"-"_s << u"--format"_s << u"text"_s);
     }
     void usageErrorsGiveOneLineAndStatusTwo()
@@ -853,7 +1189,8 @@ private Q_SLOTS:
         const Outcome help = runCli({u"--help"_s});
         QCOMPARE(help.exitCode, 0);
         for (const char *option : {"--first", "--middle", "--last", "--date", "--format", "--open", "--save",
-                                   "--pdf", "--batch", "--input", "--version"})
+                                   "--pdf", "--batch", "--input", "--on", "--explain", "--compare", "--fold-accents",
+                                   "--version"})
             QVERIFY2(help.out.contains(option), option);
         const Outcome version = runCli({u"--version"_s});
         QCOMPARE(version.exitCode, 0);

@@ -10,13 +10,18 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "morenumbers.h"
+#include "morenumberstext.h"
 #include "readingdocument.h"
+#include "working.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
 
 constexpr qreal kPointsPerMillimetre = 72 / 25.4;
+// The date of interest of the personal cycles in every document here.
+constexpr velmora::CalendarDate kOn{31, 12, 2025};
 
 velmora::BirthData person()
 {
@@ -128,18 +133,18 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         const QString expected = qEnvironmentVariable("VELMORA_EXPECTED_FONT");
-        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(person(), velmora::calculateAll(person()));
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(person(), velmora::calculateAll(person()), kOn);
         const QString family = QFontInfo(document->defaultFont()).family();
         qInfo("reading font: %s", qPrintable(family));
         if (!expected.isEmpty())
             QCOMPARE(family, expected);
     }
 
-    void holdsThePersonThenTheEightReadingsInTabOrder()
+    void holdsThePersonThenTheEightReadingsInTabOrderThenTheMoreNumbers()
     {
         const velmora::BirthData data = person();
         const velmora::Results results = velmora::calculateAll(data);
-        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, results);
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, results, kOn);
         const QString text = document->toPlainText();
         QVERIFY(text.startsWith(u"Mary Ann Smith\nDate of birth: 7 March 1985\n"_s));
         qsizetype from = 0;
@@ -148,6 +153,20 @@ private Q_SLOTS:
             const QString reading = QString::fromStdString(results.readings[k].plainText());
             from = text.indexOf(caption + u'\n' + reading, from);
             QVERIFY2(from > 0, qPrintable(caption));
+        }
+        // Then the further numbers, each heading with its text, and the working last.
+        from = text.indexOf(u"\nMore numbers\n"_s, from);
+        QVERIFY(from > 0);
+        for (const velmora::TextSection &section :
+             velmora::moreNumbersSections(velmora::CalculateMoreNumbers(data, kOn))) {
+            from = text.indexOf(qtext(section.heading) + u'\n' + qtext(section.text), from);
+            QVERIFY2(from > 0, section.heading.c_str());
+        }
+        from = text.indexOf(u"\nAppendix: how the numbers were found\n"_s, from);
+        QVERIFY(from > 0);
+        for (const std::string &line : velmora::workingLines(velmora::WorkingsOf(data, kOn))) {
+            from = text.indexOf(u'\n' + qtext(line), from);
+            QVERIFY2(from > 0, line.c_str());
         }
     }
 
@@ -164,7 +183,7 @@ private Q_SLOTS:
     {
         QFETCH(int, pageHeight);
         const velmora::BirthData data = person();
-        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, velmora::calculateAll(data));
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, velmora::calculateAll(data), kOn);
         document->setTextWidth(420);
         const QList<qreal> tops = velmora::pageTops(*document, pageHeight);
         const auto lineTop = [](const QTextBlock &block, int line) {
@@ -220,7 +239,7 @@ private Q_SLOTS:
             writer.setCreator(velmora::documentCreator());
             QVERIFY(writer.setPageLayout(
                 QPageLayout(QPageSize(paper), QPageLayout::Portrait, unprintable, QPageLayout::Millimeter, unprintable)));
-            QVERIFY(velmora::paintReadings(writer, data, results));
+            QVERIFY(velmora::paintReadings(writer, data, results, kOn));
         }
         const PdfText pdf = readPdf(fileName);
         const int pages = static_cast<int>(pdf.pages.size());
@@ -247,8 +266,11 @@ private Q_SLOTS:
 
         // Every heading once in the text, never twice through a page break.
         const QString text = pdf.pages.join(u'\n');
-        const QStringList shown = headings(*velmora::readingDocument(data, results));
+        const QStringList shown = headings(*velmora::readingDocument(data, results, kOn));
         QVERIFY(shown.size() >= 16);
+        QVERIFY(shown.contains(u"More numbers"_s));
+        QVERIFY(shown.contains(u"Appendix: how the numbers were found"_s));
+        QVERIFY(shown.contains(u"Personal Year 2025: 1"_s)); // 7 + 3 + 2025 = 2035 → 10 → 1
         for (const QString &heading : shown)
             QVERIFY2(occurrences(text, heading) == 1,
                      qPrintable(u"%1: %2 times"_s.arg(heading).arg(occurrences(text, heading))));

@@ -2,13 +2,16 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cstdint>
 #include <ostream>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "challenges.h"
 #include "karmicdebts.h"
 #include "karmiclessons.h"
+#include "letters.h"
 #include "lifepath.h"
 #include "morenumbers.h"
 #include "paragraphrows.h"
@@ -50,8 +53,9 @@ class MoreNumbersByHand : public ::testing::TestWithParam<MoreCase>
 TEST_P(MoreNumbersByHand, matchTheWorkingOnPaper)
 {
     const MoreCase &c = GetParam();
-    const velmora::MoreNumbers more =
-        velmora::CalculateMoreNumbers(person(c.first, "", c.last, c.day, c.month, c.year), CalendarDate{1, 6, 2026});
+    const BirthData data = person(c.first, "", c.last, c.day, c.month, c.year);
+    const CalendarDate on{1, 6, 2026};
+    const velmora::MoreNumbers more = velmora::CalculateMoreNumbers(data, on);
     EXPECT_EQ(more.lifePath.number, c.lifePath);
     EXPECT_EQ(more.lifePath.text, velmora::paragraphFor(velmora::lifePathTable(), c.lifePath));
     EXPECT_EQ(more.birthday.number, c.day);
@@ -70,6 +74,23 @@ TEST_P(MoreNumbersByHand, matchTheWorkingOnPaper)
         EXPECT_EQ(debt.text, velmora::paragraphFor(velmora::karmicDebtTable(), debt.debt.debt));
     }
     EXPECT_EQ(debts, c.debts);
+
+    // A batch row finds the same numbers from the tallied letters.
+    const velmora::MoreColumns columns = velmora::CalculateMoreColumns(data, velmora::tallyLetters(data), on);
+    EXPECT_EQ(columns.lifePath, c.lifePath);
+    EXPECT_EQ(columns.birthday, c.day);
+    EXPECT_EQ(columns.challenges, c.challenges);
+    EXPECT_EQ(columns.personalYear, more.personalYear.number);
+    std::vector<int> lessonBits;
+    for (int value = 1; value <= 9; ++value)
+        if ((columns.lessons & (1U << value)) != 0)
+            lessonBits.push_back(value);
+    EXPECT_EQ(lessonBits, c.lessons);
+    std::vector<int> debtNumbers;
+    for (const KarmicDebt &debt : c.debts)
+        debtNumbers.push_back(debt.debt);
+    EXPECT_EQ(std::vector<int>(columns.debts.begin(), columns.debts.begin() + static_cast<long>(columns.debtCount)),
+              debtNumbers);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -132,4 +153,15 @@ TEST(PinnaclePeriods, followTheAgeRuleForEveryNumber)
                                                   AgeRange{46 - v, 54 - v}, AgeRange{55 - v, kOnward}};
         EXPECT_EQ(velmora::pinnaclePeriods({number, number, number, number}), expected) << number;
     }
+}
+
+// The debt met on the way down, from a total whether looked up or worked out.
+TEST(KarmicDebtIn, isTheDebtMetAsTheTotalOrADigitSum)
+{
+    const std::vector<std::pair<std::int64_t, int>> cases = {
+        {13, 13}, {16, 16},    {49, 13},       {1972, 19},     {29, 0},        {22, 0},
+        {11, 0},  {10049, 14}, {10050, 0},     {9999994, 13},  {19999999, 0},  {0, 0},
+    };
+    for (const auto &[total, debt] : cases)
+        EXPECT_EQ(velmora::KarmicDebtIn(total), debt) << total;
 }
