@@ -564,7 +564,7 @@ void frmMain::printReport()
         this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
                [this](QPagedPaintDevice &printer) {
                    return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData),
-                                                 velmora::calendarDate(m_platform.today()));
+                                                 velmora::calendarDate(m_services.clock.today()));
                }});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));

@@ -24,16 +24,17 @@ class ReadingView;
 
 // What the main window asks of the desktop: messages and report dialogs, the
 // browser and the clipboard, the folder it remembers, the promotion's draw,
-// and printing. The full platform supplies them all.
+// printing and the date the printout carries. The full platform supplies them
+// all.
 struct WindowServices {
     WindowServices(velmora::Dialogs &dialogs, velmora::Desktop &desktop, velmora::SettingsStore &settings,
-                   velmora::RandomNumbers &random, velmora::Printing &printing)
-        : dialogs(dialogs), desktop(desktop), settings(settings), random(random), printing(printing)
+                   velmora::RandomNumbers &random, velmora::Printing &printing, velmora::Clock &clock)
+        : dialogs(dialogs), desktop(desktop), settings(settings), random(random), printing(printing), clock(clock)
     {
     }
     // Not explicit: a window is built from the whole platform.
     WindowServices(velmora::Platform &platform)
-        : WindowServices(platform, platform, platform, platform, platform)
+        : WindowServices(platform, platform, platform, platform, platform, platform)
     {
     }
 
@@ -42,6 +43,7 @@ struct WindowServices {
     velmora::SettingsStore &settings;
     velmora::RandomNumbers &random;
     velmora::Printing &printing;
+    velmora::Clock &clock;
 };
 
 // The main window: the input page with the birth data, and the result page

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "clock.h"
 #include "desktop.h"
 #include "dialogs.h"
 #include "printing.h"
@@ -13,7 +14,8 @@ class BenchPlatform final : public velmora::Dialogs,
                             public velmora::Desktop,
                             public velmora::SettingsStore,
                             public velmora::RandomNumbers,
-                            public velmora::Printing
+                            public velmora::Printing,
+                            public velmora::Clock
 {
 public:
     velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
@@ -29,6 +31,7 @@ public:
     void setSettingsValue(const QString &, const QString &, const QString &) override {}
     void seedRandom() override {}
     double random() override { return 0.0; }
+    QDate today() override { return QDate(2026, 12, 8); }
 
     int messages = 0;
 };
