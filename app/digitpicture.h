@@ -13,9 +13,6 @@ public:
     explicit DigitPicture(int digit, QWidget *parent = nullptr);
 
     [[nodiscard]] int digit() const { return m_digit; }
-    // Segments a-g as bits 0-6 (a top, b upper right, c lower right, d bottom,
-    // e lower left, f upper left, g middle).
-    [[nodiscard]] static int segmentsOf(int digit);
 
 protected:
     void paintEvent(QPaintEvent *event) override;

@@ -36,6 +36,7 @@
 #include "readingtabbar.h"
 #include "reportfile.h"
 #include "readingview.h"
+#include "trimspaces.h"
 #include "uifonts.h"
 #include "version.h"
 
@@ -54,7 +55,6 @@ constexpr auto kEnterFirstName = "Please Enter First Name";
 constexpr auto kEnterLastName = "Please Enter Last Name";
 constexpr auto kWrongFebruaryDate = "Please Enter Correct Date Or Month!";
 constexpr auto kWrongThirtyDayDate = "Please Enter Correct Date Or Month !";
-constexpr auto kCheckTheFile = "Please Check The File.";
 constexpr auto kNotSaved = "The Reading Could Not Be Saved.";
 constexpr auto kNotPrinted = "The Reading Could Not Be Printed.";
 // Where the report dialogs start: the folder of the last file chosen in either.
@@ -95,10 +95,10 @@ Widget *named(Widget *widget, const char *name)
 
 } // namespace
 
-frmMain::frmMain(velmora::Platform &platform, QWidget *parent)
+frmMain::frmMain(const WindowServices &services, QWidget *parent)
     : QMainWindow(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                               | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint)
-    , m_platform(platform)
+    , m_services(services)
 {
     setObjectName(u"frmMain"_s);
     setWindowTitle(velmora::toQString(velmora::kProgramCaption));
@@ -158,27 +158,27 @@ void frmMain::buildMenus()
     QMenu *mnuHelp = menuBar()->addMenu(u"&Help"_s);
     mnuHelp->setObjectName(u"mnuHelp"_s);
     mnuOnline = named(mnuHelp->addAction(u"&Online Help"_s), "mnuOnline");
-    connect(mnuOnline, &QAction::triggered, this, [this] { velmora::OpenHelpPage(m_platform); });
+    connect(mnuOnline, &QAction::triggered, this, [this] { velmora::OpenHelpPage(m_services.desktop); });
     mnuVisit = named(mnuHelp->addAction(u"&Visit Us Online"_s), "mnuVisit");
-    connect(mnuVisit, &QAction::triggered, this, [this] { velmora::OpenHomePage(m_platform); });
+    connect(mnuVisit, &QAction::triggered, this, [this] { velmora::OpenHomePage(m_services.desktop); });
     mnuHelp->addSeparator()->setObjectName(u"mnuSep2"_s);
     mnuUpdate = named(mnuHelp->addAction(u"Check for Software &Update"_s), "mnuUpdate");
-    connect(mnuUpdate, &QAction::triggered, this, [this] { velmora::OpenDownloadPage(m_platform); });
+    connect(mnuUpdate, &QAction::triggered, this, [this] { velmora::OpenDownloadPage(m_services.desktop); });
     mnuHelp->addSeparator()->setObjectName(u"mnuSep3"_s);
     mnuAbout = named(mnuHelp->addAction(u"&About Software"_s), "mnuAbout");
     connect(mnuAbout, &QAction::triggered, this, [this] {
-        frmAbout about(m_platform, this);
+        frmAbout about(m_services.desktop, this);
         about.exec();
     });
 
     mnuDonate = named(menuBar()->addAction(u"&Donate"_s), "mnuDonate");
-    connect(mnuDonate, &QAction::triggered, this, [this] { velmora::OpenDonationPage(m_platform); });
+    connect(mnuDonate, &QAction::triggered, this, [this] { velmora::OpenDonationPage(m_services.desktop); });
     // The entry is never shown, so it stays out of the menu bar: there its
     // access key would still clash with "&Open Previously Saved Reading".
     mnuMakeMoney = named(new QAction(u"Make Money &Online"_s, this), "mnuMakeMoney");
     mnuMakeMoney->setVisible(false);
     mnuMakeMoney->setEnabled(false);
-    connect(mnuMakeMoney, &QAction::triggered, this, [this] { velmora::OpenFullBrandPage(m_platform); });
+    connect(mnuMakeMoney, &QAction::triggered, this, [this] { velmora::OpenFullBrandPage(m_services.desktop); });
 }
 
 void frmMain::buildShortcuts()
@@ -219,7 +219,7 @@ void frmMain::buildStrips(QWidget *client)
     Label14->setAlignment(Qt::AlignCenter);
     Label14->setFont(velmora::uifonts::windowFont(8.25, true));
 
-    connect(Label14, &LinkLabel::clicked, this, [this] { velmora::OpenHomePage(m_platform); });
+    connect(Label14, &LinkLabel::clicked, this, [this] { velmora::OpenHomePage(m_services.desktop); });
 
     fraFullBrand = named(new QFrame(client), "fraFullBrand");
     fraFullBrand->setGeometry(0, 320, 640, 43);
@@ -237,8 +237,8 @@ void frmMain::buildStrips(QWidget *client)
     // Only the label in front shows: the one behind it is hidden, so that
     // neither the keyboard nor a screen reader comes upon it.
     lblFullBrand->hide();
-    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_platform); });
-    connect(lblCobrand, &LinkLabel::clicked, this, [this] { velmora::OpenCoBrandPage(m_platform); });
+    connect(lblFullBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_services.desktop); });
+    connect(lblCobrand, &LinkLabel::clicked, this, [this] { velmora::OpenCoBrandPage(m_services.desktop); });
 }
 
 int frmMain::promotionDraw(double r)
@@ -249,7 +249,7 @@ int frmMain::promotionDraw(double r)
 
 void frmMain::ChoosePromotionLabel()
 {
-    const int n = promotionDraw(m_platform.random());
+    const int n = promotionDraw(m_services.random.random());
     LinkLabel *front = nullptr;
     if (n == 2 || n == 4 || n == 6)
         front = lblFullBrand;
@@ -268,7 +268,7 @@ void frmMain::closeEvent(QCloseEvent *event)
     // program when it closes.
     if (!m_closing) {
         m_closing = true;
-        auto *tellAFriend = new frmTellAFriend(m_platform);
+        auto *tellAFriend = new frmTellAFriend(m_services.dialogs, m_services.desktop, m_services.random);
         tellAFriend->setAttribute(Qt::WA_DeleteOnClose);
         tellAFriend->show();
     }
@@ -326,9 +326,9 @@ void frmMain::buildInputPage()
     addBox(fraName, 3, 10, 80, u"First"_s, txtNameFirst);
     addBox(fraName, 4, 100, 80, u"Middle"_s, txtNameMiddle);
     addBox(fraName, 5, 190, 80, u"Last"_s, txtNameLast);
-    new velmora::KeyFilter(txtNameFirst, m_platform, QLatin1StringView(kFirstNameRefused), isNameCharacter);
-    new velmora::KeyFilter(txtNameMiddle, m_platform, QLatin1StringView(kMiddleNameRefused), isNameCharacter);
-    new velmora::KeyFilter(txtNameLast, m_platform, QLatin1StringView(kLastNameRefused), isNameCharacter);
+    new velmora::KeyFilter(txtNameFirst, m_services.dialogs, QLatin1StringView(kFirstNameRefused), isNameCharacter);
+    new velmora::KeyFilter(txtNameMiddle, m_services.dialogs, QLatin1StringView(kMiddleNameRefused), isNameCharacter);
+    new velmora::KeyFilter(txtNameLast, m_services.dialogs, QLatin1StringView(kLastNameRefused), isNameCharacter);
 
     fraDOB = named(new QGroupBox(u"Date Of Birth"_s, fraMain), "fraDOB");
     fraDOB->setGeometry(315, 180, 280, 60);
@@ -384,7 +384,7 @@ void frmMain::buildResultPage()
         // Named after its tab, but not the same: a screen reader tells the two apart.
         view->setAccessibleName(TS->tabText(static_cast<int>(k)) + u" reading"_s);
         view->viewport()->setMouseTracking(true);
-        connect(view, &QTextEdit::textChanged, this, [this] { m_platform.clearClipboard(); });
+        connect(view, &QTextEdit::textChanged, this, [this] { m_services.desktop.clearClipboard(); });
         m_readingFrames->addWidget(frame);
         m_frames[k] = frame;
         RTB[k] = view;
@@ -431,7 +431,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
     case QEvent::MouseMove:
-        m_platform.clearClipboard();
+        m_services.desktop.clearClipboard();
         break;
     default:
         break;
@@ -441,7 +441,7 @@ bool frmMain::eventFilter(QObject *watched, QEvent *event)
 
 void frmMain::showMessage(MessageIcon icon, const QString &text)
 {
-    m_platform.showMessage(this, velmora::Message{icon, text, QString(velmora::kApplicationTitle)});
+    m_services.dialogs.showMessage(this, velmora::Message{icon, text, QString(velmora::kApplicationTitle)});
 }
 
 bool frmMain::ValidateInput()
@@ -511,13 +511,13 @@ QString frmMain::chooseReportFile(velmora::FileDialogRequest request)
 {
     // A folder gone, unreadable or on a pseudo file system is neither where a
     // dialog starts nor remembered: the documents folder stands in for it.
-    request.folder = m_platform.settingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey));
+    request.folder = m_services.settings.settingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey));
     if (!request.folder.isEmpty() && !velmora::isUsableFolder(request.folder))
         request.folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    const QString fileName = m_platform.chooseFile(this, request);
+    const QString fileName = m_services.dialogs.chooseFile(this, request);
     const QString folder = QFileInfo(fileName).absolutePath();
     if (!fileName.isEmpty() && velmora::isUsableFolder(folder))
-        m_platform.setSettingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey), folder);
+        m_services.settings.setSettingsValue(QLatin1StringView(kFolderSection), QLatin1StringView(kFolderKey), folder);
     return fileName;
 }
 
@@ -549,7 +549,7 @@ void frmMain::openReportFile(const QString &fileName, const QString &readFrom)
     const std::optional<velmora::BirthData> data =
         velmora::hasReportExtension(fileName) ? velmora::loadReportFile(readFrom) : std::nullopt;
     if (!data) {
-        showMessage(MessageIcon::Critical, QLatin1StringView(kCheckTheFile));
+        showMessage(MessageIcon::Critical, velmora::kCheckTheFile);
         return;
     }
     // The input page keeps what it holds; only the readings show the file's person.
@@ -560,11 +560,11 @@ void frmMain::openReportFile(const QString &fileName, const QString &readFrom)
 
 void frmMain::printReport()
 {
-    const velmora::PrintOutcome outcome = m_platform.print(
+    const velmora::PrintOutcome outcome = m_services.printing.print(
         this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
                [this](QPagedPaintDevice &printer) {
                    return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData),
-                                                 velmora::calendarDate(m_platform.today()));
+                                                 velmora::calendarDate(m_services.clock.today()));
                }});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));

@@ -22,6 +22,30 @@ class DigitPicture;
 class LinkLabel;
 class ReadingView;
 
+// What the main window asks of the desktop: messages and report dialogs, the
+// browser and the clipboard, the folder it remembers, the promotion's draw,
+// printing and the date the printout carries. The full platform supplies them
+// all.
+struct WindowServices {
+    WindowServices(velmora::Dialogs &dialogs, velmora::Desktop &desktop, velmora::SettingsStore &settings,
+                   velmora::RandomNumbers &random, velmora::Printing &printing, velmora::Clock &clock)
+        : dialogs(dialogs), desktop(desktop), settings(settings), random(random), printing(printing), clock(clock)
+    {
+    }
+    // Not explicit: a window is built from the whole platform.
+    WindowServices(velmora::Platform &platform)
+        : WindowServices(platform, platform, platform, platform, platform, platform)
+    {
+    }
+
+    velmora::Dialogs &dialogs;
+    velmora::Desktop &desktop;
+    velmora::SettingsStore &settings;
+    velmora::RandomNumbers &random;
+    velmora::Printing &printing;
+    velmora::Clock &clock;
+};
+
 // The main window: the input page with the birth data, and the result page
 // with the eight readings under their tabs. It owns the birth data behind the
 // readings shown and the numbers of the last run.
@@ -30,7 +54,7 @@ class frmMain : public QMainWindow
     Q_OBJECT
 
 public:
-    explicit frmMain(velmora::Platform &platform, QWidget *parent = nullptr);
+    explicit frmMain(const WindowServices &services, QWidget *parent = nullptr);
     ~frmMain() override;
 
     // Checks the input page in a fixed order; the first failure shows its
@@ -82,7 +106,7 @@ private:
     void resetLists();
     void showMessage(velmora::MessageIcon icon, const QString &text);
 
-    velmora::Platform &m_platform;
+    WindowServices m_services;
     velmora::BirthData m_birthData;
     velmora::Numbers m_numbers;
 

@@ -9,6 +9,8 @@
 // maximum of visible rows.
 class ListPopupStyle : public QProxyStyle
 {
+    Q_OBJECT
+
 public:
     using QProxyStyle::QProxyStyle;
 

@@ -52,7 +52,7 @@ std::unique_ptr<frmMain> startApplication(velmora::Platform &platform, const QBy
         return nullptr;
     }
     platform.seedRandom();
-    velmora::CheckForUpdateReminder(platform);
+    velmora::CheckForUpdateReminder(platform, platform, platform, platform);
 
     auto window = std::make_unique<frmMain>(platform);
     window->adjustSize();

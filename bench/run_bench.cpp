@@ -18,7 +18,7 @@ namespace {
 void BM_WindowRun(benchmark::State &state)
 {
     BenchPlatform platform;
-    frmMain window(platform);
+    frmMain window({platform, platform, platform, platform, platform, platform});
     window.show();
     QApplication::processEvents();
     auto *proceed = window.findChild<QPushButton *>(u"cmdProceed"_s);

@@ -8,7 +8,6 @@
 #include <QJsonObject>
 
 #include <cerrno>
-#include <cstring>
 #include <string>
 
 #include <sys/stat.h>
@@ -19,6 +18,7 @@
 #include "compatibility.h"
 #include "clidiagnostics.h"
 #include "clioptions.h"
+#include "enginetext.h"
 #include "filesave.h"
 #include "morenumbers.h"
 #include "namefolding.h"
@@ -27,15 +27,13 @@
 #include "readingdocument.h"
 #include "readingoutput.h"
 #include "reportfile.h"
+#include "systemreason.h"
 #include "vectorstate.h"
 
 using namespace Qt::StringLiterals;
 
 namespace velmora {
 namespace {
-
-// The window's own refusal of a report it cannot open.
-constexpr auto kCheckTheFile = "Please Check The File.";
 
 std::string utf8(const QString &text)
 {
@@ -191,7 +189,7 @@ std::optional<BirthData> CliApplication::openReport(const QString &fileName)
     if (hasReportExtension(fileName))
         data = loadReportFile(fileName, &reason);
     if (!data) {
-        QString text = u"%1: %2"_s.arg(fileName, QLatin1StringView(kCheckTheFile));
+        QString text = u"%1: %2"_s.arg(fileName, kCheckTheFile);
         if (!reason.isEmpty())
             text += u" ("_s + reason + u')';
         failure(text);
@@ -241,8 +239,7 @@ std::optional<BirthData> CliApplication::comparedPerson(const QString &operand)
     const std::string date = utf8(fields[3]);
     BirthData data;
     if (const InputFault fault = readPerson({first, middle, last, date}, data); fault != InputFault::None) {
-        failure(u"%1: "_s.arg(operand) + QString::fromUtf8(faultText(fault).data(),
-                                                            static_cast<qsizetype>(faultText(fault).size())));
+        failure(u"%1: "_s.arg(operand) + toQString(faultText(fault)));
         return std::nullopt;
     }
     return data;
@@ -310,7 +307,7 @@ int CliApplication::runBatch(const QString &inputFile)
             return failure(inexactNameText(inputFile));
         input = std::fopen(QFile::encodeName(inputFile).constData(), "rb");
         if (input == nullptr)
-            return failure(u"%1: cannot open: %2"_s.arg(inputFile, QString::fromLocal8Bit(std::strerror(errno))));
+            return failure(u"%1: cannot open: %2"_s.arg(inputFile, systemReason(errno)));
     }
     struct stat info {};
     const std::uint64_t size = fstat(fileno(input), &info) == 0 && S_ISREG(info.st_mode)

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "personinput.h"
 
+#include "trimspaces.h"
+
 namespace velmora {
 namespace {
 
@@ -17,15 +19,6 @@ std::optional<int> digitsValue(std::string_view text, std::size_t from, std::siz
 }
 
 } // namespace
-
-std::string_view trimSpaces(std::string_view text)
-{
-    while (text.starts_with(' '))
-        text.remove_prefix(1);
-    while (text.ends_with(' '))
-        text.remove_suffix(1);
-    return text;
-}
 
 std::optional<IsoDate> parseIsoDate(std::string_view text)
 {

@@ -25,9 +25,6 @@ struct IsoDate {
     int day = 0;
 };
 
-// Removes leading and trailing space characters only, as the input page does.
-[[nodiscard]] std::string_view trimSpaces(std::string_view text);
-
 // A date written YYYY-MM-DD that exists in the Gregorian calendar, years 1-9999.
 [[nodiscard]] std::optional<IsoDate> parseIsoDate(std::string_view text);
 

@@ -18,6 +18,8 @@
 
 #include <langinfo.h>
 
+#include "enginetext.h"
+#include "fontfamily.h"
 #include "morenumbers.h"
 #include "morenumberstext.h"
 #include "working.h"
@@ -34,7 +36,7 @@ constexpr qreal kFooterPointSize = 8;
 
 QFont readingFont(qreal pointSize)
 {
-    QFont font(u"Verdana"_s);
+    QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     return font;
@@ -42,7 +44,7 @@ QFont readingFont(qreal pointSize)
 
 QString documentText(std::string_view text)
 {
-    QString result = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+    QString result = toQString(text);
     result.replace(u"\r\n"_s, u"\n"_s);
     result.replace(u'\r', u'\n');
     return result;
@@ -106,11 +108,6 @@ void setPageMargins(QPagedPaintDevice &device)
     device.setPageLayout(layout);
 }
 
-QString qtext(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
 QTextBlockFormat captionBlockFormat()
 {
     QTextBlockFormat block;
@@ -131,12 +128,12 @@ QTextCharFormat plainFormat()
 void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
 {
     cursor.insertBlock(captionBlockFormat());
-    cursor.insertText(qtext(kMoreNumbersTitle), headingFormat(kCaptionPointSize));
+    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kCaptionPointSize));
     QTextBlockFormat headingBlock;
     headingBlock.setTopMargin(kTextPointSize);
     for (const TextSection &section : moreNumbersSections(CalculateMoreNumbers(data, dateOfInterest))) {
         cursor.insertBlock(headingBlock);
-        cursor.insertText(qtext(section.heading), headingFormat());
+        cursor.insertText(toQString(section.heading), headingFormat());
         cursor.insertBlock(QTextBlockFormat());
         cursor.insertText(documentText(section.text), plainFormat());
     }
@@ -146,10 +143,10 @@ void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const Calenda
 void appendWorking(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
 {
     cursor.insertBlock(captionBlockFormat());
-    cursor.insertText(u"Appendix: "_s + qtext(kWorkingTitle).toLower(), headingFormat(kCaptionPointSize));
+    cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kCaptionPointSize));
     for (const std::string &line : workingLines(WorkingsOf(data, dateOfInterest))) {
         cursor.insertBlock(QTextBlockFormat());
-        cursor.insertText(qtext(line), plainFormat());
+        cursor.insertText(toQString(line), plainFormat());
     }
 }
 
@@ -193,7 +190,7 @@ std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Resu
     captionBlock.setBottomMargin(kCaptionPointSize / 2);
     for (std::size_t k = 0; k < kReadingCount; ++k) {
         cursor.insertBlock(captionBlock);
-        cursor.insertText(QString::fromUtf8(kReadingCaptions[k].data(), static_cast<qsizetype>(kReadingCaptions[k].size())),
+        cursor.insertText(toQString(kReadingCaptions[k]),
                           headingFormat(kCaptionPointSize));
         cursor.insertBlock(QTextBlockFormat());
         insertReading(cursor, results.readings[k]);

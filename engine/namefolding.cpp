@@ -31,29 +31,35 @@ struct Decoded {
     bool valid = false;
 };
 
+// The length of the sequence a lead byte of UTF-8 starts, and the bits of the
+// character it carries; length 0 for a byte that starts no valid sequence.
+struct Lead {
+    std::size_t length = 0;
+    char32_t bits = 0;
+};
+
+Lead leadOf(unsigned char lead)
+{
+    if (lead >= 0xC2 && lead <= 0xDF)
+        return {2, lead & 0x1Fu};
+    if (lead >= 0xE0 && lead <= 0xEF)
+        return {3, lead & 0x0Fu};
+    if (lead >= 0xF0 && lead <= 0xF4)
+        return {4, lead & 0x07u};
+    return {};
+}
+
 // One character of UTF-8 at the start of text; overlong forms, surrogates
 // and values above U+10FFFF are not valid.
 Decoded decode(std::string_view text)
 {
-    const auto lead = static_cast<unsigned char>(text[0]);
-    if (lead < 0x80)
-        return {lead, 1, true};
-    std::size_t length = 0;
-    char32_t code = 0;
-    if (lead >= 0xC2 && lead <= 0xDF) {
-        length = 2;
-        code = lead & 0x1F;
-    } else if (lead >= 0xE0 && lead <= 0xEF) {
-        length = 3;
-        code = lead & 0x0F;
-    } else if (lead >= 0xF0 && lead <= 0xF4) {
-        length = 4;
-        code = lead & 0x07;
-    } else {
+    const auto first = static_cast<unsigned char>(text[0]);
+    if (first < 0x80)
+        return {first, 1, true};
+    const auto [length, bits] = leadOf(first);
+    if (length == 0 || text.size() < length)
         return {};
-    }
-    if (text.size() < length)
-        return {};
+    char32_t code = bits;
     for (std::size_t i = 1; i < length; ++i) {
         const auto byte = static_cast<unsigned char>(text[i]);
         if ((byte & 0xC0) != 0x80)

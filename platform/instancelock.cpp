@@ -15,15 +15,13 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "systemreason.h"
+
 using namespace Qt::StringLiterals;
 
 namespace velmora {
 namespace {
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {
@@ -53,7 +51,7 @@ InstanceLock::Claim InstanceLock::unusable(QString reason)
     return Claim::Unusable;
 }
 
-QString InstanceLock::privateFolder(QString *reason)
+std::optional<QString> InstanceLock::privateFolder(QString *reason)
 {
     // The variable itself: Qt would fall back to a folder of a predictable
     // name in /tmp when it is not set.
@@ -65,14 +63,14 @@ QString InstanceLock::privateFolder(QString *reason)
     if (!QDir::isAbsolutePath(cache)) {
         if (reason != nullptr)
             *reason = u"no runtime or cache folder"_s;
-        return {};
+        return std::nullopt;
     }
     const QString folder = QDir(cache).filePath(QCoreApplication::applicationName());
     const QByteArray path = QFile::encodeName(folder);
     if (!QDir().mkpath(cache) || (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)) {
         if (reason != nullptr)
             *reason = u"%1: %2"_s.arg(folder, systemReason(errno));
-        return {};
+        return std::nullopt;
     }
     // A folder of ours that others can enter is closed; anything else is
     // not used.
@@ -83,7 +81,7 @@ QString InstanceLock::privateFolder(QString *reason)
     if (!isPrivateFolder(folder)) {
         if (reason != nullptr)
             *reason = u"%1 is not a private folder of this user"_s.arg(folder);
-        return {};
+        return std::nullopt;
     }
     return folder;
 }

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 class QLockFile;
 
@@ -37,8 +38,8 @@ public:
     // A folder that this user alone owns and reaches, for the lock: the
     // runtime folder when it is the user's and private, otherwise a private
     // folder under the user's cache, made when missing. Never a shared folder
-    // such as /tmp. Empty, with the reason in *reason, when there is none.
-    [[nodiscard]] static QString privateFolder(QString *reason = nullptr);
+    // such as /tmp. Nothing, with the reason in *reason, when there is none.
+    [[nodiscard]] static std::optional<QString> privateFolder(QString *reason = nullptr);
 
 private:
     Claim unusable(QString reason);

@@ -7,10 +7,10 @@
 
 namespace velmora {
 
-KeyFilter::KeyFilter(QLineEdit *box, Platform &platform, QString message, Predicate accepts)
+KeyFilter::KeyFilter(QLineEdit *box, Dialogs &dialogs, QString message, Predicate accepts)
     : QObject(box)
     , m_box(box)
-    , m_platform(platform)
+    , m_dialogs(dialogs)
     , m_message(std::move(message))
     , m_accepts(accepts)
 {
@@ -68,7 +68,7 @@ bool KeyFilter::eventFilter(QObject *watched, QEvent *event)
 
 void KeyFilter::refuse()
 {
-    m_platform.showMessage(m_box->window(),
+    m_dialogs.showMessage(m_box->window(),
                            Message{MessageIcon::Critical, m_message, QString(kApplicationTitle), MessageButtons::Ok});
     m_box->setFocus();
 }

@@ -4,7 +4,7 @@
 #include <QObject>
 #include <QString>
 
-#include "platform.h"
+#include "dialogs.h"
 
 class QKeyEvent;
 class QLineEdit;
@@ -18,10 +18,12 @@ namespace velmora {
 // not typed and is not screened.
 class KeyFilter : public QObject
 {
+    Q_OBJECT
+
 public:
     using Predicate = bool (*)(char32_t code);
 
-    KeyFilter(QLineEdit *box, Platform &platform, QString message, Predicate accepts);
+    KeyFilter(QLineEdit *box, Dialogs &dialogs, QString message, Predicate accepts);
 
     // The character code a key press types, as the keyboard produces it: the
     // text of the key, or 1-26 for Ctrl with a letter. -1 when it types nothing.
@@ -36,7 +38,7 @@ private:
     void refuse();
 
     QLineEdit *m_box;
-    Platform &m_platform;
+    Dialogs &m_dialogs;
     QString m_message;
     Predicate m_accepts;
 };

@@ -31,15 +31,4 @@ bool isUsableFolder(const QString &folder)
     return system.f_type != PROC_SUPER_MAGIC && system.f_type != SYSFS_MAGIC;
 }
 
-QString trimSpaces(const QString &text)
-{
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && text.at(begin) == u' ')
-        ++begin;
-    while (end > begin && text.at(end - 1) == u' ')
-        --end;
-    return text.mid(begin, end - begin);
-}
-
 } // namespace velmora

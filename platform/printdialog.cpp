@@ -4,7 +4,7 @@
 #include <QPrintDialog>
 #include <QPrinter>
 
-#include "platform.h"
+#include "printing.h"
 
 extern "C" Q_DECL_EXPORT velmora::PrintOutcome velmoraPrint(QWidget *parent, const velmora::PrintJob &job)
 {

@@ -198,10 +198,9 @@ bool QtPlatform::claimSingleInstance()
     // Without one (ssh, cron, a bare X server), a lock file in a folder this
     // user alone owns.
     QString reason;
-    const QString folder = InstanceLock::privateFolder(&reason);
-    if (!folder.isEmpty()) {
+    if (const std::optional<QString> folder = InstanceLock::privateFolder(&reason)) {
         m_instanceLock =
-            std::make_unique<InstanceLock>(QDir(folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
+            std::make_unique<InstanceLock>(QDir(*folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
         switch (m_instanceLock->claim()) {
         case InstanceLock::Claim::Claimed:
             return true;

@@ -26,6 +26,8 @@ double relativeLuminance(const QColor &colour)
 // Keeps one widget's palette readable, now and after every change of theme.
 class ReadableColours : public QObject
 {
+    Q_OBJECT
+
 public:
     static constexpr const char *kName = "readableColours";
 
@@ -101,7 +103,7 @@ void keepReadable(QWidget *widget, QPalette::ColorRole background, QPalette::Col
 {
     if (colours.isEmpty())
         return;
-    auto *keeper = dynamic_cast<ReadableColours *>(
+    auto *keeper = qobject_cast<ReadableColours *>(
         widget->findChild<QObject *>(QLatin1StringView(ReadableColours::kName), Qt::FindDirectChildrenOnly));
     if (keeper == nullptr)
         keeper = new ReadableColours(widget);
@@ -109,3 +111,5 @@ void keepReadable(QWidget *widget, QPalette::ColorRole background, QPalette::Col
 }
 
 } // namespace velmora
+
+#include "readablecolours.moc"

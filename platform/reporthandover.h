@@ -9,7 +9,7 @@
 
 #include <optional>
 
-#include "platform.h"
+#include "singleinstance.h"
 
 namespace velmora::handover {
 

@@ -1,11 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "uifonts.h"
 
+#include "fontfamily.h"
+
 namespace velmora::uifonts {
 
 QFont windowFont(qreal pointSize, bool bold)
 {
-    QFont font(QStringLiteral("Verdana"));
+    QFont font(kFontFamily);
     font.setStyleHint(QFont::SansSerif);
     font.setPointSizeF(pointSize);
     font.setBold(bold);

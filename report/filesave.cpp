@@ -11,6 +11,8 @@
 
 #include <sys/stat.h>
 
+#include "systemreason.h"
+
 using namespace Qt::StringLiterals;
 
 namespace velmora {
@@ -23,10 +25,6 @@ bool fail(QString *reason, const QString &why)
     return false;
 }
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 // The file a save replaces; nothing (and the reason) when it is refused.
 std::optional<QString> saveTarget(const QString &fileName, QString *reason,

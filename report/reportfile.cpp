@@ -14,6 +14,7 @@
 
 #include "filesave.h"
 #include "scrambler.h"
+#include "systemreason.h"
 
 using namespace Qt::StringLiterals;
 
@@ -123,10 +124,6 @@ std::nullopt_t fail(QString *reason, const QString &why)
     return std::nullopt;
 }
 
-QString systemReason(int error)
-{
-    return QString::fromLocal8Bit(std::strerror(error));
-}
 
 QString notRegularReason(const struct stat &info)
 {

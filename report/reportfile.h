@@ -19,6 +19,9 @@ namespace velmora {
 
 inline constexpr qint64 kMaxReportSize = 64 * 1024;
 
+// What the window and the tool say of a report file they cannot read.
+inline constexpr QLatin1StringView kCheckTheFile{"Please Check The File."};
+
 // The bytes of the report for the birth data, or nothing when the data would
 // not read back unchanged: a field that cannot be stored exactly (see
 // scrambleToBytes, or a line break in it), or data readReport refuses.

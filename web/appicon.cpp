@@ -12,6 +12,8 @@
 #include <array>
 #include <cmath>
 
+#include "sevensegments.h"
+
 namespace velmora {
 
 namespace {
@@ -21,16 +23,6 @@ constexpr std::array<int, 8> kIconSizes = {16, 22, 24, 32, 48, 64, 128, 256};
 const QColor kLit(255, 255, 0);
 const QColor kUnlit(38, 35, 22);
 const QColor kSparkle(255, 255, 232);
-
-// One display segment from end to end: a bar with pointed ends.
-QPolygonF segmentShape(QPointF from, QPointF to, qreal thickness)
-{
-    const QPointF along = (to - from) / QLineF(from, to).length();
-    const QPointF across(-along.y(), along.x());
-    const qreal h = thickness / 2;
-    return QPolygonF({from, from + (along + across) * h, to + (across - along) * h, to, to - (along + across) * h,
-                      from + (along - across) * h});
-}
 
 // A four-pointed star with its arms along the axes.
 QPolygonF sparkleShape(QPointF centre, qreal radius)
@@ -62,43 +54,28 @@ void drawDigit(QPainter &painter, qreal s)
         return;
     }
 
-    const qreal left = s * 0.43;
-    const qreal right = s * 0.80;
-    const qreal top = s * 0.17;
-    const qreal bottom = s * 0.83;
-    const qreal middle = (top + bottom) / 2;
     const qreal thickness = s * 0.11;
-    const qreal gap = thickness * 0.22;
-    struct Segment {
-        QPointF from;
-        QPointF to;
-        bool lit;
-    };
-    const std::array<Segment, 7> segments = {{
-        {{left + gap, top}, {right - gap, top}, true},          // top
-        {{right, top + gap}, {right, middle - gap}, true},      // upper right
-        {{right, middle + gap}, {right, bottom - gap}, true},   // lower right
-        {{left + gap, bottom}, {right - gap, bottom}, false},   // bottom
-        {{left, middle + gap}, {left, bottom - gap}, false},    // lower left
-        {{left, top + gap}, {left, middle - gap}, false},       // upper left
-        {{left + gap, middle}, {right - gap, middle}, false},   // middle
-    }};
+    const QRectF box(QPointF(s * 0.43, s * 0.17), QPointF(s * 0.80, s * 0.83));
+    const std::array<QPolygonF, 7> segments = sevenSegments(box, thickness, thickness * 0.22);
+    const std::array<QPolygonF, 7> glows = sevenSegments(box, thickness * 1.7, thickness * 0.22);
+    const int lit = litSegments(7);
     // Unlit segments first, faintly as on a real display, then a soft glow
     // under the lit ones.
     QColor glow = kLit;
     glow.setAlpha(36);
     painter.setPen(Qt::NoPen);
-    for (const bool lit : {false, true}) {
-        for (const Segment &segment : segments) {
-            if (segment.lit != lit)
-                continue;
-            if (lit) {
-                painter.setBrush(glow);
-                painter.drawPolygon(segmentShape(segment.from, segment.to, thickness * 1.7));
-            }
-            painter.setBrush(lit ? kLit : kUnlit);
-            painter.drawPolygon(segmentShape(segment.from, segment.to, thickness));
-        }
+    painter.setBrush(kUnlit);
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        if ((lit & (1 << i)) == 0)
+            painter.drawPolygon(segments[i]);
+    }
+    for (std::size_t i = 0; i < segments.size(); ++i) {
+        if ((lit & (1 << i)) == 0)
+            continue;
+        painter.setBrush(glow);
+        painter.drawPolygon(glows[i]);
+        painter.setBrush(kLit);
+        painter.drawPolygon(segments[i]);
     }
 }
 

@@ -7,7 +7,6 @@
 #include <cmath>
 
 #include "appicon.h"
-#include "platform.h"
 #include "uifonts.h"
 #include "enginetext.h"
 #include "version.h"

@@ -41,10 +41,10 @@ void alignRight(LinkLabel *link)
 
 } // namespace
 
-frmAbout::frmAbout(velmora::Platform &platform, QWidget *parent)
+frmAbout::frmAbout(velmora::Desktop &desktop, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint)
-    , m_platform(platform)
+    , m_desktop(desktop)
 {
     using velmora::placed;
     using velmora::twipsRect;
@@ -76,8 +76,8 @@ frmAbout::frmAbout(velmora::Platform &platform, QWidget *parent)
     cmdOK->setAutoDefault(true);
     cmdOK->setFocus();
 
-    connect(lblHomePage, &LinkLabel::clicked, this, [this] { velmora::OpenHomePage(m_platform); });
-    connect(lblCoBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_platform); });
+    connect(lblHomePage, &LinkLabel::clicked, this, [this] { velmora::OpenHomePage(m_desktop); });
+    connect(lblCoBrand, &LinkLabel::clicked, this, [this] { velmora::OpenFullBrandPage(m_desktop); });
     connect(cmdOK, &QPushButton::clicked, this, &QDialog::accept);
 
     setFixedSize(velmora::twips(6435), velmora::twips(3390));

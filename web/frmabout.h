@@ -3,7 +3,7 @@
 
 #include <QDialog>
 
-#include "platform.h"
+#include "desktop.h"
 
 class QFrame;
 class QLabel;
@@ -19,11 +19,11 @@ class frmAbout : public QDialog
     Q_OBJECT
 
 public:
-    explicit frmAbout(velmora::Platform &platform, QWidget *parent = nullptr);
+    explicit frmAbout(velmora::Desktop &desktop, QWidget *parent = nullptr);
     ~frmAbout() override;
 
 private:
-    velmora::Platform &m_platform;
+    velmora::Desktop &m_desktop;
 
     IconPicture *picIcon = nullptr;
     QLabel *Label2 = nullptr;

@@ -14,6 +14,7 @@
 #include <string_view>
 
 #include "enginetext.h"
+#include "trimspaces.h"
 #include "formstyle.h"
 #include "iconpicture.h"
 #include "keyfilter.h"
@@ -83,10 +84,13 @@ QAccessibleInterface *accessibleWindow(const QString &className, QObject *object
 
 } // namespace
 
-frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
+frmTellAFriend::frmTellAFriend(velmora::Dialogs &dialogs, velmora::Desktop &desktop,
+                               velmora::RandomNumbers &random, QWidget *parent)
     : QWidget(parent, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                           | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint)
-    , m_platform(platform)
+    , m_dialogs(dialogs)
+    , m_desktop(desktop)
+    , m_random(random)
 {
     using velmora::placed;
     using velmora::twipsRect;
@@ -136,14 +140,14 @@ frmTellAFriend::frmTellAFriend(velmora::Platform &platform, QWidget *parent)
         if (!ticked)
             return;
         Check1->setChecked(false);
-        velmora::OpenHomePage(m_platform);
+        velmora::OpenHomePage(m_desktop);
     });
-    connect(lblGoToHome, &LinkLabel::clicked, this, [this] { velmora::OpenSoftwareCatalogPage(m_platform); });
-    connect(cmdClose, &QPushButton::clicked, this, [this] { velmora::EndApplication(m_platform); });
+    connect(lblGoToHome, &LinkLabel::clicked, this, [this] { velmora::OpenSoftwareCatalogPage(m_desktop); });
+    connect(cmdClose, &QPushButton::clicked, this, [this] { velmora::EndApplication(m_desktop); });
     connect(cmdSubmit, &QPushButton::clicked, this, &frmTellAFriend::submit);
 
-    m_platform.seedRandom();
-    Label2->setText(toQString(velmora::kAppeals[appealIndex(m_platform.random())]));
+    m_random.seedRandom();
+    Label2->setText(toQString(velmora::kAppeals[appealIndex(m_random.random())]));
 
     setFixedSize(velmora::twips(11115), velmora::twips(4725));
     velmora::centreOnScreen(this);
@@ -184,8 +188,8 @@ void frmTellAFriend::buildReferralFrame()
     // text differs from the placeholder and counts as a message.
     setTextOf(txtMessage, velmora::kMessagePlaceholder + u"\r\n"_s);
 
-    new velmora::KeyFilter(txtEmail, m_platform, kSpaceRefused, isAddressCharacter);
-    new velmora::KeyFilter(txtFriendEmail, m_platform, kSpaceRefused, isAddressCharacter);
+    new velmora::KeyFilter(txtEmail, m_dialogs, kSpaceRefused, isAddressCharacter);
+    new velmora::KeyFilter(txtFriendEmail, m_dialogs, kSpaceRefused, isAddressCharacter);
 }
 
 bool frmTellAFriend::eventFilter(QObject *watched, QEvent *event)
@@ -212,7 +216,7 @@ bool frmTellAFriend::eventFilter(QObject *watched, QEvent *event)
 
 void frmTellAFriend::showProblem(QLatin1StringView text)
 {
-    m_platform.showMessage(this, velmora::Message{velmora::MessageIcon::Critical, text,
+    m_dialogs.showMessage(this, velmora::Message{velmora::MessageIcon::Critical, text,
                                                   QString(velmora::kApplicationTitle)});
 }
 
@@ -232,11 +236,11 @@ void frmTellAFriend::submit()
         showProblem(kProperAddress);
         return;
     }
-    velmora::SendReferral(m_platform, this, m_referral);
+    velmora::SendReferral(m_dialogs, m_desktop, this, m_referral);
 }
 
 void frmTellAFriend::closeEvent(QCloseEvent *event)
 {
-    velmora::EndApplication(m_platform);
+    velmora::EndApplication(m_desktop);
     event->accept();
 }

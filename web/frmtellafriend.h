@@ -6,7 +6,9 @@
 #include <array>
 
 #include "modtellafriend.h"
-#include "platform.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "randomnumbers.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -26,7 +28,8 @@ class frmTellAFriend : public QWidget
     Q_OBJECT
 
 public:
-    explicit frmTellAFriend(velmora::Platform &platform, QWidget *parent = nullptr);
+    frmTellAFriend(velmora::Dialogs &dialogs, velmora::Desktop &desktop, velmora::RandomNumbers &random,
+                   QWidget *parent = nullptr);
     ~frmTellAFriend() override;
 
     // The entries of the last submit and the last address sent.
@@ -46,7 +49,9 @@ private:
     void submit();
     void showProblem(QLatin1StringView text);
 
-    velmora::Platform &m_platform;
+    velmora::Dialogs &m_dialogs;
+    velmora::Desktop &m_desktop;
+    velmora::RandomNumbers &m_random;
     velmora::ReferralRecord m_referral;
     std::array<Placeholder, 5> m_placeholders{};
 

@@ -3,53 +3,53 @@
 
 #include <QUrl>
 
-#include "platform.h"
+#include "desktop.h"
 
 namespace velmora {
 
-void OpenWebPage(Platform &platform, const QString &address)
+void OpenWebPage(Desktop &desktop, const QString &address)
 {
-    platform.openUrl(QUrl(address, QUrl::StrictMode));
+    desktop.openUrl(QUrl(address, QUrl::StrictMode));
 }
 
-void OpenHelpPage(Platform &platform)
+void OpenHelpPage(Desktop &desktop)
 {
-    OpenWebPage(platform, kProductSite + QLatin1StringView("/tavi-free-velmora-help.html"));
+    OpenWebPage(desktop, kProductSite + QLatin1StringView("/tavi-free-velmora-help.html"));
 }
 
-void OpenHomePage(Platform &platform)
+void OpenHomePage(Desktop &desktop)
 {
-    OpenWebPage(platform, kMainSite);
+    OpenWebPage(desktop, kMainSite);
 }
 
-void OpenDonationPage(Platform &platform)
+void OpenDonationPage(Desktop &desktop)
 {
-    OpenWebPage(platform, kHelpSite + QLatin1StringView("/donate.html"));
+    OpenWebPage(desktop, kHelpSite + QLatin1StringView("/donate.html"));
 }
 
-void OpenDownloadPage(Platform &platform)
+void OpenDownloadPage(Desktop &desktop)
 {
-    OpenWebPage(platform, kProductSite + QLatin1StringView("/download-tavi-free-velmora.html"));
+    OpenWebPage(desktop, kProductSite + QLatin1StringView("/download-tavi-free-velmora.html"));
 }
 
-void OpenCoBrandPage(Platform &platform)
+void OpenCoBrandPage(Desktop &desktop)
 {
-    OpenWebPage(platform, kHelpSite + QLatin1StringView("/co-brand.html"));
+    OpenWebPage(desktop, kHelpSite + QLatin1StringView("/co-brand.html"));
 }
 
-void OpenFullBrandPage(Platform &platform)
+void OpenFullBrandPage(Desktop &desktop)
 {
-    OpenWebPage(platform, kHelpSite + QLatin1StringView("/fully-branded.html"));
+    OpenWebPage(desktop, kHelpSite + QLatin1StringView("/fully-branded.html"));
 }
 
-void OpenSoftwareCatalogPage(Platform &platform)
+void OpenSoftwareCatalogPage(Desktop &desktop)
 {
-    OpenWebPage(platform, kMainSite + QLatin1StringView("/quillon"));
+    OpenWebPage(desktop, kMainSite + QLatin1StringView("/quillon"));
 }
 
-void EndApplication(Platform &platform)
+void EndApplication(Desktop &desktop)
 {
-    platform.quitApplication();
+    desktop.quitApplication();
 }
 
 } // namespace velmora

@@ -5,7 +5,7 @@
 
 namespace velmora {
 
-class Platform;
+class Desktop;
 
 // The three sites the program sends people to. The hosts lie under the
 // reserved .example domain, so the program never points at someone else's site.
@@ -16,17 +16,17 @@ inline constexpr QLatin1StringView kProductSite{"https://www.tavi-velmora.exampl
 
 // Opens an absolute address in the default browser without waiting for it;
 // a browser that cannot start is not reported.
-void OpenWebPage(Platform &platform, const QString &address);
+void OpenWebPage(Desktop &desktop, const QString &address);
 
-void OpenHelpPage(Platform &platform);
-void OpenHomePage(Platform &platform);
-void OpenDonationPage(Platform &platform);
-void OpenDownloadPage(Platform &platform);
-void OpenCoBrandPage(Platform &platform);
-void OpenFullBrandPage(Platform &platform);
-void OpenSoftwareCatalogPage(Platform &platform);
+void OpenHelpPage(Desktop &desktop);
+void OpenHomePage(Desktop &desktop);
+void OpenDonationPage(Desktop &desktop);
+void OpenDownloadPage(Desktop &desktop);
+void OpenCoBrandPage(Desktop &desktop);
+void OpenFullBrandPage(Desktop &desktop);
+void OpenSoftwareCatalogPage(Desktop &desktop);
 
 // Closes every window and ends the program.
-void EndApplication(Platform &platform);
+void EndApplication(Desktop &desktop);
 
 } // namespace velmora

@@ -4,7 +4,8 @@
 #include <QUrl>
 
 #include "links.h"
-#include "platform.h"
+#include "desktop.h"
+#include "dialogs.h"
 
 namespace velmora {
 
@@ -35,7 +36,7 @@ QString referralAddress(const ReferralRecord &record)
         + QLatin1StringView("&taf6=") + encoded(kProductSite + u'/');
 }
 
-void SendReferral(Platform &platform, QWidget *parent, ReferralRecord &record)
+void SendReferral(Dialogs &dialogs, Desktop &desktop, QWidget *parent, ReferralRecord &record)
 {
     QLatin1StringView problem;
     if (isMissing(record.SenderName, kNamePlaceholder))
@@ -45,11 +46,11 @@ void SendReferral(Platform &platform, QWidget *parent, ReferralRecord &record)
     else if (isMissing(record.FriendName, kFriendNamePlaceholder))
         problem = kEnterFriendName;
     if (!problem.isNull()) {
-        platform.showMessage(parent, Message{MessageIcon::Critical, problem, QString(kApplicationTitle)});
+        dialogs.showMessage(parent, Message{MessageIcon::Critical, problem, QString(kApplicationTitle)});
         return;
     }
     record.ReferralAddress = referralAddress(record);
-    OpenWebPage(platform, record.ReferralAddress);
+    OpenWebPage(desktop, record.ReferralAddress);
 }
 
 } // namespace velmora

@@ -7,7 +7,8 @@ class QWidget;
 
 namespace velmora {
 
-class Platform;
+class Desktop;
+class Dialogs;
 
 // What each referral box shows until the user types into it; an entry still
 // equal to its placeholder counts as not filled in.
@@ -36,6 +37,6 @@ struct ReferralRecord {
 // Checks the names and the message; the first one missing is reported with
 // the critical icon and nothing is sent. Otherwise the address is built into
 // the record and opened in the browser.
-void SendReferral(Platform &platform, QWidget *parent, ReferralRecord &record);
+void SendReferral(Dialogs &dialogs, Desktop &desktop, QWidget *parent, ReferralRecord &record);
 
 } // namespace velmora

@@ -4,7 +4,10 @@
 #include <QLocale>
 
 #include "links.h"
-#include "platform.h"
+#include "clock.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "settingsstore.h"
 #include "scrambler.h"
 
 namespace velmora {
@@ -15,10 +18,10 @@ constexpr auto kReminderQuestion = "There maybe an update to this software avail
                                    "\r"
                                    "Do you want to check for an update?";
 
-void storeReminderDate(Platform &platform, const QString &key)
+void storeReminderDate(SettingsStore &settings, Clock &clock, const QString &key)
 {
-    const QString today = platform.today().toString(Qt::ISODate);
-    platform.setSettingsValue(kReminderSection, key, ScrambleText(today));
+    const QString today = clock.today().toString(Qt::ISODate);
+    settings.setSettingsValue(kReminderSection, key, ScrambleText(today));
 }
 
 } // namespace
@@ -31,26 +34,26 @@ QDate readReminderDate(const QString &text)
     return QLocale::system().toDate(text, QLocale::ShortFormat);
 }
 
-void CheckForUpdateReminder(Platform &platform)
+void CheckForUpdateReminder(Dialogs &dialogs, Desktop &desktop, SettingsStore &settings, Clock &clock)
 {
     const QString key = ScrambleText(kReminderKey);
-    const QString stored = UnscrambleText(platform.settingsValue(kReminderSection, key));
+    const QString stored = UnscrambleText(settings.settingsValue(kReminderSection, key));
     const QDate reminded = readReminderDate(stored);
     // A first run, or a value that reads as no date at all, starts the count
     // afresh without asking, rather than leaving the reminder silent for ever.
     if (!reminded.isValid()) {
-        storeReminderDate(platform, key);
+        storeReminderDate(settings, clock, key);
         return;
     }
-    const qint64 days = platform.today().daysTo(reminded);
+    const qint64 days = clock.today().daysTo(reminded);
     if (days >= -kReminderDays && days <= kReminderDays)
         return;
-    const MessageAnswer answer = platform.showMessage(
+    const MessageAnswer answer = dialogs.showMessage(
         nullptr, Message{MessageIcon::Information, QLatin1StringView(kReminderQuestion), QString(kApplicationTitle),
                          MessageButtons::YesNo});
-    storeReminderDate(platform, key);
+    storeReminderDate(settings, clock, key);
     if (answer == MessageAnswer::Yes)
-        OpenDownloadPage(platform);
+        OpenDownloadPage(desktop);
 }
 
 } // namespace velmora

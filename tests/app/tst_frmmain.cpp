@@ -77,6 +77,8 @@ private:
     void proceed() { QTest::mouseClick(child<QPushButton>(u"cmdProceed"_s), Qt::LeftButton); }
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         m_platform = std::make_unique<FakePlatform>();

@@ -8,6 +8,7 @@
 #include <QStackedWidget>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStandardPaths>
 
 #include <fcntl.h>
 #include <unistd.h>
@@ -60,6 +61,8 @@ class TestStartup : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void remindsAtMostEveryFifteenDays_data()
     {
         QTest::addColumn<QString>("stored"); // unscrambled; empty: nothing stored
@@ -95,7 +98,7 @@ private Q_SLOTS:
         if (!stored.isEmpty())
             platform.settings.insert({u"Settings"_s, kStoredKey}, velmora::ScrambleText(stored));
         platform.answers = {MessageAnswer(answer)};
-        velmora::CheckForUpdateReminder(platform);
+        velmora::CheckForUpdateReminder(platform, platform, platform, platform);
 
         QCOMPARE(platform.messages, asks ? QList<velmora::Message>{kReminderQuestion} : QList<velmora::Message>{});
         QCOMPARE(storedDate(platform), storedAfter);

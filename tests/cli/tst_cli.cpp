@@ -13,6 +13,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTextEdit>
+#include <QStandardPaths>
 
 #include <array>
 #include <cerrno>
@@ -175,7 +176,11 @@ private:
     QString path(const QString &name) const { return m_dir.filePath(name); }
 
 private Q_SLOTS:
-    void initTestCase() { QVERIFY(m_dir.isValid()); }
+    void initTestCase()
+    {
+        QStandardPaths::setTestModeEnabled(true);
+        QVERIFY(m_dir.isValid());
+    }
 
     void jsonGivesNumbersAndTheWindowsTexts_data()
     {

@@ -131,6 +131,7 @@ private Q_SLOTS:
     // reading font that one; a run with another font would prove nothing.
     void initTestCase()
     {
+        QStandardPaths::setTestModeEnabled(true);
         const QString expected = qEnvironmentVariable("VELMORA_EXPECTED_FONT");
         const std::unique_ptr<QTextDocument> document = velmora::readingDocument(person(), velmora::calculateAll(person()), kOn);
         const QString family = QFontInfo(document->defaultFont()).family();

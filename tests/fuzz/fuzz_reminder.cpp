@@ -9,7 +9,10 @@
 #include <cstdint>
 #include <cstdlib>
 
-#include "platform.h"
+#include "clock.h"
+#include "desktop.h"
+#include "dialogs.h"
+#include "settingsstore.h"
 #include "scrambler.h"
 #include "updatereminder.h"
 
@@ -17,7 +20,12 @@ namespace {
 
 const QDate kToday(2026, 12, 8);
 
-class StorePlatform final : public velmora::Platform
+// The reminder's view of the desktop: the stored value, a fixed day, and a
+// No to the question, so the browser is never asked for.
+class StorePlatform final : public velmora::Dialogs,
+                            public velmora::Desktop,
+                            public velmora::SettingsStore,
+                            public velmora::Clock
 {
 public:
     explicit StorePlatform(QString stored)
@@ -30,10 +38,6 @@ public:
         return velmora::MessageAnswer::No;
     }
     QString chooseFile(QWidget *, const velmora::FileDialogRequest &) override { return {}; }
-    velmora::PrintOutcome print(QWidget *, const velmora::PrintJob &) override
-    {
-        return velmora::PrintOutcome::Cancelled;
-    }
     void openUrl(const QUrl &) override { std::abort(); } // the answer is always No
     void clearClipboard() override {}
     QString settingsValue(const QString &, const QString &) override { return m_stored; }
@@ -43,11 +47,6 @@ public:
         written = true;
     }
     QDate today() override { return kToday; }
-    void seedRandom() override {}
-    double random() override { return 0.0; }
-    bool claimSingleInstance() override { return true; }
-    bool handOverReport(const QString &) override { return false; }
-    void receiveReports(velmora::ReportReceiver) override {}
     void quitApplication() override {}
 
     QString stored() const { return m_stored; }
@@ -63,7 +62,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
 {
     const QString value = QString::fromUtf8(reinterpret_cast<const char *>(data), static_cast<qsizetype>(size));
     StorePlatform platform(value);
-    velmora::CheckForUpdateReminder(platform);
+    velmora::CheckForUpdateReminder(platform, platform, platform, platform);
     if (platform.written && velmora::readReminderDate(velmora::UnscrambleText(platform.stored())) != kToday)
         std::abort();
     return 0;

@@ -3,7 +3,8 @@
 # the launcher entry, the MIME type and the AppStream metadata validate, the
 # icon theme has every size, the manual pages format cleanly, the bash
 # completion completes, the command-line tool starts, and the desktop program
-# passes the real-window smoke test.
+# passes the real-window smoke tests on X11 (with the screen readers' walk)
+# and on Wayland. CI runs the smoke tests here only, once.
 #   check-installed.sh [PREFIX]     (default /usr)
 set -euo pipefail
 prefix=${1:-/usr}
@@ -54,8 +55,10 @@ if [ -z "$shots" ]; then
     shots=$(mktemp -d)
     trap 'rm -rf "$shots"' EXIT
 fi
-if ! "$here/../smoke/smoke.sh" "$prefix/bin/tavi-velmora" "$shots"; then
-    trap - EXIT
-    fail "the smoke test failed; screenshots in $shots"
-fi
+for smoke in smoke.sh wayland.sh; do
+    if ! "$here/../smoke/$smoke" "$prefix/bin/tavi-velmora" "$shots"; then
+        trap - EXIT
+        fail "the smoke test $smoke failed; screenshots in $shots"
+    fi
+done
 echo "check-installed: passed"

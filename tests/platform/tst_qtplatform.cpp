@@ -310,7 +310,7 @@ void TestQtPlatform::keepsTheLockInAPrivateFolder()
     else
         qputenv("XDG_RUNTIME_DIR", variable);
     qputenv("XDG_CACHE_HOME", QFile::encodeName(home.filePath(u"cache"_s)));
-    const QString chosen = InstanceLock::privateFolder();
+    const QString chosen = InstanceLock::privateFolder().value_or(QString());
     qputenv("XDG_RUNTIME_DIR", savedRuntime);
     qputenv("XDG_CACHE_HOME", savedCache);
 

@@ -4,6 +4,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QStandardPaths>
 
 #include <cerrno>
 #include <csignal>
@@ -131,6 +132,8 @@ class TestReportFile : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void writesSevenScrambledLines();
     void readsBackWhatItWrites_data();
     void readsBackWhatItWrites();

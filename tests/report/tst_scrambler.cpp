@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <QStringDecoder>
 #include <QTest>
+#include <QStandardPaths>
 
 #include "scrambler.h"
 
@@ -21,6 +22,8 @@ class TestScrambler : public QObject
     Q_OBJECT
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void followsTheSystemCodec();
     void scramblesToTheStoredForm_data();
     void scramblesToTheStoredForm();

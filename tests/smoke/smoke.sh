@@ -13,12 +13,18 @@
 # time; it runs on a session bus of its own.
 #   smoke.sh PROGRAM [SCREENSHOT-FOLDER]
 set -euo pipefail
+# shellcheck source=tests/smoke/lib.sh
+source "$(dirname "$(readlink -f "$0")")/lib.sh"
 if [ -z "${VELMORA_SMOKE_BUS:-}" ]; then
-    # The bus looks for services under XDG_DATA_HOME: there the test puts the
-    # program's, to have the bus start it as a launcher would.
+    # A bus of the test's own that starts only the services in its folder: the
+    # screen readers' bus, and later the program's, to have the bus start it
+    # as a launcher would.
     VELMORA_SMOKE_BUS=$(mktemp -d)
     export VELMORA_SMOKE_BUS
-    XDG_DATA_HOME=$VELMORA_SMOKE_BUS dbus-run-session -- "$0" "$@" && status=0 || status=$?
+    mkdir -p "$VELMORA_SMOKE_BUS/services"
+    cp /usr/share/dbus-1/services/org.a11y.Bus.service "$VELMORA_SMOKE_BUS/services/"
+    write_bus_config "$VELMORA_SMOKE_BUS/bus.conf" "$VELMORA_SMOKE_BUS/services"
+    dbus-run-session --config-file="$VELMORA_SMOKE_BUS/bus.conf" -- "$0" "$@" && status=0 || status=$?
     rm -rf "$VELMORA_SMOKE_BUS"
     exit "$status"
 fi
@@ -46,22 +52,26 @@ visible_windows() { # title: the ids of the shown windows with that title
 # Waits for a shown window with the title other than the ones given, prints
 # its id and gives it the keyboard focus (there is no window manager to do it).
 wait_for_window() { # title, seconds, ids to skip...
-    local title=$1 seconds=$2 id
-    local deadline=$((SECONDS + seconds))
+    local title=$1 seconds=$2
     shift 2
-    while :; do
-        for id in $(visible_windows "$title"); do
-            if [[ " $* " != *" $id "* ]]; then
-                xdotool windowfocus --sync "$id" 2>/dev/null || xdotool windowfocus "$id"
-                echo "$id"
-                return 0
-            fi
-        done
-        [ $SECONDS -lt $deadline ] || fail "no window \"$title\" after $seconds s"
-        [ -z "$app" ] || kill -0 "$app" 2>/dev/null || fail "the program ended early"
-        sleep 0.05
-    done
+    poll_until "$seconds" new_window "$title" "$@" || fail "no window \"$title\" after $seconds s"
+    xdotool windowfocus --sync "$found" 2>/dev/null || xdotool windowfocus "$found"
+    echo "$found"
 }
+found=
+new_window() { # title, ids to skip...: true once one shows, in $found
+    local title=$1 id
+    shift
+    for id in $(visible_windows "$title"); do
+        if [[ " $* " != *" $id "* ]]; then
+            found=$id
+            return 0
+        fi
+    done
+    [ -z "$app" ] || kill -0 "$app" 2>/dev/null || fail "the program ended early"
+    return 1
+}
+ended() { ! kill -0 "$1" 2>/dev/null; }
 
 # A display of its own: a free number, and a server that really answers.
 start_xvfb() {
@@ -72,16 +82,14 @@ start_xvfb() {
         Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
         xvfb=$!
         export DISPLAY=:$number
-        for _ in $(seq 50); do
-            xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-            kill -0 "$xvfb" 2>/dev/null || break
-            sleep 0.1
-        done
+        poll_until 5 x_answers_or_ended
+        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
         kill "$xvfb" 2>/dev/null || true
         wait "$xvfb" 2>/dev/null || true
     done
     fail "no X server could be started"
 }
+x_answers_or_ended() { xdotool getdisplaygeometry >/dev/null 2>&1 || ended "$xvfb"; }
 # The title bar as the window system has it.
 check_title() { # id, caption
     local title
@@ -90,12 +98,9 @@ check_title() { # id, caption
 }
 
 wait_until_gone() { # id, seconds
-    local deadline=$((SECONDS + $2))
-    while xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; do
-        [ $SECONDS -lt $deadline ] || fail "window $1 still open after $2 s"
-        sleep 0.05
-    done
+    poll_until "$2" window_gone "$1" || fail "window $1 still open after $2 s"
 }
+window_gone() { ! xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; }
 
 # Presses keys in the window that has the focus, then waits for the dialog or
 # message box they open, checks its title bar, and closes it with a key.
@@ -122,14 +127,13 @@ check_names() { # [role:]title, [control], what
 # The windows shown besides the main window and the root window: an open list
 # or menu, which has no title of its own.
 wait_for_popup() {
-    local id root
+    local root
     root=$(printf '%d' "$(xwininfo -root | sed -n 's/.*Window id: \(0x[0-9a-f]*\).*/\1/p')")
-    for _ in $(seq 100); do
-        id=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -vx -e "$main" -e "$root" | head -n 1 || true)
-        [ -n "$id" ] && { echo "$id"; return 0; }
-        sleep 0.05
-    done
-    return 1
+    poll_until 5 popup_shown "$root" && echo "$found"
+}
+popup_shown() { # root window
+    found=$(xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -vx -e "$main" -e "$1" | head -n 1 || true)
+    [ -n "$found" ]
 }
 
 # Web pages "open" through a stand-in for the desktop's opener, which notes them.
@@ -137,12 +141,13 @@ mkdir "$work/bin"
 printf '#!/bin/sh\nprintf "%%s\\n" "$1" >>"%s"\n' "$work/pages" >"$work/bin/xdg-open"
 chmod +x "$work/bin/xdg-open"
 touch "$work/pages"
+more_pages_than() { [ "$(wc -l <"$work/pages")" -gt "$1" ]; }
 expect_page() { # keys, address
     local before
     before=$(wc -l <"$work/pages")
     # shellcheck disable=SC2086
     xdotool key $1
-    for _ in $(seq 100); do [ "$(wc -l <"$work/pages")" -gt "$before" ] && break; sleep 0.05; done
+    poll_until 5 more_pages_than "$before" || true
     [ "$(tail -n 1 "$work/pages")" = "$2" ] && [ "$(wc -l <"$work/pages")" -eq $((before + 1)) ] \
         || fail "\"$1\" did not open $2 once (opened: $(tail -n +$((before + 1)) "$work/pages" | tr '\n' ' '))"
 }
@@ -165,6 +170,7 @@ mkdir -m 700 "$work/runtime" "$work/config"
 look=()   # settings of the desktop's look, for the program's environment
 # Starts the program; now and then a fresh Xvfb refuses the program's first
 # connection although it answered xdotool: then it starts over on another display.
+shown_or_ended() { [ -n "$(visible_windows "Tavi Velmora v1.0")" ] || ended "$app"; }
 launch() { # arguments for the program
     for attempt in 1 2 3; do
         if [ -z "$xvfb" ] || ! kill -0 "$xvfb" 2>/dev/null; then start_xvfb; fi
@@ -172,11 +178,8 @@ launch() { # arguments for the program
             QT_QPA_PLATFORM=xcb QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1 "$program" "$@" >"$work/app.log" 2>&1 &
         app=$!
         # Started once its window shows, or once it has said it cannot connect.
-        for _ in $(seq 200); do
-            [ -n "$(visible_windows "Tavi Velmora v1.0")" ] && return 0
-            kill -0 "$app" 2>/dev/null || break
-            sleep 0.05
-        done
+        poll_until 10 shown_or_ended || true
+        [ -n "$(visible_windows "Tavi Velmora v1.0")" ] && return 0
         if ! grep -q "could not connect to display" "$work/app.log"; then
             return 0
         fi
@@ -232,7 +235,8 @@ import -window root "$shots/result-page.png"
 # over a reading.
 printf 'account 12345' | xclip -quiet -loops 2 -selection clipboard -i >/dev/null 2>&1 &
 xclip=$!
-for _ in $(seq 100); do [ "$(xclip -o -selection clipboard 2>/dev/null)" = "account 12345" ] && break; sleep 0.05; done
+clipboard_reads() { [ "$(xclip -o -selection clipboard 2>/dev/null)" = "$1" ]; }
+poll_until 5 clipboard_reads "account 12345" || fail "the copied text never reached the clipboard"
 eval "$(xdotool getwindowgeometry --shell "$main")"
 for point in "100 150" "300 170" "200 200"; do
     # shellcheck disable=SC2086
@@ -250,8 +254,7 @@ dialog=$(wait_for_window "Velmora" 10 "$main")
 check_title "$dialog" "Velmora"
 xdotool type --delay 10 "$work/john.vlm"
 xdotool key Return
-for _ in $(seq 100); do [ -s "$work/john.vlm" ] && break; sleep 0.05; done
-[ -s "$work/john.vlm" ] || fail "the reading was not saved"
+poll_until 5 test -s "$work/john.vlm" || fail "the reading was not saved"
 lines=$(tr -cd '\n' < "$work/john.vlm" | wc -c)
 [ "$lines" -eq 7 ] || fail "the saved reading has $lines lines, not 7"
 wait_until_gone "$dialog" 10
@@ -279,8 +282,7 @@ import -window root "$shots/tell-a-friend.png"
 expect_window alt+n "Tavi Velmora" Return   # "Please Enter Proper Email Address"
 xdotool key alt+x
 
-for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
-if kill -0 "$app" 2>/dev/null; then fail "the program still runs after its last window closed"; fi
+poll_until 10 ended "$app" || fail "the program still runs after its last window closed"
 wait "$app" || fail "the program ended with status $?"
 
 # The contrast of a text drawn in a fixed colour with the commonest colour of
@@ -411,7 +413,7 @@ close_program() {
     friend=$(wait_for_window "Tavi Velmora v1.0" 10 "$main")
     xdotool key alt+x
     if [ -n "$app" ]; then
-        for _ in $(seq 200); do kill -0 "$app" 2>/dev/null || break; sleep 0.05; done
+        poll_until 10 ended "$app" || fail "the program still runs after its last window closed"
         wait "$app" || fail "the program ended with status $?"
     else
         wait_until_gone "$friend" 10
@@ -423,12 +425,11 @@ check_report_from_outside
 # A launcher that uses D-Bus activation: the bus starts the program by its
 # name, and the report the launcher asks it to open shows once the window is
 # there.
-mkdir -p "$VELMORA_SMOKE_BUS/dbus-1/services"
 printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" >"%s" 2>&1\n' \
     "$work/bin:$PATH" "$work" "$work/runtime" "$work/config" "$DISPLAY" "$program" "$work/app.log" >"$work/activated"
 chmod +x "$work/activated"
 printf '[D-BUS Service]\nName=example.orvex.tavivelmora\nExec=%s\n' "$work/activated" \
-    >"$VELMORA_SMOKE_BUS/dbus-1/services/example.orvex.tavivelmora.service"
+    >"$VELMORA_SMOKE_BUS/services/example.orvex.tavivelmora.service"
 timeout 20 gdbus call --session --dest example.orvex.tavivelmora --object-path /example/orvex/tavivelmora \
     --method org.freedesktop.Application.Open "['file://$work/john.vlm']" '{}' >/dev/null \
     || fail "the bus did not start the program to open a report"

@@ -8,6 +8,8 @@
 # program as an unprivileged user it creates.
 #   wayland.sh PROGRAM [SCREENSHOT-FOLDER]
 set -euo pipefail
+# shellcheck source=tests/smoke/lib.sh
+source "$(dirname "$(readlink -f "$0")")/lib.sh"
 
 program=$(readlink -f "$1")
 shots=${2:-$(pwd)/smoke-screenshots}
@@ -63,12 +65,8 @@ fail() {
 # Waits until the condition (a command) holds, up to the seconds given.
 wait_until() { # seconds, what, command...
     local seconds=$1 what=$2
-    local deadline=$((SECONDS + seconds))
     shift 2
-    until "$@"; do
-        [ $SECONDS -lt $deadline ] || fail "$what: not after $seconds s"
-        sleep 0.05
-    done
+    poll_until "$seconds" "$@" || fail "$what: not after $seconds s"
 }
 
 # The windows sway shows, one a line: "focused|-" TAB title.
@@ -90,7 +88,8 @@ keys() { session wtype -s 100 "$@"; }
 
 printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\nfocus_on_window_activation focus\n' >"$work/sway.conf"
 chmod 644 "$work/sway.conf"
-exec_session dbus-daemon --session --nofork --nopidfile --address="unix:path=$runtime/bus" >"$work/dbus.log" 2>&1 &
+write_bus_config "$work/bus.conf"
+exec_session dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile --address="unix:path=$runtime/bus" >"$work/dbus.log" 2>&1 &
 pids+=($!)
 exec_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$work/sway.conf" \
     >"$work/sway.log" 2>&1 &

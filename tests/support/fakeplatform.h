@@ -6,6 +6,7 @@
 #include <QMap>
 #include <QPair>
 #include <QStringList>
+#include <QUrl>
 
 #include <deque>
 

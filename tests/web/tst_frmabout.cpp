@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -22,6 +23,8 @@ private:
     std::unique_ptr<frmAbout> m_box;
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init()
     {
         m_platform = std::make_unique<FakePlatform>();

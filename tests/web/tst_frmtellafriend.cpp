@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTest>
 #include <QUrlQuery>
+#include <QStandardPaths>
 
 #include <memory>
 
@@ -44,7 +45,7 @@ private:
         m_window.reset();
         m_platform = std::make_unique<FakePlatform>();
         m_platform->randomValues = {r};
-        m_window = std::make_unique<frmTellAFriend>(*m_platform);
+        m_window = std::make_unique<frmTellAFriend>(*m_platform, *m_platform, *m_platform);
         m_window->show();
         QVERIFY(QTest::qWaitForWindowActive(m_window.get()));
     }
@@ -69,6 +70,8 @@ private:
     void fillValid() { fill(u"Ann"_s, u"ann@mail.example"_s, u"Bob"_s, u"bob@mail.example"_s); }
 
 private Q_SLOTS:
+    // Settings and standard folders stay away from the user's own.
+    void initTestCase() { QStandardPaths::setTestModeEnabled(true); }
     void init() { open(); }
     void cleanup()
     {
