@@ -29,7 +29,7 @@ constexpr QLatin1StringView kStartupIdKey{"desktop-startup-id"};
 QByteArray tokenOf(const QVariantMap &data, QLatin1StringView key)
 {
     const QVariant value = data.value(key);
-    // A string as the specification has it; some launchers send bytes.
+    // The interface names a string; some launchers send bytes.
     if (value.metaType().id() == QMetaType::QByteArray)
         return value.toByteArray();
     return value.metaType().id() == QMetaType::QString ? value.toString().toUtf8() : QByteArray();
