@@ -207,16 +207,15 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
     writer.fields(row);
     std::array<char, 32> buffer{};
     std::size_t used = 0;
-    // Each value is written with a space before it and kept only when it is a
-    // lesson, the first space taken back. Without a branch, with the debts'
-    // likewise: end to end 2.63 -> 2.70 M/s (2,000,000 people, CPU time).
     for (int value = 1; value <= 9; ++value) {
-        buffer[used] = ' ';
-        buffer[used + 1] = static_cast<char>('0' + value);
-        used += (more.lessons >> value & 1U) * 2;
+        if ((more.lessons & (1U << value)) == 0)
+            continue;
+        if (used > 0)
+            buffer[used++] = ' ';
+        buffer[used++] = static_cast<char>('0' + value);
     }
     // Digits and spaces only: written as they are, with no look for quotes.
-    writer.rawFields(std::string_view(buffer.data(), used).substr(used > 0 ? 1 : 0), 1);
+    writer.rawFields(std::string_view(buffer.data(), used), 1);
     writer.rawFields(spacedList(buffer, std::span<const int>(more.debts.data(), more.debtCount)), 1);
     writer.endRecord();
 }

@@ -58,12 +58,9 @@ MoreColumns CalculateMoreColumns(const BirthData &data, const LetterTally &lette
     columns.personalYear = ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + dateOfInterest.year, false);
     columns.lessons = static_cast<std::uint16_t>(~letters.values & 0x3FEU);
     const std::int64_t date = std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear;
-    // Each debt is written and kept only when there is one, without a branch
-    // (a mispredicted one a row): see the lessons in cli/batchrun.cpp.
     for (const std::int64_t total : {letters.sums.full, letters.sums.vowels, letters.sums.consonants, date}) {
-        const int debt = KarmicDebtIn(total);
-        columns.debts[columns.debtCount] = debt;
-        columns.debtCount += debt != 0 ? 1 : 0;
+        if (const int debt = KarmicDebtIn(total); debt != 0)
+            columns.debts[columns.debtCount++] = debt;
     }
     return columns;
 }
