@@ -79,18 +79,20 @@ int KarmicDebtIn(std::int64_t total)
     return magnitude < kTabled ? kDebts[magnitude] : debtByDigitSums(magnitude);
 }
 
-std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data)
+std::array<std::pair<WorkedNumber, std::int64_t>, 4> karmicDebtTotals(const BirthData &data, const LetterSums &sums)
 {
-    const LetterSums sums = tallyLetters(data).sums;
-    const std::int64_t date = std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear;
-    const std::array<std::pair<WorkedNumber, std::int64_t>, 4> totals = {{
+    return {{
         {WorkedNumber::Destiny, sums.full},
         {WorkedNumber::SoulUrge, sums.vowels},
         {WorkedNumber::Personality, sums.consonants},
-        {WorkedNumber::LifePath, date},
+        {WorkedNumber::LifePath, std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear},
     }};
+}
+
+std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data)
+{
     std::vector<KarmicDebt> debts;
-    for (const auto &[number, total] : totals)
+    for (const auto &[number, total] : karmicDebtTotals(data, tallyLetters(data).sums))
         if (const int debt = KarmicDebtIn(total); debt != 0)
             debts.push_back({debt, number});
     return debts;

@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <string_view>
+#include <array>
 #include <cstdint>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "birthdata.h"
+#include "letters.h"
 #include "reading.h"
 #include "working.h"
 
@@ -22,6 +25,11 @@ struct KarmicDebt {
 // Destiny, Soul Urge, Personality and Life Path numbers, in that order, each
 // with the number it came from.
 [[nodiscard]] std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data);
+
+// The four totals a debt is looked for in, in that order, each with the
+// number it leads to: the letters (all, vowels, consonants) and the date.
+[[nodiscard]] std::array<std::pair<WorkedNumber, std::int64_t>, 4> karmicDebtTotals(const BirthData &data,
+                                                                                  const LetterSums &sums);
 
 // The debt met as the total or a digit sum on its way down, or 0. A debt's
 // own digit sum is below 10, so one total meets at most one debt, and the

@@ -40,10 +40,10 @@ constexpr std::array<ReadingRow, 9> kRows = paragraphRows<9>(consecutiveNumbers<
 
 std::vector<int> KarmicLessonsOf(const BirthData &data)
 {
-    const std::uint16_t present = tallyLetters(data).values;
+    const std::uint16_t bits = karmicLessonBits(tallyLetters(data).values);
     std::vector<int> lessons;
     for (int value = 1; value <= 9; ++value)
-        if ((present & (1U << value)) == 0)
+        if ((bits & (1U << value)) != 0)
             lessons.push_back(value);
     return lessons;
 }

@@ -4,6 +4,8 @@
 #include <string_view>
 #include <vector>
 
+#include <cstdint>
+
 #include "birthdata.h"
 #include "reading.h"
 
@@ -13,6 +15,12 @@ namespace velmora {
 // string carries; exactly the values the Subconscious Self number leaves
 // uncounted.
 [[nodiscard]] std::vector<int> KarmicLessonsOf(const BirthData &data);
+// The same as bits (bit v set: v is a lesson), from the values present as
+// LetterTally::values holds them.
+[[nodiscard]] constexpr std::uint16_t karmicLessonBits(std::uint16_t valuesPresent)
+{
+    return static_cast<std::uint16_t>(~valuesPresent & 0x3FEU);
+}
 [[nodiscard]] const ReadingTable &karmicLessonTable();
 
 inline constexpr std::string_view kKarmicLessonsTitle = "Karmic Lessons";

@@ -55,10 +55,9 @@ MoreColumns CalculateMoreColumns(const BirthData &data, const LetterTally &lette
     columns.lifePath = LifePathNumber(data);
     columns.birthday = BirthdayOf(data);
     columns.challenges = ChallengeNumbersOf(data);
-    columns.personalYear = ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + dateOfInterest.year, false);
-    columns.lessons = static_cast<std::uint16_t>(~letters.values & 0x3FEU);
-    const std::int64_t date = std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear;
-    for (const std::int64_t total : {letters.sums.full, letters.sums.vowels, letters.sums.consonants, date}) {
+    columns.personalYear = PersonalYearOf(data, dateOfInterest.year);
+    columns.lessons = karmicLessonBits(letters.values);
+    for (const auto &[number, total] : karmicDebtTotals(data, letters.sums)) {
         if (const int debt = KarmicDebtIn(total); debt != 0)
             columns.debts[columns.debtCount++] = debt;
     }

@@ -30,6 +30,8 @@ struct PersonalCycle {
     friend bool operator==(const PersonalCycle &, const PersonalCycle &) = default;
 };
 
+// The personal year alone, for the given calendar year.
+[[nodiscard]] int PersonalYearOf(const BirthData &data, int year);
 // Requires isRealDate for the date of interest.
 [[nodiscard]] PersonalCycle PersonalCycleOf(const BirthData &data, const CalendarDate &date);
 [[nodiscard]] const ReadingTable &personalYearTable();
