@@ -26,6 +26,16 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora {
+namespace {
+
+// A line on the standard error stream, after the program's name.
+void say(const QString &text)
+{
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(text));
+    std::fflush(stderr);
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(handover::LaunchTokens launchTokens)
     : m_launchTokens(std::move(launchTokens))
@@ -196,26 +206,47 @@ bool QtPlatform::claimSingleInstance()
     }
 
     // Without one (ssh, cron, a bare X server), a lock file in a folder this
-    // user alone owns.
-    QString reason;
-    if (const std::optional<QString> folder = InstanceLock::privateFolder(&reason)) {
-        m_instanceLock =
-            std::make_unique<InstanceLock>(QDir(*folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
+    // user alone owns: the runtime folder, or the cache folder where the
+    // runtime folder is not the user's own or its lock cannot be used.
+    const QString lockName = QCoreApplication::applicationName() + u".lock"_s;
+    QString problem;
+    if (const std::optional<QString> runtime = InstanceLock::runtimeFolder()) {
+        m_instanceLock = std::make_unique<InstanceLock>(QDir(*runtime).filePath(lockName));
         switch (m_instanceLock->claim()) {
         case InstanceLock::Claim::Claimed:
+            // A copy that could not use this place holds the one in the cache.
+            if (InstanceLock::isHeld(QDir(InstanceLock::cacheFolderName()).filePath(lockName))) {
+                m_instanceLock.reset();
+                return false;
+            }
             return true;
         case InstanceLock::Claim::HeldByLiveCopy:
             return false;
         case InstanceLock::Claim::Unusable:
-            reason = u"cannot use the lock file %1 (%2)"_s.arg(m_instanceLock->fileName(), m_instanceLock->reason());
+            // A lock held here all the same (its holder could not be written
+            // into it) still keeps out the copies that look here.
+            problem = u"cannot use the lock file %1 (%2)"_s.arg(m_instanceLock->fileName(), m_instanceLock->reason());
+            break;
+        }
+    }
+    QString reason;
+    if (const std::optional<QString> folder = InstanceLock::cacheFolder(&reason)) {
+        m_cacheLock = std::make_unique<InstanceLock>(QDir(*folder).filePath(lockName));
+        switch (m_cacheLock->claim()) {
+        case InstanceLock::Claim::Claimed:
+            if (!problem.isEmpty())
+                say(u"%1; using %2 instead"_s.arg(problem, m_cacheLock->fileName()));
+            return true;
+        case InstanceLock::Claim::HeldByLiveCopy:
+            return false;
+        case InstanceLock::Claim::Unusable:
+            reason = u"cannot use the lock file %1 (%2)"_s.arg(m_cacheLock->fileName(), m_cacheLock->reason());
             break;
         }
     }
     // Without a usable lock the program still starts: a second copy is a
     // smaller harm than a program that never starts.
-    std::fprintf(stderr, "%s: %s; starting without the check for another copy\n",
-                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(reason));
-    std::fflush(stderr);
+    say(u"%1; starting without the check for another copy"_s.arg(problem.isEmpty() ? reason : problem + u"; "_s + reason));
     return true;
 }
 

@@ -45,6 +45,7 @@ private:
     QRandomGenerator m_random;
     handover::LaunchTokens m_launchTokens;
     std::unique_ptr<InstanceLock> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_cacheLock;
     std::unique_ptr<handover::ApplicationService> m_service;
     // Set when another copy owns the bus name: the hand-over goes to it.
     std::optional<QDBusConnection> m_runningCopyBus;
