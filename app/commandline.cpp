@@ -8,27 +8,37 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora {
+namespace {
+
+constexpr QLatin1StringView kBusActivated{"--bus-activated"};
+
+} // namespace
 
 CommandLine parseCommandLine(const QStringList &arguments)
 {
     const qsizetype end = arguments.indexOf(u"--"_s);
     const QStringList options = arguments.mid(1, end < 0 ? -1 : end - 1);
     if (options.contains(u"--help"_s) || options.contains(u"-h"_s))
-        return {CommandLine::Action::Help, {}, {}, {}};
+        return {CommandLine::Action::Help, {}, {}, {}, false};
     if (options.contains(u"--version"_s) || options.contains(u"-v"_s))
-        return {CommandLine::Action::Version, {}, {}, {}};
+        return {CommandLine::Action::Version, {}, {}, {}, false};
 
     QStringList files;
+    bool busActivated = false;
     for (const QString &option : options) {
+        if (option == kBusActivated) {
+            busActivated = true;
+            continue;
+        }
         if (option.startsWith(u'-') && option.size() > 1)
-            return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}};
+            return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}, false};
         files << option;
     }
     if (end >= 0)
         files << arguments.mid(end + 1);
     if (files.size() > 1)
-        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size()), {}};
-    return {CommandLine::Action::Run, files.value(0), {}, QFile::encodeName(files.value(0))};
+        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size()), {}, false};
+    return {CommandLine::Action::Run, files.value(0), {}, QFile::encodeName(files.value(0)), busActivated};
 }
 
 CommandLine parseCommandLine(int argc, const char *const argv[])
@@ -54,6 +64,9 @@ QString helpText()
            "                 the running copy opens it\n"
            "  -h, --help     show this help\n"
            "  -v, --version  show the version\n"
+           "  --bus-activated\n"
+           "                 started by the session bus to serve the program's name:\n"
+           "                 ends at once when it cannot have the name\n"
            "\n"
            "Qt's own options, such as -platform or -display, are taken too.\n"_s;
 }

@@ -185,24 +185,58 @@ double QtPlatform::random()
     return m_random.generateDouble();
 }
 
+handover::ApplicationService::Registration QtPlatform::registerOnBus()
+{
+    using Registration = handover::ApplicationService::Registration;
+    m_runningCopyOnBus = false;
+    m_service.reset();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        m_busProblem = u"no session bus (%1)"_s.arg(bus.lastError().message());
+        return Registration::Failed;
+    }
+    m_service = std::make_unique<handover::ApplicationService>();
+    const Registration registration = m_service->registerOn(bus);
+    switch (registration) {
+    case Registration::Owner:
+        return registration;
+    case Registration::OtherOwner:
+        m_busProblem = u"another copy owns the name %1"_s.arg(handover::kBusName);
+        m_runningCopyOnBus = true;
+        break;
+    case Registration::Failed:
+        m_busProblem =
+            u"the session bus refuses the name %1 (%2)"_s.arg(handover::kBusName, m_service->registrationError());
+        break;
+    }
+    m_service.reset();
+    return registration;
+}
+
+QString QtPlatform::serveBusName()
+{
+    return registerOnBus() == handover::ApplicationService::Registration::Owner ? QString() : m_busProblem;
+}
+
 bool QtPlatform::claimSingleInstance()
 {
+    m_instanceLock.reset();
+    m_cacheLock.reset();
+    // Started by the bus, this copy serves the name already.
+    if (m_service)
+        return true;
     // With a session bus, the copy that owns the program's name there is the
     // one that runs.
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected()) {
-        m_service = std::make_unique<handover::ApplicationService>();
-        switch (m_service->registerOn(bus)) {
-        case handover::ApplicationService::Registration::Owner:
-            return true;
-        case handover::ApplicationService::Registration::OtherOwner:
-            m_service.reset();
-            m_runningCopyBus = bus;
-            return false;
-        case handover::ApplicationService::Registration::Failed:
-            m_service.reset();
-            break;
-        }
+    switch (registerOnBus()) {
+    case handover::ApplicationService::Registration::Owner:
+        return true;
+    case handover::ApplicationService::Registration::OtherOwner:
+        return false;
+    case handover::ApplicationService::Registration::Failed:
+        // A bus that refuses the name is said; having none is usual (ssh, cron).
+        if (QDBusConnection::sessionBus().isConnected())
+            say(u"%1; a lock file keeps one copy instead"_s.arg(m_busProblem));
+        break;
     }
 
     // Without one (ssh, cron, a bare X server), a lock file in a folder this
@@ -250,10 +284,10 @@ bool QtPlatform::claimSingleInstance()
     return true;
 }
 
-bool QtPlatform::handOverReport(const QByteArray &fileName)
+HandOver QtPlatform::handOverReport(const QByteArray &fileName)
 {
     // Without a bus there is no hand-over: the lock tells only that a copy runs.
-    return m_runningCopyBus && handover::send(*m_runningCopyBus, fileName, m_launchTokens);
+    return m_runningCopyOnBus ? handover::send(fileName, m_launchTokens) : HandOver::Refused;
 }
 
 void QtPlatform::receiveReports(ReportReceiver receiver)
@@ -269,6 +303,9 @@ void QtPlatform::quitApplication()
     if (m_quitting)
         return;
     m_quitting = true;
+    // From now on a launch starts a new copy.
+    if (m_service)
+        m_service->release();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

@@ -424,8 +424,8 @@ check_report_from_outside
 
 # A launcher that uses D-Bus activation: the bus starts the program by its
 # name, and the report the launcher asks it to open shows once the window is
-# there.
-printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" >"%s" 2>&1\n' \
+# there. The program is started as the service file starts it.
+printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" --bus-activated >"%s" 2>&1\n' \
     "$work/bin:$PATH" "$work" "$work/runtime" "$work/config" "$DISPLAY" "$program" "$work/app.log" >"$work/activated"
 chmod +x "$work/activated"
 printf '[D-BUS Service]\nName=example.orvex.tavivelmora\nExec=%s\n' "$work/activated" \
