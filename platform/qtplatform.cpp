@@ -47,6 +47,11 @@ QtPlatform::~QtPlatform() = default;
 MessageAnswer QtPlatform::showMessage(QWidget *parent, const Message &message)
 {
     QMessageBox box(parent);
+    // A box with no window of its own above it (a second copy's, the
+    // start-up question's) asks to stay in front as the tell-a-friend window
+    // does, so that no window of the program can hide it.
+    if (parent == nullptr)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setIcon(message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
     box.setWindowTitle(message.caption);
     // A lone carriage return separates lines in the program's messages.
