@@ -169,6 +169,7 @@ bool isLatin1(const QString &text)
     return std::ranges::all_of(text, [](QChar ch) { return ch.unicode() <= 0xff; });
 }
 
+#ifdef VELMORA_PDFTOTEXT
 // The words of the PDF as pdftotext reads them, apart from what the fonts
 // decide: where lines and pages break, and ligatures. The footers are taken
 // off every page and checked on their own: the full name and "Page N of M",
@@ -204,6 +205,7 @@ QByteArray pdfWords(const QString &text)
     words.replace(brokenAfterDash, u"\\1"_s);
     return (words.simplified() + u"\nfooters: "_s + footers.join(u" | "_s)).toUtf8();
 }
+#endif
 
 // Types the text key by key, as a keyboard would: a letter beyond ASCII comes
 // with its own key code (Qt's codes for Latin-1 are the capitals' code points).
@@ -347,9 +349,11 @@ QString TestDifferential::settle(const QByteArray &section, const QStringList &k
     }
     if (problems.isEmpty())
         return {};
-    QStringList counts;
-    for (auto it = perKind.cbegin(); it != perKind.cend(); ++it)
-        counts << u"%1 %2"_s.arg(it.key()).arg(it.value());
+    QStringList counts; // in the order of the kinds, then the lines
+    for (const QString &kind : kinds + perKind.keys()) {
+        if (perKind.contains(kind))
+            counts << u"%1 %2"_s.arg(kind).arg(perKind.take(kind));
+    }
     constexpr qsizetype kShown = 20;
     QString message = u"%1 differences in %2 (%3):\n"_s.arg(problems.size()).arg(name, counts.join(u", "_s));
     message += problems.mid(0, kShown).join(u'\n');
