@@ -309,7 +309,7 @@ void PeopleGenerator::namesWithTotals(GeneratedPerson &person)
     if (person.last.isEmpty()) // one letter in all: the last name holds none
         person.last = u"Ø"_s;
     if (percent(10))
-        person.last = decorated(person.last);
+        person.last = separated(person.last);
 }
 
 QString PeopleGenerator::uncountedName()
@@ -323,23 +323,32 @@ QString PeopleGenerator::uncountedName()
     return name;
 }
 
-QString PeopleGenerator::decorated(QString name)
+// Separators that add no letter: the totals stay as they were.
+QString PeopleGenerator::separated(QString name)
 {
-    switch (below(7)) {
+    switch (below(3)) {
     case 0:
         return name.insert(1 + below(static_cast<int>(name.size())), u'-');
     case 1:
         return name.insert(1, u'\'');
-    case 2:
-        return (percent(50) ? u"van "_s : u"de la "_s) + name;
-    case 3:
-        return u"St. "_s + name;
-    case 4:
-        return name + u" Jr."_s;
-    case 5:
-        return u"  "_s + name + u" "_s;
     default:
+        return u"  "_s + name + u" "_s;
+    }
+}
+
+QString PeopleGenerator::decorated(QString name)
+{
+    switch (below(6)) {
+    case 0:
+        return (percent(50) ? u"van "_s : u"de la "_s) + name;
+    case 1:
+        return u"St. "_s + name;
+    case 2:
+        return name + u" Jr."_s;
+    case 3:
         return name + u"  "_s + syllableName();
+    default:
+        return separated(name);
     }
 }
 

@@ -50,6 +50,7 @@ private:
     QString lettersAddingUpTo(int total, bool vowels);
     void namesWithTotals(GeneratedPerson &person);
     QString uncountedName();
+    QString separated(QString name);
     QString decorated(QString name);
     void fillDate(GeneratedPerson &person);
 
