@@ -5,6 +5,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cassert>
 #include <array>
 #include <span>
 #include <string>
@@ -72,9 +73,13 @@ BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, Progr
     , m_progress(progress)
     , m_format(format)
 {
+    // The columns of one number each come first, then those of a list.
     for (const NumberDescriptor &number : numberDescriptors())
-        if (!number.column.empty())
+        if (!number.column.empty()) {
             m_columns.push_back(number.id);
+            m_singleColumns += number.list ? 0 : 1;
+            assert(number.list || m_singleColumns == m_columns.size());
+        }
 }
 
 bool BatchRun::readHeader(CsvReader &reader)
@@ -191,21 +196,14 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
     ChartNumbers numbers;
     evaluateNumbers(person, classicSystem(), letters, m_dateOfInterest, numbers);
     copyFields(reader, writer);
-    std::array<int, kNumberCount> run{};
-    std::size_t used = 0;
-    std::array<char, 32> buffer{};
-    for (const NumberId id : m_columns) {
-        const NumberValue &number = numbers[id];
-        if (number.count == 1) {
-            run[used++] = number.value();
-            continue;
-        }
-        writer.fields(std::span<const int>(run.data(), used));
-        used = 0;
+    std::array<int, kNumberCount> run; // only the first m_singleColumns are written and read
+    for (std::size_t k = 0; k < m_singleColumns; ++k)
+        run[k] = numbers[m_columns[k]].value();
+    writer.fields(std::span<const int>(run.data(), m_singleColumns));
+    std::array<char, 32> buffer;
+    for (std::size_t k = m_singleColumns; k < m_columns.size(); ++k)
         // Digits and spaces only: written as they are, with no look for quotes.
-        writer.rawFields(spacedList(buffer, number.list()), 1);
-    }
-    writer.fields(std::span<const int>(run.data(), used));
+        writer.rawFields(spacedList(buffer, numbers[m_columns[k]].list()), 1);
     writer.endRecord();
 }
 

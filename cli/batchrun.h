@@ -72,6 +72,7 @@ private:
     std::vector<std::string> m_header;
     // The numbers that have a batch column, in the order of the columns.
     std::vector<NumberId> m_columns;
+    std::size_t m_singleColumns = 0;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
     std::uint64_t m_uncounted = 0;

@@ -25,7 +25,8 @@ struct NumberValue {
 
     bool defined = false;
     std::uint8_t count = 0;
-    std::array<std::uint8_t, kMaxValues> values{};
+    // Only the first count are set: a batch row does not clear the rest.
+    std::array<std::uint8_t, kMaxValues> values;
 
     [[nodiscard]] int value() const { return values[0]; }
     [[nodiscard]] std::span<const std::uint8_t> list() const { return {values.data(), count}; }
@@ -63,9 +64,9 @@ struct AgeRange {
 // Every number of one person under one system, without readings or working:
 // all that a batch row needs, held without allocating.
 struct ChartNumbers {
-    std::array<NumberValue, kNumberCount> values{};
+    std::array<NumberValue, kNumberCount> values;
     // The number each Karmic Debt was met in, in the order of the debts.
-    std::array<NumberId, NumberValue::kMaxValues> debtSources{};
+    std::array<NumberId, NumberValue::kMaxValues> debtSources;
 
     [[nodiscard]] const NumberValue &operator[](NumberId id) const { return values[indexOf(id)]; }
     [[nodiscard]] NumberValue &operator[](NumberId id) { return values[indexOf(id)]; }
@@ -115,7 +116,7 @@ private:
     const System *m_system;
     CalendarDate m_dateOfInterest;
     LetterTally m_letters;
-    ChartNumbers m_numbers;
+    ChartNumbers m_numbers{};
     std::array<AgeRange, 4> m_periods{};
     std::array<int, 4> m_periodLabels{};
     std::vector<Working> m_workings;

@@ -18,6 +18,7 @@ struct NumberDescriptor {
     std::string_view column; // "pinnacle3": its batch column; empty when a batch has none
     SectionId section;       // the reading that shows it
     bool worked;             // whether the working has a line for it
+    bool list;               // several values or none (the Karmic Lessons and Debts), not one
 };
 
 // Which part of the output a reading belongs to.

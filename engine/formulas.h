@@ -37,6 +37,8 @@ template<bool kKeep>
 class Steps
 {
 public:
+    static constexpr bool kKeeps = kKeep;
+
     explicit Steps(Working *working = nullptr)
         : m_working(working)
     {
@@ -143,8 +145,7 @@ int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps)
             [&](const CountedLetter &l) {
                 if (counts(letters, l.vowel))
                     steps.letter(upperCase(l.letter), l.value);
-            },
-            [](char) {});
+            });
     }
     return steps.total(sumOf(in.letters.sums, letters), in.system.masterReduction);
 }
@@ -196,8 +197,7 @@ int hiddenPassion(const Inputs &in, Steps<kKeep> steps)
     const int value = in.system.letters.value(letter);
     if constexpr (kKeep) {
         int times = 0;
-        forEachLetter(
-            in.person, in.system, [&](const CountedLetter &l) { times += l.letter == letter ? 1 : 0; }, [](char) {});
+        forEachLetter(in.person, in.system, [&](const CountedLetter &l) { times += l.letter == letter ? 1 : 0; });
         steps.letter(letter, value);
         steps.occurrences(times);
     }
@@ -217,8 +217,7 @@ int subconsciousSelf(const Inputs &in, Steps<kKeep> steps)
             [&](const CountedLetter &l) {
                 char &first = firstLetter[static_cast<std::size_t>(l.value)];
                 first = first == '\0' ? upperCase(l.letter) : first;
-            },
-            [](char) {});
+            });
         for (std::size_t value = 1; value <= 9; ++value)
             if (firstLetter[value] != '\0')
                 steps.figure({std::string_view(&firstLetter[value], 1), static_cast<std::int64_t>(value)});
@@ -271,7 +270,8 @@ std::uint16_t karmicLessons(const Inputs &in, Steps<kKeep> steps)
     for (int value = 1; value <= 9; ++value)
         if ((missing & 1U << value) != 0)
             steps.figure({{}, value});
-    steps.result(std::popcount(missing));
+    if constexpr (kKeep)
+        steps.result(std::popcount(missing));
     return missing;
 }
 

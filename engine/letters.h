@@ -45,11 +45,13 @@ struct CountedLetter {
 // The walk over a name that every letter total comes from: each letter A-Z
 // or a-z of the first, middle and last name in turn, with its value and
 // whether the system counts it as a vowel. Other characters are passed to
-// other(), for the count of what does not count.
-template<typename Letter, typename Other>
-void forEachLetter(const BirthData &data, const System &system, Letter &&letter, Other &&other)
+// other(), for the count of what does not count, and endPart(p) follows the
+// last letter of part p.
+template<typename Letter, typename Other, typename EndPart>
+void forEachLetter(const BirthData &data, const System &system, Letter &&letter, Other &&other, EndPart &&endPart)
 {
     const LetterChart &chart = system.letters;
+    const bool yByNeighbours = system.y == YRule::VowelWithoutVowelBeside;
     const auto parts = nameParts(data);
     for (std::size_t p = 0; p < parts.size(); ++p) {
         const std::string_view part = parts[p];
@@ -61,7 +63,7 @@ void forEachLetter(const BirthData &data, const System &system, Letter &&letter,
                 continue;
             }
             CountedLetter counted{ch, code & LetterChart::kValue, (code & LetterChart::kVowel) != 0, false, p};
-            if (system.y == YRule::VowelWithoutVowelBeside && (ch == 'Y' || ch == 'y')) {
+            if (yByNeighbours && (ch == 'Y' || ch == 'y')) {
                 const bool before = i > 0 && chart.isVowel(part[i - 1]) && part[i - 1] != 'Y' && part[i - 1] != 'y';
                 const bool after = i + 1 < part.size() && chart.isVowel(part[i + 1]) && part[i + 1] != 'Y'
                     && part[i + 1] != 'y';
@@ -70,7 +72,15 @@ void forEachLetter(const BirthData &data, const System &system, Letter &&letter,
             }
             letter(counted);
         }
+        endPart(p);
     }
+}
+
+// The walk without the other characters and the ends of the parts.
+template<typename Letter>
+void forEachLetter(const BirthData &data, const System &system, Letter &&letter)
+{
+    forEachLetter(data, system, letter, [](char) {}, [](std::size_t) {});
 }
 
 // Letter sums; 64 bits wide, so no name is long enough to overflow them.

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <vector>
 
@@ -48,8 +50,25 @@ struct Reduction {
 
 [[nodiscard]] Reduction reduceWithSteps(std::int64_t total, const ReductionRule &rule);
 
+namespace detail {
+// Every total of one person's dates (at most 9999 + 12 + 31) is below this.
+inline constexpr std::size_t kTabled = 10050;
+// The two classic reductions of the smaller totals, worked out by reduceBy.
+extern const std::array<std::array<std::uint8_t, kTabled>, 2> kReductions;
+} // namespace detail
+
 // The result alone. Requires total >= 0.
-[[nodiscard]] int reduce(std::int64_t total, const ReductionRule &rule);
+[[nodiscard]] inline int reduce(std::int64_t total, const ReductionRule &rule)
+{
+    // The classic rules looked up below kTabled: a person's eight numbers 156 -> 109 ns, the batch 2.79 -> 3.28 M/s (bench/run).
+    if (static_cast<std::uint64_t>(total) < detail::kTabled && rule.reduces && !rule.keepsMasterTotal) {
+        if (rule.masters == 0)
+            return detail::kReductions[0][static_cast<std::size_t>(total)];
+        if (rule.masters == kMasters11And22)
+            return detail::kReductions[1][static_cast<std::size_t>(total)];
+    }
+    return static_cast<int>(reduceBy(total, rule, [](std::int64_t) {}));
+}
 
 // The two reductions of the classic rules: down to one digit, or with
 // masterNumbers 11 and 22 kept where a digit sum reaches them.
