@@ -2,6 +2,7 @@
 // The readings as one body of prose: no two paragraphs share a long run of
 // words, and one spelling variety holds throughout.
 #include "calculations.h"
+#include "masterthirtythree.h"
 #include "morenumbers.h"
 #include "outreachtexts.h"
 
@@ -13,6 +14,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,6 +62,17 @@ std::vector<Paragraph> allParagraphs()
         addTable(velmora::kReadingCaptions[t], *tables[t]);
     for (const velmora::TitledTable &titled : velmora::moreReadingTables())
         addTable(titled.title, *titled.table);
+    const std::pair<std::string_view, velmora::ThirtyThreeFor> thirtyThree[] = {
+        {"Destiny", velmora::ThirtyThreeFor::Destiny},         {"Soul Urge", velmora::ThirtyThreeFor::SoulUrge},
+        {"Personality", velmora::ThirtyThreeFor::Personality}, {"Realization", velmora::ThirtyThreeFor::Realization},
+        {"Life Path", velmora::ThirtyThreeFor::LifePath},      {"Pinnacle", velmora::ThirtyThreeFor::Pinnacle},
+        {"Attitude", velmora::ThirtyThreeFor::Attitude},
+    };
+    for (const auto &[title, which] : thirtyThree) {
+        const velmora::ReadingRow &row = velmora::thirtyThreeRow(which);
+        for (std::size_t p = 0; p < row.paragraphs.size(); ++p)
+            all.push_back({std::string(title) + " 33/" + std::to_string(p), row.paragraphs[p]});
+    }
     for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
         all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
     all.push_back({"catalogue offer", velmora::kQuillonOffer});
