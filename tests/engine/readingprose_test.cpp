@@ -2,6 +2,7 @@
 // The readings as one body of prose: no two paragraphs share a long run of
 // words, and one spelling variety holds throughout.
 #include "calculations.h"
+#include "chaldeantexts.h"
 #include "masterthirtythree.h"
 #include "morenumbers.h"
 #include "outreachtexts.h"
@@ -73,6 +74,18 @@ std::vector<Paragraph> allParagraphs()
         for (std::size_t p = 0; p < row.paragraphs.size(); ++p)
             all.push_back({std::string(title) + " 33/" + std::to_string(p), row.paragraphs[p]});
     }
+    addTable("Chaldean root", velmora::chaldeanRootTable());
+    all.push_back({"Chaldean compound explanation", velmora::chaldeanCompoundExplanation()});
+    for (const velmora::CompoundReading &compound : velmora::chaldeanCompounds()) {
+        const std::string where = "Chaldean compound " + std::to_string(compound.number);
+        all.push_back({where + " title", compound.title});
+        all.push_back({where, compound.text});
+    }
+    for (const velmora::ChaldeanNumber number :
+         {velmora::ChaldeanNumber::Name, velmora::ChaldeanNumber::SoulUrge, velmora::ChaldeanNumber::Personality,
+          velmora::ChaldeanNumber::Birth, velmora::ChaldeanNumber::LifePath})
+        all.push_back({"Chaldean explanation " + std::to_string(static_cast<int>(number)),
+                       velmora::chaldeanExplanation(number)});
     for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
         all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
     all.push_back({"catalogue offer", velmora::kQuillonOffer});
