@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "numberid.h"
 #include "personalcycles.h"
 
 namespace velmora {
@@ -46,8 +47,6 @@ public:
     void setFoldAccents(bool fold) { m_foldAccents = fold; }
 
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
-    // Rows written whose names hold characters that do not count.
-    [[nodiscard]] std::uint64_t rowsWithUncounted() const { return m_uncounted; }
 
 private:
     // Where the four columns lie in a record; kNoColumn for a missing middle.
@@ -59,7 +58,7 @@ private:
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
-    bool writeJsonRow(const CsvReader &reader, const BirthData &person);
+    bool writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);
 
@@ -71,6 +70,9 @@ private:
     std::array<std::size_t, 4> m_column{};
     // The header's names, a byte order mark taken off the first.
     std::vector<std::string> m_header;
+    // The numbers that have a batch column, in the order of the columns.
+    std::vector<NumberId> m_columns;
+    std::size_t m_singleColumns = 0;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
     std::uint64_t m_uncounted = 0;

@@ -201,6 +201,14 @@ void describeCommandLine(QCommandLineParser &parser)
     }
 }
 
+bool drawsPdf(const QStringList &arguments)
+{
+    // The very parser the run uses: a command line it refuses draws nothing.
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    return parser.parse(arguments) && parser.isSet(u"pdf"_s);
+}
+
 CliMode chosenMode(const QCommandLineParser &parser)
 {
     for (const ModeRow &mode : kModes) {

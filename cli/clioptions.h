@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QCommandLineParser;
 
@@ -26,5 +27,10 @@ void describeCommandLine(QCommandLineParser &parser);
 // Whether the readings are printed: an option that writes a file instead
 // (--save, --pdf) keeps them back unless --format asks for them.
 [[nodiscard]] bool printsReadings(const QCommandLineParser &parser);
+
+// Whether the tool, given these arguments (its name first), will draw a PDF.
+// Read before the application object exists: drawing needs fonts, and so a
+// GUI application, which the offscreen platform gives with no display.
+[[nodiscard]] bool drawsPdf(const QStringList &arguments);
 
 } // namespace velmora
