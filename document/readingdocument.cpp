@@ -251,8 +251,9 @@ QString documentCreator()
 
 QPageSize localePageSize()
 {
-#ifdef _NL_PAPER_WIDTH
-    // glibc gives the paper's size in millimetres as a number in place of the string.
+#ifdef __GLIBC__
+    // glibc gives the paper's size in millimetres as a number in place of the
+    // string. Its items are enumerators, not macros: the guard is the library.
     const auto millimetres = [](nl_item item) {
         union {
             char *string;
