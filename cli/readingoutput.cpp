@@ -8,6 +8,7 @@
 
 #include <cstdio>
 
+#include "clidiagnostics.h"
 #include "morenumberstext.h"
 #include "readingdocument.h"
 
@@ -66,9 +67,10 @@ QJsonObject numbersObject(const List &list, Number number, const std::string &te
     return {{QStringLiteral("numbers"), numbers}, {QStringLiteral("text"), toQString(text)}};
 }
 
+// A name's control characters are shown, not obeyed: the text goes to a terminal.
 std::string personLine(const BirthData &data)
 {
-    return fullName(data).toStdString() + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
+    return visibleText(fullName(data).toStdString()) + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
 }
 
 struct ComparedNumber {
