@@ -71,6 +71,14 @@ std::string fieldsText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " field" : " fields");
 }
 
+// Whether the batch writes a column of this name itself, matched as the
+// header's names are: without regard to case.
+bool isOutputColumn(std::string_view name)
+{
+    const auto same = [&](std::string_view column) { return equalsIgnoringCase(name, column); };
+    return std::ranges::any_of(kNumberColumns, same) || std::ranges::any_of(kMoreColumns, same);
+}
+
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
@@ -125,13 +133,56 @@ bool BatchRun::readHeader(CsvReader &reader)
         report(line + expected);
         return false;
     }
+    return takeOutputColumns(line);
+}
+
+// A column the batch writes itself (the tool's own output read back, say)
+// would stand twice in the output: it is refused, or with replaceColumns left
+// out, so that the tool's column stands in the output once, in its own place.
+bool BatchRun::takeOutputColumns(const std::string &line)
+{
+    m_replaced = 0;
+    for (std::size_t i = 0; i < m_header.size(); ++i) {
+        if (!isOutputColumn(m_header[i]))
+            continue;
+        if (!m_replaceColumns) {
+            report(line + "the input has a column " + m_header[i]
+                   + ", which the batch writes itself; rename it, or give --replace-columns to write the batch's "
+                     "own in its place");
+            m_startStatus = UsageError;
+            return false;
+        }
+        m_replaced |= std::uint64_t{1} << i;
+    }
     return true;
+}
+
+bool BatchRun::isReplaced(std::size_t column) const
+{
+    return column < 64 && (m_replaced & (std::uint64_t{1} << column)) != 0;
+}
+
+// The fields of the record that stay: all of them, as read, unless input
+// columns are replaced.
+void BatchRun::copyKeptFields(const CsvReader &reader, CsvWriter &writer) const
+{
+    if (m_replaced == 0) {
+        copyFields(reader, writer);
+        return;
+    }
+    const auto fields = reader.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!isReplaced(i))
+            writer.field(fields[i]);
+    }
 }
 
 void BatchRun::writeCsvHeader(CsvWriter &writer) const
 {
-    for (const std::string &column : m_header)
-        writer.field(column);
+    for (std::size_t i = 0; i < m_header.size(); ++i) {
+        if (!isReplaced(i))
+            writer.field(m_header[i]);
+    }
     for (const std::string_view column : kNumberColumns)
         writer.field(column);
     for (const std::string_view column : kMoreColumns)
@@ -148,7 +199,7 @@ bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person)
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (std::ranges::find(m_column, i) == m_column.end())
+        if (std::ranges::find(m_column, i) == m_column.end() && !isReplaced(i))
             input.insert(toQString(m_header[i]), toQString(fields[i]));
     }
     object.insert(QStringLiteral("input"), input);
@@ -196,7 +247,7 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
 {
     const Numbers numbers = CalculateNumbers(person, letters);
     const MoreColumns more = CalculateMoreColumns(person, letters, m_dateOfInterest);
-    copyFields(reader, writer);
+    copyKeptFields(reader, writer);
     const std::array<int, kNumberColumns.size() + 7> row = {
         numbers.destiny,       numbers.personality,      numbers.soulUrge,      numbers.realization,
         numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2],  numbers.pinnacles[3],
@@ -263,7 +314,7 @@ int BatchRun::run()
 {
     CsvReader reader(m_input);
     if (!startInput(reader))
-        return Failure;
+        return m_startStatus;
     CsvWriter writer(m_output);
     if (m_format == Format::Csv)
         writeCsvHeader(writer);
@@ -279,6 +330,9 @@ int BatchRun::run()
         if (status == CsvReader::Status::BadRecord)
             refuse(reader.line(), reader.error());
         else if (!handleRecord(reader, writer, person))
+            break;
+        // The output refused a write: nothing more will reach it.
+        if (writer.failed())
             break;
     }
     if (m_progress != nullptr)

@@ -123,6 +123,7 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     m_format = parser.value(u"format"_s) == u"json"_s ? Format::Json : Format::Text;
     m_explain = parser.isSet(u"explain"_s);
     m_foldAccents = parser.isSet(u"fold-accents"_s);
+    m_replaceColumns = parser.isSet(u"replace-columns"_s);
     if (parser.isSet(u"on"_s)) {
         const std::optional<IsoDate> on = parseIsoDate(utf8(parser.value(u"on"_s)));
         if (!on)
@@ -318,6 +319,7 @@ int CliApplication::runBatch(const QString &inputFile)
                    m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv);
     batch.setDateOfInterest(m_dateOfInterest);
     batch.setFoldAccents(m_foldAccents);
+    batch.setReplaceColumns(m_replaceColumns);
     clearVectorUpperState(); // after the last Qt call before the rows
     const int status = batch.run();
     if (input != stdin)

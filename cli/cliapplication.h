@@ -67,6 +67,7 @@ private:
     CalendarDate m_dateOfInterest;
     bool m_explain = false;
     bool m_foldAccents = false;
+    bool m_replaceColumns = false;
     QByteArrayList m_argumentBytes;
 };
 

@@ -58,6 +58,9 @@ constexpr std::array kOptions = {
               "standard output. The readings are printed too when --format is given."},
     OptionRow{u"input", u"FILE", modes(CliMode::Batch), 0, u"--input works only with --batch",
               u"CSV input for --batch; - or none: standard input."},
+    OptionRow{u"replace-columns", {}, modes(CliMode::Batch), 0, u"--replace-columns works only with --batch",
+              u"With --batch: input columns named as the batch's own (destiny ... karmic_debts, in any case) are "
+              "left out and the batch's own written in their usual place; without it such input is refused."},
     OptionRow{u"batch", {}, modes(CliMode::Batch), ChoosesMode, {},
               u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
               "kept) and write it back with the eleven numbers, then life_path, birthday, challenge1 to challenge4, "
@@ -192,7 +195,8 @@ void describeCommandLine(QCommandLineParser &parser)
         u"Numerology readings for one person, for a saved report file, or for a CSV batch; or two people "
         "compared.\n"
         "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
-        "could not be read or written; 2 wrong command line."_s);
+        "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
+        "without --replace-columns."_s);
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
     parser.addVersionOption();
     for (const OptionRow &option : kOptions) {

@@ -38,7 +38,7 @@ _tavi_velmora_cli()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
-                                 --on --explain --compare --fold-accents --help --version" -- "$cur"))
+                                 --on --explain --compare --fold-accents --replace-columns --help --version" -- "$cur"))
     fi
 } &&
     complete -F _tavi_velmora_cli tavi-velmora-cli
