@@ -110,7 +110,7 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     m_argumentBytes = argumentBytes;
     QCommandLineParser parser;
     describeCommandLine(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(withCompareOperands(arguments)))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
         return writeAll(parser.helpText().toUtf8());

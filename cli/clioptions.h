@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QCommandLineParser;
 
@@ -15,6 +16,11 @@ enum class CliMode : unsigned { None = 0, Batch = 1u << 0, Open = 1u << 1, Compa
 // Gives the parser the tool's description and options, in the order the help
 // lists them.
 void describeCommandLine(QCommandLineParser &parser);
+
+// The arguments (the program's name first) with a second person of
+// --compare that starts with '-' moved behind "--", so that the parser takes
+// it as the operand it is, not as options.
+[[nodiscard]] QStringList withCompareOperands(const QStringList &arguments);
 
 // The mode that the options given choose.
 [[nodiscard]] CliMode chosenMode(const QCommandLineParser &parser);
