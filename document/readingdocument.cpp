@@ -31,6 +31,7 @@ namespace {
 
 constexpr qreal kTextPointSize = 10;
 constexpr qreal kCaptionPointSize = 12;
+constexpr qreal kPartPointSize = 14;
 constexpr qreal kPersonPointSize = 14;
 constexpr qreal kFooterPointSize = 8;
 
@@ -113,6 +114,18 @@ QTextBlockFormat captionBlockFormat()
     QTextBlockFormat block;
     block.setTopMargin(kCaptionPointSize * 1.5);
     block.setBottomMargin(kCaptionPointSize / 2);
+    block.setHeadingLevel(2);
+    return block;
+}
+
+// The parts after the eight readings ("More numbers", the appendix) stand a
+// level above a reading's caption: larger, with more room above them.
+QTextBlockFormat partBlockFormat()
+{
+    QTextBlockFormat block;
+    block.setTopMargin(kPartPointSize * 2);
+    block.setBottomMargin(kPartPointSize / 2);
+    block.setHeadingLevel(1);
     return block;
 }
 
@@ -127,8 +140,8 @@ QTextCharFormat plainFormat()
 // The further numbers after the eight readings, each under its heading.
 void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
 {
-    cursor.insertBlock(captionBlockFormat());
-    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kCaptionPointSize));
+    cursor.insertBlock(partBlockFormat());
+    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kPartPointSize));
     QTextBlockFormat headingBlock;
     headingBlock.setTopMargin(kTextPointSize);
     for (const TextSection &section : moreNumbersSections(CalculateMoreNumbers(data, dateOfInterest))) {
@@ -142,8 +155,8 @@ void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const Calenda
 // The appendix: one plain line per number, so that each can be checked by hand.
 void appendWorking(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
 {
-    cursor.insertBlock(captionBlockFormat());
-    cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kCaptionPointSize));
+    cursor.insertBlock(partBlockFormat());
+    cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kPartPointSize));
     for (const std::string &line : workingLines(WorkingsOf(data, dateOfInterest))) {
         cursor.insertBlock(QTextBlockFormat());
         cursor.insertText(toQString(line), plainFormat());
@@ -185,11 +198,8 @@ std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Resu
                                                        QString::number(data.BirthYear)),
                       QTextCharFormat());
 
-    QTextBlockFormat captionBlock;
-    captionBlock.setTopMargin(kCaptionPointSize * 1.5);
-    captionBlock.setBottomMargin(kCaptionPointSize / 2);
     for (std::size_t k = 0; k < kReadingCount; ++k) {
-        cursor.insertBlock(captionBlock);
+        cursor.insertBlock(captionBlockFormat());
         cursor.insertText(toQString(kReadingCaptions[k]),
                           headingFormat(kCaptionPointSize));
         cursor.insertBlock(QTextBlockFormat());

@@ -48,7 +48,9 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // The reading set as one document: the person (names and date of birth) on
 // top, then the eight readings in tab order, each under its caption, then
 // the part "More numbers" with the personal cycles of the date of interest,
-// and last a short appendix with the working of every number.
+// and last a short appendix with the working of every number. The two parts'
+// headings stand a level above the readings' captions (heading level 1, and
+// larger, to the captions' 2).
 [[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results,
                                                              const CalendarDate &dateOfInterest);
 
