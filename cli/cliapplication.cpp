@@ -211,7 +211,12 @@ int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, boo
 
 std::string CliApplication::countedName(const QString &name) const
 {
-    return m_foldAccents ? foldAccents(utf8(name)) : utf8(name);
+    return countedName(utf8(name));
+}
+
+std::string CliApplication::countedName(std::string_view name) const
+{
+    return m_foldAccents ? foldAccents(name) : std::string(name);
 }
 
 void CliApplication::warnOfUncounted(const BirthData &data)
@@ -228,18 +233,18 @@ std::optional<BirthData> CliApplication::comparedPerson(const QString &operand)
 {
     if (hasReportExtension(operand))
         return openReport(operand);
-    const QStringList fields = operand.split(u',');
-    if (fields.size() != 4) {
+    const std::string text = utf8(operand);
+    const std::optional<PersonFields> fields = splitPerson(text);
+    if (!fields) {
         failure(u"%1: neither a report file (FILE.vlm) nor a person written FIRST,MIDDLE,LAST,YYYY-MM-DD"_s.arg(
             operand));
         return std::nullopt;
     }
-    const std::string first = countedName(fields[0]);
-    const std::string middle = countedName(fields[1]);
-    const std::string last = countedName(fields[2]);
-    const std::string date = utf8(fields[3]);
+    const std::string first = countedName(fields->first);
+    const std::string middle = countedName(fields->middle);
+    const std::string last = countedName(fields->last);
     BirthData data;
-    if (const InputFault fault = readPerson({first, middle, last, date}, data); fault != InputFault::None) {
+    if (const InputFault fault = readPerson({first, middle, last, fields->date}, data); fault != InputFault::None) {
         failure(u"%1: "_s.arg(operand) + toQString(faultText(fault)));
         return std::nullopt;
     }

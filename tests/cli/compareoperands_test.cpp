@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "clioptions.h"
+#include "personinput.h"
 
 namespace {
 
@@ -81,5 +82,42 @@ TEST(CompareHelp, namesBothOperands)
     velmora::describeCommandLine(parser);
     EXPECT_NE(parser.helpText().indexOf(QStringLiteral("  --compare <FIRST> <SECOND>  ")), -1);
 }
+
+struct SplitCase {
+    const char *label;
+    const char *text;
+    std::vector<const char *> fields; // empty: not a person
+};
+
+std::ostream &operator<<(std::ostream &os, const SplitCase &c)
+{
+    return os << c.label;
+}
+
+class SplitPerson : public testing::TestWithParam<SplitCase>
+{
+};
+
+TEST_P(SplitPerson, givesFourFieldsOrNone)
+{
+    const std::optional<velmora::PersonFields> fields = velmora::splitPerson(GetParam().text);
+    if (GetParam().fields.empty()) {
+        EXPECT_FALSE(fields.has_value());
+        return;
+    }
+    ASSERT_TRUE(fields.has_value());
+    const std::vector<std::string_view> got{fields->first, fields->middle, fields->last, fields->date};
+    EXPECT_EQ(got, (std::vector<std::string_view>(GetParam().fields.begin(), GetParam().fields.end())));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, SplitPerson,
+    testing::Values(SplitCase{"person", "Ann,Mary,Lee,1980-01-02", {"Ann", "Mary", "Lee", "1980-01-02"}},
+                    SplitCase{"noMiddle", "Ann,,Lee,1980-01-02", {"Ann", "", "Lee", "1980-01-02"}},
+                    SplitCase{"allEmpty", ",,,", {"", "", "", ""}},
+                    SplitCase{"threeFields", "Ann,Lee,1980-01-02", {}},
+                    SplitCase{"fiveFields", "Ann,,Lee,1980-01-02,", {}},
+                    SplitCase{"noComma", "anna.vlm", {}}),
+    [](const testing::TestParamInfo<SplitCase> &info) { return std::string(info.param.label); });
 
 } // namespace
