@@ -373,8 +373,9 @@ void frmMain::buildResultPage()
 
     m_readingFrames = named(new QStackedWidget(fraResult), "readingFrames");
     m_readingFrames->setFrameShape(QFrame::StyledPanel);
-    for (std::size_t k = 0; k < velmora::kReadingCount; ++k) {
-        TS->addTab(velmora::toQString(velmora::kReadingCaptions[k]));
+    for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings)) {
+        const std::size_t k = velmora::indexOf(section.id);
+        TS->addTab(velmora::toQString(section.caption));
         auto *frame = named(new QFrame(m_readingFrames), kFrameNames[k]);
         auto *view = new ReadingView(frame);
         view->setObjectName(u"RTB_%1"_s.arg(k));
@@ -484,10 +485,11 @@ void frmMain::fillBirthData()
 void frmMain::RunCalculations()
 {
     buildResultPage();
-    const velmora::Results results = velmora::calculateAll(m_birthData);
-    m_numbers = results.numbers;
-    for (std::size_t k = 0; k < velmora::kReadingCount; ++k)
-        RTB[k]->showReading(results.readings[k]);
+    // With its working and today's personal cycles, for the printout.
+    m_chart.emplace(velmora::chartOf(m_birthData, velmora::classicSystem(),
+                                     velmora::calendarDate(m_services.clock.today()), true));
+    for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings))
+        RTB[velmora::indexOf(section.id)]->showReading(m_chart->reading(section.id));
 }
 
 void frmMain::ShowResultPage()
@@ -560,12 +562,14 @@ void frmMain::openReportFile(const QString &fileName, const QString &readFrom)
 
 void frmMain::printReport()
 {
+    // The printout takes today as the date of interest: a window left open
+    // past midnight prints the new day's cycles.
+    const velmora::CalendarDate today = velmora::calendarDate(m_services.clock.today());
+    if (!m_chart || m_chart->dateOfInterest() != today)
+        m_chart.emplace(velmora::chartOf(m_birthData, velmora::classicSystem(), today, true));
     const velmora::PrintOutcome outcome = m_services.printing.print(
         this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
-               [this](QPagedPaintDevice &printer) {
-                   return velmora::paintReadings(printer, m_birthData, velmora::calculateAll(m_birthData),
-                                                 velmora::calendarDate(m_services.clock.today()));
-               }});
+               [this](QPagedPaintDevice &printer) { return velmora::paintReadings(printer, *m_chart); }});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));
 }

@@ -4,9 +4,10 @@
 #include <QMainWindow>
 
 #include <array>
+#include <optional>
 
 #include "birthdata.h"
-#include "calculations.h"
+#include "chart.h"
 #include "platform.h"
 
 class QAction;
@@ -86,7 +87,8 @@ public:
     [[nodiscard]] static int promotionDraw(double r);
 
     [[nodiscard]] const velmora::BirthData &birthData() const { return m_birthData; }
-    [[nodiscard]] const velmora::Numbers &numbers() const { return m_numbers; }
+    // The chart behind the readings shown; empty before the first run.
+    [[nodiscard]] const std::optional<velmora::Chart> &chart() const { return m_chart; }
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -108,7 +110,7 @@ private:
 
     WindowServices m_services;
     velmora::BirthData m_birthData;
-    velmora::Numbers m_numbers;
+    std::optional<velmora::Chart> m_chart;
 
     QAction *mnuCalculate = nullptr;
     QAction *mnuExit = nullptr;

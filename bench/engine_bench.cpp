@@ -4,7 +4,8 @@
 #include <vector>
 
 #include "benchpeople.h"
-#include "calculations.h"
+#include "chart.h"
+#include "descriptors.h"
 
 namespace {
 
@@ -20,20 +21,28 @@ void forEachPerson(benchmark::State &state, Work work)
     state.SetItemsProcessed(state.iterations());
 }
 
+constexpr velmora::CalendarDate kOn{8, 12, 2026};
+
+// Every number of a chart, as a batch row finds them: the letters tallied, the formulas evaluated.
 void BM_EngineNumbers(benchmark::State &state)
 {
     forEachPerson(state, [](const velmora::BirthData &person) {
-        velmora::Numbers numbers = velmora::CalculateNumbers(person);
+        velmora::ChartNumbers numbers;
+        velmora::evaluateNumbers(person, velmora::classicSystem(), velmora::tallyLetters(person), kOn, numbers);
         benchmark::DoNotOptimize(numbers);
     });
 }
 BENCHMARK(BM_EngineNumbers);
 
+// The chart and the eight readings of the window's tabs.
 void BM_EngineReadings(benchmark::State &state)
 {
     forEachPerson(state, [](const velmora::BirthData &person) {
-        velmora::Results results = velmora::calculateAll(person);
-        benchmark::DoNotOptimize(results);
+        const velmora::Chart chart = velmora::chartOf(person, velmora::classicSystem(), kOn);
+        for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings)) {
+            velmora::Reading reading = chart.reading(section.id);
+            benchmark::DoNotOptimize(reading);
+        }
     });
 }
 BENCHMARK(BM_EngineReadings);
@@ -42,9 +51,9 @@ BENCHMARK(BM_EngineReadings);
 void BM_EngineReadingsAsPlainText(benchmark::State &state)
 {
     forEachPerson(state, [](const velmora::BirthData &person) {
-        const velmora::Results results = velmora::calculateAll(person);
-        for (const velmora::Reading &reading : results.readings) {
-            std::string text = reading.plainText();
+        const velmora::Chart chart = velmora::chartOf(person, velmora::classicSystem(), kOn);
+        for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings)) {
+            std::string text = chart.reading(section.id).plainText();
             benchmark::DoNotOptimize(text);
         }
     });

@@ -5,16 +5,17 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <cassert>
 #include <array>
 #include <span>
 #include <string>
 
-#include "calculations.h"
-#include "morenumbers.h"
+#include "chart.h"
 #include "namefolding.h"
 #include "clidiagnostics.h"
 #include "csvreader.h"
 #include "csvwriter.h"
+#include "enginetext.h"
 #include "personinput.h"
 #include "progressmeter.h"
 #include "readingoutput.h"
@@ -23,14 +24,6 @@ namespace velmora {
 namespace {
 
 constexpr std::array<std::string_view, 4> kInputColumns = {"first", "middle", "last", "date"};
-constexpr std::array<std::string_view, 11> kNumberColumns = {
-    "destiny",    "personality", "soul_urge",      "realization",       "pinnacle1", "pinnacle2",
-    "pinnacle3",  "pinnacle4",   "hidden_passion", "subconscious_self", "attitude",
-};
-constexpr std::array<std::string_view, 9> kMoreColumns = {
-    "life_path",  "birthday",      "challenge1",     "challenge2",  "challenge3",
-    "challenge4", "personal_year", "karmic_lessons", "karmic_debts",
-};
 constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
 
 bool equalsIgnoringCase(std::string_view a, std::string_view b)
@@ -45,15 +38,15 @@ bool allCounted(std::string_view name)
 {
     for (const char ch : name) {
         const bool letter = (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z');
-        if (!letter && ch != ' ' && ch != '-' && ch != '\'' && ch != '.')
+        if (!letter && !separatesNameParts(static_cast<unsigned char>(ch)))
             return uncountedCharacters(name).empty();
     }
     return true;
 }
 
 // The numbers (each below 100) apart by spaces, into a buffer that holds any
-// list of the engine's: at most nine one-digit or four two-digit numbers.
-std::string_view spacedList(std::array<char, 32> &buffer, std::span<const int> numbers)
+// list of a chart's: at most nine numbers.
+std::string_view spacedList(std::array<char, 32> &buffer, std::span<const std::uint8_t> numbers)
 {
     std::size_t used = 0;
     for (const int value : numbers) {
@@ -73,10 +66,9 @@ std::string fieldsText(std::size_t count)
 
 // Whether the batch writes a column of this name itself, matched as the
 // header's names are: without regard to case.
-bool isOutputColumn(std::string_view name)
+bool isOutputColumn(std::string_view name, std::span<const NumberId> columns)
 {
-    const auto same = [&](std::string_view column) { return equalsIgnoringCase(name, column); };
-    return std::ranges::any_of(kNumberColumns, same) || std::ranges::any_of(kMoreColumns, same);
+    return std::ranges::any_of(columns, [&](NumberId id) { return equalsIgnoringCase(name, describe(id).column); });
 }
 
 } // namespace
@@ -88,6 +80,13 @@ BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, Progr
     , m_progress(progress)
     , m_format(format)
 {
+    // The columns of one number each come first, then those of a list.
+    for (const NumberDescriptor &number : numberDescriptors())
+        if (!number.column.empty()) {
+            m_columns.push_back(number.id);
+            m_singleColumns += number.list ? 0 : 1;
+            assert(number.list || m_singleColumns == m_columns.size());
+        }
 }
 
 bool BatchRun::readHeader(CsvReader &reader)
@@ -143,7 +142,7 @@ bool BatchRun::takeOutputColumns(const std::string &line)
 {
     m_replaced = 0;
     for (std::size_t i = 0; i < m_header.size(); ++i) {
-        if (!isOutputColumn(m_header[i]))
+        if (!isOutputColumn(m_header[i], m_columns))
             continue;
         if (!m_replaceColumns) {
             report(line + "the input has a column " + m_header[i]
@@ -183,19 +182,16 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
         if (!isReplaced(i))
             writer.field(m_header[i]);
     }
-    for (const std::string_view column : kNumberColumns)
-        writer.field(column);
-    for (const std::string_view column : kMoreColumns)
-        writer.field(column);
+    for (const NumberId id : m_columns)
+        writer.field(describe(id).column);
     writer.endRecord();
 }
 
 // One line of JSON: the keys of the one-person output, with every column of
 // the row that is not one of the four in "input" under its header name.
-bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person)
+bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters)
 {
-    QJsonObject object = readingsObject(person, calculateAll(person));
-    insertMoreNumbers(object, CalculateMoreNumbers(person, m_dateOfInterest));
+    QJsonObject object = chartObject(Chart(person, classicSystem(), letters, m_dateOfInterest, false), false);
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -242,32 +238,22 @@ bool BatchRun::startInput(CsvReader &reader)
     return false;
 }
 
+// The row's numbers in the order of the columns: runs of single numbers go
+// out together, a list (the Karmic Lessons and Debts) as numbers apart by spaces.
 void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person,
                            const LetterTally &letters)
 {
-    const Numbers numbers = CalculateNumbers(person, letters);
-    const MoreColumns more = CalculateMoreColumns(person, letters, m_dateOfInterest);
+    ChartNumbers numbers;
+    evaluateNumbers(person, classicSystem(), letters, m_dateOfInterest, numbers);
     copyKeptFields(reader, writer);
-    const std::array<int, kNumberColumns.size() + 7> row = {
-        numbers.destiny,       numbers.personality,      numbers.soulUrge,      numbers.realization,
-        numbers.pinnacles[0],  numbers.pinnacles[1],     numbers.pinnacles[2],  numbers.pinnacles[3],
-        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,      more.lifePath,
-        more.birthday,         more.challenges[0],       more.challenges[1],    more.challenges[2],
-        more.challenges[3],    more.personalYear,
-    };
-    writer.fields(row);
-    std::array<char, 32> buffer{};
-    std::size_t used = 0;
-    for (int value = 1; value <= 9; ++value) {
-        if ((more.lessons & (1U << value)) == 0)
-            continue;
-        if (used > 0)
-            buffer[used++] = ' ';
-        buffer[used++] = static_cast<char>('0' + value);
-    }
-    // Digits and spaces only: written as they are, with no look for quotes.
-    writer.rawFields(std::string_view(buffer.data(), used), 1);
-    writer.rawFields(spacedList(buffer, std::span<const int>(more.debts.data(), more.debtCount)), 1);
+    std::array<int, kNumberCount> run; // only the first m_singleColumns are written and read
+    for (std::size_t k = 0; k < m_singleColumns; ++k)
+        run[k] = numbers[m_columns[k]].value();
+    writer.fields(std::span<const int>(run.data(), m_singleColumns));
+    std::array<char, 32> buffer;
+    for (std::size_t k = m_singleColumns; k < m_columns.size(); ++k)
+        // Digits and spaces only: written as they are, with no look for quotes.
+        writer.rawFields(spacedList(buffer, numbers[m_columns[k]].list()), 1);
     writer.endRecord();
 }
 
@@ -299,7 +285,7 @@ bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthDat
         && (!allCounted(person.FirstName) || !allCounted(person.MiddleName) || !allCounted(person.LastName)))
         ++m_uncounted;
     if (m_format == Format::JsonLines) {
-        if (!writeJsonRow(reader, person))
+        if (!writeJsonRow(reader, person, letters))
             return false;
     } else {
         writeCsvRow(reader, writer, person, letters);

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "clidiagnostics.h"
+#include "numberid.h"
 #include "personalcycles.h"
 
 namespace velmora {
@@ -53,8 +54,6 @@ public:
     void setReplaceColumns(bool replace) { m_replaceColumns = replace; }
 
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
-    // Rows written whose names hold characters that do not count.
-    [[nodiscard]] std::uint64_t rowsWithUncounted() const { return m_uncounted; }
 
 private:
     // Where the four columns lie in a record; kNoColumn for a missing middle.
@@ -69,7 +68,7 @@ private:
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
-    bool writeJsonRow(const CsvReader &reader, const BirthData &person);
+    bool writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);
 
@@ -81,6 +80,9 @@ private:
     std::array<std::size_t, 4> m_column{};
     // The header's names, a byte order mark taken off the first.
     std::vector<std::string> m_header;
+    // The numbers that have a batch column, in the order of the columns.
+    std::vector<NumberId> m_columns;
+    std::size_t m_singleColumns = 0;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
     std::uint64_t m_uncounted = 0;

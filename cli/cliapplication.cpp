@@ -14,13 +14,12 @@
 #include <unistd.h>
 
 #include "batchrun.h"
-#include "calculations.h"
+#include "chart.h"
 #include "compatibility.h"
 #include "clidiagnostics.h"
 #include "clioptions.h"
 #include "enginetext.h"
 #include "filesave.h"
-#include "morenumbers.h"
 #include "namefolding.h"
 #include "personinput.h"
 #include "progressmeter.h"
@@ -221,7 +220,7 @@ std::string CliApplication::countedName(std::string_view name) const
 
 void CliApplication::warnOfUncounted(const BirthData &data)
 {
-    const std::string name = fullName(data).toStdString();
+    const std::string name = fullName(data);
     const std::vector<std::string> uncounted = uncountedCharacters(name);
     if (uncounted.empty())
         return;
@@ -261,22 +260,25 @@ int CliApplication::runCompare(const QString &first, const QString &second)
         return Failure;
     warnOfUncounted(*one);
     warnOfUncounted(*other);
-    const Comparison comparison = ComparePeople(*one, *other);
+    const Chart oneChart = chartOf(*one, classicSystem(), m_dateOfInterest);
+    const Chart otherChart = chartOf(*other, classicSystem(), m_dateOfInterest);
+    const Comparison comparison = ComparePeople(oneChart, otherChart);
     if (m_format == Format::Json)
-        return writeAll(comparisonJson(*one, *other, comparison));
-    const std::string text = comparisonText(*one, *other, comparison);
+        return writeAll(comparisonJson(oneChart, otherChart, comparison));
+    const std::string text = comparisonText(oneChart, otherChart, comparison);
     return write(text.data(), text.size()) ? Success : Failure;
 }
 
 int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool printReadings)
 {
     warnOfUncounted(data);
-    const Results results = calculateAll(data);
+    // With its working, which the PDF's appendix and --explain show.
+    const Chart chart = chartOf(data, classicSystem(), m_dateOfInterest, true);
     if (!pdfFile.isEmpty()) {
         if (pdfFile != u"-"_s && !isExactName(pdfFile))
             return failure(inexactNameText(pdfFile));
         // Drawn in memory first: a document that cannot be drawn touches no file.
-        const QByteArray pdf = readingsPdf(data, results, m_dateOfInterest, localePageSize());
+        const QByteArray pdf = readingsPdf(chart, localePageSize());
         if (pdf.isEmpty())
             return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
         if (pdfFile == u"-"_s)
@@ -285,23 +287,17 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
         if (!saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s))
             return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
     }
-    return printReadings ? print(data, results) : Success;
+    return printReadings ? print(chart) : Success;
 }
 
-int CliApplication::print(const BirthData &data, const Results &results)
+int CliApplication::print(const Chart &chart)
 {
-    const MoreNumbers more = CalculateMoreNumbers(data, m_dateOfInterest);
-    if (m_format == Format::Json) {
-        QJsonObject root = readingsObject(data, results);
-        insertMoreNumbers(root, more);
-        if (m_explain)
-            insertWorkings(root, WorkingsOf(data, m_dateOfInterest));
-        return writeAll(QJsonDocument(root).toJson(QJsonDocument::Indented));
-    }
-    std::string text = readingsText(results);
-    text.append("\n").append(moreNumbersText(more));
+    if (m_format == Format::Json)
+        return writeAll(QJsonDocument(chartObject(chart, m_explain)).toJson(QJsonDocument::Indented));
+    std::string text = readingsText(chart);
+    text.append("\n").append(moreNumbersText(chart));
     if (m_explain)
-        text.append("\n").append(workingsText(WorkingsOf(data, m_dateOfInterest)));
+        text.append("\n").append(workingsText(chart));
     return write(text.data(), text.size()) ? Success : Failure;
 }
 

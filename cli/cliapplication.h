@@ -18,7 +18,7 @@ class QCommandLineParser;
 namespace velmora {
 
 struct BirthData;
-struct Results;
+class Chart;
 
 // The command-line tool: reads its options, runs one of the three modes (one
 // person, a saved report, a CSV batch) and gives the exit status. Usage
@@ -49,7 +49,7 @@ private:
     int finish(const BirthData &data, const QString &pdfFile, bool printReadings);
     int runBatch(const QString &inputFile);
     int runCompare(const QString &first, const QString &second);
-    int print(const BirthData &data, const Results &results);
+    int print(const Chart &chart);
     // A report file's person, or a message and nothing when the window would refuse it.
     std::optional<BirthData> openReport(const QString &fileName);
     // A person written FIRST,MIDDLE,LAST,YYYY-MM-DD, or a report file.

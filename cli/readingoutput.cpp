@@ -6,35 +6,14 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <array>
 #include <cstdio>
 
 #include "clidiagnostics.h"
+#include "enginetext.h"
 #include "morenumberstext.h"
-#include "readingdocument.h"
 
 namespace velmora {
-
-std::string isoDateText(const BirthData &data)
-{
-    std::array<char, 32> text{};
-    const int length = std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", data.BirthYear, data.BirthMonth,
-                                     data.BirthDay);
-    return {text.data(), static_cast<std::size_t>(length)};
-}
-
-std::string readingsText(const Results &results)
-{
-    std::string text;
-    for (std::size_t k = 0; k < kReadingCount; ++k) {
-        if (k > 0)
-            text.push_back('\n');
-        text.append(kReadingCaptions[k]).push_back('\n');
-        text.append(kReadingCaptions[k].size(), '-').push_back('\n');
-        text.append(results.readings[k].plainText()).push_back('\n');
-    }
-    return text;
-}
-
 namespace {
 
 void appendCaption(std::string &text, std::string_view caption, char rule)
@@ -53,24 +32,42 @@ QJsonObject personObject(const BirthData &data)
     };
 }
 
-QJsonObject numberObject(int number, const std::string &text)
-{
-    return {{QStringLiteral("number"), number}, {QStringLiteral("text"), toQString(text)}};
-}
-
-template <typename List, typename Number>
-QJsonObject numbersObject(const List &list, Number number, const std::string &text)
-{
-    QJsonArray numbers;
-    for (const auto &item : list)
-        numbers.append(number(item));
-    return {{QStringLiteral("numbers"), numbers}, {QStringLiteral("text"), toQString(text)}};
-}
-
 // A name's control characters are shown, not obeyed: the text goes to a terminal.
 std::string personLine(const BirthData &data)
 {
-    return visibleText(fullName(data).toStdString()) + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
+    return visibleText(fullName(data)) + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
+}
+
+// The plain text of a reading, whichever part it belongs to.
+std::string sectionText(const Chart &chart, const SectionDescriptor &section)
+{
+    return section.part == Part::Readings ? chart.reading(section.id).plainText() : textSection(chart, section.id).text;
+}
+
+QJsonObject sectionObject(const Chart &chart, const SectionDescriptor &section)
+{
+    QJsonObject object;
+    if (section.listed) {
+        QJsonArray numbers;
+        for (std::size_t k = 0; k < section.count; ++k) {
+            const auto id = static_cast<NumberId>(indexOf(section.first) + k);
+            for (const int value : chart[id].list())
+                numbers.append(value);
+        }
+        object.insert(QStringLiteral("numbers"), numbers);
+    } else {
+        object.insert(QStringLiteral("number"), chart.number(section.first));
+    }
+    object.insert(QStringLiteral("text"), toQString(sectionText(chart, section)));
+    if (section.layout == Layout::PersonalYear)
+        object.insert(QStringLiteral("year"), chart.dateOfInterest().year);
+    if (section.layout == Layout::Debts) {
+        QJsonArray from;
+        for (std::size_t i = 0; i < chart[section.first].count; ++i)
+            from.append(toQString(describe(chart.numbers().debtSources[i]).key));
+        object.insert(QStringLiteral("from"), from);
+    }
+    return object;
 }
 
 struct ComparedNumber {
@@ -81,68 +78,75 @@ struct ComparedNumber {
 
 std::array<ComparedNumber, 2> comparedNumbers(const Comparison &comparison)
 {
-    return {{{"lifePath", "Life Path", &comparison.lifePath}, {"destiny", "Destiny", &comparison.destiny}}};
+    return {{{describe(NumberId::LifePath).key, describe(NumberId::LifePath).name, &comparison.lifePath},
+             {describe(NumberId::Destiny).key, describe(NumberId::Destiny).name, &comparison.destiny}}};
 }
 
 } // namespace
 
-std::string moreNumbersText(const MoreNumbers &more)
+std::string isoDateText(const BirthData &data)
+{
+    std::array<char, 32> text{};
+    const int length = std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", data.BirthYear, data.BirthMonth,
+                                     data.BirthDay);
+    return {text.data(), static_cast<std::size_t>(length)};
+}
+
+std::string readingsText(const Chart &chart)
 {
     std::string text;
-    appendCaption(text, kMoreNumbersTitle, '=');
-    for (const TextSection &section : moreNumbersSections(more)) {
-        text.push_back('\n');
-        appendCaption(text, section.heading, '-');
-        text.append(section.text).push_back('\n');
+    for (const SectionDescriptor &section : sectionsOf(Part::Readings)) {
+        if (!text.empty())
+            text.push_back('\n');
+        appendCaption(text, section.caption, '-');
+        text.append(chart.reading(section.id).plainText()).push_back('\n');
     }
     return text;
 }
 
-std::string workingsText(const std::vector<Working> &workings)
+std::string moreNumbersText(const Chart &chart)
+{
+    std::string text;
+    appendCaption(text, kMoreNumbersTitle, '=');
+    for (const SectionDescriptor &section : sectionsOf(Part::MoreNumbers)) {
+        const TextSection reading = textSection(chart, section.id);
+        text.push_back('\n');
+        appendCaption(text, reading.heading, '-');
+        text.append(reading.text).push_back('\n');
+    }
+    return text;
+}
+
+std::string workingsText(const Chart &chart)
 {
     std::string text;
     appendCaption(text, kWorkingTitle, '=');
-    for (const std::string &line : workingLines(workings))
+    for (const std::string &line : workingLines(chart))
         text.append(line).push_back('\n');
     return text;
 }
 
-void insertMoreNumbers(QJsonObject &root, const MoreNumbers &more)
+QJsonObject chartObject(const Chart &chart, bool withWorking)
 {
-    const std::vector<TextSection> sections = moreNumbersSections(more);
-    root.insert(QStringLiteral("lifePath"), numberObject(more.lifePath.number, sections[0].text));
-    root.insert(QStringLiteral("birthday"), numberObject(more.birthday.number, sections[1].text));
-    root.insert(QStringLiteral("challenges"),
-                numbersObject(more.challenges, [](const ChallengeReading &c) { return c.number; }, sections[2].text));
-    QJsonObject year = numberObject(more.personalYear.number, sections[3].text);
-    year.insert(QStringLiteral("year"), more.dateOfInterest.year);
-    root.insert(QStringLiteral("personalYear"), year);
-    root.insert(QStringLiteral("personalMonth"), numberObject(more.personalMonth.number, sections[4].text));
-    root.insert(QStringLiteral("personalDay"), numberObject(more.personalDay.number, sections[5].text));
-    root.insert(QStringLiteral("karmicLessons"),
-                numbersObject(more.karmicLessons, [](const NumberReading &r) { return r.number; }, sections[6].text));
-    QJsonObject debts =
-        numbersObject(more.karmicDebts, [](const KarmicDebtReading &d) { return d.debt.debt; }, sections[7].text);
-    QJsonArray from;
-    for (const KarmicDebtReading &debt : more.karmicDebts)
-        from.append(toQString(workedNumberKey(debt.debt.from)));
-    debts.insert(QStringLiteral("from"), from);
-    root.insert(QStringLiteral("karmicDebts"), debts);
+    QJsonObject root;
+    root.insert(QStringLiteral("input"), personObject(chart.person()));
+    for (const SectionDescriptor &section : sectionDescriptors())
+        root.insert(toQString(section.jsonKey), sectionObject(chart, section));
+    if (withWorking) {
+        QJsonObject working;
+        for (const NumberDescriptor &number : numberDescriptors())
+            if (number.worked)
+                working.insert(toQString(number.key), toQString(workingText(chart.working(number.id))));
+        root.insert(QStringLiteral("working"), working);
+    }
+    return root;
 }
 
-void insertWorkings(QJsonObject &root, const std::vector<Working> &workings)
-{
-    QJsonObject object;
-    for (const Working &working : workings)
-        object.insert(toQString(workedNumberKey(working.number)), toQString(workingText(working)));
-    root.insert(QStringLiteral("working"), object);
-}
-
-std::string comparisonText(const BirthData &first, const BirthData &second, const Comparison &comparison)
+std::string comparisonText(const Chart &first, const Chart &second, const Comparison &comparison)
 {
     std::string text;
     appendCaption(text, kComparisonTitle, '-');
-    text.append(personLine(first)).append("\n").append(personLine(second)).append("\n");
+    text.append(personLine(first.person())).append("\n").append(personLine(second.person())).append("\n");
     for (const ComparedNumber &compared : comparedNumbers(comparison)) {
         const Pairing &pairing = *compared.pairing;
         text.append("\n").append(compared.name).append(" ").append(std::to_string(pairing.first));
@@ -152,9 +156,10 @@ std::string comparisonText(const BirthData &first, const BirthData &second, cons
     return text;
 }
 
-QByteArray comparisonJson(const BirthData &first, const BirthData &second, const Comparison &comparison)
+QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison)
 {
-    QJsonObject root{{QStringLiteral("first"), personObject(first)}, {QStringLiteral("second"), personObject(second)}};
+    QJsonObject root{{QStringLiteral("first"), personObject(first.person())},
+                     {QStringLiteral("second"), personObject(second.person())}};
     for (const ComparedNumber &compared : comparedNumbers(comparison)) {
         const Pairing &pairing = *compared.pairing;
         root.insert(toQString(compared.key),
@@ -163,31 +168,6 @@ QByteArray comparisonJson(const BirthData &first, const BirthData &second, const
                                 {QStringLiteral("text"), toQString(pairing.text)}});
     }
     return QJsonDocument(root).toJson(QJsonDocument::Indented);
-}
-
-QJsonObject readingsObject(const BirthData &data, const Results &results)
-{
-    QJsonObject root;
-    root.insert(QStringLiteral("input"), personObject(data));
-    const Numbers &numbers = results.numbers;
-    const std::array<int, kReadingCount> single = {
-        numbers.destiny,       numbers.personality,      numbers.soulUrge, numbers.realization, 0,
-        numbers.hiddenPassion, numbers.subconsciousSelf, numbers.attitude,
-    };
-    for (std::size_t k = 0; k < kReadingCount; ++k) {
-        QJsonObject reading;
-        if (static_cast<ReadingIndex>(k) == ReadingIndex::Pinnacle) {
-            QJsonArray pinnacles;
-            for (const int pinnacle : numbers.pinnacles)
-                pinnacles.append(pinnacle);
-            reading.insert(QStringLiteral("numbers"), pinnacles);
-        } else {
-            reading.insert(QStringLiteral("number"), single[k]);
-        }
-        reading.insert(QStringLiteral("text"), toQString(results.readings[k].plainText()));
-        root.insert(toQString(kReadingKeys[k]), reading);
-    }
-    return root;
 }
 
 } // namespace velmora

@@ -20,9 +20,7 @@
 
 #include "enginetext.h"
 #include "fontfamily.h"
-#include "morenumbers.h"
 #include "morenumberstext.h"
-#include "working.h"
 
 using namespace Qt::StringLiterals;
 
@@ -138,13 +136,14 @@ QTextCharFormat plainFormat()
 }
 
 // The further numbers after the eight readings, each under its heading.
-void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
+void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
 {
     cursor.insertBlock(partBlockFormat());
     cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kPartPointSize));
     QTextBlockFormat headingBlock;
     headingBlock.setTopMargin(kTextPointSize);
-    for (const TextSection &section : moreNumbersSections(CalculateMoreNumbers(data, dateOfInterest))) {
+    for (const SectionDescriptor &descriptor : sectionsOf(Part::MoreNumbers)) {
+        const TextSection section = textSection(chart, descriptor.id);
         cursor.insertBlock(headingBlock);
         cursor.insertText(toQString(section.heading), headingFormat());
         cursor.insertBlock(QTextBlockFormat());
@@ -153,11 +152,11 @@ void appendMoreNumbers(QTextCursor &cursor, const BirthData &data, const Calenda
 }
 
 // The appendix: one plain line per number, so that each can be checked by hand.
-void appendWorking(QTextCursor &cursor, const BirthData &data, const CalendarDate &dateOfInterest)
+void appendWorking(QTextCursor &cursor, const Chart &chart)
 {
     cursor.insertBlock(partBlockFormat());
     cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kPartPointSize));
-    for (const std::string &line : workingLines(WorkingsOf(data, dateOfInterest))) {
+    for (const std::string &line : workingLines(chart)) {
         cursor.insertBlock(QTextBlockFormat());
         cursor.insertText(toQString(line), plainFormat());
     }
@@ -180,9 +179,9 @@ void insertReading(QTextCursor &cursor, const Reading &reading)
         cursor.insertText(documentText(passage.text), passage.style == Style::Heading ? heading : plain);
 }
 
-std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results,
-                                               const CalendarDate &dateOfInterest)
+std::unique_ptr<QTextDocument> readingDocument(const Chart &chart)
 {
+    const BirthData &data = chart.person();
     auto document = std::make_unique<QTextDocument>();
     document->setDefaultFont(readingFont(kTextPointSize));
     document->setDocumentMargin(0);
@@ -191,22 +190,21 @@ std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Resu
     QTextCharFormat person;
     person.setFontWeight(QFont::Bold);
     person.setFontPointSize(kPersonPointSize);
-    cursor.insertText(fullName(data), person);
+    cursor.insertText(toQString(fullName(data)), person);
     cursor.insertBlock();
     cursor.insertText(u"Date of birth: %1 %2 %3"_s.arg(QString::number(data.BirthDay),
                                                        QLocale::c().monthName(data.BirthMonth),
                                                        QString::number(data.BirthYear)),
                       QTextCharFormat());
 
-    for (std::size_t k = 0; k < kReadingCount; ++k) {
+    for (const SectionDescriptor &section : sectionsOf(Part::Readings)) {
         cursor.insertBlock(captionBlockFormat());
-        cursor.insertText(toQString(kReadingCaptions[k]),
-                          headingFormat(kCaptionPointSize));
+        cursor.insertText(toQString(section.caption), headingFormat(kCaptionPointSize));
         cursor.insertBlock(QTextBlockFormat());
-        insertReading(cursor, results.readings[k]);
+        insertReading(cursor, chart.reading(section.id));
     }
-    appendMoreNumbers(cursor, data, dateOfInterest);
-    appendWorking(cursor, data, dateOfInterest);
+    appendMoreNumbers(cursor, chart);
+    appendWorking(cursor, chart);
     return document;
 }
 
@@ -239,19 +237,9 @@ int pageAt(const QList<qreal> &tops, qreal y)
     return static_cast<int>(std::max<qsizetype>(0, after - tops.begin() - 1));
 }
 
-QString fullName(const BirthData &data)
-{
-    QStringList names;
-    for (const std::string *name : {&data.FirstName, &data.MiddleName, &data.LastName}) {
-        if (!name->empty())
-            names << QString::fromStdString(*name);
-    }
-    return names.join(u' ');
-}
-
 QString documentTitle(const BirthData &data)
 {
-    return u"Velmora readings: "_s + fullName(data);
+    return u"Velmora readings: "_s + toQString(fullName(data));
 }
 
 QString documentCreator()
@@ -277,11 +265,10 @@ QPageSize localePageSize()
     return QPageSize(QPageSize::A4);
 }
 
-bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results,
-                   const CalendarDate &dateOfInterest)
+bool paintReadings(QPagedPaintDevice &device, const Chart &chart)
 {
     setPageMargins(device);
-    const std::unique_ptr<QTextDocument> document = readingDocument(data, results, dateOfInterest);
+    const std::unique_ptr<QTextDocument> document = readingDocument(chart);
     document->documentLayout()->setPaintDevice(&device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QFont footerFont = readingFont(kFooterPointSize);
@@ -290,7 +277,7 @@ bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Resul
     const qreal bodyHeight = page.height() - 2 * footerMetrics.height();
     document->setTextWidth(page.width());
     const QList<qreal> tops = pageTops(*document, bodyHeight);
-    const QString name = fullName(data);
+    const QString name = toQString(fullName(chart.person()));
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -327,17 +314,16 @@ bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Resul
     return painter.end();
 }
 
-QByteArray readingsPdf(const BirthData &data, const Results &results, const CalendarDate &dateOfInterest,
-                       const QPageSize &pageSize)
+QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(documentCreator());
-    writer.setTitle(documentTitle(data));
+    writer.setTitle(documentTitle(chart.person()));
     writer.setPageSize(pageSize);
-    if (!paintReadings(writer, data, results, dateOfInterest))
+    if (!paintReadings(writer, chart))
         return {};
     return pdf;
 }

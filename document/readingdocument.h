@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "birthdata.h"
-#include "calculations.h"
+#include "chart.h"
 #include "personalcycles.h"
 
 class QPagedPaintDevice;
@@ -30,9 +30,6 @@ inline constexpr qreal kPageMarginMillimetres = 20;
 // in bold green. CR LF and a lone CR both end a line.
 void insertReading(QTextCursor &cursor, const Reading &reading);
 
-// First, middle (when there is one) and last name, as the document shows them.
-[[nodiscard]] QString fullName(const BirthData &data);
-
 // The printed document's name: the print queue's and the PDF's title.
 [[nodiscard]] QString documentTitle(const BirthData &data);
 
@@ -45,14 +42,13 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // The day a QDate names, for the date of interest of the personal cycles.
 [[nodiscard]] CalendarDate calendarDate(const QDate &date);
 
-// The reading set as one document: the person (names and date of birth) on
-// top, then the eight readings in tab order, each under its caption, then
-// the part "More numbers" with the personal cycles of the date of interest,
+// A chart as one document: the person (names and date of birth) on top, then
+// the eight readings in tab order, each under its caption, then the part
+// "More numbers" with the personal cycles of the chart's date of interest,
 // and last a short appendix with the working of every number. The two parts'
 // headings stand a level above the readings' captions (heading level 1, and
-// larger, to the captions' 2).
-[[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const BirthData &data, const Results &results,
-                                                             const CalendarDate &dateOfInterest);
+// larger, to the captions' 2). Requires chart.hasWorking().
+[[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const Chart &chart);
 
 // Breaks the document (laid out at its text width) into pages of the given
 // height and gives the top of each page in document coordinates; a line
@@ -69,12 +65,10 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // where wider) and paints the reading set on its pages, each with the
 // person's name and "Page N of M" at its foot. False when the device cannot
 // be painted on or refuses a new page.
-[[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const BirthData &data, const Results &results,
-                                 const CalendarDate &dateOfInterest);
+[[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const Chart &chart);
 
 // The reading set as a PDF document on paper of the given size, with its
 // title and creator set; empty when it cannot be drawn.
-[[nodiscard]] QByteArray readingsPdf(const BirthData &data, const Results &results,
-                                     const CalendarDate &dateOfInterest, const QPageSize &pageSize);
+[[nodiscard]] QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize);
 
 } // namespace velmora

@@ -81,15 +81,4 @@ const ReadingTable &attitudeTable()
     return table;
 }
 
-int AttitudeNumber(const BirthData &data)
-{
-    assert(hasValidDate(data));
-    return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth, false);
-}
-
-Reading AttitudeReading(int number)
-{
-    return ShowReading(attitudeTable(), kAttitudeHeading, number);
-}
-
 } // namespace velmora

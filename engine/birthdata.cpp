@@ -34,6 +34,19 @@ std::string_view monthName(int month)
     return month >= 1 && month <= 12 ? kMonthNames[static_cast<std::size_t>(month - 1)] : std::string_view{};
 }
 
+std::string fullName(const BirthData &data)
+{
+    std::string name;
+    for (const std::string *part : {&data.FirstName, &data.MiddleName, &data.LastName}) {
+        if (part->empty())
+            continue;
+        if (!name.empty())
+            name.push_back(' ');
+        name.append(*part);
+    }
+    return name;
+}
+
 bool hasValidDate(const BirthData &data)
 {
     return data.BirthYear >= kMinYear && data.BirthYear <= kMaxYear && data.BirthMonth >= 1 && data.BirthMonth <= 12

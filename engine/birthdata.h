@@ -37,6 +37,10 @@ inline constexpr int kMaxYear = 9999;
 // A date that exists in the Gregorian calendar, year 1-9999.
 [[nodiscard]] bool isRealDate(int day, int month, int year);
 
+// First, middle (when there is one) and last name, one space apart, as every
+// output names the person.
+[[nodiscard]] std::string fullName(const BirthData &data);
+
 // The English month name for 1-12, empty for any other number.
 [[nodiscard]] std::string_view monthName(int month);
 

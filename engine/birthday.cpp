@@ -113,11 +113,6 @@ constexpr std::array<ReadingRow, 31> kRows = paragraphRows<31>(consecutiveNumber
 
 } // namespace
 
-int BirthdayOf(const BirthData &data)
-{
-    return data.BirthDay;
-}
-
 const ReadingTable &birthdayTable()
 {
     static constexpr ReadingTable table{kExplanation, kRows};

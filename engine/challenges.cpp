@@ -54,17 +54,6 @@ constexpr std::array<ReadingRow, 9> kRows = paragraphRows<9>(consecutiveNumbers<
 
 } // namespace
 
-ChallengeNumbers ChallengeNumbersOf(const BirthData &data)
-{
-    assert(hasValidDate(data));
-    const int month = ReduceNumber(data.BirthMonth, false);
-    const int day = ReduceNumber(data.BirthDay, false);
-    const int year = ReduceNumber(data.BirthYear, false);
-    const int first = std::abs(month - day);
-    const int second = std::abs(day - year);
-    return {first, second, std::abs(first - second), std::abs(month - year)};
-}
-
 const ReadingTable &challengeTable()
 {
     static constexpr ReadingTable table{kExplanation, kRows};

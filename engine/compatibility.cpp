@@ -4,8 +4,7 @@
 #include <array>
 #include <cassert>
 
-#include "calculations.h"
-#include "realization.h"
+#include "chart.h"
 #include "paragraphrows.h"
 
 namespace velmora {
@@ -105,11 +104,12 @@ std::string_view relationName(Relation relation)
     return kNames[static_cast<std::size_t>(relation)];
 }
 
-Comparison ComparePeople(const BirthData &first, const BirthData &second)
+Comparison ComparePeople(const Chart &first, const Chart &second)
 {
+    using enum NumberId;
     return {
-        pairing(LifePathNumber(first), LifePathNumber(second), lifePathRelationTable()),
-        pairing(CalculateNumbers(first).destiny, CalculateNumbers(second).destiny, destinyRelationTable()),
+        pairing(first.number(LifePath), second.number(LifePath), lifePathRelationTable()),
+        pairing(first.number(Destiny), second.number(Destiny), destinyRelationTable()),
     };
 }
 

@@ -39,7 +39,10 @@ struct Comparison {
     Pairing destiny;
 };
 
-[[nodiscard]] Comparison ComparePeople(const BirthData &first, const BirthData &second);
+class Chart;
+
+// The two people's Life Path and Destiny numbers, as their charts hold them.
+[[nodiscard]] Comparison ComparePeople(const Chart &first, const Chart &second);
 
 // Row n reads the relation whose value is n.
 [[nodiscard]] const ReadingTable &lifePathRelationTable();

@@ -161,14 +161,4 @@ const ReadingTable &destinyTable()
     return table;
 }
 
-int DestinyNumber(const LetterTally &letters)
-{
-    return ReduceNumber(letters.sums.full, true);
-}
-
-Reading DestinyReading(int number)
-{
-    return ShowReading(destinyTable(), kDestinyHeading, number);
-}
-
 } // namespace velmora

@@ -82,16 +82,4 @@ const ReadingTable &hiddenPassionTable()
     return table;
 }
 
-// The chart value of the most frequent letter, upper-cased and not reduced;
-// a name without letters gives 0.
-int HiddenPassionNumber(const LetterTally &letters)
-{
-    return LetterValue(letters.mostFrequent).value;
-}
-
-Reading HiddenPassionReading(int number)
-{
-    return ShowReading(hiddenPassionTable(), kHiddenPassionHeading, number);
-}
-
 } // namespace velmora

@@ -79,25 +79,6 @@ int KarmicDebtIn(std::int64_t total)
     return magnitude < kTabled ? kDebts[magnitude] : debtByDigitSums(magnitude);
 }
 
-std::array<std::pair<WorkedNumber, std::int64_t>, 4> karmicDebtTotals(const BirthData &data, const LetterSums &sums)
-{
-    return {{
-        {WorkedNumber::Destiny, sums.full},
-        {WorkedNumber::SoulUrge, sums.vowels},
-        {WorkedNumber::Personality, sums.consonants},
-        {WorkedNumber::LifePath, std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear},
-    }};
-}
-
-std::vector<KarmicDebt> KarmicDebtsOf(const BirthData &data)
-{
-    std::vector<KarmicDebt> debts;
-    for (const auto &[number, total] : karmicDebtTotals(data, tallyLetters(data).sums))
-        if (const int debt = KarmicDebtIn(total); debt != 0)
-            debts.push_back({debt, number});
-    return debts;
-}
-
 const ReadingTable &karmicDebtTable()
 {
     static constexpr ReadingTable table{kExplanation, kRows};

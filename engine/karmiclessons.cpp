@@ -38,16 +38,6 @@ constexpr std::array<ReadingRow, 9> kRows = paragraphRows<9>(consecutiveNumbers<
 
 } // namespace
 
-std::vector<int> KarmicLessonsOf(const BirthData &data)
-{
-    const std::uint16_t bits = karmicLessonBits(tallyLetters(data).values);
-    std::vector<int> lessons;
-    for (int value = 1; value <= 9; ++value)
-        if ((bits & (1U << value)) != 0)
-            lessons.push_back(value);
-    return lessons;
-}
-
 const ReadingTable &karmicLessonTable()
 {
     static constexpr ReadingTable table{kExplanation, kRows};

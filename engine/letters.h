@@ -1,10 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
+#include <cstddef>
 #include <cstdint>
 #include <string_view>
 
 #include "birthdata.h"
+#include "reduction.h"
+#include "system.h"
 
 namespace velmora {
 
@@ -13,34 +17,87 @@ struct LetterInfo {
     bool vowel = false;
 };
 
-// The letter chart: A J S 1, B K T 2, ... I R 9, after upper-casing; the
-// vowels are exactly A E I O U, so Y and W count as consonants. Any other
+// The classic letter chart: A J S 1, B K T 2, ... I R 9, after upper-casing;
+// the vowels are exactly A E I O U, so Y and W count as consonants. Any other
 // character (space, hyphen, digit, accented letter, a byte of a UTF-8
 // sequence) has no value.
-[[nodiscard]] constexpr LetterInfo LetterValue(char ch)
+[[nodiscard]] inline LetterInfo LetterValue(char ch)
 {
-    if (ch >= 'a' && ch <= 'z')
-        ch = static_cast<char>(ch - 'a' + 'A');
-    if (ch < 'A' || ch > 'Z')
-        return {0, false};
-    const bool vowel = ch == 'A' || ch == 'E' || ch == 'I' || ch == 'O' || ch == 'U';
-    return {(ch - 'A') % 9 + 1, vowel};
+    const LetterChart &chart = classicSystem().letters;
+    return {chart.value(ch), chart.isVowel(ch)};
 }
 
-// Letter sums over the name string. 64 bits wide, so no name is long enough
-// to overflow them.
+// The three parts of a name, in order, without building the name string.
+[[nodiscard]] inline std::array<std::string_view, 3> nameParts(const BirthData &data)
+{
+    return {data.FirstName, data.MiddleName, data.LastName};
+}
+
+// One letter of a name as a system counts it.
+struct CountedLetter {
+    char letter = '\0';      // as written
+    int value = 0;           // 1-9
+    bool vowel = false;
+    bool yByNeighbours = false; // a Y whose place between the letters decided it
+    std::size_t part = 0;    // 0 first, 1 middle, 2 last name
+};
+
+// The walk over a name that every letter total comes from: each letter A-Z
+// or a-z of the first, middle and last name in turn, with its value and
+// whether the system counts it as a vowel. Other characters are passed to
+// other(), for the count of what does not count, and endPart(p) follows the
+// last letter of part p.
+template<typename Letter, typename Other, typename EndPart>
+void forEachLetter(const BirthData &data, const System &system, Letter &&letter, Other &&other, EndPart &&endPart)
+{
+    const LetterChart &chart = system.letters;
+    const bool yByNeighbours = system.y == YRule::VowelWithoutVowelBeside;
+    const auto parts = nameParts(data);
+    for (std::size_t p = 0; p < parts.size(); ++p) {
+        const std::string_view part = parts[p];
+        for (std::size_t i = 0; i < part.size(); ++i) {
+            const char ch = part[i];
+            const std::uint8_t code = chart.bytes[static_cast<unsigned char>(ch)];
+            if (code == 0) {
+                other(ch);
+                continue;
+            }
+            CountedLetter counted{ch, code & LetterChart::kValue, (code & LetterChart::kVowel) != 0, false, p};
+            if (yByNeighbours && (ch == 'Y' || ch == 'y')) {
+                const bool before = i > 0 && chart.isVowel(part[i - 1]) && part[i - 1] != 'Y' && part[i - 1] != 'y';
+                const bool after = i + 1 < part.size() && chart.isVowel(part[i + 1]) && part[i + 1] != 'Y'
+                    && part[i + 1] != 'y';
+                counted.vowel = !before && !after;
+                counted.yByNeighbours = true;
+            }
+            letter(counted);
+        }
+        endPart(p);
+    }
+}
+
+// The walk without the other characters and the ends of the parts.
+template<typename Letter>
+void forEachLetter(const BirthData &data, const System &system, Letter &&letter)
+{
+    forEachLetter(data, system, letter, [](char) {}, [](std::size_t) {});
+}
+
+// Letter sums; 64 bits wide, so no name is long enough to overflow them.
 struct LetterSums {
     std::int64_t full = 0;
     std::int64_t consonants = 0;
     std::int64_t vowels = 0;
 };
 
-// What every number drawn from the name needs, gathered in one walk over the
-// first, middle and last name in turn (the name string, without building it).
+// What every number drawn from the name needs, gathered in one walk.
 struct LetterTally {
-    LetterSums sums;
+    LetterSums sums;                  // the whole name
+    std::array<LetterSums, 3> parts{}; // each name part
     // Bit v is set when a letter of value v (1-9) occurs.
     std::uint16_t values = 0;
+    // How many letters carry each value 1-9 (index 0 unused).
+    std::array<std::uint16_t, 10> valueCounts{};
     // The most frequent letter, counted case-sensitively ('A' and 'a' apart);
     // among equally frequent letters the one that occurs first. Only A-Z and
     // a-z are candidates; '\0' when the name holds none.
@@ -49,22 +106,8 @@ struct LetterTally {
     std::uint32_t others = 0;
 };
 
-[[nodiscard]] LetterTally tallyLetters(const BirthData &data);
-// The same for one text, such as the name string itself.
+[[nodiscard]] LetterTally tallyLetters(const BirthData &data, const System &system = classicSystem());
+// The same for one text under the classic chart, such as the name string itself.
 [[nodiscard]] LetterTally tallyLetters(std::string_view text);
-
-// The sum of the decimal digits of n: one step of the reduction.
-[[nodiscard]] inline std::uint64_t digitSum(std::uint64_t n)
-{
-    std::uint64_t sum = 0;
-    for (; n > 0; n /= 10)
-        sum += n % 10;
-    return sum;
-}
-
-// The digit-sum reduction: digit sums are taken until one digit remains; with
-// masterNumbers a digit sum of 11 or 22 also stops it. At least one digit sum
-// is always taken, so a total of exactly 11 gives 2 and 22 gives 4.
-[[nodiscard]] int ReduceNumber(std::int64_t total, bool masterNumbers);
 
 } // namespace velmora

@@ -2,11 +2,10 @@
 #include "morenumberstext.h"
 
 #include <algorithm>
+#include <array>
+#include <cassert>
 
-#include "birthday.h"
-#include "challenges.h"
-#include "karmiclessons.h"
-#include "lifepath.h"
+#include "paragraphrows.h"
 
 namespace velmora {
 namespace {
@@ -26,58 +25,61 @@ std::string withExplanation(const ReadingTable &table, std::string_view body)
     return text;
 }
 
-TextSection single(std::string heading, const NumberReading &reading, const ReadingTable &table)
+TextSection single(const SectionDescriptor &section, std::string heading, int value)
 {
-    return {std::move(heading) + ": " + number(reading.number), withExplanation(table, reading.text)};
+    const ReadingTable &table = section.table();
+    return {std::move(heading) + ": " + number(value), withExplanation(table, paragraphFor(table, value))};
 }
 
-TextSection challengesSection(const MoreNumbers &more)
+TextSection challengesSection(const Chart &chart, const SectionDescriptor &section)
 {
     std::string numbers;
     std::string body;
-    for (std::size_t i = 0; i < more.challenges.size(); ++i) {
-        const ChallengeReading &challenge = more.challenges[i];
-        numbers += (i == 0 ? "" : ", ") + number(challenge.number);
-        body += (i == 0 ? "" : "\n\n") + std::string(kOrdinals[i]) + " challenge, " + agesText(challenge.ages) + ": "
-            + number(challenge.number) + "\n" + std::string(challenge.text);
+    for (std::size_t i = 0; i < section.count; ++i) {
+        const int challenge = chart.numbers().values[indexOf(section.first) + i].value();
+        numbers += (i == 0 ? "" : ", ") + number(challenge);
+        body += (i == 0 ? "" : "\n\n") + std::string(kOrdinals[i]) + " challenge, " + agesText(chart.periods()[i])
+            + ": " + number(challenge) + "\n" + std::string(paragraphFor(section.table(), challenge));
     }
-    return {std::string(kChallengesTitle) + ": " + numbers, withExplanation(challengeTable(), body)};
+    return {std::string(section.caption) + ": " + numbers, withExplanation(section.table(), body)};
 }
 
-TextSection lessonsSection(const MoreNumbers &more)
+TextSection lessonsSection(const Chart &chart, const SectionDescriptor &section)
 {
     std::string numbers;
     std::string body;
-    for (const NumberReading &lesson : more.karmicLessons) {
-        numbers += (numbers.empty() ? "" : ", ") + number(lesson.number);
-        body += (body.empty() ? "" : "\n") + number(lesson.number) + ": " + std::string(lesson.text);
+    for (const int lesson : chart[section.first].list()) {
+        numbers += (numbers.empty() ? "" : ", ") + number(lesson);
+        body += (body.empty() ? "" : "\n") + number(lesson) + ": " + std::string(paragraphFor(section.table(), lesson));
     }
-    if (more.karmicLessons.empty()) {
+    if (numbers.empty()) {
         numbers = "none";
         body = "The letters of your name carry every value from 1 to 9, so no lesson is missing.";
     }
-    return {std::string(kKarmicLessonsTitle) + ": " + numbers, withExplanation(karmicLessonTable(), body)};
+    return {std::string(section.caption) + ": " + numbers, withExplanation(section.table(), body)};
 }
 
-TextSection debtsSection(const MoreNumbers &more)
+TextSection debtsSection(const Chart &chart, const SectionDescriptor &section)
 {
+    const NumberValue &debts = chart[section.first];
     std::string numbers;
     std::string body;
     std::vector<int> explained;
-    for (const KarmicDebtReading &debt : more.karmicDebts) {
-        numbers += (numbers.empty() ? "" : ", ") + number(debt.debt.debt) + " ("
-            + std::string(workedNumberName(debt.debt.from)) + ")";
-        if (std::ranges::find(explained, debt.debt.debt) != explained.end())
+    for (std::size_t i = 0; i < debts.count; ++i) {
+        const int debt = debts.values[i];
+        numbers += (numbers.empty() ? "" : ", ") + number(debt) + " ("
+            + std::string(describe(chart.numbers().debtSources[i]).name) + ")";
+        if (std::ranges::find(explained, debt) != explained.end())
             continue;
-        explained.push_back(debt.debt.debt);
-        body += (body.empty() ? "" : "\n\n") + std::string(debt.text);
+        explained.push_back(debt);
+        body += (body.empty() ? "" : "\n\n") + std::string(paragraphFor(section.table(), debt));
     }
-    if (more.karmicDebts.empty()) {
+    if (numbers.empty()) {
         numbers = "none";
         body = "No total on the way to your Destiny, Soul Urge, Personality or Life Path number is 13, 14, 16 or "
                "19, so you carry no debt.";
     }
-    return {std::string(kKarmicDebtsTitle) + ": " + numbers, withExplanation(karmicDebtTable(), body)};
+    return {std::string(section.caption) + ": " + numbers, withExplanation(section.table(), body)};
 }
 
 } // namespace
@@ -94,29 +96,44 @@ std::string calendarDateText(const CalendarDate &date)
     return number(date.day) + " " + std::string(monthName(date.month)) + " " + number(date.year);
 }
 
-std::vector<TextSection> moreNumbersSections(const MoreNumbers &more)
+TextSection textSection(const Chart &chart, SectionId id)
 {
-    const CalendarDate &date = more.dateOfInterest;
-    const std::string month = std::string(monthName(date.month)) + " " + number(date.year);
-    return {
-        single(std::string(kLifePathTitle), more.lifePath, lifePathTable()),
-        single(std::string(kBirthdayTitle), more.birthday, birthdayTable()),
-        challengesSection(more),
-        single(std::string(kPersonalYearTitle) + " " + number(date.year), more.personalYear, personalYearTable()),
-        single(std::string(kPersonalMonthTitle) + ", " + month, more.personalMonth, personalMonthTable()),
-        single(std::string(kPersonalDayTitle) + ", " + calendarDateText(date), more.personalDay,
-               personalDayTable()),
-        lessonsSection(more),
-        debtsSection(more),
-    };
+    const SectionDescriptor &section = describe(id);
+    assert(section.part == Part::MoreNumbers);
+    const CalendarDate &date = chart.dateOfInterest();
+    const std::string caption(section.caption);
+    const int value = chart.number(section.first);
+    switch (section.layout) {
+    case Layout::Single:
+        return single(section, caption, value);
+    case Layout::PersonalYear:
+        return single(section, caption + " " + number(date.year), value);
+    case Layout::PersonalMonth:
+        return single(section, caption + ", " + std::string(monthName(date.month)) + " " + number(date.year), value);
+    case Layout::PersonalDay:
+        return single(section, caption + ", " + calendarDateText(date), value);
+    case Layout::Challenges:
+        return challengesSection(chart, section);
+    case Layout::Lessons:
+        return lessonsSection(chart, section);
+    case Layout::Debts:
+        return debtsSection(chart, section);
+    case Layout::Standard:
+    case Layout::Pinnacles:
+        break;
+    }
+    assert(false && "not a section of the part More numbers");
+    return {};
 }
 
-std::vector<std::string> workingLines(const std::vector<Working> &workings)
+std::vector<std::string> workingLines(const Chart &chart)
 {
+    assert(chart.hasWorking());
     std::vector<std::string> lines;
-    lines.reserve(workings.size());
-    for (const Working &working : workings)
-        lines.push_back(std::string(workedNumberName(working.number)) + ": " + workingText(working));
+    for (const NumberDescriptor &number : numberDescriptors()) {
+        if (number.worked && chart[number.id].defined)
+            lines.push_back(std::string(number.name) + ": " + workingText(chart.working(number.id)));
+    }
     return lines;
 }
 

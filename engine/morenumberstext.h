@@ -5,8 +5,7 @@
 #include <string_view>
 #include <vector>
 
-#include "morenumbers.h"
-#include "working.h"
+#include "chart.h"
 
 namespace velmora {
 
@@ -20,18 +19,16 @@ struct TextSection {
     std::string text;
 };
 
-// The further numbers in the order they are shown: Life Path, Birthday,
-// Challenges, Personal Year, Month and Day, Karmic Lessons, Karmic Debts.
-inline constexpr std::size_t kMoreSectionCount = 8;
-[[nodiscard]] std::vector<TextSection> moreNumbersSections(const MoreNumbers &more);
+// The reading of a section of the part "More numbers".
+[[nodiscard]] TextSection textSection(const Chart &chart, SectionId section);
 
 // "ages 0 to 32", "ages 59 onward"
 [[nodiscard]] std::string agesText(const AgeRange &ages);
-
 // "8 December 2026"
 [[nodiscard]] std::string calendarDateText(const CalendarDate &date);
 
-// One line per number: "Destiny: J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8".
-[[nodiscard]] std::vector<std::string> workingLines(const std::vector<Working> &workings);
+// One line per number that has a working: "Destiny: J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8".
+// Requires chart.hasWorking().
+[[nodiscard]] std::vector<std::string> workingLines(const Chart &chart);
 
 } // namespace velmora

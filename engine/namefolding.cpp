@@ -98,11 +98,6 @@ bool counts(char32_t code)
     return (code >= 'A' && code <= 'Z') || (code >= 'a' && code <= 'z');
 }
 
-bool separates(char32_t code)
-{
-    return code == ' ' || code == '-' || code == '\'' || code == '.' || code == 0x2019;
-}
-
 bool isCombiningMark(char32_t code)
 {
     return code >= 0x300 && code <= 0x36F;
@@ -128,7 +123,7 @@ std::vector<std::string> uncountedCharacters(std::string_view name)
     while (!name.empty()) {
         const Decoded d = decode(name);
         name.remove_prefix(d.length);
-        if (counts(d.code) || separates(d.code))
+        if (counts(d.code) || separatesNameParts(d.code))
             continue;
         std::string character = encode(d.code);
         if (std::ranges::find(found, character) == found.end())
@@ -159,6 +154,11 @@ std::string foldAccents(std::string_view name)
 std::span<const AccentFold> accentFolds()
 {
     return kFolds;
+}
+
+bool separatesNameParts(char32_t code)
+{
+    return code == ' ' || code == '-' || code == '\'' || code == '.' || code == 0x2019;
 }
 
 } // namespace velmora

@@ -15,6 +15,11 @@ namespace velmora {
 // replacement character U+FFFD, so that the list is always safe to print.
 [[nodiscard]] std::vector<std::string> uncountedCharacters(std::string_view name);
 
+// Spaces, hyphens, apostrophes (' and ’) and full stops: they only separate
+// the parts of a name, so a name holding them is not said to hold characters
+// that do not count.
+[[nodiscard]] bool separatesNameParts(char32_t code);
+
 // The name with every Latin letter that carries a diacritic written as its
 // base letter or letters, in the same case (é as e, É as E, ß as ss, Æ as AE,
 // ø as o), and combining diacritical marks (U+0300-U+036F) left out. Every

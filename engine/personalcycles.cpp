@@ -98,22 +98,6 @@ constexpr std::array<ReadingRow, 9> kDayRows = paragraphRows<9>(consecutiveNumbe
 
 } // namespace
 
-int PersonalYearOf(const BirthData &data, int year)
-{
-    return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + year, false);
-}
-
-PersonalCycle PersonalCycleOf(const BirthData &data, const CalendarDate &date)
-{
-    assert(hasValidDate(data) && isRealDate(date.day, date.month, date.year));
-    PersonalCycle cycle;
-    cycle.year = date.year;
-    cycle.personalYear = PersonalYearOf(data, date.year);
-    cycle.personalMonth = ReduceNumber(std::int64_t{cycle.personalYear} + date.month, false);
-    cycle.personalDay = ReduceNumber(std::int64_t{cycle.personalMonth} + date.day, false);
-    return cycle;
-}
-
 const ReadingTable &personalYearTable()
 {
     static constexpr ReadingTable table{kYearExplanation, kYearRows};

@@ -102,14 +102,4 @@ const ReadingTable &personalityTable()
     return table;
 }
 
-int PersonalityNumber(const LetterTally &letters)
-{
-    return ReduceNumber(letters.sums.consonants, true);
-}
-
-Reading PersonalityReading(int number)
-{
-    return ShowReading(personalityTable(), kPersonalityHeading, number);
-}
-
 } // namespace velmora

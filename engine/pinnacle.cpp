@@ -119,9 +119,11 @@ constexpr std::string_view kThirdPinnacleThree =
     "and a lively social life delight you. Your gifts flourish most when your energy stays on a few "
     "things.";
 
-// Age ranges for a number v (11 counting as 2, 22 as 4): first 0 to 36 - v,
-// second 37 - v to 45 - v, third 46 - v to 54 - v, fourth 55 - v onward. Every
-// label ends in a space; the third label of 4 ends in two.
+// The window's age labels, row by row: the ages follow the period rule of
+// the chart (first 0 to 36 - v, second 37 - v to 45 - v, third 46 - v to
+// 54 - v, fourth 55 - v onward, v the row's number reduced to one digit),
+// which the tests hold them to. Every label ends in a space; the third label
+// of 4 ends in two.
 constexpr PinnacleLabels kLabels[] = {
     {1,
      {"First Pinnacle from age 0-35 years is ", "Second Pinnacle from age 36-44 is ",
@@ -166,19 +168,6 @@ const PinnacleTable &pinnacleTable()
     return table;
 }
 
-PinnacleNumbers PinnacleNumbersOf(const BirthData &data)
-{
-    assert(hasValidDate(data));
-    const std::int64_t day = data.BirthDay;
-    const std::int64_t month = data.BirthMonth;
-    const std::int64_t year = data.BirthYear;
-    const int first = ReduceNumber(month + day, true);
-    const int second = ReduceNumber(day + year, true);
-    const int third = ReduceNumber(std::int64_t{first} + second, true);
-    const int fourth = ReduceNumber(month + year, true);
-    return {first, second, third, fourth};
-}
-
 namespace {
 
 std::string_view pinnacleLabel(const PinnacleTable &table, int number, std::size_t pinnacle)
@@ -202,7 +191,7 @@ std::string_view pinnacleText(const PinnacleTable &table, int number, std::size_
 // One explanation, the bold line "Your Pinnacle Numbers are as below.", then
 // each pinnacle's bold label and number over its reading. A third pinnacle of
 // 1 leaves one extra line break after its reading; nothing follows the fourth.
-Reading PinnacleReading(const PinnacleNumbers &numbers)
+Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &labelRows)
 {
     const PinnacleTable &table = pinnacleTable();
     Reading reading;
@@ -211,7 +200,7 @@ Reading PinnacleReading(const PinnacleNumbers &numbers)
     reading.append(Style::Heading, kPinnacleIntroHeading);
     reading.append(Style::Heading, kParagraphBreak);
     for (std::size_t i = 0; i < numbers.size(); ++i) {
-        reading.append(Style::Heading, pinnacleLabel(table, numbers[i], i));
+        reading.append(Style::Heading, pinnacleLabel(table, labelRows[i], i));
         reading.append(Style::Heading, numberText(numbers[i]));
         reading.append(Style::Heading, kParagraphBreak);
         reading.append(Style::Plain, pinnacleText(table, numbers[i], i));

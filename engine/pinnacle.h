@@ -23,10 +23,9 @@ struct PinnacleTable {
 
 using PinnacleNumbers = std::array<int, 4>;
 
-// First R(month + day), second R(day + year), third R(first + second),
-// fourth R(month + year), R keeping master numbers.
-[[nodiscard]] PinnacleNumbers PinnacleNumbersOf(const BirthData &data);
-[[nodiscard]] Reading PinnacleReading(const PinnacleNumbers &numbers);
+// The four pinnacles' reading; pinnacle k reads the age label of row
+// labelRows[k] of the table (classic: its own number).
+[[nodiscard]] Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &labelRows);
 [[nodiscard]] const PinnacleTable &pinnacleTable();
 
 inline constexpr std::string_view kPinnacleIntroHeading = "Your Pinnacle Numbers are as below.";

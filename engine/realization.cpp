@@ -126,20 +126,4 @@ const ReadingTable &realizationTable()
     return table;
 }
 
-int LifePathNumber(const BirthData &data)
-{
-    assert(hasValidDate(data));
-    return ReduceNumber(std::int64_t{data.BirthDay} + data.BirthMonth + data.BirthYear, true);
-}
-
-int RealizationNumber(const BirthData &data, int destinyNumber)
-{
-    return ReduceNumber(std::int64_t{LifePathNumber(data)} + destinyNumber, true);
-}
-
-Reading RealizationReading(int number)
-{
-    return ShowReading(realizationTable(), kRealizationHeading, number);
-}
-
 } // namespace velmora

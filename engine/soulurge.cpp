@@ -106,14 +106,4 @@ const ReadingTable &soulUrgeTable()
     return table;
 }
 
-int SoulUrgeNumber(const LetterTally &letters)
-{
-    return ReduceNumber(letters.sums.vowels, true);
-}
-
-Reading SoulUrgeReading(int number)
-{
-    return ShowReading(soulUrgeTable(), kSoulUrgeHeading, number);
-}
-
 } // namespace velmora

@@ -72,15 +72,4 @@ const ReadingTable &subconsciousSelfTable()
     return table;
 }
 
-// How many of the nine letter values occur in the name.
-int SubconsciousSelfNumber(const LetterTally &letters)
-{
-    return std::popcount(letters.values);
-}
-
-Reading SubconsciousSelfReading(int number)
-{
-    return ShowReading(subconsciousSelfTable(), kSubconsciousSelfHeading, number);
-}
-
 } // namespace velmora

@@ -1,49 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <cstddef>
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "birthdata.h"
-#include "personalcycles.h"
+#include "numberid.h"
 #include "reduction.h"
 
 namespace velmora {
-
-// Every number whose working can be shown, the eight readings' first.
-enum class WorkedNumber : std::uint8_t {
-    Destiny,
-    Personality,
-    SoulUrge,
-    Realization,
-    Pinnacle1,
-    Pinnacle2,
-    Pinnacle3,
-    Pinnacle4,
-    HiddenPassion,
-    SubconsciousSelf,
-    Attitude,
-    LifePath,
-    Birthday,
-    Challenge1,
-    Challenge2,
-    Challenge3,
-    Challenge4,
-    PersonalYear,
-    PersonalMonth,
-    PersonalDay,
-    KarmicLessons,
-};
-
-inline constexpr std::size_t kWorkedNumberCount = 21;
-
-// "Destiny", "Pinnacle 1", "Personal Year" ...
-[[nodiscard]] std::string_view workedNumberName(WorkedNumber number);
-// "destiny", "pinnacle1", "personalYear" ...: a key for machine-readable output.
-[[nodiscard]] std::string_view workedNumberKey(WorkedNumber number);
 
 enum class WorkingKind : std::uint8_t {
     Sum,          // the terms added up, then reduced
@@ -58,15 +24,15 @@ struct WorkingTerm {
     // ("day", "Destiny"). Most frequent letter: the letter as it occurs.
     std::string label;
     std::int64_t value = 0;
-    // Difference: the digit sums that reduce the value before it is used.
+    // The digit sums that reduce the value before it is used.
     std::vector<std::int64_t> digitSums;
 
     [[nodiscard]] std::int64_t used() const { return digitSums.empty() ? value : digitSums.back(); }
 };
 
-// How one number was obtained, as data for the caller to print.
+// How one number was obtained, as the formula that found it recorded it.
 struct Working {
-    WorkedNumber number = WorkedNumber::Destiny;
+    NumberId number = NumberId::Destiny;
     WorkingKind kind = WorkingKind::Sum;
     std::vector<WorkingTerm> terms;
     // Sum: the total and its digit sums. Other kinds: one entry, the number.
@@ -75,10 +41,6 @@ struct Working {
 
     [[nodiscard]] int result() const { return total.result(); }
 };
-
-// The working of every number, in the order of WorkedNumber. The date of
-// interest is that of the personal cycles; it must be a real date.
-[[nodiscard]] std::vector<Working> WorkingsOf(const BirthData &data, const CalendarDate &dateOfInterest);
 
 // One line of plain text, such as "J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8" or
 // "month 9 + day 20 = 29 → 11 (master number, kept)".

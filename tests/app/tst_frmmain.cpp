@@ -452,7 +452,7 @@ private Q_SLOTS:
         QCOMPARE(data.BirthMonth, 7);
         QCOMPARE(data.BirthMonthName, "July");
         QCOMPARE(data.BirthYear, 1980);
-        QCOMPARE(m_window->numbers().destiny, 8);
+        QCOMPARE(m_window->chart()->number(velmora::NumberId::Destiny), 8);
 
         QTextDocument *document = rtb(0)->document();
         QCOMPARE(document->blockCount(), 7); // explanation, blank, heading, blank, meaning, blank, negative
@@ -634,7 +634,7 @@ private Q_SLOTS:
         enter(u"John"_s, u""_s, u"Smith"_s, 15, 7, 1980);
         m_window->findChild<QAction *>(u"mnuCalculate"_s)->trigger();
         QCOMPARE(currentPage(), child<QFrame>(u"fraResult"_s));
-        QCOMPARE(m_window->numbers().destiny, 8);
+        QCOMPARE(m_window->chart()->number(velmora::NumberId::Destiny), 8);
     }
 
     void drawsThePromotionLabel_data()

@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "batchrun.h"
-#include "calculations.h"
+#include "chart.h"
 #include "clidiagnostics.h"
 #include "csvreader.h"
 #include "csvwriter.h"
@@ -81,16 +81,15 @@ TEST(BatchRun, writesTheNumbersOfEveryPersonWhateverTheQuoting)
         ASSERT_EQ(reader.fieldCount(), 24U); // the input, the eleven numbers, the nine further columns
         velmora::BirthData person;
         ASSERT_EQ(velmora::readPerson({row[0], row[1], row[2], row[3]}, person), velmora::InputFault::None);
-        const velmora::Numbers n = velmora::CalculateNumbers(person);
-        const std::array<int, 11> expected = {n.destiny,      n.personality,   n.soulUrge,
-                                              n.realization,  n.pinnacles[0],  n.pinnacles[1],
-                                              n.pinnacles[2], n.pinnacles[3],  n.hiddenPassion,
-                                              n.subconsciousSelf, n.attitude};
+        const velmora::Chart n = velmora::chartOf(person, velmora::classicSystem(), {1, 1, 2000});
+        std::array<int, 11> expected{};
+        for (std::size_t i = 0; i < expected.size(); ++i)
+            expected[i] = n.number(static_cast<velmora::NumberId>(i));
         for (std::size_t i = 0; i < row.size(); ++i)
             EXPECT_EQ(reader.fields()[i], row[i]);
         for (std::size_t i = 0; i < expected.size(); ++i)
             EXPECT_EQ(reader.fields()[4 + i], std::to_string(expected[i])) << "column " << 4 + i << " of " << row[0];
-        EXPECT_EQ(reader.fields()[15], std::to_string(velmora::LifePathNumber(person))) << row[0];
+        EXPECT_EQ(reader.fields()[15], std::to_string(n.number(velmora::NumberId::LifePath))) << row[0];
     }
     EXPECT_EQ(reader.next(), CsvReader::Status::End);
 }

@@ -6,6 +6,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
+#include "chart.h"
 #include "readingdocument.h"
 
 using namespace Qt::StringLiterals;
@@ -58,16 +59,17 @@ private Q_SLOTS:
     {
         QFETCH(QString, part);
         const std::unique_ptr<QTextDocument> document =
-            velmora::readingDocument(person(), velmora::calculateAll(person()), {1, 1, 2026});
+            velmora::readingDocument(velmora::chartOf(person(), velmora::classicSystem(), {1, 1, 2026}, true));
         document->setTextWidth(500);
         (void)document->size(); // lays it out
         const Heading heading = headingOf(*document, part);
         QCOMPARE(heading.level, 1);
-        for (const std::string_view caption : velmora::kReadingCaptions) {
-            const Heading below = headingOf(*document, QString::fromUtf8(caption.data(), qsizetype(caption.size())));
+        for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings)) {
+            const std::string caption(section.caption);
+            const Heading below = headingOf(*document, QString::fromStdString(caption));
             QCOMPARE(below.level, 2);
-            QVERIFY2(heading.pointSize > below.pointSize, caption.data());
-            QVERIFY2(heading.lineHeight > below.lineHeight, caption.data());
+            QVERIFY2(heading.pointSize > below.pointSize, caption.c_str());
+            QVERIFY2(heading.lineHeight > below.lineHeight, caption.c_str());
         }
     }
 };

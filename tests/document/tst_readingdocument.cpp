@@ -10,7 +10,7 @@
 #include <QTextDocument>
 #include <QTextLayout>
 
-#include "morenumbers.h"
+#include "chart.h"
 #include "morenumberstext.h"
 #include "readingdocument.h"
 #include "working.h"
@@ -22,6 +22,12 @@ namespace {
 constexpr qreal kPointsPerMillimetre = 72 / 25.4;
 // The date of interest of the personal cycles in every document here.
 constexpr velmora::CalendarDate kOn{31, 12, 2025};
+
+// The classic chart with its working, the personal cycles of kOn.
+velmora::Chart chartOf(const velmora::BirthData &data)
+{
+    return velmora::chartOf(data, velmora::classicSystem(), kOn, true);
+}
 
 velmora::BirthData person()
 {
@@ -133,7 +139,7 @@ private Q_SLOTS:
     {
         QStandardPaths::setTestModeEnabled(true);
         const QString expected = qEnvironmentVariable("VELMORA_EXPECTED_FONT");
-        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(person(), velmora::calculateAll(person()), kOn);
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(chartOf(person()));
         const QString family = QFontInfo(document->defaultFont()).family();
         qInfo("reading font: %s", qPrintable(family));
         if (!expected.isEmpty())
@@ -143,28 +149,28 @@ private Q_SLOTS:
     void holdsThePersonThenTheEightReadingsInTabOrderThenTheMoreNumbers()
     {
         const velmora::BirthData data = person();
-        const velmora::Results results = velmora::calculateAll(data);
-        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, results, kOn);
+        const velmora::Chart chart = chartOf(data);
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(chart);
         const QString text = document->toPlainText();
         QVERIFY(text.startsWith(u"Mary Ann Smith\nDate of birth: 7 March 1985\n"_s));
         qsizetype from = 0;
-        for (std::size_t k = 0; k < velmora::kReadingCount; ++k) {
-            const QString caption = qtext(velmora::kReadingCaptions[k]);
-            const QString reading = QString::fromStdString(results.readings[k].plainText());
+        for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings)) {
+            const QString caption = qtext(section.caption);
+            const QString reading = QString::fromStdString(chart.reading(section.id).plainText());
             from = text.indexOf(caption + u'\n' + reading, from);
             QVERIFY2(from > 0, qPrintable(caption));
         }
         // Then the further numbers, each heading with its text, and the working last.
         from = text.indexOf(u"\nMore numbers\n"_s, from);
         QVERIFY(from > 0);
-        for (const velmora::TextSection &section :
-             velmora::moreNumbersSections(velmora::CalculateMoreNumbers(data, kOn))) {
+        for (const velmora::SectionDescriptor &descriptor : velmora::sectionsOf(velmora::Part::MoreNumbers)) {
+            const velmora::TextSection section = velmora::textSection(chart, descriptor.id);
             from = text.indexOf(qtext(section.heading) + u'\n' + qtext(section.text), from);
             QVERIFY2(from > 0, section.heading.c_str());
         }
         from = text.indexOf(u"\nAppendix: how the numbers were found\n"_s, from);
         QVERIFY(from > 0);
-        for (const std::string &line : velmora::workingLines(velmora::WorkingsOf(data, kOn))) {
+        for (const std::string &line : velmora::workingLines(chart)) {
             from = text.indexOf(u'\n' + qtext(line), from);
             QVERIFY2(from > 0, line.c_str());
         }
@@ -183,7 +189,7 @@ private Q_SLOTS:
     {
         QFETCH(int, pageHeight);
         const velmora::BirthData data = person();
-        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(data, velmora::calculateAll(data), kOn);
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(chartOf(data));
         document->setTextWidth(420);
         const QList<qreal> tops = velmora::pageTops(*document, pageHeight);
         const auto lineTop = [](const QTextBlock &block, int line) {
@@ -230,7 +236,7 @@ private Q_SLOTS:
         if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
             QSKIP("pdftotext (poppler-utils) is missing");
         const velmora::BirthData data = person();
-        const velmora::Results results = velmora::calculateAll(data);
+        const velmora::Chart chart = chartOf(data);
         QTemporaryDir folder;
         const QString fileName = folder.filePath(u"readings.pdf"_s);
         {
@@ -239,7 +245,7 @@ private Q_SLOTS:
             writer.setCreator(velmora::documentCreator());
             QVERIFY(writer.setPageLayout(
                 QPageLayout(QPageSize(paper), QPageLayout::Portrait, unprintable, QPageLayout::Millimeter, unprintable)));
-            QVERIFY(velmora::paintReadings(writer, data, results, kOn));
+            QVERIFY(velmora::paintReadings(writer, chart));
         }
         const PdfText pdf = readPdf(fileName);
         const int pages = static_cast<int>(pdf.pages.size());
@@ -266,7 +272,7 @@ private Q_SLOTS:
 
         // Every heading once in the text, never twice through a page break.
         const QString text = pdf.pages.join(u'\n');
-        const QStringList shown = headings(*velmora::readingDocument(data, results, kOn));
+        const QStringList shown = headings(*velmora::readingDocument(chart));
         QVERIFY(shown.size() >= 16);
         QVERIFY(shown.contains(u"More numbers"_s));
         QVERIFY(shown.contains(u"Appendix: how the numbers were found"_s));

@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <ostream>
 #include <string>
 #include <string_view>
 
-#include "attitude.h"
-#include "calculations.h"
-#include "hiddenpassion.h"
+#include "chart.h"
 #include "letters.h"
-#include "realization.h"
-#include "subconsciousself.h"
 #include "person.h"
 
 using velmora::BirthData;
+using enum velmora::NumberId;
 
 struct NameCase {
     const char *label;
@@ -37,12 +35,12 @@ class NameNumbersTest : public ::testing::TestWithParam<NameCase>
 TEST_P(NameNumbersTest, comeFromTheLettersOfTheName)
 {
     const NameCase &c = GetParam();
-    const velmora::Numbers numbers = velmora::CalculateNumbers(person(c.first, c.middle, c.last));
-    EXPECT_EQ(numbers.destiny, c.destiny);
-    EXPECT_EQ(numbers.personality, c.personality);
-    EXPECT_EQ(numbers.soulUrge, c.soulUrge);
-    EXPECT_EQ(numbers.hiddenPassion, c.hiddenPassion);
-    EXPECT_EQ(numbers.subconsciousSelf, c.subconsciousSelf);
+    const velmora::Chart numbers = chart(person(c.first, c.middle, c.last));
+    EXPECT_EQ(numbers.number(Destiny), c.destiny);
+    EXPECT_EQ(numbers.number(Personality), c.personality);
+    EXPECT_EQ(numbers.number(SoulUrge), c.soulUrge);
+    EXPECT_EQ(numbers.number(HiddenPassion), c.hiddenPassion);
+    EXPECT_EQ(numbers.number(SubconsciousSelf), c.subconsciousSelf);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -73,7 +71,7 @@ struct DateCase {
     int day;
     int month;
     int year;
-    velmora::PinnacleNumbers pinnacles;
+    std::array<int, 4> pinnacles;
     int attitude;
 
 
@@ -88,8 +86,9 @@ TEST_P(DateNumbersTest, comeFromTheDateOfBirth)
 {
     const DateCase &c = GetParam();
     const BirthData data = person("John", "", "Smith", c.day, c.month, c.year);
-    EXPECT_EQ(velmora::PinnacleNumbersOf(data), c.pinnacles);
-    EXPECT_EQ(velmora::AttitudeNumber(data), c.attitude);
+    const velmora::Chart numbers = chart(data);
+    EXPECT_EQ(fourOf(numbers, Pinnacle1), c.pinnacles);
+    EXPECT_EQ(numbers.number(Attitude), c.attitude);
 }
 
 INSTANTIATE_TEST_SUITE_P(Dates, DateNumbersTest,
@@ -108,37 +107,48 @@ INSTANTIATE_TEST_SUITE_P(Dates, DateNumbersTest,
 TEST(Realization, addsLifePathAndDestinyThenReduces)
 {
     // 15 July 1980: 2002 -> life path 4; with Destiny 8 the total 12 gives 3.
-    const BirthData john = person("John", "", "Smith", 15, 7, 1980);
-    EXPECT_EQ(velmora::LifePathNumber(john), 4);
-    EXPECT_EQ(velmora::CalculateNumbers(john).realization, 3);
+    const velmora::Chart john = chart(person("John", "", "Smith", 15, 7, 1980));
+    EXPECT_EQ(john.number(LifePath), 4);
+    EXPECT_EQ(john.number(Realization), 3);
 
-    const BirthData elevenPath = person("x", "", "y", 1, 1, 2007);  // 2009 -> 11
-    const BirthData twentyTwoPath = person("x", "", "y", 1, 1, 1991); // 1993 -> 22
-    const BirthData ninePath = person("x", "", "y", 1, 1, 2014);    // 2016 -> 9
-    EXPECT_EQ(velmora::LifePathNumber(elevenPath), 11);
-    EXPECT_EQ(velmora::LifePathNumber(twentyTwoPath), 22);
-    EXPECT_EQ(velmora::RealizationNumber(elevenPath, 11), 4);    // 22 is a total, not a digit sum
-    EXPECT_EQ(velmora::RealizationNumber(twentyTwoPath, 22), 8); // 44
-    EXPECT_EQ(velmora::RealizationNumber(ninePath, 2), 2);       // 11 is a total
-    EXPECT_EQ(velmora::RealizationNumber(twentyTwoPath, 7), 11); // 29
+    // Master numbers stop a digit sum but never stand as the starting total.
+    struct Case {
+        const char *first;
+        int day, month, year;
+        int lifePath, destiny, realization;
+    };
+    for (const Case &c : {
+             Case{"Ed", 1, 1, 2007, 11, 9, 2},   // 2009 -> 11; 11 + 9 = 20
+             Case{"Iiib", 1, 1, 2007, 11, 11, 4}, // 29 -> 11; 22 is a total, not a digit sum
+             Case{"Pi", 1, 1, 1991, 22, 7, 11},  // 1993 -> 22; 29 -> 11
+             Case{"B", 1, 1, 2014, 9, 2, 2},     // 2016 -> 9; 11 as a total gives 2
+         }) {
+        const velmora::Chart numbers = chart(person(c.first, "", "", c.day, c.month, c.year));
+        EXPECT_EQ(numbers.number(LifePath), c.lifePath) << c.first;
+        EXPECT_EQ(numbers.number(Destiny), c.destiny) << c.first;
+        EXPECT_EQ(numbers.number(Realization), c.realization) << c.first;
+    }
 }
 
 TEST(Realization, followsTheDestinyOfTheSameRun)
 {
-    const velmora::Numbers john = velmora::CalculateNumbers(person("John", "", "Smith", 15, 7, 1980));
-    const velmora::Numbers anna = velmora::CalculateNumbers(person("Anna", "", "Smith", 15, 7, 1980));
-    EXPECT_NE(john.destiny, anna.destiny);
-    EXPECT_EQ(john.realization, velmora::ReduceNumber(4 + john.destiny, true));
-    EXPECT_EQ(anna.realization, velmora::ReduceNumber(4 + anna.destiny, true));
-    EXPECT_NE(john.realization, anna.realization);
+    const velmora::Chart john = chart(person("John", "", "Smith", 15, 7, 1980));
+    const velmora::Chart anna = chart(person("Anna", "", "Smith", 15, 7, 1980));
+    EXPECT_NE(john.number(Destiny), anna.number(Destiny));
+    EXPECT_EQ(john.number(Realization), velmora::ReduceNumber(4 + john.number(Destiny), true));
+    EXPECT_EQ(anna.number(Realization), velmora::ReduceNumber(4 + anna.number(Destiny), true));
+    EXPECT_NE(john.number(Realization), anna.number(Realization));
 }
 
-TEST(CalculateAll, givesEqualResultsForEqualInput)
+TEST(Chart, givesEqualResultsForEqualInput)
 {
     const BirthData data = person("Anna", "Maria", "Smith", 20, 9, 1975);
-    const velmora::Results first = velmora::calculateAll(data);
-    (void)velmora::calculateAll(person("Lynn", "", "Wynn", 6, 5, 2001));
-    const velmora::Results second = velmora::calculateAll(data);
-    EXPECT_EQ(first.numbers, second.numbers);
-    EXPECT_EQ(first.readings, second.readings);
+    const velmora::Chart first = chart(data);
+    (void)chart(person("Lynn", "", "Wynn", 6, 5, 2001));
+    const velmora::Chart second = chart(data);
+    EXPECT_EQ(first.numbers().values.size(), second.numbers().values.size());
+    for (const velmora::NumberDescriptor &number : velmora::numberDescriptors())
+        EXPECT_TRUE(std::ranges::equal(first[number.id].list(), second[number.id].list())) << number.key;
+    for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings))
+        EXPECT_EQ(first.reading(section.id), second.reading(section.id)) << section.jsonKey;
 }

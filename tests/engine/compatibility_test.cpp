@@ -58,8 +58,8 @@ TEST(Compatibility, comparesTwoPeopleTheSameBothWaysRound)
     // John Smith: Life Path 2002 -> 4, Destiny 44 -> 8. Ada Lee: Life Path 2009 -> 11, Destiny 19 -> 1.
     const BirthData john = person("John", "", "Smith", 15, 7, 1980);
     const BirthData ada = person("Ada", "", "Lee", 14, 5, 1990);
-    const velmora::Comparison one = velmora::ComparePeople(john, ada);
-    const velmora::Comparison other = velmora::ComparePeople(ada, john);
+    const velmora::Comparison one = velmora::ComparePeople(chart(john), chart(ada));
+    const velmora::Comparison other = velmora::ComparePeople(chart(ada), chart(john));
 
     EXPECT_EQ(one.lifePath.first, 4);
     EXPECT_EQ(one.lifePath.second, 11);

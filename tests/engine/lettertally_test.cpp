@@ -7,10 +7,9 @@
 #include <random>
 #include <string>
 
-#include "calculations.h"
-#include "hiddenpassion.h"
+#include "chart.h"
 #include "letters.h"
-#include "subconsciousself.h"
+#include "person.h"
 
 using velmora::BirthData;
 using velmora::LetterValue;
@@ -128,21 +127,25 @@ TEST(LetterTally, agreesWithAPlainCountOnRandomNames)
         EXPECT_EQ(tally.sums.full, plain.full);
         EXPECT_EQ(tally.sums.vowels, plain.vowels);
         EXPECT_EQ(tally.sums.consonants, plain.full - plain.vowels);
-        EXPECT_EQ(velmora::HiddenPassionNumber(tally), plain.hiddenPassion);
-        EXPECT_EQ(velmora::SubconsciousSelfNumber(tally), plain.subconsciousSelf);
+        const velmora::Chart numbers = chart(person);
+        EXPECT_EQ(numbers.number(velmora::NumberId::HiddenPassion), plain.hiddenPassion);
+        EXPECT_EQ(numbers.number(velmora::NumberId::SubconsciousSelf), plain.subconsciousSelf);
     });
 }
 
 // The names count as one string: where one name ends and the next begins
 // makes no difference to any number drawn from them.
-TEST(CalculateNumbers, readsTheThreeNamesAsOneString)
+TEST(Chart, readsTheThreeNamesAsOneString)
 {
     forRandomPeople([](const BirthData &person) {
         BirthData joined = person;
         joined.FirstName = person.FirstName + person.MiddleName + person.LastName;
         joined.MiddleName.clear();
         joined.LastName.clear();
-        EXPECT_EQ(velmora::CalculateNumbers(joined), velmora::CalculateNumbers(person));
+        const velmora::Chart one = chart(joined);
+        const velmora::Chart three = chart(person);
+        for (const velmora::NumberDescriptor &number : velmora::numberDescriptors())
+            EXPECT_TRUE(std::ranges::equal(one[number.id].list(), three[number.id].list())) << number.key;
     });
 }
 

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
+
 #include <array>
 #include <cstdint>
 #include <ostream>
@@ -13,17 +16,24 @@
 #include "karmiclessons.h"
 #include "letters.h"
 #include "lifepath.h"
-#include "morenumbers.h"
+#include "chart.h"
 #include "paragraphrows.h"
 #include "personalcycles.h"
-#include "pinnacleperiods.h"
+#include "pinnacle.h"
 #include "person.h"
 
 using velmora::AgeRange;
 using velmora::BirthData;
 using velmora::CalendarDate;
-using velmora::KarmicDebt;
-using velmora::WorkedNumber;
+using velmora::NumberId;
+using WorkedNumber = velmora::NumberId;
+
+struct KarmicDebt {
+    int debt = 0;
+    NumberId from = NumberId::Destiny;
+
+    friend bool operator==(const KarmicDebt &, const KarmicDebt &) = default;
+};
 
 namespace {
 
@@ -55,42 +65,23 @@ TEST_P(MoreNumbersByHand, matchTheWorkingOnPaper)
     const MoreCase &c = GetParam();
     const BirthData data = person(c.first, "", c.last, c.day, c.month, c.year);
     const CalendarDate on{1, 6, 2026};
-    const velmora::MoreNumbers more = velmora::CalculateMoreNumbers(data, on);
-    EXPECT_EQ(more.lifePath.number, c.lifePath);
-    EXPECT_EQ(more.lifePath.text, velmora::paragraphFor(velmora::lifePathTable(), c.lifePath));
-    EXPECT_EQ(more.birthday.number, c.day);
-    for (std::size_t i = 0; i < 4; ++i) {
-        EXPECT_EQ(more.challenges[i].number, c.challenges[i]) << "challenge " << i + 1;
-        EXPECT_EQ(more.challenges[i].ages, c.ages[i]) << "challenge " << i + 1;
-        EXPECT_EQ(more.challenges[i].text, velmora::paragraphFor(velmora::challengeTable(), c.challenges[i]));
-    }
-    std::vector<int> lessons;
-    for (const velmora::NumberReading &lesson : more.karmicLessons)
-        lessons.push_back(lesson.number);
-    EXPECT_EQ(lessons, c.lessons);
+    const velmora::Chart numbers = chart(data, on);
+    EXPECT_EQ(numbers.number(NumberId::LifePath), c.lifePath);
+    EXPECT_EQ(numbers.number(NumberId::Birthday), c.day);
+    EXPECT_EQ(fourOf(numbers, NumberId::Challenge1), c.challenges);
+    EXPECT_EQ(numbers.periods(), c.ages);
+    EXPECT_TRUE(std::ranges::equal(numbers[NumberId::KarmicLessons].list(), c.lessons));
     std::vector<KarmicDebt> debts;
-    for (const velmora::KarmicDebtReading &debt : more.karmicDebts) {
-        debts.push_back(debt.debt);
-        EXPECT_EQ(debt.text, velmora::paragraphFor(velmora::karmicDebtTable(), debt.debt.debt));
-    }
+    const velmora::NumberValue &held = numbers[NumberId::KarmicDebts];
+    for (std::size_t i = 0; i < held.count; ++i)
+        debts.push_back({held.values[i], numbers.numbers().debtSources[i]});
     EXPECT_EQ(debts, c.debts);
 
-    // A batch row finds the same numbers from the tallied letters.
-    const velmora::MoreColumns columns = velmora::CalculateMoreColumns(data, velmora::tallyLetters(data), on);
-    EXPECT_EQ(columns.lifePath, c.lifePath);
-    EXPECT_EQ(columns.birthday, c.day);
-    EXPECT_EQ(columns.challenges, c.challenges);
-    EXPECT_EQ(columns.personalYear, more.personalYear.number);
-    std::vector<int> lessonBits;
-    for (int value = 1; value <= 9; ++value)
-        if ((columns.lessons & (1U << value)) != 0)
-            lessonBits.push_back(value);
-    EXPECT_EQ(lessonBits, c.lessons);
-    std::vector<int> debtNumbers;
-    for (const KarmicDebt &debt : c.debts)
-        debtNumbers.push_back(debt.debt);
-    EXPECT_EQ(std::vector<int>(columns.debts.begin(), columns.debts.begin() + static_cast<long>(columns.debtCount)),
-              debtNumbers);
+    // A batch row finds the same numbers from the tallied letters, without the chart.
+    velmora::ChartNumbers row;
+    velmora::evaluateNumbers(data, velmora::classicSystem(), velmora::tallyLetters(data), on, row);
+    for (const velmora::NumberDescriptor &number : velmora::numberDescriptors())
+        EXPECT_TRUE(std::ranges::equal(row[number.id].list(), numbers[number.id].list())) << number.key;
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -117,7 +108,7 @@ struct CycleCase {
     const char *name;
     int birthDay, birthMonth;
     CalendarDate on;
-    velmora::PersonalCycle cycle;
+    std::array<int, 3> cycle; // year, month, day
 
     friend void PrintTo(const CycleCase &c, std::ostream *os) { *os << c.name; }
 };
@@ -129,29 +120,47 @@ class PersonalCycles : public ::testing::TestWithParam<CycleCase>
 TEST_P(PersonalCycles, turnWithTheCalendar)
 {
     const CycleCase &c = GetParam();
-    EXPECT_EQ(velmora::PersonalCycleOf(person("Ann", "", "Lee", c.birthDay, c.birthMonth, 1980), c.on), c.cycle);
+    const velmora::Chart numbers = chart(person("Ann", "", "Lee", c.birthDay, c.birthMonth, 1980), c.on);
+    EXPECT_EQ(numbers.number(NumberId::PersonalYear), c.cycle[0]);
+    EXPECT_EQ(numbers.number(NumberId::PersonalMonth), c.cycle[1]);
+    EXPECT_EQ(numbers.number(NumberId::PersonalDay), c.cycle[2]);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Dates, PersonalCycles,
     ::testing::Values(
         // 15 + 7 + 2025 = 2047 -> 13 -> 4; 4 + 12 = 16 -> 7; 7 + 31 = 38 -> 11 -> 2.
-        CycleCase{"lastDayOfTheYear", 15, 7, {31, 12, 2025}, {2025, 4, 7, 2}},
+        CycleCase{"lastDayOfTheYear", 15, 7, {31, 12, 2025}, {4, 7, 2}},
         // 15 + 7 + 2026 = 2048 -> 14 -> 5; 5 + 1 = 6; 6 + 1 = 7.
-        CycleCase{"firstDayOfTheNextYear", 15, 7, {1, 1, 2026}, {2026, 5, 6, 7}},
+        CycleCase{"firstDayOfTheNextYear", 15, 7, {1, 1, 2026}, {5, 6, 7}},
         // 14 + 5 + 2024 = 2043 -> 9; 9 + 2 = 11 -> 2, no master number; 2 + 29 = 31 -> 4.
-        CycleCase{"leapDayWithoutMasterNumbers", 14, 5, {29, 2, 2024}, {2024, 9, 2, 4}}),
+        CycleCase{"leapDayWithoutMasterNumbers", 14, 5, {29, 2, 2024}, {9, 2, 4}}),
     [](const auto &info) { return std::string(info.param.name); });
 
-// For a number v, with 11 as 2 and 22 as 4, the pinnacles run from 0 to 36 - v,
-// 37 - v to 45 - v, 46 - v to 54 - v and from 55 - v on.
-TEST(PinnaclePeriods, followTheAgeRuleForEveryNumber)
+// The window's age labels say the ages the period rule gives: for a number
+// v, with 11 as 2 and 22 as 4, from 0 to 36 - v, 37 - v to 45 - v, 46 - v to
+// 54 - v and from 55 - v on.
+TEST(PinnaclePeriods, agreeWithTheAgeLabelsOfEveryNumber)
 {
-    for (const int number : {1, 2, 3, 4, 5, 6, 7, 8, 9, 11, 22}) {
-        const int v = number == 11 ? 2 : number == 22 ? 4 : number;
+    const auto agesInLabel = [](std::string_view label) {
+        AgeRange ages;
+        const std::size_t at = label.find("from age ");
+        EXPECT_NE(at, std::string_view::npos) << label;
+        std::istringstream text{std::string(label.substr(at + 9))};
+        char dash = 0;
+        text >> ages.from >> dash;
+        if (dash == '-')
+            text >> ages.to;
+        return ages;
+    };
+    for (const velmora::PinnacleLabels &row : velmora::pinnacleTable().labels) {
+        const int v = row.number == 11 ? 2 : row.number == 22 ? 4 : row.number;
         const std::array<AgeRange, 4> expected = {AgeRange{0, 36 - v}, AgeRange{37 - v, 45 - v},
                                                   AgeRange{46 - v, 54 - v}, AgeRange{55 - v, kOnward}};
-        EXPECT_EQ(velmora::pinnaclePeriods({number, number, number, number}), expected) << number;
+        for (std::size_t place = 0; place < 4; ++place) {
+            EXPECT_EQ(velmora::pinnaclePeriod(place, row.number), expected[place]) << row.number;
+            EXPECT_EQ(agesInLabel(row.labels[place]), expected[place]) << row.labels[place];
+        }
     }
 }
 

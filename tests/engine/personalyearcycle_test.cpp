@@ -6,17 +6,23 @@
 #include <string>
 #include <string_view>
 
+#include "chart.h"
 #include "person.h"
 #include "personalcycles.h"
 
 namespace {
 
+int personalYear(const velmora::BirthData &data, int year)
+{
+    return chart(data, velmora::CalendarDate{1, 6, year}).number(velmora::NumberId::PersonalYear);
+}
+
 // The years after which a personal year first comes back, for one person.
 int returnsAfter(const velmora::BirthData &data, int year)
 {
-    const int first = velmora::PersonalYearOf(data, year);
+    const int first = personalYear(data, year);
     int years = 1;
-    while (velmora::PersonalYearOf(data, year + years) != first)
+    while (personalYear(data, year + years) != first)
         ++years;
     return years;
 }

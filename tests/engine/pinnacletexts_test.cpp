@@ -116,7 +116,7 @@ TEST_P(PinnacleLabelTest, headsTheReadingOfEachPinnacle)
     const int number = GetParam();
     const velmora::PinnacleLabels *stored = storedLabels(number);
     ASSERT_NE(stored, nullptr);
-    const std::string text = velmora::PinnacleReading({number, number, number, number}).plainText();
+    const std::string text = velmora::PinnacleReading({number, number, number, number}, {number, number, number, number}).plainText();
     std::size_t from = 0;
     for (std::size_t i = 0; i < 4; ++i) {
         const std::string heading = std::string(stored->labels[i]) + std::to_string(number) + "\n\n";

@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "calculations.h"
+#include "chart.h"
 #include "destiny.h"
 #include "pinnacle.h"
 #include "realization.h"
@@ -13,6 +13,16 @@ using velmora::Reading;
 using velmora::Style;
 
 namespace {
+
+Reading destinyReading(int number)
+{
+    return velmora::ShowReading(velmora::destinyTable(), velmora::kDestinyHeading, number);
+}
+
+Reading realizationReading(int number)
+{
+    return velmora::ShowReading(velmora::realizationTable(), velmora::kRealizationHeading, number);
+}
 
 std::string str(std::string_view view)
 {
@@ -34,7 +44,7 @@ std::string textOf(const Reading &reading, Style style)
 
 TEST(ShowReading, laysOutExplanationHeadingAndReading)
 {
-    const Reading reading = velmora::DestinyReading(8);
+    const Reading reading = destinyReading(8);
     const velmora::ReadingRow *row = velmora::destinyTable().find(8);
     ASSERT_NE(row, nullptr);
     const std::string expected = str(velmora::destinyTable().explanation) + "\n\nYour Destiny Number is 8\n\n"
@@ -48,14 +58,14 @@ TEST(ShowReading, laysOutExplanationHeadingAndReading)
 
 TEST(ShowReading, readsNotValidForANumberWithoutRow)
 {
-    const std::string text = velmora::DestinyReading(0).plainText();
+    const std::string text = destinyReading(0).plainText();
     EXPECT_TRUE(text.ends_with("\n\nYour Destiny Number is 0\n\nThis number is not valid for this name.")) << text;
 }
 
 TEST(ShowReading, writesMasterNumbersInFull)
 {
     for (const int number : {11, 22}) {
-        const std::string text = velmora::DestinyReading(number).plainText();
+        const std::string text = destinyReading(number).plainText();
         EXPECT_NE(text.find("Your Destiny Number is " + std::to_string(number) + "\n\n"), std::string::npos);
         EXPECT_NE(text.find(str(velmora::destinyTable().find(number)->paragraphs[0])), std::string::npos);
     }
@@ -63,7 +73,7 @@ TEST(ShowReading, writesMasterNumbersInFull)
 
 TEST(ShowReading, realizationZeroReadsItsOwnSentence)
 {
-    const std::string text = velmora::RealizationReading(0).plainText();
+    const std::string text = realizationReading(0).plainText();
     EXPECT_TRUE(text.ends_with("Your Realization Number is 0\n\nYour Maturity Number is dependent on your LifePath "
                                "Number and Destiny Number. Please calculate these two figures first."));
 }
@@ -87,7 +97,7 @@ namespace {
 
 std::string pinnacleText(const velmora::PinnacleNumbers &numbers)
 {
-    return velmora::PinnacleReading(numbers).plainText();
+    return velmora::PinnacleReading(numbers, numbers).plainText();
 }
 
 std::string pinnacleParagraph(int number)
@@ -136,7 +146,7 @@ TEST(PinnacleReading, readsTheStoredCopyOfThreeForTheThirdPinnacle)
 
 TEST(PinnacleReading, showsHeadingsInHeadingStyleOnly)
 {
-    const std::string headings = textOf(velmora::PinnacleReading({2, 11, 4, 11}), Style::Heading);
+    const std::string headings = textOf(velmora::PinnacleReading({2, 11, 4, 11}, {2, 11, 4, 11}), Style::Heading);
     EXPECT_EQ(headings, "Your Pinnacle Numbers are as below.\r\n\r\n"
                         "First Pinnacle from age 0-34 years is 2\r\n\r\n"
                         "Second Pinnacle from age 35-43 is 11\r\n\r\n"
@@ -153,13 +163,14 @@ TEST(Readings, eachTabHasItsHeading)
     data.BirthMonth = 7;
     data.BirthMonthName = "July";
     data.BirthYear = 1980;
-    const velmora::Results results = velmora::calculateAll(data);
+    const velmora::Chart chart = velmora::chartOf(data, velmora::classicSystem(), {1, 1, 2000});
     const char *headings[] = {"Your Destiny Number is 8",        "Your Personality Number is 11",
                               "Your Soul Urge Number is 6",      "Your Realization Number is 3",
                               "Your Pinnacle Numbers are as below.", "Your Hidden Passion Number is 8",
                               "Your Subconscious Self Number is 7",  "Your Attitude Number is 4"};
-    for (std::size_t k = 0; k < velmora::kReadingCount; ++k) {
+    for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::Readings)) {
+        const std::size_t k = velmora::indexOf(section.id);
         SCOPED_TRACE(k);
-        EXPECT_NE(results.readings[k].plainText().find(headings[k]), std::string::npos);
+        EXPECT_NE(chart.reading(section.id).plainText().find(headings[k]), std::string::npos);
     }
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The readings as one body of prose: no two paragraphs share a long run of
 // words, and one spelling variety holds throughout.
-#include "calculations.h"
-#include "morenumbers.h"
+#include "compatibility.h"
+#include "descriptors.h"
+#include "pinnacle.h"
 #include "outreachtexts.h"
 
 #include <gtest/gtest.h>
@@ -55,11 +56,10 @@ std::vector<Paragraph> allParagraphs()
                     all.push_back({name + " " + std::to_string(row.number) + "/" + std::to_string(p), text});
             }
     };
-    const auto tables = velmora::readingTables();
-    for (std::size_t t = 0; t < tables.size(); ++t)
-        addTable(velmora::kReadingCaptions[t], *tables[t]);
-    for (const velmora::TitledTable &titled : velmora::moreReadingTables())
-        addTable(titled.title, *titled.table);
+    for (const velmora::SectionDescriptor &section : velmora::sectionDescriptors())
+        addTable(section.caption, section.table());
+    addTable("Life Paths Compared", velmora::lifePathRelationTable());
+    addTable("Destinies Compared", velmora::destinyRelationTable());
     for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
         all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
     all.push_back({"catalogue offer", velmora::kQuillonOffer});

@@ -76,7 +76,7 @@ TEST(RealizationReading, showsTheRowUnderItsHeading)
         std::string expected = "Your Realization Number is " + std::to_string(row.number);
         for (const std::string_view paragraph : row.paragraphs)
             expected += "\n\n" + std::string(paragraph);
-        const std::string text = velmora::RealizationReading(row.number).plainText();
+        const std::string text = velmora::ShowReading(realizationTable(), velmora::kRealizationHeading, row.number).plainText();
         EXPECT_TRUE(text.ends_with(expected)) << "number " << row.number;
     }
 }

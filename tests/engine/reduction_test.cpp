@@ -19,7 +19,7 @@ TEST(ReduceWithSteps, endsWhereReduceNumberEndsForEveryTotal)
         totals.push_back(total);
     for (const bool master : {false, true})
         for (const std::int64_t total : totals)
-            ASSERT_EQ(reduceWithSteps(total, master).result(), velmora::ReduceNumber(total, master))
+            ASSERT_EQ(reduceWithSteps(total, velmora::classicReduction(master)).result(), velmora::ReduceNumber(total, master))
                 << total << (master ? " with" : " without") << " master numbers";
 }
 
@@ -38,7 +38,7 @@ class ReductionSteps : public ::testing::TestWithParam<StepsCase>
 TEST_P(ReductionSteps, listTheTotalAndEachDigitSum)
 {
     const StepsCase &c = GetParam();
-    const Reduction r = reduceWithSteps(c.total, c.master);
+    const Reduction r = reduceWithSteps(c.total, velmora::classicReduction(c.master));
     EXPECT_EQ(r.sums, c.sums);
     EXPECT_EQ(r.masterStop, c.masterStop);
 }

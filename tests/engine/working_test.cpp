@@ -1,34 +1,32 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <utility>
 #include <string>
 #include <vector>
 
-#include "calculations.h"
-#include "challenges.h"
-#include "karmicdebts.h"
-#include "karmiclessons.h"
+#include "chart.h"
 #include "letters.h"
-#include "realization.h"
-#include "morenumbers.h"
-#include "personalcycles.h"
+#include "morenumberstext.h"
+#include "paragraphrows.h"
 #include "working.h"
 #include "person.h"
 
 using velmora::BirthData;
 using velmora::CalendarDate;
-using velmora::WorkedNumber;
+using velmora::NumberId;
+using WorkedNumber = velmora::NumberId;
 using velmora::Working;
 using velmora::WorkingKind;
 
 namespace {
 
-const Working &workingOf(const std::vector<Working> &workings, WorkedNumber number)
+const Working &workingOf(const velmora::Chart &chart, NumberId number)
 {
-    return workings[static_cast<std::size_t>(number)];
+    return chart.working(number);
 }
 
 std::int64_t digitSum(std::int64_t n)
@@ -61,52 +59,42 @@ std::vector<BirthData> manyPeople()
 
 } // namespace
 
-TEST(Working, endsAtEveryNumberTheCalculationsGive)
+// The working comes from the formula's own lines: its result is the number
+// the chart holds, worked out alone, for every number and person.
+TEST(Working, endsAtEveryNumberTheChartHolds)
 {
     for (const BirthData &data : manyPeople()) {
         SCOPED_TRACE(data.FirstName + " " + data.MiddleName + " " + data.LastName);
         const CalendarDate on{28, 2, 2027};
-        const std::vector<Working> w = velmora::WorkingsOf(data, on);
-        ASSERT_EQ(w.size(), velmora::kWorkedNumberCount);
-        for (std::size_t i = 0; i < w.size(); ++i)
-            EXPECT_EQ(static_cast<std::size_t>(w[i].number), i);
-
-        const velmora::Numbers n = velmora::CalculateNumbers(data);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Destiny).result(), n.destiny);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Personality).result(), n.personality);
-        EXPECT_EQ(workingOf(w, WorkedNumber::SoulUrge).result(), n.soulUrge);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Realization).result(), n.realization);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle1).result(), n.pinnacles[0]);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle2).result(), n.pinnacles[1]);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle3).result(), n.pinnacles[2]);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Pinnacle4).result(), n.pinnacles[3]);
-        EXPECT_EQ(workingOf(w, WorkedNumber::HiddenPassion).result(), n.hiddenPassion);
-        EXPECT_EQ(workingOf(w, WorkedNumber::SubconsciousSelf).result(), n.subconsciousSelf);
-        EXPECT_EQ(workingOf(w, WorkedNumber::Attitude).result(), n.attitude);
-
-        EXPECT_EQ(workingOf(w, WorkedNumber::LifePath).result(), velmora::LifePathNumber(data));
-        EXPECT_EQ(workingOf(w, WorkedNumber::Birthday).result(), data.BirthDay);
-        const velmora::ChallengeNumbers challenges = velmora::ChallengeNumbersOf(data);
-        for (std::size_t c = 0; c < 4; ++c)
-            EXPECT_EQ(w[static_cast<std::size_t>(WorkedNumber::Challenge1) + c].result(), challenges[c]);
-        const velmora::PersonalCycle cycle = velmora::PersonalCycleOf(data, on);
-        EXPECT_EQ(workingOf(w, WorkedNumber::PersonalYear).result(), cycle.personalYear);
-        EXPECT_EQ(workingOf(w, WorkedNumber::PersonalMonth).result(), cycle.personalMonth);
-        EXPECT_EQ(workingOf(w, WorkedNumber::PersonalDay).result(), cycle.personalDay);
-        const Working &lessons = workingOf(w, WorkedNumber::KarmicLessons);
+        const velmora::Chart worked = chart(data, on, true);
+        const velmora::Chart plain = chart(data, on);
+        for (const velmora::NumberDescriptor &number : velmora::numberDescriptors()) {
+            if (!number.worked)
+                continue;
+            SCOPED_TRACE(std::string(number.key));
+            EXPECT_EQ(worked.working(number.id).number, number.id);
+            const int expected = number.id == NumberId::KarmicLessons ? static_cast<int>(plain[number.id].count)
+                                                                      : plain.number(number.id);
+            EXPECT_EQ(worked.working(number.id).result(), expected);
+        }
+        const Working &lessons = worked.working(NumberId::KarmicLessons);
         std::vector<int> missing;
         for (const velmora::WorkingTerm &term : lessons.terms)
             missing.push_back(static_cast<int>(term.value));
-        EXPECT_EQ(missing, velmora::KarmicLessonsOf(data));
-        EXPECT_EQ(lessons.result() + n.subconsciousSelf, 9);
+        EXPECT_TRUE(std::ranges::equal(missing, plain[NumberId::KarmicLessons].list()));
+        EXPECT_EQ(lessons.result() + plain.number(NumberId::SubconsciousSelf), 9);
 
-        std::vector<velmora::KarmicDebt> debtsInWorking;
-        for (const WorkedNumber core :
-             {WorkedNumber::Destiny, WorkedNumber::SoulUrge, WorkedNumber::Personality, WorkedNumber::LifePath})
-            for (const std::int64_t sum : workingOf(w, core).total.sums)
+        // Every debt shows in the working of the number it was met in.
+        std::vector<std::pair<int, NumberId>> debtsInWorking;
+        for (const NumberId core : {NumberId::Destiny, NumberId::SoulUrge, NumberId::Personality, NumberId::LifePath})
+            for (const std::int64_t sum : worked.working(core).total.sums)
                 if (sum == 13 || sum == 14 || sum == 16 || sum == 19)
-                    debtsInWorking.push_back({static_cast<int>(sum), core});
-        EXPECT_EQ(velmora::KarmicDebtsOf(data), debtsInWorking);
+                    debtsInWorking.emplace_back(static_cast<int>(sum), core);
+        std::vector<std::pair<int, NumberId>> debts;
+        const velmora::NumberValue &held = plain[NumberId::KarmicDebts];
+        for (std::size_t i = 0; i < held.count; ++i)
+            debts.emplace_back(held.values[i], plain.numbers().debtSources[i]);
+        EXPECT_EQ(debts, debtsInWorking);
     }
 }
 
@@ -114,8 +102,12 @@ TEST(Working, stepsAddUp)
 {
     for (const BirthData &data : manyPeople()) {
         SCOPED_TRACE(data.FirstName + " " + data.MiddleName + " " + data.LastName);
-        for (const Working &w : velmora::WorkingsOf(data, CalendarDate{31, 12, 2025})) {
-            SCOPED_TRACE(std::string(velmora::workedNumberName(w.number)));
+        const velmora::Chart worked = chart(data, CalendarDate{31, 12, 2025}, true);
+        for (const velmora::NumberDescriptor &number : velmora::numberDescriptors()) {
+            if (!number.worked)
+                continue;
+            const Working &w = worked.working(number.id);
+            SCOPED_TRACE(std::string(number.name));
             const std::vector<std::int64_t> &sums = w.total.sums;
             ASSERT_FALSE(sums.empty());
             switch (w.kind) {
@@ -157,20 +149,18 @@ TEST(Working, stepsAddUp)
     }
 }
 
-TEST(Working, everyNumberFoundHasAReading)
+TEST(Working, everyFurtherNumberFoundHasAReading)
 {
     for (const BirthData &data : manyPeople()) {
-        const velmora::MoreNumbers more = velmora::CalculateMoreNumbers(data, CalendarDate{15, 8, 2030});
-        std::vector<std::string_view> texts = {more.lifePath.text, more.birthday.text, more.personalYear.text,
-                                               more.personalMonth.text, more.personalDay.text};
-        for (const auto &c : more.challenges)
-            texts.push_back(c.text);
-        for (const auto &l : more.karmicLessons)
-            texts.push_back(l.text);
-        for (const auto &d : more.karmicDebts)
-            texts.push_back(d.text);
-        for (const std::string_view text : texts)
-            EXPECT_NE(text, velmora::kNotValidText) << data.FirstName << " " << data.LastName;
+        const velmora::Chart numbers = chart(data, CalendarDate{15, 8, 2030});
+        for (const velmora::NumberDescriptor &number : velmora::numberDescriptors()) {
+            if (velmora::describe(number.section).part != velmora::Part::MoreNumbers)
+                continue;
+            const velmora::ReadingTable &table = velmora::describe(number.section).table();
+            for (const int value : numbers[number.id].list())
+                EXPECT_NE(velmora::paragraphFor(table, value), velmora::kNotValidText)
+                    << data.FirstName << " " << data.LastName << " " << number.key;
+        }
     }
 }
 
@@ -187,8 +177,7 @@ class WorkingText : public ::testing::TestWithParam<WorkingTextCase>
 // John Smith, born 15 July 1980, on 31 December 2025.
 TEST_P(WorkingText, readsAsWorkedOnPaper)
 {
-    const std::vector<Working> w =
-        velmora::WorkingsOf(person("John", "", "Smith", 15, 7, 1980), CalendarDate{31, 12, 2025});
+    const velmora::Chart w = chart(person("John", "", "Smith", 15, 7, 1980), CalendarDate{31, 12, 2025}, true);
     EXPECT_EQ(velmora::workingText(workingOf(w, GetParam().number)), GetParam().text);
 }
 
@@ -215,9 +204,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(WorkingTextWithoutLetters, saysThereIsNothingToCount)
 {
-    const std::vector<Working> w = velmora::WorkingsOf(person("Lynn", "", "Wynn", 1, 1, 2000), CalendarDate{1, 1, 2026});
+    const velmora::Chart w = chart(person("Lynn", "", "Wynn", 1, 1, 2000), CalendarDate{1, 1, 2026}, true);
     EXPECT_EQ(velmora::workingText(workingOf(w, WorkedNumber::SoulUrge)), "no letters = 0");
-    const std::vector<Working> none = velmora::WorkingsOf(person("Иван", "", "Петров", 1, 1, 2000), CalendarDate{1, 1, 2026});
+    const velmora::Chart none = chart(person("Иван", "", "Петров", 1, 1, 2000), CalendarDate{1, 1, 2026}, true);
     EXPECT_EQ(velmora::workingText(workingOf(none, WorkedNumber::HiddenPassion)), "no letters = 0");
     EXPECT_EQ(velmora::workingText(workingOf(none, WorkedNumber::SubconsciousSelf)), "values present: none = 0");
 }

@@ -7,19 +7,19 @@
 #include <string>
 #include <vector>
 
+#include "chart.h"
 #include "morenumberstext.h"
 #include "person.h"
 #include "working.h"
 
 using velmora::CalendarDate;
-using velmora::WorkedNumber;
-using velmora::Working;
+using velmora::NumberId;
 
 namespace {
 
 struct FigureCase {
     const char *name;
-    WorkedNumber number;
+    NumberId number;
     const char *text;
 };
 
@@ -35,19 +35,18 @@ class WorkingFigures : public testing::TestWithParam<FigureCase>
 // John Smith, born 15 July 1980, on 31 December 2025.
 TEST_P(WorkingFigures, showEachValueApartFromItsName)
 {
-    const std::vector<Working> w =
-        velmora::WorkingsOf(person("John", "", "Smith", 15, 7, 1980), CalendarDate{31, 12, 2025});
-    EXPECT_EQ(velmora::workingText(w[static_cast<std::size_t>(GetParam().number)]), GetParam().text);
+    const velmora::Chart john = chart(person("John", "", "Smith", 15, 7, 1980), CalendarDate{31, 12, 2025}, true);
+    EXPECT_EQ(velmora::workingText(john.working(GetParam().number)), GetParam().text);
 }
 
 INSTANTIATE_TEST_SUITE_P(
     JohnSmith, WorkingFigures,
     testing::Values(
-        FigureCase{"pinnaclesOfPinnacles", WorkedNumber::Pinnacle3, "Pinnacle 1 (4) + Pinnacle 2 (6) = 10 → 1"},
-        FigureCase{"challengeOfChallenges", WorkedNumber::Challenge3, "Challenge 1 (1), Challenge 2 (3): |1 − 3| = 2"},
-        FigureCase{"realization", WorkedNumber::Realization, "Life Path (4) + Destiny (8) = 12 → 3"},
-        FigureCase{"personalMonth", WorkedNumber::PersonalMonth, "Personal Year (4) + month 12 = 16 → 7"},
-        FigureCase{"partsOfDatesStayPlain", WorkedNumber::PersonalYear,
+        FigureCase{"pinnaclesOfPinnacles", NumberId::Pinnacle3, "Pinnacle 1 (4) + Pinnacle 2 (6) = 10 → 1"},
+        FigureCase{"challengeOfChallenges", NumberId::Challenge3, "Challenge 1 (1), Challenge 2 (3): |1 − 3| = 2"},
+        FigureCase{"realization", NumberId::Realization, "Life Path (4) + Destiny (8) = 12 → 3"},
+        FigureCase{"personalMonth", NumberId::PersonalMonth, "Personal Year (4) + month 12 = 16 → 7"},
+        FigureCase{"partsOfDatesStayPlain", NumberId::PersonalYear,
                    "birth day 15 + birth month 7 + year 2025 = 2047 → 13 → 4"}),
     [](const testing::TestParamInfo<FigureCase> &info) { return std::string(info.param.name); });
 
@@ -60,7 +59,7 @@ TEST(WorkingFiguresOfAnyone, neverRunTwoNumbersTogether)
         for (int day = 1; day <= 31; day += 3) {
             for (int year : {1900, 1975, 1999, 2024}) {
                 const auto data = person(first, "Lee", "Smith", day, 1 + day % 12, year);
-                for (const std::string &line : velmora::workingLines(velmora::WorkingsOf(data, CalendarDate{9, 10, 2031})))
+                for (const std::string &line : velmora::workingLines(chart(data, CalendarDate{9, 10, 2031}, true)))
                     EXPECT_FALSE(std::regex_search(line, together)) << line;
             }
         }

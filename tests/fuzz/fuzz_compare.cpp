@@ -15,6 +15,7 @@
 #include <string>
 #include <string_view>
 
+#include "chart.h"
 #include "compatibility.h"
 #include "namefolding.h"
 #include "personinput.h"
@@ -78,19 +79,21 @@ void comparePerson(const std::string &text, bool fold)
     if (velmora::readPerson({first, middle, last, fields->date}, person) != velmora::InputFault::None)
         return;
 
-    static const velmora::BirthData other = johnSmith();
-    const velmora::Comparison forward = velmora::ComparePeople(person, other);
-    const velmora::Comparison backward = velmora::ComparePeople(other, person);
+    const velmora::CalendarDate on{1, 1, 2026};
+    static const velmora::Chart other = velmora::chartOf(johnSmith(), velmora::classicSystem(), on);
+    const velmora::Chart chart = velmora::chartOf(person, velmora::classicSystem(), on);
+    const velmora::Comparison forward = velmora::ComparePeople(chart, other);
+    const velmora::Comparison backward = velmora::ComparePeople(other, chart);
     check(forward.lifePath.relation == backward.lifePath.relation);
     check(forward.destiny.relation == backward.destiny.relation);
     check(forward.lifePath.first == backward.lifePath.second && forward.destiny.first == backward.destiny.second);
 
     static const std::size_t plainLines = lines(velmora::comparisonText(other, other, velmora::ComparePeople(other, other)));
-    const std::string shown = velmora::comparisonText(person, other, forward);
+    const std::string shown = velmora::comparisonText(chart, other, forward);
     check(!holdsControls(shown));
     check(lines(shown) == plainLines);
 
-    const QJsonObject json = QJsonDocument::fromJson(velmora::comparisonJson(person, other, forward)).object();
+    const QJsonObject json = QJsonDocument::fromJson(velmora::comparisonJson(chart, other, forward)).object();
     const QJsonObject input = json.value(QStringLiteral("first")).toObject();
     check(input.value(QStringLiteral("first")).toString() == QString::fromStdString(person.FirstName));
     check(input.value(QStringLiteral("last")).toString() == QString::fromStdString(person.LastName));

@@ -1,0 +1,65 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+#include "numberid.h"
+#include "reading.h"
+
+namespace velmora {
+
+// One number as every output names it.
+struct NumberDescriptor {
+    NumberId id;
+    std::string_view key;    // "pinnacle3": how a chart and a working are keyed, also in JSON
+    std::string_view name;   // "Pinnacle 3": how the working names it
+    std::string_view column; // "pinnacle3": its batch column; empty when a batch has none
+    SectionId section;       // the reading that shows it
+    bool worked;             // whether the working has a line for it
+    bool list;               // several values or none (the Karmic Lessons and Debts), not one
+};
+
+// Which part of the output a reading belongs to.
+enum class Part : std::uint8_t { Readings, MoreNumbers };
+
+// How a reading is laid out from its numbers and its table.
+enum class Layout : std::uint8_t {
+    Standard,      // explanation, the bold heading with the number, the row's paragraphs
+    Pinnacles,     // the four pinnacles, each under its age label
+    Single,        // "Life Path Number: 4", the explanation, the row's paragraph
+    Challenges,    // the four challenges, each with the ages of its period
+    PersonalYear,  // as Single, the heading naming the year of interest
+    PersonalMonth, // ... its month
+    PersonalDay,   // ... its day
+    Lessons,       // every missing value with its paragraph
+    Debts,         // every debt with the number it was met in
+};
+
+struct SectionDescriptor {
+    SectionId id;
+    Part part;
+    std::string_view caption; // "Destiny Number", "Challenge Numbers": the tab or heading
+    std::string_view jsonKey; // "destiny", "pinnacles"
+    Layout layout;
+    const ReadingTable &(*table)();
+    std::string_view heading; // Standard: "Your Destiny Number is "
+    NumberId first;           // the numbers it shows: first and the count - 1 after it
+    std::uint8_t count;
+    bool listed;              // JSON gives "numbers" (a list) rather than "number"
+};
+
+[[nodiscard]] std::span<const NumberDescriptor> numberDescriptors();
+[[nodiscard]] const NumberDescriptor &describe(NumberId id);
+// The number with this key, or nullptr.
+[[nodiscard]] const NumberDescriptor *findNumber(std::string_view key);
+
+[[nodiscard]] std::span<const SectionDescriptor> sectionDescriptors();
+[[nodiscard]] const SectionDescriptor &describe(SectionId id);
+// The readings of one part, in order.
+[[nodiscard]] std::span<const SectionDescriptor> sectionsOf(Part part);
+
+inline constexpr std::size_t kReadingCount = 8;
+
+} // namespace velmora

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string_view>
+
+namespace velmora {
+
+// How a total is brought down: by digit sums until one digit is left, unless
+// a master number stops it first; or not at all.
+struct ReductionRule {
+    bool reduces = true;
+    // Bit n set: a digit sum of n is a master number and stops the reduction.
+    std::uint64_t masters = 0;
+    // A starting total that is a master number stands as it is; otherwise
+    // masters count only as digit sums, so a total of exactly 11 gives 2.
+    bool keepsMasterTotal = false;
+
+    [[nodiscard]] constexpr bool isMaster(std::int64_t n) const
+    {
+        return n >= 0 && n < 64 && (masters >> n & 1U) != 0;
+    }
+
+    friend constexpr bool operator==(const ReductionRule &, const ReductionRule &) = default;
+};
+
+inline constexpr std::uint64_t kMasters11And22 = 1ULL << 11 | 1ULL << 22;
+
+// The letter chart: each letter's value and which letters are vowels, for
+// every byte, so that the walk over a name looks each one up rather than
+// comparing it: 98 -> 75 ns per person's tally (bench/run engine).
+struct LetterChart {
+    static constexpr std::uint8_t kVowel = 0x10;
+    static constexpr std::uint8_t kValue = 0x0F;
+    // The value 1-9 of A-Z and a-z in the low bits, 0 for any other byte;
+    // kVowel set for a vowel.
+    std::array<std::uint8_t, 256> bytes{};
+
+    [[nodiscard]] constexpr int value(char ch) const { return bytes[static_cast<unsigned char>(ch)] & kValue; }
+    [[nodiscard]] constexpr bool isVowel(char ch) const { return (bytes[static_cast<unsigned char>(ch)] & kVowel) != 0; }
+};
+
+// The chart with values[0] for A ... values[25] for Z, in both cases.
+[[nodiscard]] constexpr LetterChart makeLetterChart(const std::array<std::uint8_t, 26> &values, std::string_view vowels)
+{
+    LetterChart chart;
+    for (std::size_t i = 0; i < values.size(); ++i) {
+        std::uint8_t code = values[i];
+        for (const char vowel : vowels)
+            code = static_cast<std::uint8_t>(code | (static_cast<std::size_t>(vowel - 'A') == i ? LetterChart::kVowel : 0));
+        chart.bytes['A' + i] = code;
+        chart.bytes['a' + i] = code;
+    }
+    return chart;
+}
+
+// Whether Y counts as the chart says, or as a vowel when no vowel stands
+// beside it in the same name part.
+enum class YRule : std::uint8_t { AsCharted, VowelWithoutVowelBeside };
+
+// How the letter totals of a name become a number: the whole name added, or
+// each name part added and reduced before the parts are added.
+enum class NameTotal : std::uint8_t { WholeName, PartsReducedFirst };
+
+// How the Life Path's total is formed from the date of birth.
+enum class DateTotal : std::uint8_t {
+    DayMonthYear,      // day + month + year as plain numbers
+    PartsReducedFirst, // month, day and year each reduced first
+};
+
+// Where the ages of the four pinnacles (and the challenges) come from: each
+// pinnacle's own number, or the Life Path.
+enum class PeriodRule : std::uint8_t { EachPinnaclesNumber, LifePath };
+
+// What Hidden Passion counts: letters, upper and lower case apart, the
+// earliest of equally frequent letters winning; or values 1-9.
+enum class PassionRule : std::uint8_t { MostFrequentLetter, MostFrequentValue };
+
+// The rules a chart is worked out by: the letter chart, how totals are
+// reduced and formed, the pinnacle periods, Hidden Passion and the Karmic
+// Debts. Data only: every calculation reads its rule here.
+struct System {
+    std::string_view key;  // "classic": as the command line names it
+    std::string_view name; // "Classic"
+
+    LetterChart letters;
+    YRule y = YRule::AsCharted;
+
+    // Destiny, Soul Urge, Personality, Realization, Life Path and the pinnacles.
+    ReductionRule masterReduction;
+    // The challenges' figures, the personal cycles: down to one digit.
+    ReductionRule digitReduction;
+    // Attitude: day + month.
+    ReductionRule attitudeReduction;
+    NameTotal nameTotal = NameTotal::WholeName;
+    DateTotal lifePathTotal = DateTotal::DayMonthYear;
+    // The pinnacles' month, day and year, before the sums: classic leaves them whole.
+    ReductionRule pinnacleFigures;
+    PeriodRule periods = PeriodRule::EachPinnaclesNumber;
+    PassionRule passion = PassionRule::MostFrequentLetter;
+    // Besides the totals of Destiny, Soul Urge, Personality and Life Path,
+    // the birth day itself is searched for a Karmic Debt.
+    bool birthdayDebt = false;
+};
+
+// The rules the window has always used: A J S = 1 ... I R = 9, the vowels A E
+// I O U, masters 11 and 22 only as digit sums, the Life Path from the whole
+// date, each pinnacle's ages from its own number, Hidden Passion by letter.
+[[nodiscard]] const System &classicSystem();
+
+} // namespace velmora
