@@ -235,6 +235,14 @@ QStringList withCompareOperands(const QStringList &arguments)
     return arguments;
 }
 
+bool drawsPdf(const QStringList &arguments)
+{
+    // The very parser the run uses: a command line it refuses draws nothing.
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    return parser.parse(arguments) && parser.isSet(u"pdf"_s);
+}
+
 CliMode chosenMode(const QCommandLineParser &parser)
 {
     for (const ModeRow &mode : kModes) {

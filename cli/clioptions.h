@@ -33,4 +33,9 @@ void describeCommandLine(QCommandLineParser &parser);
 // (--save, --pdf) keeps them back unless --format asks for them.
 [[nodiscard]] bool printsReadings(const QCommandLineParser &parser);
 
+// Whether the tool, given these arguments (its name first), will draw a PDF.
+// Read before the application object exists: drawing needs fonts, and so a
+// GUI application, which the offscreen platform gives with no display.
+[[nodiscard]] bool drawsPdf(const QStringList &arguments);
+
 } // namespace velmora

@@ -1,8 +1,10 @@
 // SPDX-License-Identifier: MIT
 // The readings as one body of prose: no two paragraphs share a long run of
 // words, and one spelling variety holds throughout.
+#include "chaldeantexts.h"
 #include "compatibility.h"
 #include "descriptors.h"
+#include "masterthirtythree.h"
 #include "pinnacle.h"
 #include "outreachtexts.h"
 
@@ -14,6 +16,7 @@
 #include <map>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -60,6 +63,29 @@ std::vector<Paragraph> allParagraphs()
         addTable(section.caption, section.table());
     addTable("Life Paths Compared", velmora::lifePathRelationTable());
     addTable("Destinies Compared", velmora::destinyRelationTable());
+    const std::pair<std::string_view, velmora::ThirtyThreeFor> thirtyThree[] = {
+        {"Destiny", velmora::ThirtyThreeFor::Destiny},         {"Soul Urge", velmora::ThirtyThreeFor::SoulUrge},
+        {"Personality", velmora::ThirtyThreeFor::Personality}, {"Realization", velmora::ThirtyThreeFor::Realization},
+        {"Life Path", velmora::ThirtyThreeFor::LifePath},      {"Pinnacle", velmora::ThirtyThreeFor::Pinnacle},
+        {"Attitude", velmora::ThirtyThreeFor::Attitude},
+    };
+    for (const auto &[title, which] : thirtyThree) {
+        const velmora::ReadingRow &row = velmora::thirtyThreeRow(which);
+        for (std::size_t p = 0; p < row.paragraphs.size(); ++p)
+            all.push_back({std::string(title) + " 33/" + std::to_string(p), row.paragraphs[p]});
+    }
+    addTable("Chaldean root", velmora::chaldeanRootTable());
+    all.push_back({"Chaldean compound explanation", velmora::chaldeanCompoundExplanation()});
+    for (const velmora::CompoundReading &compound : velmora::chaldeanCompounds()) {
+        const std::string where = "Chaldean compound " + std::to_string(compound.number);
+        all.push_back({where + " title", compound.title});
+        all.push_back({where, compound.text});
+    }
+    for (const velmora::ChaldeanNumber number :
+         {velmora::ChaldeanNumber::Name, velmora::ChaldeanNumber::SoulUrge, velmora::ChaldeanNumber::Personality,
+          velmora::ChaldeanNumber::Birth, velmora::ChaldeanNumber::LifePath})
+        all.push_back({"Chaldean explanation " + std::to_string(static_cast<int>(number)),
+                       velmora::chaldeanExplanation(number)});
     for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
         all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
     all.push_back({"catalogue offer", velmora::kQuillonOffer});
