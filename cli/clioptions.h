@@ -17,6 +17,11 @@ enum class CliMode : unsigned { None = 0, Batch = 1u << 0, Open = 1u << 1, Compa
 // lists them.
 void describeCommandLine(QCommandLineParser &parser);
 
+// The arguments (the program's name first) with a second person of
+// --compare that starts with '-' moved behind "--", so that the parser takes
+// it as the operand it is, not as options.
+[[nodiscard]] QStringList withCompareOperands(const QStringList &arguments);
+
 // The mode that the options given choose.
 [[nodiscard]] CliMode chosenMode(const QCommandLineParser &parser);
 
