@@ -227,7 +227,8 @@ private Q_SLOTS:
         QTest::addColumn<bool>("starts");
         const QString running = u"Application is already running"_s;
         const QString silent = u"Another Copy Is Running But Does Not Answer."_s;
-        const QByteArray file("/tmp/a.vlm");
+        // A report that does not exist, wherever the test runs: one that opens would be shown without a word.
+        const QByteArray file("/nonexistent-velmora-folder/a.vlm");
         QTest::newRow("taken") << file << velmora::HandOver::Taken << QString() << false;
         QTest::newRow("not taken") << file << velmora::HandOver::Refused << running << false;
         // Given no file, the running copy is asked to come to the front, and
