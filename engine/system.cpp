@@ -2,6 +2,9 @@
 #include "system.h"
 
 #include "reduction.h"
+#include "systemreadings.h"
+
+#include <initializer_list>
 
 namespace velmora {
 namespace {
@@ -17,6 +20,27 @@ constexpr std::array<std::uint8_t, 26> pythagoreanValues()
 
 constexpr ReductionRule kToOneDigit = classicReduction(false);
 constexpr ReductionRule kMastersAsDigitSums = classicReduction(true);
+constexpr ReductionRule kMastersKept{true, kMasters11And22 | 1ULL << 33, true};
+
+// A I J Q Y = 1, B K R = 2, C G L S = 3, D M T = 4, E H N X = 5, U V W = 6,
+// O Z = 7, F P = 8: no letter is 9.
+constexpr std::array<std::uint8_t, 26> chaldeanValues()
+{
+    constexpr std::string_view kRows[] = {"AIJQY", "BKR", "CGLS", "DMT", "EHNX", "UVW", "OZ", "FP"};
+    std::array<std::uint8_t, 26> values{};
+    for (std::size_t v = 0; v < std::size(kRows); ++v)
+        for (const char ch : kRows[v])
+            values[static_cast<std::size_t>(ch - 'A')] = static_cast<std::uint8_t>(v + 1);
+    return values;
+}
+
+constexpr std::uint32_t numberBits(std::initializer_list<NumberId> ids)
+{
+    std::uint32_t bits = 0;
+    for (const NumberId id : ids)
+        bits |= 1U << indexOf(id);
+    return bits;
+}
 
 constexpr System kClassic{
     .key = "classic",
@@ -34,11 +58,76 @@ constexpr System kClassic{
     .birthdayDebt = false,
 };
 
+constexpr System kCommon{
+    .key = "common",
+    .name = "Common practice",
+    .letters = makeLetterChart(pythagoreanValues(), "AEIOU"),
+    .y = YRule::VowelWithoutVowelBeside,
+    .masterReduction = kMastersKept,
+    .digitReduction = kToOneDigit,
+    .attitudeReduction = kMastersKept,
+    .nameTotal = NameTotal::PartsReducedFirst,
+    .lifePathTotal = DateTotal::PartsReducedFirst,
+    .pinnacleFigures = kToOneDigit,
+    .periods = PeriodRule::LifePath,
+    .passion = PassionRule::MostFrequentValue,
+    .birthdayDebt = true,
+    .readingTable = &commonReadingTable,
+};
+
+constexpr System kChaldean{
+    .key = "chaldean",
+    .name = "Chaldean",
+    .letters = makeLetterChart(chaldeanValues(), "AEIOU"),
+    .y = YRule::AsCharted,
+    .masterReduction = kToOneDigit,
+    .digitReduction = kToOneDigit,
+    .attitudeReduction = kToOneDigit,
+    .nameTotal = NameTotal::WholeName,
+    .lifePathTotal = DateTotal::Digits,
+    .pinnacleFigures = {false, 0, false},
+    .periods = PeriodRule::EachPinnaclesNumber,
+    .passion = PassionRule::MostFrequentLetter,
+    .birthdayDebt = false,
+    .birthdayReduction = kToOneDigit,
+    .compoundLow = 10,
+    .compoundHigh = 52,
+    .defines = numberBits({NumberId::Destiny, NumberId::SoulUrge, NumberId::Personality, NumberId::Birthday,
+                           NumberId::LifePath, NumberId::PersonalYear, NumberId::PersonalMonth,
+                           NumberId::PersonalDay}),
+    .readingTable = &chaldeanReadingTable,
+};
+
+constexpr std::array<const System *, 3> kSystems = {&kClassic, &kCommon, &kChaldean};
+
 } // namespace
 
 const System &classicSystem()
 {
     return kClassic;
+}
+
+const System &commonSystem()
+{
+    return kCommon;
+}
+
+const System &chaldeanSystem()
+{
+    return kChaldean;
+}
+
+std::span<const System *const> systems()
+{
+    return kSystems;
+}
+
+const System *findSystem(std::string_view key)
+{
+    for (const System *system : kSystems)
+        if (system->key == key)
+            return system;
+    return nullptr;
 }
 
 } // namespace velmora
