@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "commandline.h"
 
+#include <QCommandLineParser>
 #include <QFile>
 
 #include "version.h"
@@ -9,23 +10,45 @@ using namespace Qt::StringLiterals;
 
 namespace velmora {
 
+namespace {
+
+// An unknown option as it was given, with its dashes and any value.
+QString asGiven(const QStringList &arguments, const QString &name)
+{
+    for (const QString &argument : arguments.mid(1)) {
+        if (!argument.startsWith(u'-'))
+            continue;
+        QString word = argument.section(u'=', 0, 0);
+        word.remove(0, word.startsWith(u"--"_s) ? 2 : 1);
+        if (word == name)
+            return argument;
+    }
+    return name;
+}
+
+} // namespace
+
 CommandLine parseCommandLine(const QStringList &arguments)
 {
-    const qsizetype end = arguments.indexOf(u"--"_s);
-    const QStringList options = arguments.mid(1, end < 0 ? -1 : end - 1);
-    if (options.contains(u"--help"_s) || options.contains(u"-h"_s))
+    // Qt's own options are words after a single dash (-platform, -reverse),
+    // so a single dash starts a word here too, never a bundle of letters that
+    // could hide an h or a v.
+    QCommandLineParser parser;
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
+    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
+    parser.addOptions({help, version});
+    // Help and the version are answered even beside options that are not known.
+    const bool known = parser.parse(arguments.isEmpty() ? QStringList{QString()} : arguments);
+    if (parser.isSet(help))
         return {CommandLine::Action::Help, {}, {}, {}};
-    if (options.contains(u"--version"_s) || options.contains(u"-v"_s))
+    if (parser.isSet(version))
         return {CommandLine::Action::Version, {}, {}, {}};
-
-    QStringList files;
-    for (const QString &option : options) {
-        if (option.startsWith(u'-') && option.size() > 1)
-            return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}};
-        files << option;
+    if (!known) {
+        const QString option = asGiven(arguments, parser.unknownOptionNames().value(0));
+        return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}};
     }
-    if (end >= 0)
-        files << arguments.mid(end + 1);
+    const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
         return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size()), {}};
     return {CommandLine::Action::Run, files.value(0), {}, QFile::encodeName(files.value(0))};

@@ -64,6 +64,13 @@ std::string fieldsText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " field" : " fields");
 }
 
+// Whether the batch writes a column of this name itself, matched as the
+// header's names are: without regard to case.
+bool isOutputColumn(std::string_view name, std::span<const NumberId> columns)
+{
+    return std::ranges::any_of(columns, [&](NumberId id) { return equalsIgnoringCase(name, describe(id).column); });
+}
+
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
@@ -125,13 +132,56 @@ bool BatchRun::readHeader(CsvReader &reader)
         report(line + expected);
         return false;
     }
+    return takeOutputColumns(line);
+}
+
+// A column the batch writes itself (the tool's own output read back, say)
+// would stand twice in the output: it is refused, or with replaceColumns left
+// out, so that the tool's column stands in the output once, in its own place.
+bool BatchRun::takeOutputColumns(const std::string &line)
+{
+    m_replaced = 0;
+    for (std::size_t i = 0; i < m_header.size(); ++i) {
+        if (!isOutputColumn(m_header[i], m_columns))
+            continue;
+        if (!m_replaceColumns) {
+            report(line + "the input has a column " + m_header[i]
+                   + ", which the batch writes itself; rename it, or give --replace-columns to write the batch's "
+                     "own in its place");
+            m_startStatus = UsageError;
+            return false;
+        }
+        m_replaced |= std::uint64_t{1} << i;
+    }
     return true;
+}
+
+bool BatchRun::isReplaced(std::size_t column) const
+{
+    return column < 64 && (m_replaced & (std::uint64_t{1} << column)) != 0;
+}
+
+// The fields of the record that stay: all of them, as read, unless input
+// columns are replaced.
+void BatchRun::copyKeptFields(const CsvReader &reader, CsvWriter &writer) const
+{
+    if (m_replaced == 0) {
+        copyFields(reader, writer);
+        return;
+    }
+    const auto fields = reader.fields();
+    for (std::size_t i = 0; i < fields.size(); ++i) {
+        if (!isReplaced(i))
+            writer.field(fields[i]);
+    }
 }
 
 void BatchRun::writeCsvHeader(CsvWriter &writer) const
 {
-    for (const std::string &column : m_header)
-        writer.field(column);
+    for (std::size_t i = 0; i < m_header.size(); ++i) {
+        if (!isReplaced(i))
+            writer.field(m_header[i]);
+    }
     for (const NumberId id : m_columns)
         writer.field(describe(id).column);
     writer.endRecord();
@@ -145,7 +195,7 @@ bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person, co
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (std::ranges::find(m_column, i) == m_column.end())
+        if (std::ranges::find(m_column, i) == m_column.end() && !isReplaced(i))
             input.insert(toQString(m_header[i]), toQString(fields[i]));
     }
     object.insert(QStringLiteral("input"), input);
@@ -195,7 +245,7 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
 {
     ChartNumbers numbers;
     evaluateNumbers(person, classicSystem(), letters, m_dateOfInterest, numbers);
-    copyFields(reader, writer);
+    copyKeptFields(reader, writer);
     std::array<int, kNumberCount> run; // only the first m_singleColumns are written and read
     for (std::size_t k = 0; k < m_singleColumns; ++k)
         run[k] = numbers[m_columns[k]].value();
@@ -250,7 +300,7 @@ int BatchRun::run()
 {
     CsvReader reader(m_input);
     if (!startInput(reader))
-        return Failure;
+        return m_startStatus;
     CsvWriter writer(m_output);
     if (m_format == Format::Csv)
         writeCsvHeader(writer);
@@ -266,6 +316,9 @@ int BatchRun::run()
         if (status == CsvReader::Status::BadRecord)
             refuse(reader.line(), reader.error());
         else if (!handleRecord(reader, writer, person))
+            break;
+        // The output refused a write: nothing more will reach it.
+        if (writer.failed())
             break;
     }
     if (m_progress != nullptr)

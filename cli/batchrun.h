@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "clidiagnostics.h"
 #include "numberid.h"
 #include "personalcycles.h"
 
@@ -38,13 +39,19 @@ public:
              Format format = Format::Csv);
 
     // The exit status: Success when every row was written, Failure when a
-    // row was refused, the header is missing or a stream failed.
+    // row was refused, the header is missing or a stream failed, UsageError
+    // when the header names an output column and replaceColumns is not set.
+    // Writing stops at the first write that fails.
     [[nodiscard]] int run();
 
     // The date the personal year is found for; 1 January of year 1 unless set.
     void setDateOfInterest(const CalendarDate &date) { m_dateOfInterest = date; }
     // Counts a Latin letter with a diacritic as its base letter (foldAccents).
     void setFoldAccents(bool fold) { m_foldAccents = fold; }
+    // Input columns named as the batch's own output columns are left out and
+    // the batch's own written, in their usual place after the kept columns.
+    // Unless this is set, such input is refused (UsageError).
+    void setReplaceColumns(bool replace) { m_replaceColumns = replace; }
 
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
 
@@ -55,6 +62,9 @@ private:
 
     bool startInput(CsvReader &reader);
     bool readHeader(CsvReader &reader);
+    bool takeOutputColumns(const std::string &line);
+    [[nodiscard]] bool isReplaced(std::size_t column) const;
+    void copyKeptFields(const CsvReader &reader, CsvWriter &writer) const;
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
@@ -78,6 +88,9 @@ private:
     std::uint64_t m_uncounted = 0;
     CalendarDate m_dateOfInterest;
     bool m_foldAccents = false;
+    bool m_replaceColumns = false;
+    std::uint64_t m_replaced = 0; // a bit for each input column left out (the header has at most 64)
+    int m_startStatus = Failure; // the exit status when the input cannot be started on
     std::array<std::string, 3> m_folded; // the names folded, when they are
 };
 

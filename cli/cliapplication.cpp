@@ -109,7 +109,7 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     m_argumentBytes = argumentBytes;
     QCommandLineParser parser;
     describeCommandLine(parser);
-    if (!parser.parse(arguments))
+    if (!parser.parse(withCompareOperands(arguments)))
         return usageError(parser.errorText());
     if (parser.isSet(u"help"_s))
         return writeAll(parser.helpText().toUtf8());
@@ -122,6 +122,7 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     m_format = parser.value(u"format"_s) == u"json"_s ? Format::Json : Format::Text;
     m_explain = parser.isSet(u"explain"_s);
     m_foldAccents = parser.isSet(u"fold-accents"_s);
+    m_replaceColumns = parser.isSet(u"replace-columns"_s);
     if (parser.isSet(u"on"_s)) {
         const std::optional<IsoDate> on = parseIsoDate(utf8(parser.value(u"on"_s)));
         if (!on)
@@ -209,7 +210,12 @@ int CliApplication::runOpen(const QString &fileName, const QString &pdfFile, boo
 
 std::string CliApplication::countedName(const QString &name) const
 {
-    return m_foldAccents ? foldAccents(utf8(name)) : utf8(name);
+    return countedName(utf8(name));
+}
+
+std::string CliApplication::countedName(std::string_view name) const
+{
+    return m_foldAccents ? foldAccents(name) : std::string(name);
 }
 
 void CliApplication::warnOfUncounted(const BirthData &data)
@@ -226,18 +232,18 @@ std::optional<BirthData> CliApplication::comparedPerson(const QString &operand)
 {
     if (hasReportExtension(operand))
         return openReport(operand);
-    const QStringList fields = operand.split(u',');
-    if (fields.size() != 4) {
+    const std::string text = utf8(operand);
+    const std::optional<PersonFields> fields = splitPerson(text);
+    if (!fields) {
         failure(u"%1: neither a report file (FILE.vlm) nor a person written FIRST,MIDDLE,LAST,YYYY-MM-DD"_s.arg(
             operand));
         return std::nullopt;
     }
-    const std::string first = countedName(fields[0]);
-    const std::string middle = countedName(fields[1]);
-    const std::string last = countedName(fields[2]);
-    const std::string date = utf8(fields[3]);
+    const std::string first = countedName(fields->first);
+    const std::string middle = countedName(fields->middle);
+    const std::string last = countedName(fields->last);
     BirthData data;
-    if (const InputFault fault = readPerson({first, middle, last, date}, data); fault != InputFault::None) {
+    if (const InputFault fault = readPerson({first, middle, last, fields->date}, data); fault != InputFault::None) {
         failure(u"%1: "_s.arg(operand) + toQString(faultText(fault)));
         return std::nullopt;
     }
@@ -314,6 +320,7 @@ int CliApplication::runBatch(const QString &inputFile)
                    m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv);
     batch.setDateOfInterest(m_dateOfInterest);
     batch.setFoldAccents(m_foldAccents);
+    batch.setReplaceColumns(m_replaceColumns);
     clearVectorUpperState(); // after the last Qt call before the rows
     const int status = batch.run();
     if (input != stdin)

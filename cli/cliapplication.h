@@ -9,6 +9,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "personalcycles.h"
 
@@ -55,6 +56,7 @@ private:
     std::optional<BirthData> comparedPerson(const QString &operand);
     // The names as they count: with their accents folded when asked to.
     [[nodiscard]] std::string countedName(const QString &name) const;
+    [[nodiscard]] std::string countedName(std::string_view name) const;
     // One line on the error stream when characters of the person's name do not count.
     void warnOfUncounted(const BirthData &data);
     bool write(const char *data, std::size_t size);
@@ -67,6 +69,7 @@ private:
     CalendarDate m_dateOfInterest;
     bool m_explain = false;
     bool m_foldAccents = false;
+    bool m_replaceColumns = false;
     QByteArrayList m_argumentBytes;
 };
 

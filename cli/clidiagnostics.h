@@ -2,6 +2,7 @@
 #pragma once
 
 #include <cstdio>
+#include <string>
 #include <string_view>
 
 namespace velmora {
@@ -13,9 +14,14 @@ inline constexpr std::string_view kProgramName = "tavi-velmora-cli";
 // itself is wrong.
 enum ExitStatus : int { Success = 0, Failure = 1, UsageError = 2 };
 
-// Writes one line "tavi-velmora-cli: <text>" to the stream. Line breaks and
-// other control characters in the text are shown as '?', so that a message
-// always stays one line.
+// The text with every control character shown as '?': the C0 controls (line
+// breaks and escape among them), DEL, and the C1 controls U+0080-U+009F
+// written in UTF-8. Text from outside (a name, a file name) printed this way
+// cannot move the cursor, change colours or start a line of its own.
+[[nodiscard]] std::string visibleText(std::string_view text);
+
+// Writes one line "tavi-velmora-cli: <text>" to the stream, the text shown
+// by visibleText, so that a message always stays one line.
 void printError(std::FILE *stream, std::string_view text);
 
 } // namespace velmora

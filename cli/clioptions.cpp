@@ -58,6 +58,9 @@ constexpr std::array kOptions = {
               "standard output. The readings are printed too when --format is given."},
     OptionRow{u"input", u"FILE", modes(CliMode::Batch), 0, u"--input works only with --batch",
               u"CSV input for --batch; - or none: standard input."},
+    OptionRow{u"replace-columns", {}, modes(CliMode::Batch), 0, u"--replace-columns works only with --batch",
+              u"With --batch: input columns named as the batch's own (destiny ... karmic_debts, in any case) are "
+              "left out and the batch's own written in their usual place; without it such input is refused."},
     OptionRow{u"batch", {}, modes(CliMode::Batch), ChoosesMode, {},
               u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
               "kept) and write it back with the eleven numbers, then life_path, birthday, challenge1 to challenge4, "
@@ -68,9 +71,12 @@ constexpr std::array kOptions = {
     OptionRow{u"explain", {}, modes(CliMode::Open, CliMode::Person), 0,
               u"--explain needs a person (--first, --last and --date) or --open FILE.vlm",
               u"Show how every number was found: the letters with their values, the totals and each digit sum."},
-    OptionRow{u"compare", u"FIRST", modes(CliMode::Compare), ChoosesMode, {},
-              u"Compare two people's Life Path and Destiny numbers: --compare FIRST SECOND, each either a report "
-              "file (FILE.vlm) or a person written FIRST,MIDDLE,LAST,YYYY-MM-DD (MIDDLE may be empty)."},
+    // The help writes "--compare <FIRST> <SECOND>": the option takes two
+    // operands, though the parser keeps only the first as its value.
+    OptionRow{u"compare", u"FIRST> <SECOND", modes(CliMode::Compare), ChoosesMode, {},
+              u"Compare two people's Life Path and Destiny numbers, each either a report file (FILE.vlm) or a "
+              "person written FIRST,MIDDLE,LAST,YYYY-MM-DD (MIDDLE may be empty). A SECOND that starts with -- "
+              "follows --: --compare FIRST -- SECOND."},
     OptionRow{u"fold-accents", {},
               modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
               u"Count a Latin letter with a diacritic as its base letter (é as E, ß as SS, æ as AE, ø as O); "
@@ -192,13 +198,49 @@ void describeCommandLine(QCommandLineParser &parser)
         u"Numerology readings for one person, for a saved report file, or for a CSV batch; or two people "
         "compared.\n"
         "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
-        "could not be read or written; 2 wrong command line."_s);
+        "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
+        "without --replace-columns."_s);
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
     parser.addVersionOption();
     for (const OptionRow &option : kOptions) {
         parser.addOption(QCommandLineOption(option.name.toString(), option.description.toString(),
                                             option.valueName.toString()));
     }
+}
+
+QStringList withCompareOperands(const QStringList &arguments)
+{
+    // The tool's only short options are -h and -v: any other argument that
+    // starts with a single '-' right after --compare FIRST can only be the
+    // second person (a name such as -Ann), and "--" makes the parser read it
+    // as one. A SECOND that starts with "--" needs the "--" written out.
+    for (qsizetype k = 1; k < arguments.size(); ++k) {
+        const QString &argument = arguments[k];
+        if (argument == u"--"_s)
+            return arguments;
+        if (argument != u"--compare"_s && !argument.startsWith(u"--compare="_s))
+            continue;
+        const qsizetype second = argument == u"--compare"_s ? k + 2 : k + 1;
+        if (second >= arguments.size())
+            return arguments;
+        const QString &operand = arguments[second];
+        if (operand.size() < 2 || operand[0] != u'-' || operand[1] == u'-' || operand == u"-h"_s
+            || operand == u"-v"_s)
+            return arguments;
+        QStringList moved = arguments;
+        moved.removeAt(second);
+        moved << u"--"_s << operand;
+        return moved;
+    }
+    return arguments;
+}
+
+bool drawsPdf(const QStringList &arguments)
+{
+    // The very parser the run uses: a command line it refuses draws nothing.
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    return parser.parse(arguments) && parser.isSet(u"pdf"_s);
 }
 
 CliMode chosenMode(const QCommandLineParser &parser)

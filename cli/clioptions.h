@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 class QCommandLineParser;
 
@@ -16,6 +17,11 @@ enum class CliMode : unsigned { None = 0, Batch = 1u << 0, Open = 1u << 1, Compa
 // lists them.
 void describeCommandLine(QCommandLineParser &parser);
 
+// The arguments (the program's name first) with a second person of
+// --compare that starts with '-' moved behind "--", so that the parser takes
+// it as the operand it is, not as options.
+[[nodiscard]] QStringList withCompareOperands(const QStringList &arguments);
+
 // The mode that the options given choose.
 [[nodiscard]] CliMode chosenMode(const QCommandLineParser &parser);
 
@@ -26,5 +32,10 @@ void describeCommandLine(QCommandLineParser &parser);
 // Whether the readings are printed: an option that writes a file instead
 // (--save, --pdf) keeps them back unless --format asks for them.
 [[nodiscard]] bool printsReadings(const QCommandLineParser &parser);
+
+// Whether the tool, given these arguments (its name first), will draw a PDF.
+// Read before the application object exists: drawing needs fonts, and so a
+// GUI application, which the offscreen platform gives with no display.
+[[nodiscard]] bool drawsPdf(const QStringList &arguments);
 
 } // namespace velmora

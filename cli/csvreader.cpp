@@ -2,6 +2,7 @@
 #include "csvreader.h"
 
 #include <cstring>
+#include <string>
 
 namespace velmora {
 namespace {
@@ -10,6 +11,13 @@ constexpr std::string_view kTooLong = "the record is too long";
 constexpr std::string_view kNotClosed = "a quoted field is not closed";
 constexpr std::string_view kQuoteInUnquoted = "a quote inside an unquoted field";
 constexpr std::string_view kTextAfterQuote = "text follows a closing quote";
+
+// "64 MiB", "1000 bytes"
+std::string sizeText(std::uint64_t bytes)
+{
+    constexpr std::uint64_t kMiB = 1024 * 1024;
+    return bytes % kMiB == 0 && bytes > 0 ? std::to_string(bytes / kMiB) + " MiB" : std::to_string(bytes) + " bytes";
+}
 
 bool isLineBreak(char ch)
 {
@@ -26,11 +34,13 @@ bool endsUnquoted(char ch)
 
 // One byte more than a chunk and a record: room for a CR held back at the end
 // of a record of the largest size.
-CsvReader::CsvReader(std::FILE *input, std::size_t chunkSize, std::size_t maxRecordSize)
+CsvReader::CsvReader(std::FILE *input, std::size_t chunkSize, std::size_t maxRecordSize, std::uint64_t maxLeadIn)
     : m_input(input)
     , m_chunkSize(chunkSize > 0 ? chunkSize : 1)
     , m_maxRecordSize(maxRecordSize > 0 ? maxRecordSize : 1)
+    , m_maxLeadIn(maxLeadIn)
     , m_buffer(m_chunkSize + m_maxRecordSize + 1)
+    , m_noRecordEnd("no record ends in the first " + sizeText(maxLeadIn) + " of the input; reading stops")
 {
 }
 
@@ -55,9 +65,18 @@ bool CsvReader::refill()
 
 CsvReader::Status CsvReader::next()
 {
+    if (m_skipping) {
+        const Status rest = passOverRecord();
+        if (rest != Status::End)
+            return rest;
+    }
     for (;;) {
         if (m_readError)
             return Status::ReadError;
+        if (m_gaveUp)
+            return Status::End;
+        if (!m_recordEnded && consumed() > m_maxLeadIn)
+            return giveUp();
         const std::size_t available = m_end - m_pos;
         // A CR that ends the buffer waits for the byte after it, which tells
         // a CR LF from a lone CR.
@@ -76,9 +95,10 @@ CsvReader::Status CsvReader::next()
     }
 }
 
-// The record is kept in the buffer while it is within the limit; past it, it
-// is read on without being kept (the same scan, skipping), so that it ends
-// where its last field ends, whatever the chunk size.
+// The record is kept in the buffer while it is within the limit. Once it is
+// past the limit, it is refused at once, and the next call reads the rest of
+// it without keeping it (the same scan, skipping), so that it ends where its
+// last field ends, whatever the chunk size.
 CsvReader::Status CsvReader::readRecord()
 {
     m_recordLine = m_line;
@@ -94,19 +114,52 @@ CsvReader::Status CsvReader::readRecord()
             return finishRecord();
         if (m_eof)
             return endOfInput();
-        if (!m_skipping && m_scan > m_maxRecordSize) {
+        if (m_scan > m_maxRecordSize) {
             m_skipping = true;
             if (m_error.empty())
                 m_error = kTooLong;
-        }
-        if (m_skipping) {
             m_pos += m_scan;
             m_scan = 0;
+            return Status::BadRecord;
         }
         refill();
         if (m_readError)
             return Status::ReadError;
     }
+}
+
+// The rest of a record refused as too long, up to its end; End once it has
+// ended, to go on with the next record.
+CsvReader::Status CsvReader::passOverRecord()
+{
+    for (;;) {
+        const bool ended = scan();
+        m_pos += m_scan;
+        m_scan = 0;
+        if (ended || m_eof) {
+            m_line += m_lines;
+            m_skipping = false;
+            m_recordEnded = true;
+            return Status::End;
+        }
+        if (!m_recordEnded && consumed() > m_maxLeadIn)
+            return giveUp();
+        refill();
+        if (m_readError)
+            return Status::ReadError;
+    }
+}
+
+// An input whose first bytes hold no end of a record is no CSV text: reading
+// stops, with the reason, rather than going on for ever (/dev/zero).
+CsvReader::Status CsvReader::giveUp()
+{
+    if (!m_skipping)
+        m_recordLine = m_line;
+    m_gaveUp = true;
+    m_skipping = false;
+    m_error = m_noRecordEnd;
+    return Status::BadRecord;
 }
 
 // Scans on from m_scan; true when the record's line break is reached.
@@ -288,7 +341,8 @@ CsvReader::Status CsvReader::finishRecord()
     const char *const record = m_buffer.data() + m_pos;
     m_pos += m_scan;
     m_line += m_lines;
-    if (m_error.empty() && (m_skipping || m_contentEnd > m_maxRecordSize))
+    m_recordEnded = true;
+    if (m_error.empty() && m_contentEnd > m_maxRecordSize)
         m_error = kTooLong;
     if (!m_error.empty())
         return Status::BadRecord;

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -17,8 +18,12 @@ namespace velmora {
 // doubled quotes and line breaks. Empty lines are skipped. A malformed record
 // is reported with its reason and the reader goes on after the line on which
 // the fault lies, so one stray quote does not swallow the rest of the input.
-// A record longer than the limit is refused whole: it ends where its last
-// field ends, line breaks inside its quoted fields included.
+// A record longer than the limit is refused whole, as soon as it passes the
+// limit: it ends where its last field ends, line breaks inside its quoted
+// fields included, and the next call goes on after it. An input that holds no
+// end of a record in its first bytes (maxLeadIn) is no CSV text: its first
+// record, or the empty lines before it, are refused with that reason and
+// reading ends there.
 class CsvReader
 {
 public:
@@ -26,11 +31,12 @@ public:
 
     static constexpr std::size_t kDefaultChunkSize = 128 * 1024;
     static constexpr std::size_t kMaxRecordSize = 1024 * 1024;
+    static constexpr std::uint64_t kMaxLeadIn = 64 * 1024 * 1024;
     // Fields beyond this count are counted but not kept.
     static constexpr std::size_t kMaxFields = 64;
 
     explicit CsvReader(std::FILE *input, std::size_t chunkSize = kDefaultChunkSize,
-                       std::size_t maxRecordSize = kMaxRecordSize);
+                       std::size_t maxRecordSize = kMaxRecordSize, std::uint64_t maxLeadIn = kMaxLeadIn);
 
     [[nodiscard]] Status next();
 
@@ -62,6 +68,10 @@ private:
     };
 
     Status readRecord();
+    Status passOverRecord();
+    Status giveUp();
+    // Bytes of the input before the one the reader stands at.
+    [[nodiscard]] std::uint64_t consumed() const { return m_bytesRead - (m_end - m_pos); }
     bool scan();
     bool scanUnquoted(const char *record, std::size_t limit);
     void scanQuoted(const char *record, std::size_t limit, std::size_t available);
@@ -78,7 +88,11 @@ private:
     std::FILE *m_input;
     std::size_t m_chunkSize;
     std::size_t m_maxRecordSize;
+    std::uint64_t m_maxLeadIn;
     std::vector<char> m_buffer;
+    std::string m_noRecordEnd;
+    bool m_recordEnded = false; // a record, sound or not, has ended
+    bool m_gaveUp = false;
     std::size_t m_pos = 0; // the start of the record being read
     std::size_t m_end = 0;
     bool m_eof = false;
@@ -87,8 +101,8 @@ private:
     std::uint64_t m_line = 1;
     std::uint64_t m_recordLine = 0;
 
-    // The record being read. While skipping, an over-long record is read on
-    // without being kept, and m_pos follows the scan.
+    // The record being read. While skipping, the rest of an over-long record
+    // is read on without being kept, and m_pos follows the scan.
     State m_state = State::FieldStart;
     bool m_skipping = false;
     std::size_t m_scan = 0;       // offset of the next byte to look at

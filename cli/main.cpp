@@ -4,26 +4,13 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <memory>
 
 #include "cliapplication.h"
+#include "clioptions.h"
 #include "version.h"
 
 namespace {
-
-// Drawing a PDF document needs fonts, and so a GUI application; the offscreen
-// platform gives one with no display.
-bool wantsPdf(int argc, char *argv[])
-{
-    for (int k = 1; k < argc; ++k) {
-        if (std::strcmp(argv[k], "--") == 0)
-            return false;
-        if (std::strcmp(argv[k], "--pdf") == 0 || std::strncmp(argv[k], "--pdf=", 6) == 0)
-            return true;
-    }
-    return false;
-}
 
 // The tool's standard error carries its own messages only; Qt's notes (such
 // as one about a missing XDG_RUNTIME_DIR when the PDF is drawn) are no
@@ -41,11 +28,14 @@ void dropQtMessage(QtMsgType type, const QMessageLogContext &, const QString &me
 int main(int argc, char *argv[])
 {
     QByteArrayList argumentBytes;
-    for (int k = 0; k < argc; ++k)
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k) {
         argumentBytes << QByteArray(argv[k]);
+        arguments << QString::fromLocal8Bit(argv[k]);
+    }
     qInstallMessageHandler(dropQtMessage);
     std::unique_ptr<QCoreApplication> application;
-    if (wantsPdf(argc, argv)) {
+    if (velmora::drawsPdf(arguments)) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
         application = std::make_unique<QGuiApplication>(argc, argv);
     } else {

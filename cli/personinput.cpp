@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "personinput.h"
 
+#include <array>
+
 #include "trimspaces.h"
 
 namespace velmora {
@@ -30,6 +32,23 @@ std::optional<IsoDate> parseIsoDate(std::string_view text)
     if (!year || !month || !day || !isRealDate(*day, *month, *year))
         return std::nullopt;
     return IsoDate{*year, *month, *day};
+}
+
+std::optional<PersonFields> splitPerson(std::string_view text)
+{
+    std::array<std::string_view, 4> fields;
+    std::size_t count = 0;
+    for (std::size_t from = 0;; ++count) {
+        const std::size_t comma = text.find(',', from);
+        if (count < fields.size())
+            fields[count] = text.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from);
+        if (comma == std::string_view::npos)
+            break;
+        from = comma + 1;
+    }
+    if (count + 1 != fields.size())
+        return std::nullopt;
+    return PersonFields{fields[0], fields[1], fields[2], fields[3]};
 }
 
 InputFault readPerson(const PersonFields &fields, BirthData &data)

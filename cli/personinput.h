@@ -16,6 +16,11 @@ struct PersonFields {
     std::string_view date;
 };
 
+// A person written as one argument, FIRST,MIDDLE,LAST,YYYY-MM-DD, the order
+// of the batch's columns (--compare takes people so): the four fields as
+// views into the text, or nullopt when it has not exactly four.
+[[nodiscard]] std::optional<PersonFields> splitPerson(std::string_view text);
+
 // What the input page would refuse, in the order it checks.
 enum class InputFault { None, EmptyFirstName, BadDate, EmptyLastName };
 

@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdio>
 
+#include "clidiagnostics.h"
 #include "enginetext.h"
 #include "morenumberstext.h"
 
@@ -31,9 +32,10 @@ QJsonObject personObject(const BirthData &data)
     };
 }
 
+// A name's control characters are shown, not obeyed: the text goes to a terminal.
 std::string personLine(const BirthData &data)
 {
-    return fullName(data) + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
+    return visibleText(fullName(data)) + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
 }
 
 // The plain text of a reading, whichever part it belongs to.

@@ -29,6 +29,7 @@ namespace {
 
 constexpr qreal kTextPointSize = 10;
 constexpr qreal kCaptionPointSize = 12;
+constexpr qreal kPartPointSize = 14;
 constexpr qreal kPersonPointSize = 14;
 constexpr qreal kFooterPointSize = 8;
 
@@ -111,6 +112,18 @@ QTextBlockFormat captionBlockFormat()
     QTextBlockFormat block;
     block.setTopMargin(kCaptionPointSize * 1.5);
     block.setBottomMargin(kCaptionPointSize / 2);
+    block.setHeadingLevel(2);
+    return block;
+}
+
+// The parts after the eight readings ("More numbers", the appendix) stand a
+// level above a reading's caption: larger, with more room above them.
+QTextBlockFormat partBlockFormat()
+{
+    QTextBlockFormat block;
+    block.setTopMargin(kPartPointSize * 2);
+    block.setBottomMargin(kPartPointSize / 2);
+    block.setHeadingLevel(1);
     return block;
 }
 
@@ -125,8 +138,8 @@ QTextCharFormat plainFormat()
 // The further numbers after the eight readings, each under its heading.
 void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
 {
-    cursor.insertBlock(captionBlockFormat());
-    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kCaptionPointSize));
+    cursor.insertBlock(partBlockFormat());
+    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kPartPointSize));
     QTextBlockFormat headingBlock;
     headingBlock.setTopMargin(kTextPointSize);
     for (const SectionDescriptor &descriptor : sectionsOf(Part::MoreNumbers)) {
@@ -141,8 +154,8 @@ void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
 // The appendix: one plain line per number, so that each can be checked by hand.
 void appendWorking(QTextCursor &cursor, const Chart &chart)
 {
-    cursor.insertBlock(captionBlockFormat());
-    cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kCaptionPointSize));
+    cursor.insertBlock(partBlockFormat());
+    cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kPartPointSize));
     for (const std::string &line : workingLines(chart)) {
         cursor.insertBlock(QTextBlockFormat());
         cursor.insertText(toQString(line), plainFormat());
@@ -184,11 +197,8 @@ std::unique_ptr<QTextDocument> readingDocument(const Chart &chart)
                                                        QString::number(data.BirthYear)),
                       QTextCharFormat());
 
-    QTextBlockFormat captionBlock;
-    captionBlock.setTopMargin(kCaptionPointSize * 1.5);
-    captionBlock.setBottomMargin(kCaptionPointSize / 2);
     for (const SectionDescriptor &section : sectionsOf(Part::Readings)) {
-        cursor.insertBlock(captionBlock);
+        cursor.insertBlock(captionBlockFormat());
         cursor.insertText(toQString(section.caption), headingFormat(kCaptionPointSize));
         cursor.insertBlock(QTextBlockFormat());
         insertReading(cursor, chart.reading(section.id));
@@ -239,8 +249,9 @@ QString documentCreator()
 
 QPageSize localePageSize()
 {
-#ifdef _NL_PAPER_WIDTH
-    // glibc gives the paper's size in millimetres as a number in place of the string.
+#ifdef __GLIBC__
+    // glibc gives the paper's size in millimetres as a number in place of the
+    // string. Its items are enumerators, not macros: the guard is the library.
     const auto millimetres = [](nl_item item) {
         union {
             char *string;

@@ -45,8 +45,9 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // A chart as one document: the person (names and date of birth) on top, then
 // the eight readings in tab order, each under its caption, then the part
 // "More numbers" with the personal cycles of the chart's date of interest,
-// and last a short appendix with the working of every number. Requires
-// chart.hasWorking().
+// and last a short appendix with the working of every number. The two parts'
+// headings stand a level above the readings' captions (heading level 1, and
+// larger, to the captions' 2). Requires chart.hasWorking().
 [[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const Chart &chart);
 
 // Breaks the document (laid out at its text width) into pages of the given

@@ -67,7 +67,7 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     set(PersonalDay, figureSum({{"Personal Month", personalMonth}, {"day", in.on.day}}, digit, steps(PersonalDay)));
 
     NumberValue &lessons = numbers[KarmicLessons];
-    lessons.defined = true;
+    lessons.count = 0;
     const std::uint16_t missing = karmicLessons(in, steps(KarmicLessons));
     for (int value = 1; value <= 9; ++value)
         if ((missing & 1U << value) != 0)
@@ -76,7 +76,7 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     // The Karmic Debts: 13, 14, 16 or 19 met as the starting total or a digit
     // sum on the way to these numbers, in this order.
     NumberValue &debts = numbers[KarmicDebts];
-    debts.defined = true;
+    debts.count = 0;
     const auto debtIn = [&](NumberId from, std::int64_t total) {
         if (const int debt = KarmicDebtIn(total); debt != 0) {
             numbers.debtSources[debts.count] = from;
@@ -89,6 +89,9 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     debtIn(LifePath, day + month + year);
     if (system.birthdayDebt && KarmicDebtIn(day) == day)
         debtIn(Birthday, day);
+
+    for (std::size_t i = 0; i < kNumberCount; ++i)
+        numbers.values[i].defined = true;
 }
 
 } // namespace

@@ -23,9 +23,10 @@ namespace velmora {
 struct NumberValue {
     static constexpr std::size_t kMaxValues = 9;
 
-    bool defined = false;
-    std::uint8_t count = 0;
-    // Only the first count are set: a batch row does not clear the rest.
+    // Not cleared on construction: a batch row's numbers are all set by
+    // evaluateNumbers, and only the first count values are read.
+    bool defined;
+    std::uint8_t count;
     std::array<std::uint8_t, kMaxValues> values;
 
     [[nodiscard]] int value() const { return values[0]; }
@@ -33,13 +34,11 @@ struct NumberValue {
 
     void set(int number)
     {
-        defined = true;
         count = 1;
         values[0] = static_cast<std::uint8_t>(number);
     }
     void add(int number)
     {
-        defined = true;
         if (count < kMaxValues)
             values[count++] = static_cast<std::uint8_t>(number);
     }

@@ -44,7 +44,7 @@ bool isDebt(std::int64_t n)
 
 } // namespace
 
-namespace {
+namespace detail {
 
 // The debt met on the way down from total, digit sum after digit sum. Below
 // 13 no debt is left: every digit sum of such a number is smaller still.
@@ -57,27 +57,15 @@ int debtByDigitSums(std::uint64_t total)
     return 0;
 }
 
-// Every total of a name's letters or of a date of birth is in practice below this.
-constexpr std::size_t kTabled = 10050;
-
-// The debts of the smaller totals, worked out once at start-up (at namespace
-// scope, as the reductions in letters.cpp, so a look-up needs no guard).
-const std::array<std::uint8_t, kTabled> kDebts = [] {
-    std::array<std::uint8_t, kTabled> debts{};
-    for (std::size_t n = 0; n < kTabled; ++n)
+// At namespace scope, as the reductions' table, so a look-up needs no guard.
+const std::array<std::uint8_t, kDebtsTabled> kDebts = [] {
+    std::array<std::uint8_t, kDebtsTabled> debts{};
+    for (std::size_t n = 0; n < kDebtsTabled; ++n)
         debts[n] = static_cast<std::uint8_t>(debtByDigitSums(n));
     return debts;
 }();
 
-} // namespace
-
-int KarmicDebtIn(std::int64_t total)
-{
-    assert(total >= 0);
-    const auto magnitude = static_cast<std::uint64_t>(total);
-    // Looked up below kTabled: the batch end to end 2.31 -> 2.44 M/s (500,000 people, CPU time).
-    return magnitude < kTabled ? kDebts[magnitude] : debtByDigitSums(magnitude);
-}
+} // namespace detail
 
 const ReadingTable &karmicDebtTable()
 {

@@ -20,10 +20,13 @@ std::size_t letterSlot(char ch)
 LetterTally tallyLetters(const BirthData &data, const System &system)
 {
     LetterTally tally;
-    std::array<std::size_t, kLetterSlots> counts{};
-    std::size_t highest = 0;
-    // Each part's sums in locals, stored when the part ends: a batch row
-    // 3,540 -> 3,340 instructions with the reductions inlined (callgrind).
+    // 32 bits: more letters than a name can hold, in half the room to clear
+    // of 64 (a batch row 32 instructions fewer, callgrind).
+    std::array<std::uint32_t, kLetterSlots> counts{};
+    std::uint32_t highest = 0;
+    // Each part's sums in locals, stored when the part ends, and the values
+    // present found from their counts at the end: fewer instructions a
+    // batch row than either kept per letter (callgrind).
     LetterSums part;
     forEachLetter(
         data, system,

@@ -12,7 +12,7 @@ namespace {
 
 constexpr std::string_view kYearExplanation =
     "Your Personal Year runs from January to December and sets the theme of the whole year. It "
-    "moves through a cycle of nine, so each theme returns once a decade or so.";
+    "moves through a cycle of nine, so each theme comes back exactly nine years later.";
 
 constexpr std::string_view kYearTexts[] = {
     // 1

@@ -19,6 +19,9 @@ struct ReductionRule {
     // A starting total that is a master number stands as it is; otherwise
     // masters count only as digit sums, so a total of exactly 11 gives 2.
     bool keepsMasterTotal = false;
+    // Which of the two classic reductions this is, for its table of small
+    // totals (1 one digit, 2 masters as digit sums); 0 for any other rule.
+    std::uint8_t classic = 0;
 
     [[nodiscard]] constexpr bool isMaster(std::int64_t n) const
     {

@@ -23,6 +23,15 @@ bool isLetterTerm(const WorkingTerm &term)
     return term.label.size() == 1 && LetterValue(term.label.front()).value > 0;
 }
 
+// A figure as the working names it: "day 15", and another number with its
+// value in brackets, "Pinnacle 1 (4)", so that the two never read as one
+// number (14).
+std::string figureText(const WorkingTerm &term)
+{
+    const bool number = !term.label.empty() && term.label.front() >= 'A' && term.label.front() <= 'Z';
+    return term.label + (number ? " (" + decimal(term.value) + ")" : " " + decimal(term.value));
+}
+
 std::string termsText(const std::vector<WorkingTerm> &terms)
 {
     std::string text;
@@ -30,7 +39,7 @@ std::string termsText(const std::vector<WorkingTerm> &terms)
         if (isLetterTerm(term)) {
             text += (text.empty() ? "" : " ") + term.label + decimal(term.value);
         } else {
-            text += (text.empty() ? "" : " + ") + term.label + " " + decimal(term.value);
+            text += (text.empty() ? "" : " + ") + figureText(term);
         }
     }
     return text;
@@ -71,7 +80,7 @@ std::string workingText(const Working &working)
     case WorkingKind::Difference: {
         std::string text;
         for (const WorkingTerm &term : working.terms) {
-            text += (text.empty() ? "" : ", ") + term.label + " " + decimal(term.value);
+            text += (text.empty() ? "" : ", ") + figureText(term);
             for (const std::int64_t sum : term.digitSums)
                 text += " → " + decimal(sum);
         }

@@ -1,14 +1,25 @@
 # SPDX-License-Identifier: MIT
 # Bash completion for tavi-velmora-cli.
+
+# Folders, and files whose names end in vlm: in lower case, as the tool takes
+# them (bash-completion's _filedir would offer ANNA.VLM too).
+_tavi_velmora_cli_reports()
+{
+    local IFS=$'\n'
+    _tilde "$cur" || return
+    compopt -o filenames 2>/dev/null
+    COMPREPLY=($(compgen -d -- "$cur") $(compgen -f -X '!*vlm' -- "$cur"))
+}
+
 _tavi_velmora_cli()
 {
     local cur prev words cword
     _init_completion || return
 
     case $prev in
-        --first | --middle | --last)
+        --first | --middle | --last | --date)
             return ;;
-        --date | --on)
+        --on)
             COMPREPLY=($(compgen -W "$(date +%Y-%m-%d)" -- "$cur"))
             return ;;
         --format)
@@ -19,7 +30,7 @@ _tavi_velmora_cli()
             fi
             return ;;
         --open | --save | --compare)
-            _filedir vlm
+            _tavi_velmora_cli_reports
             return ;;
         --input)
             _filedir '@(csv|CSV|txt)'
@@ -27,18 +38,19 @@ _tavi_velmora_cli()
             return ;;
         --pdf)
             _filedir pdf
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
             return ;;
     esac
 
     # The second person of --compare: a report file or FIRST,MIDDLE,LAST,YYYY-MM-DD.
     if [[ ${words[cword - 2]} == --compare && $cur != -* ]]; then
-        _filedir vlm
+        _tavi_velmora_cli_reports
         return
     fi
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
-                                 --on --explain --compare --fold-accents --help --version" -- "$cur"))
+                                 --replace-columns --on --explain --compare --fold-accents --help --version" -- "$cur"))
     fi
 } &&
     complete -F _tavi_velmora_cli tavi-velmora-cli

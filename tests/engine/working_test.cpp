@@ -188,7 +188,7 @@ INSTANTIATE_TEST_SUITE_P(
         WorkingTextCase{"personalityKeepsAMasterNumber", WorkedNumber::Personality,
                  "J1 H8 N5 S1 M4 T2 H8 = 29 → 11 (master number, kept)"},
         WorkingTextCase{"soulUrgeListsTheVowels", WorkedNumber::SoulUrge, "O6 I9 = 15 → 6"},
-        WorkingTextCase{"realizationAddsLifePathAndDestiny", WorkedNumber::Realization, "Life Path 4 + Destiny 8 = 12 → 3"},
+        WorkingTextCase{"realizationAddsLifePathAndDestiny", WorkedNumber::Realization, "Life Path (4) + Destiny (8) = 12 → 3"},
         WorkingTextCase{"firstPinnacleReducesTwentyTwoAsATotal", WorkedNumber::Pinnacle1, "month 7 + day 15 = 22 → 4"},
         WorkingTextCase{"hiddenPassionCountsCaseSensitively", WorkedNumber::HiddenPassion,
                  "most frequent letter: h, 2 times; H = 8"},
@@ -198,7 +198,7 @@ INSTANTIATE_TEST_SUITE_P(
         WorkingTextCase{"birthdayIsTheDay", WorkedNumber::Birthday, "day 15 = 15"},
         WorkingTextCase{"challengeReducesEachPartFirst", WorkedNumber::Challenge2, "day 15 → 6, year 1980 → 18 → 9: |6 − 9| = 3"},
         WorkingTextCase{"personalDayPassesElevenWithoutStopping", WorkedNumber::PersonalDay,
-                 "Personal Month 7 + day 31 = 38 → 11 → 2"},
+                 "Personal Month (7) + day 31 = 38 → 11 → 2"},
         WorkingTextCase{"karmicLessonsListTheMissingValues", WorkedNumber::KarmicLessons, "values no letter carries: 3, 7"}),
     [](const auto &info) { return std::string(info.param.name); });
 

@@ -6,8 +6,8 @@
 
 class QWidget;
 
-// Shared look of the outreach windows. Their layouts are measured in twips,
-// 15 to a pixel at 96 dpi.
+// Shared look of the program's windows. The outreach windows' layouts are
+// measured in twips, 15 to a pixel at 96 dpi.
 namespace velmora {
 
 [[nodiscard]] int twips(int value);

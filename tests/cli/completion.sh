@@ -1,0 +1,55 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Completes command lines with the tool's bash completion, as bash does on
+# Tab, in a folder of sample files, and compares the candidates offered.
+#   completion.sh COMPLETION-SCRIPT
+set -euo pipefail
+script=$(realpath "$1")
+if [ ! -f /usr/share/bash-completion/bash_completion ]; then
+    echo "bash-completion is not installed (Debian: bash-completion)"
+    exit 77
+fi
+folder=$(mktemp -d)
+trap 'rm -rf "$folder"' EXIT
+cd "$folder"
+touch anna.vlm ANNA.VLM mary.txt people.csv out.pdf
+mkdir reports
+
+# The words after the program's name; the last is the one being completed.
+candidates()
+{
+    LC_ALL=C bash -c 'source /usr/share/bash-completion/bash_completion
+        source "$1"; shift
+        COMP_WORDS=(tavi-velmora-cli "$@"); COMP_CWORD=$#; COMP_LINE="${COMP_WORDS[*]}"; COMP_POINT=${#COMP_LINE}
+        _tavi_velmora_cli
+        [ ${#COMPREPLY[@]} -eq 0 ] || printf "%s\n" "${COMPREPLY[@]}" | sort -u | paste -sd " "' _ "$script" "$@"
+}
+
+failed=0
+expect()
+{
+    local wanted=$1
+    shift
+    local got
+    got=$(candidates "$@")
+    if [ "$got" != "$wanted" ]; then
+        echo "FAIL: tavi-velmora-cli $*<Tab> offered '$got', not '$wanted'"
+        failed=1
+    fi
+}
+
+expect "anna.vlm reports" --open ""
+expect "anna.vlm reports" --save ""
+expect "anna.vlm reports" --compare ""
+expect "anna.vlm reports" --compare anna.vlm ""
+expect "" --open A
+expect "" --first John --date ""
+expect "" --date 19
+expect "- out.pdf reports" --pdf ""
+expect "-" --open anna.vlm --pdf -
+expect "- mary.txt people.csv reports" --batch --input ""
+expect "csv json" --batch --format ""
+expect "json text" --open anna.vlm --format ""
+expect "--replace-columns" --batch --re
+[ $failed -eq 0 ] && echo "every completion as expected"
+exit $failed
