@@ -37,21 +37,24 @@ CommandLine parseCommandLine(const QStringList &arguments)
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
     const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
     const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
-    parser.addOptions({help, version});
+    // Given by the session bus's service file: the bus started this copy to
+    // serve the program's name.
+    const QCommandLineOption busActivated(u"bus-activated"_s);
+    parser.addOptions({help, version, busActivated});
     // Help and the version are answered even beside options that are not known.
     const bool known = parser.parse(arguments.isEmpty() ? QStringList{QString()} : arguments);
     if (parser.isSet(help))
-        return {CommandLine::Action::Help, {}, {}, {}};
+        return {CommandLine::Action::Help, {}, {}, {}, false};
     if (parser.isSet(version))
-        return {CommandLine::Action::Version, {}, {}, {}};
+        return {CommandLine::Action::Version, {}, {}, {}, false};
     if (!known) {
         const QString option = asGiven(arguments, parser.unknownOptionNames().value(0));
-        return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}};
+        return {CommandLine::Action::Error, {}, u"unknown option '%1'"_s.arg(option), {}, false};
     }
     const QStringList files = parser.positionalArguments();
     if (files.size() > 1)
-        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size()), {}};
-    return {CommandLine::Action::Run, files.value(0), {}, QFile::encodeName(files.value(0))};
+        return {CommandLine::Action::Error, {}, u"one report file at most, not %1"_s.arg(files.size()), {}, false};
+    return {CommandLine::Action::Run, files.value(0), {}, QFile::encodeName(files.value(0)), parser.isSet(busActivated)};
 }
 
 CommandLine parseCommandLine(int argc, const char *const argv[])
@@ -77,6 +80,9 @@ QString helpText()
            "                 the running copy opens it\n"
            "  -h, --help     show this help\n"
            "  -v, --version  show the version\n"
+           "  --bus-activated\n"
+           "                 started by the session bus to serve the program's name:\n"
+           "                 ends at once when it cannot have the name\n"
            "\n"
            "Qt's own options, such as -platform or -display, are taken too.\n"_s;
 }

@@ -16,13 +16,16 @@ struct CommandLine {
     // The same name in the system's bytes, which Qt's text cannot always
     // hold (a name that is not UTF-8); only from the raw arguments.
     QByteArray nativeReportFile;
+    // Run: started by the session bus to serve the program's name there (the
+    // bus's service file passes --bus-activated).
+    bool busActivated = false;
 
     friend bool operator==(const CommandLine &, const CommandLine &) = default;
 };
 
 // Reads the arguments, the program's name first: --help (-h) and --version
-// (-v) win wherever they stand; otherwise at most one report file, and
-// nothing after "--" is an option.
+// (-v) win wherever they stand; otherwise at most one report file and
+// --bus-activated, and nothing after "--" is an option.
 [[nodiscard]] CommandLine parseCommandLine(const QStringList &arguments);
 
 // The same for the arguments as main() receives them, the report file kept

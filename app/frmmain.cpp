@@ -5,6 +5,8 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QEvent>
+#include <QDir>
+#include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QGroupBox>
@@ -84,6 +86,22 @@ constexpr std::array<const char *, velmora::kReadingCount> kFrameNames = {
 bool isNameCharacter(char32_t code)
 {
     return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') || code == 8;
+}
+
+// The file a print to a file proposes: the readings named after the person,
+// in the documents folder (the home folder when there is none). A '/' in a
+// name would lead into a folder, and a name has at most 255 bytes.
+QString printFileName(const velmora::BirthData &data)
+{
+    QString name = u"Velmora readings - "_s + QString::fromStdString(velmora::fullName(data));
+    name.replace(u'/', u'-');
+    const QString suffix = u".pdf"_s;
+    while (QFile::encodeName(name + suffix).size() > 255)
+        name.chop(name.size() > 1 && name.back().isLowSurrogate() ? 2 : 1);
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    if (!velmora::isUsableFolder(folder))
+        folder = QDir::homePath();
+    return QDir(folder).filePath(name + suffix);
 }
 
 template<typename Widget>
@@ -569,7 +587,8 @@ void frmMain::printReport()
         m_chart.emplace(velmora::chartOf(m_birthData, velmora::classicSystem(), today, true));
     const velmora::PrintOutcome outcome = m_services.printing.print(
         this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
-               [this](QPagedPaintDevice &printer) { return velmora::paintReadings(printer, *m_chart); }});
+               [this](QPagedPaintDevice &printer) { return velmora::paintReadings(printer, *m_chart); },
+               printFileName(m_birthData)});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));
 }

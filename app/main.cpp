@@ -51,6 +51,12 @@ int main(int argc, char *argv[])
     QApplication::setFont(velmora::uifonts::windowFont());
 
     velmora::QtPlatform platform(launchTokens);
+    // Started by the bus to serve the program's name: without the name there
+    // is nothing to serve, and the bus would wait on this copy in vain.
+    if (commandLine.busActivated) {
+        if (const QString problem = platform.serveBusName(); !problem.isEmpty())
+            return print(stderr, QStringLiteral("tavi-velmora: %1; started by the session bus, it ends\n").arg(problem), 1);
+    }
     const std::unique_ptr<frmMain> window = startApplication(platform, commandLine.nativeReportFile);
     if (!window)
         return 0;

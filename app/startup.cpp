@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "startup.h"
 
-#include <QApplication>
 #include <QFile>
-#include <QMetaObject>
 #include <QPointer>
 
 #include <memory>
@@ -15,11 +13,18 @@
 #include "frmmain.h"
 #include "links.h"
 #include "platform.h"
+#include "reportinbox.h"
 #include "updatereminder.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
+
+constexpr QLatin1StringView kAlreadyRunning{"Application is already running"};
+// The copy that owns the program's name does not answer: stopped, hung, or
+// another process that holds the name.
+constexpr QLatin1StringView kNoAnswer{"Another Copy Is Running But Does Not Answer."};
+constexpr QLatin1StringView kNotOpened{"The Report Was Not Opened."};
 
 // Opens the report whose name the system knows by these bytes. Qt's text for
 // a name that is not UTF-8 loses bytes, so such a file is read through a
@@ -41,13 +46,21 @@ void openReport(frmMain &window, const QByteArray &fileName)
 
 std::unique_ptr<frmMain> startApplication(velmora::Platform &platform, const QByteArray &reportFile)
 {
-    if (!platform.claimSingleInstance()) {
+    for (int attempt = 0; !platform.claimSingleInstance(); ++attempt) {
         // Given no file, the running copy is still asked to come to the front.
-        if (platform.handOverReport(reportFile) && !reportFile.isEmpty())
+        const velmora::HandOver handOver = platform.handOverReport(reportFile);
+        // The running copy ended in between: this one runs instead.
+        if (handOver == velmora::HandOver::NoRunningCopy && attempt == 0)
+            continue;
+        if (handOver == velmora::HandOver::Taken && !reportFile.isEmpty())
             return nullptr;
-        platform.showMessage(nullptr,
-                             velmora::Message{velmora::MessageIcon::Information, QStringLiteral("Application is already running"),
-                                              QString(velmora::kApplicationTitle)});
+        velmora::Message message{velmora::MessageIcon::Information, kAlreadyRunning,
+                                 QString(velmora::kApplicationTitle)};
+        if (handOver == velmora::HandOver::NoAnswer) {
+            message.icon = velmora::MessageIcon::Critical;
+            message.text = reportFile.isEmpty() ? QString(kNoAnswer) : QString(kNoAnswer) + u'\r' + kNotOpened;
+        }
+        platform.showMessage(nullptr, message);
         velmora::EndApplication(platform);
         return nullptr;
     }
@@ -63,29 +76,19 @@ std::unique_ptr<frmMain> startApplication(velmora::Platform &platform, const QBy
     if (!reportFile.isEmpty())
         openReport(*window, reportFile);
 
-    // The file opens once the other copy has its answer. A window that is
-    // closing, that waits on a dialog of its own, or that has a file still to
-    // open takes no file: the other copy then says that this one runs, and no
-    // second message box ever stacks on a first.
-    auto opening = std::make_shared<bool>(false);
-    platform.receiveReports([target = QPointer<frmMain>(window.get()), opening](const QByteArray &fileName) {
-        if (!target || !target->isVisible())
+    // Reports handed over open once the other copy has its answer, and once
+    // no box or dialog waits on the person; none is refused while a window
+    // of the program is up.
+    auto *inbox = new ReportInbox(*window, [target = window.get()](const QByteArray &fileName) {
+        openReport(*target, fileName);
+    });
+    platform.receiveReports([inbox = QPointer<ReportInbox>(inbox)](const QByteArray &fileName) {
+        if (!inbox)
             return false;
-        if (fileName.isEmpty()) {
-            target->comeToFront();
-            return true;
-        }
-        if (*opening || QApplication::activeModalWidget() != nullptr)
-            return false;
-        *opening = true;
-        QMetaObject::invokeMethod(
-            target,
-            [target, fileName, opening] {
-                target->comeToFront();
-                openReport(*target, fileName);
-                *opening = false;
-            },
-            Qt::QueuedConnection);
+        if (fileName.isEmpty())
+            inbox->comeToFront();
+        else
+            inbox->take(fileName);
         return true;
     });
     return window;

@@ -4,11 +4,11 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
-#include <QLockFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <QSysInfo>
 
 #include <cerrno>
-#include <cstring>
 
 #include <fcntl.h>
 #include <sys/file.h>
@@ -22,6 +22,9 @@ using namespace Qt::StringLiterals;
 namespace velmora {
 namespace {
 
+// How often a claim starts over when the lock file changed under it (a copy
+// that ended removed it, another made it again) before it gives up.
+constexpr int kAttempts = 100;
 
 bool sameFile(const struct stat &a, const struct stat &b)
 {
@@ -36,6 +39,53 @@ bool isPrivateFolder(const QString &folder)
         && info.st_uid == ::geteuid() && (info.st_mode & 077) == 0;
 }
 
+// Opens what lies at the lock place, making a lock file when there is none,
+// without following a link or waiting on a FIFO. Gives the descriptor of a
+// regular file, or -1 with errno set (EINVAL: something else lies there).
+int openLockPlace(const QByteArray &path, int flags)
+{
+    struct stat seen {};
+    if (::lstat(path.constData(), &seen) == 0 && !S_ISREG(seen.st_mode)) {
+        // Only a regular file is opened: a device could react to it.
+        errno = S_ISDIR(seen.st_mode) ? EISDIR : EINVAL;
+        return -1;
+    }
+    const int descriptor = ::open(path.constData(), flags | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600);
+    if (descriptor < 0) {
+        if (errno == ELOOP)
+            errno = EINVAL;
+        return -1;
+    }
+    struct stat opened {};
+    if (::fstat(descriptor, &opened) != 0 || !S_ISREG(opened.st_mode)) {
+        ::close(descriptor);
+        errno = EINVAL;
+        return -1;
+    }
+    return descriptor;
+}
+
+QString reasonOf(int error)
+{
+    return error == EINVAL ? u"not a regular file"_s : systemReason(error);
+}
+
+// What a person looking at the file learns of its holder, as QLockFile
+// writes it: the process, the program and the machine.
+bool writeHolder(int descriptor)
+{
+    const QByteArray text = QByteArray::number(QCoreApplication::applicationPid()) + '\n'
+        + QCoreApplication::applicationName().toUtf8() + '\n' + QSysInfo::machineHostName().toUtf8() + '\n';
+    if (::ftruncate(descriptor, 0) != 0)
+        return false;
+    const ssize_t written = ::pwrite(descriptor, text.constData(), std::size_t(text.size()), 0);
+    if (written == text.size())
+        return true;
+    if (written >= 0)
+        errno = ENOSPC;
+    return false;
+}
+
 } // namespace
 
 InstanceLock::InstanceLock(QString fileName)
@@ -43,7 +93,19 @@ InstanceLock::InstanceLock(QString fileName)
 {
 }
 
-InstanceLock::~InstanceLock() = default;
+InstanceLock::~InstanceLock()
+{
+    if (m_descriptor < 0)
+        return;
+    // Removed while still locked, and only when the name still leads to the
+    // file this copy holds.
+    const QByteArray path = QFile::encodeName(m_fileName);
+    struct stat named {};
+    struct stat held {};
+    if (::lstat(path.constData(), &named) == 0 && ::fstat(m_descriptor, &held) == 0 && sameFile(named, held))
+        ::unlink(path.constData());
+    ::close(m_descriptor);
+}
 
 InstanceLock::Claim InstanceLock::unusable(QString reason)
 {
@@ -51,21 +113,73 @@ InstanceLock::Claim InstanceLock::unusable(QString reason)
     return Claim::Unusable;
 }
 
-std::optional<QString> InstanceLock::privateFolder(QString *reason)
+InstanceLock::Claim InstanceLock::claim()
+{
+    const QByteArray path = QFile::encodeName(m_fileName);
+    for (int attempt = 0; attempt < kAttempts; ++attempt) {
+        const int descriptor = openLockPlace(path, O_RDWR | O_CREAT);
+        // A file removed between the look and the open is made anew.
+        if (descriptor < 0)
+            return unusable(reasonOf(errno));
+        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
+            const int error = errno;
+            ::close(descriptor);
+            if (error == EWOULDBLOCK)
+                return Claim::HeldByLiveCopy;
+            return unusable(systemReason(error));
+        }
+        // The lock is on the file opened; it counts only while the name still
+        // leads there. A copy that ended may have removed that file after it
+        // was opened here, and another copy may hold a new one by that name.
+        struct stat named {};
+        struct stat held {};
+        if (::lstat(path.constData(), &named) != 0 || ::fstat(descriptor, &held) != 0 || !sameFile(named, held)) {
+            ::close(descriptor);
+            continue;
+        }
+        m_descriptor = descriptor;
+        if (!writeHolder(descriptor))
+            return unusable(systemReason(errno));
+        return Claim::Claimed;
+    }
+    return unusable(u"the lock file keeps changing"_s);
+}
+
+bool InstanceLock::isHeld(const QString &fileName)
+{
+    const int descriptor = openLockPlace(QFile::encodeName(fileName), O_RDONLY);
+    if (descriptor < 0)
+        return false;
+    const bool held = ::flock(descriptor, LOCK_SH | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    ::close(descriptor);
+    return held;
+}
+
+std::optional<QString> InstanceLock::runtimeFolder()
 {
     // The variable itself: Qt would fall back to a folder of a predictable
     // name in /tmp when it is not set.
     const QString runtime = qEnvironmentVariable("XDG_RUNTIME_DIR");
     if (QDir::isAbsolutePath(runtime) && isPrivateFolder(runtime))
         return runtime;
+    return std::nullopt;
+}
 
+QString InstanceLock::cacheFolderName()
+{
     const QString cache = QStandardPaths::writableLocation(QStandardPaths::GenericCacheLocation);
-    if (!QDir::isAbsolutePath(cache)) {
+    return QDir::isAbsolutePath(cache) ? QDir(cache).filePath(QCoreApplication::applicationName()) : QString();
+}
+
+std::optional<QString> InstanceLock::cacheFolder(QString *reason)
+{
+    const QString folder = cacheFolderName();
+    if (folder.isEmpty()) {
         if (reason != nullptr)
             *reason = u"no runtime or cache folder"_s;
         return std::nullopt;
     }
-    const QString folder = QDir(cache).filePath(QCoreApplication::applicationName());
+    const QString cache = QFileInfo(folder).path();
     const QByteArray path = QFile::encodeName(folder);
     if (!QDir().mkpath(cache) || (::mkdir(path.constData(), 0700) != 0 && errno != EEXIST)) {
         if (reason != nullptr)
@@ -86,60 +200,11 @@ std::optional<QString> InstanceLock::privateFolder(QString *reason)
     return folder;
 }
 
-InstanceLock::Claim InstanceLock::claim()
+std::optional<QString> InstanceLock::privateFolder(QString *reason)
 {
-    const QByteArray path = QFile::encodeName(m_fileName);
-    struct stat info {};
-    if (::lstat(path.constData(), &info) == 0) {
-        // Only a regular file is looked into: a FIFO would block the start, and
-        // a link could lead anywhere.
-        if (S_ISDIR(info.st_mode))
-            return unusable(systemReason(EISDIR));
-        if (!S_ISREG(info.st_mode))
-            return unusable(u"not a regular file"_s);
-        const int descriptor = ::open(path.constData(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY);
-        if (descriptor < 0)
-            return unusable(systemReason(errno));
-        struct stat opened {};
-        if (::fstat(descriptor, &opened) != 0 || !sameFile(info, opened)) {
-            ::close(descriptor);
-            return unusable(u"the lock file changed while it was looked at"_s);
-        }
-        // A live copy holds the lock on its file. Whoever takes it here is
-        // free to remove the file, and holds the lock while doing so, so that
-        // a copy starting at the same moment cannot judge it at the same time.
-        if (::flock(descriptor, LOCK_EX | LOCK_NB) != 0) {
-            const int error = errno;
-            ::close(descriptor);
-            if (error == EWOULDBLOCK)
-                return Claim::HeldByLiveCopy;
-            return unusable(systemReason(error));
-        }
-        const bool removed = ::unlink(path.constData()) == 0 || errno == ENOENT;
-        const int error = errno;
-        ::close(descriptor);
-        if (!removed)
-            return unusable(systemReason(error));
-    } else if (errno != ENOENT) {
-        return unusable(systemReason(errno));
-    }
-
-    m_lock = std::make_unique<QLockFile>(m_fileName);
-    // Whether a lock is stale was judged above, by its lock; neither its age
-    // nor the process it names says more.
-    m_lock->setStaleLockTime(0);
-    if (m_lock->tryLock(0))
-        return Claim::Claimed;
-    switch (m_lock->error()) {
-    case QLockFile::LockFailedError:
-        return Claim::HeldByLiveCopy; // a copy that started at the same moment
-    case QLockFile::PermissionError:
-        return unusable(systemReason(EACCES));
-    case QLockFile::NoError:
-    case QLockFile::UnknownError:
-        break;
-    }
-    return unusable(u"the lock file cannot be created"_s);
+    if (std::optional<QString> runtime = runtimeFolder())
+        return runtime;
+    return cacheFolder(reason);
 }
 
 } // namespace velmora

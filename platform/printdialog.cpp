@@ -9,6 +9,12 @@
 extern "C" Q_DECL_EXPORT velmora::PrintOutcome velmoraPrint(QWidget *parent, const velmora::PrintJob &job)
 {
     QPrinter printer(QPrinter::HighResolution);
+    // A print to a file proposes the job's file, on every platform (Qt makes
+    // a name up on X11 only, and elsewhere proposes a bare folder). Naming a
+    // file turns a printer to printing into it; the output goes back to the
+    // system's printer, which keeps the name for the dialog to propose.
+    printer.setOutputFileName(job.fileName);
+    printer.setOutputFormat(QPrinter::NativeFormat);
     printer.setPageSize(job.pageSize);
     printer.setDocName(job.title);
     printer.setCreator(job.creator);

@@ -18,12 +18,14 @@ using PagePainter = std::function<bool(QPagedPaintDevice &device)>;
 
 // What the print dialog prints: the document's name (the print queue's, and
 // the title of a PDF printed to a file), its creator, the paper the dialog
-// starts with, and what paints the pages.
+// starts with, what paints the pages, and the file a print to a file
+// proposes (a full path).
 struct PrintJob {
     QString title;
     QString creator;
     QPageSize pageSize;
     PagePainter paint;
+    QString fileName;
 };
 
 class Printing

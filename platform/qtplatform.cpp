@@ -26,6 +26,16 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora {
+namespace {
+
+// A line on the standard error stream, after the program's name.
+void say(const QString &text)
+{
+    std::fprintf(stderr, "%s: %s\n", qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(text));
+    std::fflush(stderr);
+}
+
+} // namespace
 
 QtPlatform::QtPlatform(handover::LaunchTokens launchTokens)
     : m_launchTokens(std::move(launchTokens))
@@ -37,6 +47,11 @@ QtPlatform::~QtPlatform() = default;
 MessageAnswer QtPlatform::showMessage(QWidget *parent, const Message &message)
 {
     QMessageBox box(parent);
+    // A box with no window of its own above it (a second copy's, the
+    // start-up question's) asks to stay in front as the tell-a-friend window
+    // does, so that no window of the program can hide it.
+    if (parent == nullptr)
+        box.setWindowFlag(Qt::WindowStaysOnTopHint);
     box.setIcon(message.icon == MessageIcon::Critical ? QMessageBox::Critical : QMessageBox::Information);
     box.setWindowTitle(message.caption);
     // A lone carriage return separates lines in the program's messages.
@@ -175,54 +190,109 @@ double QtPlatform::random()
     return m_random.generateDouble();
 }
 
+handover::ApplicationService::Registration QtPlatform::registerOnBus()
+{
+    using Registration = handover::ApplicationService::Registration;
+    m_runningCopyOnBus = false;
+    m_service.reset();
+    const QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!bus.isConnected()) {
+        m_busProblem = u"no session bus (%1)"_s.arg(bus.lastError().message());
+        return Registration::Failed;
+    }
+    m_service = std::make_unique<handover::ApplicationService>();
+    const Registration registration = m_service->registerOn(bus);
+    switch (registration) {
+    case Registration::Owner:
+        return registration;
+    case Registration::OtherOwner:
+        m_busProblem = u"another copy owns the name %1"_s.arg(handover::kBusName);
+        m_runningCopyOnBus = true;
+        break;
+    case Registration::Failed:
+        m_busProblem =
+            u"the session bus refuses the name %1 (%2)"_s.arg(handover::kBusName, m_service->registrationError());
+        break;
+    }
+    m_service.reset();
+    return registration;
+}
+
+QString QtPlatform::serveBusName()
+{
+    return registerOnBus() == handover::ApplicationService::Registration::Owner ? QString() : m_busProblem;
+}
+
 bool QtPlatform::claimSingleInstance()
 {
+    m_instanceLock.reset();
+    m_cacheLock.reset();
+    // Started by the bus, this copy serves the name already.
+    if (m_service)
+        return true;
     // With a session bus, the copy that owns the program's name there is the
     // one that runs.
-    const QDBusConnection bus = QDBusConnection::sessionBus();
-    if (bus.isConnected()) {
-        m_service = std::make_unique<handover::ApplicationService>();
-        switch (m_service->registerOn(bus)) {
-        case handover::ApplicationService::Registration::Owner:
-            return true;
-        case handover::ApplicationService::Registration::OtherOwner:
-            m_service.reset();
-            m_runningCopyBus = bus;
-            return false;
-        case handover::ApplicationService::Registration::Failed:
-            m_service.reset();
-            break;
-        }
+    switch (registerOnBus()) {
+    case handover::ApplicationService::Registration::Owner:
+        return true;
+    case handover::ApplicationService::Registration::OtherOwner:
+        return false;
+    case handover::ApplicationService::Registration::Failed:
+        // A bus that refuses the name is said; having none is usual (ssh, cron).
+        if (QDBusConnection::sessionBus().isConnected())
+            say(u"%1; a lock file keeps one copy instead"_s.arg(m_busProblem));
+        break;
     }
 
     // Without one (ssh, cron, a bare X server), a lock file in a folder this
-    // user alone owns.
-    QString reason;
-    if (const std::optional<QString> folder = InstanceLock::privateFolder(&reason)) {
-        m_instanceLock =
-            std::make_unique<InstanceLock>(QDir(*folder).filePath(QCoreApplication::applicationName() + u".lock"_s));
+    // user alone owns: the runtime folder, or the cache folder where the
+    // runtime folder is not the user's own or its lock cannot be used.
+    const QString lockName = QCoreApplication::applicationName() + u".lock"_s;
+    QString problem;
+    if (const std::optional<QString> runtime = InstanceLock::runtimeFolder()) {
+        m_instanceLock = std::make_unique<InstanceLock>(QDir(*runtime).filePath(lockName));
         switch (m_instanceLock->claim()) {
         case InstanceLock::Claim::Claimed:
+            // A copy that could not use this place holds the one in the cache.
+            if (InstanceLock::isHeld(QDir(InstanceLock::cacheFolderName()).filePath(lockName))) {
+                m_instanceLock.reset();
+                return false;
+            }
             return true;
         case InstanceLock::Claim::HeldByLiveCopy:
             return false;
         case InstanceLock::Claim::Unusable:
-            reason = u"cannot use the lock file %1 (%2)"_s.arg(m_instanceLock->fileName(), m_instanceLock->reason());
+            // A lock held here all the same (its holder could not be written
+            // into it) still keeps out the copies that look here.
+            problem = u"cannot use the lock file %1 (%2)"_s.arg(m_instanceLock->fileName(), m_instanceLock->reason());
+            break;
+        }
+    }
+    QString reason;
+    if (const std::optional<QString> folder = InstanceLock::cacheFolder(&reason)) {
+        m_cacheLock = std::make_unique<InstanceLock>(QDir(*folder).filePath(lockName));
+        switch (m_cacheLock->claim()) {
+        case InstanceLock::Claim::Claimed:
+            if (!problem.isEmpty())
+                say(u"%1; using %2 instead"_s.arg(problem, m_cacheLock->fileName()));
+            return true;
+        case InstanceLock::Claim::HeldByLiveCopy:
+            return false;
+        case InstanceLock::Claim::Unusable:
+            reason = u"cannot use the lock file %1 (%2)"_s.arg(m_cacheLock->fileName(), m_cacheLock->reason());
             break;
         }
     }
     // Without a usable lock the program still starts: a second copy is a
     // smaller harm than a program that never starts.
-    std::fprintf(stderr, "%s: %s; starting without the check for another copy\n",
-                 qUtf8Printable(QCoreApplication::applicationName()), qUtf8Printable(reason));
-    std::fflush(stderr);
+    say(u"%1; starting without the check for another copy"_s.arg(problem.isEmpty() ? reason : problem + u"; "_s + reason));
     return true;
 }
 
-bool QtPlatform::handOverReport(const QByteArray &fileName)
+HandOver QtPlatform::handOverReport(const QByteArray &fileName)
 {
     // Without a bus there is no hand-over: the lock tells only that a copy runs.
-    return m_runningCopyBus && handover::send(*m_runningCopyBus, fileName, m_launchTokens);
+    return m_runningCopyOnBus ? handover::send(fileName, m_launchTokens) : HandOver::Refused;
 }
 
 void QtPlatform::receiveReports(ReportReceiver receiver)
@@ -238,6 +308,9 @@ void QtPlatform::quitApplication()
     if (m_quitting)
         return;
     m_quitting = true;
+    // From now on a launch starts a new copy.
+    if (m_service)
+        m_service->release();
     QApplication::closeAllWindows();
     QCoreApplication::quit();
 }

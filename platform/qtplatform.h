@@ -34,20 +34,28 @@ public:
     void seedRandom() override;
     double random() override;
     bool claimSingleInstance() override;
-    bool handOverReport(const QByteArray &fileName) override;
+    HandOver handOverReport(const QByteArray &fileName) override;
     void receiveReports(ReportReceiver receiver) override;
     void quitApplication() override;
 
     // Where the settings store lives: the file QSettings reads and writes.
     [[nodiscard]] static QString settingsFileName();
 
+    // For a copy the session bus started to serve the program's name: takes
+    // the name at once. Empty when it has it, else why it has not.
+    [[nodiscard]] QString serveBusName();
+
 private:
+    handover::ApplicationService::Registration registerOnBus();
+
     QRandomGenerator m_random;
     handover::LaunchTokens m_launchTokens;
     std::unique_ptr<InstanceLock> m_instanceLock;
+    std::unique_ptr<InstanceLock> m_cacheLock;
     std::unique_ptr<handover::ApplicationService> m_service;
     // Set when another copy owns the bus name: the hand-over goes to it.
-    std::optional<QDBusConnection> m_runningCopyBus;
+    bool m_runningCopyOnBus = false;
+    QString m_busProblem;
     std::unique_ptr<QLibrary> m_printModule;
     bool m_quitting = false;
 };

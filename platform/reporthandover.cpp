@@ -116,6 +116,9 @@ std::optional<QByteArray> fileNameOf(const QString &uri)
     const QUrl url(uri, QUrl::StrictMode);
     if (!url.isValid() || url.scheme() != u"file"_s || !(url.host().isEmpty() || url.host() == u"localhost"_s))
         return std::nullopt;
+    // A local file's address has nothing more; what has is no file name.
+    if (url.hasQuery() || url.hasFragment() || !url.userInfo().isEmpty() || url.port() != -1)
+        return std::nullopt;
     // The path still encoded, then decoded to bytes: a name that is not
     // UTF-8 keeps its bytes, where QUrl would decode it to text.
     const QByteArray path = QByteArray::fromPercentEncoding(url.path(QUrl::FullyEncoded).toLatin1());
@@ -124,33 +127,58 @@ std::optional<QByteArray> fileNameOf(const QString &uri)
     return path;
 }
 
-bool send(const QDBusConnection &bus, const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs)
+HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs)
 {
-    QDBusMessage call = QDBusMessage::createMethodCall(kBusName, kObjectPath, kInterface,
-                                                       fileName.isEmpty() ? u"Activate"_s : u"Open"_s);
-    if (fileName.isEmpty())
-        call << tokens.platformData();
-    else
-        call << QStringList{fileUri(fileName)} << tokens.platformData();
-    return bus.call(call, QDBus::Block, timeoutMs).type() == QDBusMessage::ReplyMessage;
+    // A connection of its own, closed before the caller says that nothing was
+    // taken: a running copy that wakes later then finds its caller gone.
+    static constexpr QLatin1StringView kConnection{"velmora-handover"};
+    HandOver result = HandOver::NoAnswer;
+    {
+        const QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection);
+        QVariantMap platformData = tokens.platformData();
+        platformData.insert(kCallerWaitsKey, true);
+        QDBusMessage call = QDBusMessage::createMethodCall(kBusName, kObjectPath, kInterface,
+                                                           fileName.isEmpty() ? u"Activate"_s : u"Open"_s);
+        // This copy is the one to start when none runs, not one the bus starts.
+        call.setAutoStartService(false);
+        if (fileName.isEmpty())
+            call << platformData;
+        else
+            call << QStringList{fileUri(fileName)} << platformData;
+        const QDBusMessage reply = bus.call(call, QDBus::Block, timeoutMs);
+        const QString error = reply.errorName();
+        if (reply.type() == QDBusMessage::ReplyMessage)
+            result = HandOver::Taken;
+        else if (error == kBusyError)
+            result = HandOver::Refused;
+        else if (error == u"org.freedesktop.DBus.Error.ServiceUnknown"_s
+                 || error == u"org.freedesktop.DBus.Error.NameHasNoOwner"_s)
+            result = HandOver::NoRunningCopy;
+    }
+    QDBusConnection::disconnectFromBus(kConnection);
+    return result;
 }
 
 ApplicationService::ApplicationService() = default;
 
 ApplicationService::~ApplicationService()
 {
-    if (m_bus) {
-        m_bus->unregisterObject(kObjectPath);
-        m_bus->unregisterService(kBusName);
-    }
+    release();
 }
 
 ApplicationService::Registration ApplicationService::registerOn(QDBusConnection bus)
 {
+    m_registrationError.clear();
+    if (!bus.isConnected() || bus.interface() == nullptr) {
+        m_registrationError = bus.lastError().message();
+        return Registration::Failed;
+    }
     // The object is served before the name is owned, so that no call made the
     // moment the name appears finds nothing there.
-    if (!bus.isConnected() || bus.interface() == nullptr || !bus.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots))
+    if (!bus.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots)) {
+        m_registrationError = u"the object path %1 is taken"_s.arg(kObjectPath);
         return Registration::Failed;
+    }
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
         kBusName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
@@ -158,7 +186,20 @@ ApplicationService::Registration ApplicationService::registerOn(QDBusConnection 
         return Registration::Owner;
     }
     bus.unregisterObject(kObjectPath);
-    return reply.isValid() ? Registration::OtherOwner : Registration::Failed;
+    if (reply.isValid())
+        return Registration::OtherOwner;
+    m_registrationError = reply.error().message();
+    return Registration::Failed;
+}
+
+void ApplicationService::release()
+{
+    m_receiver = {};
+    if (!m_bus)
+        return;
+    m_bus->unregisterObject(kObjectPath);
+    m_bus->unregisterService(kBusName);
+    m_bus.reset();
 }
 
 void ApplicationService::setReceiver(ReportReceiver receiver)
@@ -174,10 +215,10 @@ bool ApplicationService::deliver(const QByteArray &fileName, const QVariantMap &
 {
     if (!m_receiver) {
         // The window is not there yet: it opens the file once it is.
-        if (fileName.isEmpty() || m_waiting)
-            return fileName.isEmpty();
-        m_waiting = fileName;
-        m_waitingPlatformData = platformData;
+        if (!fileName.isEmpty()) {
+            m_waiting = fileName;
+            m_waitingPlatformData = platformData;
+        }
         return true;
     }
     // On Wayland, Qt activates a window with the token it finds in the
@@ -197,13 +238,27 @@ bool ApplicationService::deliver(const QByteArray &fileName, const QVariantMap &
     return taken;
 }
 
+bool ApplicationService::callerWaits(const QVariantMap &platformData)
+{
+    if (!platformData.value(kCallerWaitsKey).toBool())
+        return true;
+    const QDBusReply<bool> onBus = connection().interface()->isServiceRegistered(message().service());
+    if (!onBus.isValid() || onBus.value())
+        return true;
+    sendErrorReply(kCallerGoneError, u"the caller has given up waiting"_s);
+    return false;
+}
+
 void ApplicationService::Activate(const QVariantMap &platformData)
 {
-    deliver({}, platformData);
+    if (callerWaits(platformData))
+        deliver({}, platformData);
 }
 
 void ApplicationService::Open(const QStringList &uris, const QVariantMap &platformData)
 {
+    if (!callerWaits(platformData))
+        return;
     // One report at a time, as on the command line.
     const std::optional<QByteArray> fileName = uris.size() == 1 ? fileNameOf(uris.constFirst()) : std::nullopt;
     if (!fileName) {
@@ -214,10 +269,11 @@ void ApplicationService::Open(const QStringList &uris, const QVariantMap &platfo
         sendErrorReply(kBusyError, u"the running copy cannot take a report now"_s);
 }
 
-void ApplicationService::ActivateAction(const QString &actionName, const QVariantList &, const QVariantMap &)
+void ApplicationService::ActivateAction(const QString &, const QVariantList &, const QVariantMap &)
 {
-    // The program offers no actions to launchers.
-    sendErrorReply(QDBusError::NotSupported, u"no action named '%1'"_s.arg(actionName));
+    // The program offers no actions to launchers. The name asked for is not
+    // repeated: it may be of any length.
+    sendErrorReply(QDBusError::NotSupported, u"the program offers no actions"_s);
 }
 
 } // namespace velmora::handover

@@ -21,6 +21,13 @@ inline constexpr QLatin1StringView kObjectPath{"/example/orvex/tavivelmora"};
 inline constexpr QLatin1StringView kInterface{"org.freedesktop.Application"};
 // The error a running copy answers with when it cannot take a file now.
 inline constexpr QLatin1StringView kBusyError{"example.orvex.tavivelmora.Error.Busy"};
+// The error it answers a call with whose caller has given up waiting.
+inline constexpr QLatin1StringView kCallerGoneError{"example.orvex.tavivelmora.Error.CallerGone"};
+// A copy of the program that hands a report over marks its call with this
+// platform-data key: should the running copy not answer in time, the caller
+// leaves the bus before it tells the person that nothing was opened, and a
+// call so marked whose caller has left is not followed any more.
+inline constexpr QLatin1StringView kCallerWaitsKey{"example.orvex.tavivelmora.caller-waits"};
 
 // The tokens a launcher gave this copy to bring a window to the front with:
 // on Wayland an xdg-activation token, on X11 a startup-notification id.
@@ -45,18 +52,19 @@ struct LaunchTokens {
 // names are taken from the working folder.
 [[nodiscard]] QString fileUri(const QByteArray &fileName);
 // The name, as the system's bytes, of a local file:// URI; nothing for
-// another kind of address.
+// another kind of address, or one with a user, a port, a query or a fragment.
 [[nodiscard]] std::optional<QByteArray> fileNameOf(const QString &uri);
 
 // Asks the copy that owns the bus name to open the file (Open), or to come to
-// the front when fileName is empty (Activate). True when it took the request.
-[[nodiscard]] bool send(const QDBusConnection &bus, const QByteArray &fileName, const LaunchTokens &tokens,
-                        int timeoutMs = 5000);
+// the front when fileName is empty (Activate), over a connection of its own
+// that is closed before a call left unanswered is reported.
+[[nodiscard]] HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs = 5000);
 
 // The running copy's side of the bus. Open hands the file to the receiver,
-// which answers whether it takes it now; a file it cannot take is answered
-// with kBusyError. A file that comes before there is a receiver (the bus
-// started the program to open it) waits for the receiver; one at most waits.
+// which answers whether it takes it; a file it cannot take is answered with
+// kBusyError. A file that comes before there is a receiver (the bus started
+// the program to open it, or a box at start-up is open) waits for the
+// receiver; the last one that came wins.
 class ApplicationService : public QObject, protected QDBusContext
 {
     Q_OBJECT
@@ -70,7 +78,12 @@ public:
 
     // Serves the object path, then asks for the bus name without queueing.
     Registration registerOn(QDBusConnection bus);
+    // Why registerOn() failed, in the bus's words.
+    [[nodiscard]] QString registrationError() const { return m_registrationError; }
     void setReceiver(ReportReceiver receiver);
+    // Gives the name up, and takes no more calls: the program is ending, and
+    // a later launch starts a new copy.
+    void release();
 
 public Q_SLOTS:
     void Activate(const QVariantMap &platformData);
@@ -79,8 +92,11 @@ public Q_SLOTS:
 
 private:
     bool deliver(const QByteArray &fileName, const QVariantMap &platformData);
+    // False, with an error answered, for a call whose caller has given up.
+    bool callerWaits(const QVariantMap &platformData);
 
     ReportReceiver m_receiver;
+    QString m_registrationError;
     std::optional<QByteArray> m_waiting;
     QVariantMap m_waitingPlatformData;
     std::optional<QDBusConnection> m_bus;

@@ -10,6 +10,8 @@
 #include <QTest>
 #include <QStandardPaths>
 
+#include <algorithm>
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -22,6 +24,8 @@
 
 using namespace Qt::StringLiterals;
 using velmora::MessageAnswer;
+
+Q_DECLARE_METATYPE(velmora::HandOver)
 
 namespace {
 
@@ -218,30 +222,49 @@ private Q_SLOTS:
     void secondCopyHandsItsReportOver_data()
     {
         QTest::addColumn<QByteArray>("file");
-        QTest::addColumn<bool>("taken");
-        QTest::addColumn<bool>("refuses");
-        QTest::newRow("taken") << QByteArray("/tmp/a.vlm") << true << false;
-        QTest::newRow("not taken") << QByteArray("/tmp/a.vlm") << false << true;
+        QTest::addColumn<velmora::HandOver>("answer");
+        QTest::addColumn<QString>("says"); // empty: nothing
+        QTest::addColumn<bool>("starts");
+        const QString running = u"Application is already running"_s;
+        const QString silent = u"Another Copy Is Running But Does Not Answer."_s;
+        const QByteArray file("/tmp/a.vlm");
+        QTest::newRow("taken") << file << velmora::HandOver::Taken << QString() << false;
+        QTest::newRow("not taken") << file << velmora::HandOver::Refused << running << false;
         // Given no file, the running copy is asked to come to the front, and
         // the second copy still says that it runs.
-        QTest::newRow("no file") << QByteArray() << true << true;
+        QTest::newRow("no file") << QByteArray() << velmora::HandOver::Taken << running << false;
+        // Stopped, hung, or a process that holds the name and serves nothing.
+        QTest::newRow("no answer") << file << velmora::HandOver::NoAnswer << silent + u"\rThe Report Was Not Opened."_s
+                                   << false;
+        QTest::newRow("no answer, no file") << QByteArray() << velmora::HandOver::NoAnswer << silent << false;
+        // The running copy ended in between: this copy starts with the file.
+        QTest::newRow("running copy gone") << file << velmora::HandOver::NoRunningCopy << QString() << true;
     }
 
     void secondCopyHandsItsReportOver()
     {
         QFETCH(QByteArray, file);
-        QFETCH(bool, taken);
-        QFETCH(bool, refuses);
+        QFETCH(velmora::HandOver, answer);
+        QFETCH(QString, says);
+        QFETCH(bool, starts);
         FakePlatform platform;
-        platform.singleInstance = false;
-        platform.runningCopyTakesReports = taken;
-        QVERIFY(!startApplication(platform, file));
+        platform.singleInstance = starts;
+        platform.instanceClaims = {false};
+        platform.handOverAnswer = answer;
+        const std::unique_ptr<frmMain> window = startApplication(platform, file);
+        QCOMPARE(bool(window), starts);
         QCOMPARE(platform.handedOver, QList<QByteArray>{file});
-        const velmora::Message refusal{velmora::MessageIcon::Information, u"Application is already running"_s,
-                                       u"Tavi Velmora"_s};
-        QCOMPARE(platform.messages, refuses ? QList<velmora::Message>{refusal} : QList<velmora::Message>{});
-        QCOMPARE(platform.quits, refuses ? 1 : 0);
-        QVERIFY(QApplication::topLevelWidgets().isEmpty());
+        QList<velmora::Message> messages;
+        if (!says.isEmpty()) {
+            const bool silent = answer == velmora::HandOver::NoAnswer;
+            messages << velmora::Message{silent ? velmora::MessageIcon::Critical : velmora::MessageIcon::Information,
+                                         says, u"Tavi Velmora"_s};
+        } else if (starts) {
+            messages << velmora::Message{velmora::MessageIcon::Critical, u"Please Check The File."_s, u"Tavi Velmora"_s};
+        }
+        QCOMPARE(platform.messages, messages);
+        QCOMPARE(platform.quits, says.isEmpty() ? 0 : 1);
+        QCOMPARE(QApplication::topLevelWidgets().isEmpty(), !starts);
     }
 
     // Any Linux file name opens, at start-up and handed over: the bytes of the
@@ -300,42 +323,60 @@ private Q_SLOTS:
         QVERIFY(platform.reportReceiver);
         QVERIFY(!onResultPage(*window));
         window->showMinimized();
-        QVERIFY(platform.reportReceiver(QFile::encodeName(writeFile(folder, u"john.vlm"_s, kSoundReport))));
+        const QByteArray john = QFile::encodeName(writeFile(folder, u"john.vlm"_s, kSoundReport));
+        QVERIFY(platform.reportReceiver(john));
         QTRY_VERIFY(onResultPage(*window));
         QVERIFY(!window->isMinimized());
         QCOMPARE(window->birthData().FirstName, std::string("John"));
-        // A closing window takes nothing; the other copy then says that this one runs.
-        window->hide();
-        QVERIFY(!platform.reportReceiver(QFile::encodeName(folder.filePath(u"john.vlm"_s))));
+        // While the tell-a-friend window is up, a report brings the main
+        // window back with it; the tell-a-friend window stays.
+        const auto othersShown = [&window] {
+            const QWidgetList shown = QApplication::topLevelWidgets();
+            return std::count_if(shown.begin(), shown.end(),
+                                 [&window](const QWidget *w) { return w != window.get() && w->isVisible(); });
+        };
+        window->close();
+        QTRY_COMPARE(othersShown(), 1);
+        QVERIFY(!window->isVisible());
+        const QByteArray anna = QFile::encodeName(writeFile(folder, u"anna.vlm"_s, "Dqqd\r\n\r\nOhh\r\n7\r\n6\r\nPdufk\r\n4<;3\r\n"));
+        QVERIFY(platform.reportReceiver(anna));
+        QTRY_VERIFY(window->isVisible());
+        QCOMPARE(window->birthData().FirstName, std::string("Anna"));
+        QCOMPARE(othersShown(), 1);
+        QCOMPARE(platform.quits, 0);
+        for (QWidget *other : QApplication::topLevelWidgets()) {
+            if (other != window.get() && other->isVisible())
+                other->close();
+        }
     }
 
-    // Hand-overs that come together, or while a message box waits, are
-    // refused rather than opened one over the other: one message at most.
-    void handOversNeverStack()
+    // A report handed over while a box or dialog is open waits for it to
+    // close, and of several that came meanwhile the last one opens; reports
+    // that come together open once, the last one.
+    void handOversWaitForTheOpenDialog()
     {
         QTemporaryDir folder;
         FakePlatform platform;
         const std::unique_ptr<frmMain> window = startApplication(platform);
         const QByteArray bad = QFile::encodeName(writeFile(folder, u"bad.vlm"_s, "not a report"));
-        QList<bool> answers;
+        const QByteArray john = QFile::encodeName(writeFile(folder, u"john.vlm"_s, kSoundReport));
         for (int k = 0; k < 8; ++k)
-            answers << platform.reportReceiver(bad);
-        QCOMPARE(answers, (QList<bool>{true, false, false, false, false, false, false, false}));
+            QVERIFY(platform.reportReceiver(bad));
         QTRY_COMPARE(platform.messages.size(), 1);
         QCOMPARE(platform.messages.constFirst().text, u"Please Check The File."_s);
-        // Once that one is done, the next is taken.
-        QVERIFY(platform.reportReceiver(bad));
-        QTRY_COMPARE(platform.messages.size(), 2);
-        // With a modal dialog open, nothing is taken; coming to the front still is.
         QDialog dialog(window.get());
         dialog.setModal(true);
         dialog.show();
         QTRY_VERIFY(QApplication::activeModalWidget() == &dialog);
-        QVERIFY(!platform.reportReceiver(bad));
-        QVERIFY(platform.reportReceiver(QByteArray()));
-        dialog.close();
+        QVERIFY(platform.reportReceiver(bad));
+        QVERIFY(platform.reportReceiver(john));
+        QVERIFY(platform.reportReceiver(QByteArray())); // coming to the front is never put off
         QCoreApplication::processEvents();
-        QCOMPARE(platform.messages.size(), 2);
+        QVERIFY(!onResultPage(*window));
+        dialog.close();
+        QTRY_VERIFY(onResultPage(*window));
+        QCOMPARE(window->birthData().FirstName, std::string("John"));
+        QCOMPARE(platform.messages.size(), 1);
     }
 
     void startsWithReminderThenWindowThenPromotion()

@@ -15,10 +15,13 @@ desktop=$prefix/share/applications/example.orvex.tavivelmora.desktop
 desktop-file-validate "$desktop"
 grep -qx 'Exec=tavi-velmora %f' "$desktop" || fail "the launcher entry does not take a file"
 grep -qx 'MimeType=application/x-tavi-velmora-report;' "$desktop" || fail "the launcher entry names no report type"
-# Activatable over the session bus: the bus starts the program its service names.
+# Activatable over the session bus: the bus starts the program its service
+# names, telling it that the bus started it.
 service=$prefix/share/dbus-1/services/example.orvex.tavivelmora.service
 grep -qx 'DBusActivatable=true' "$desktop" || fail "the launcher entry is not D-Bus activatable"
-[ -x "$(sed -n 's/^Exec=//p' "$service")" ] || fail "the D-Bus service does not start the installed program"
+exec_line=$(sed -n 's/^Exec=//p' "$service")
+[ -x "${exec_line% --bus-activated}" ] && [ "${exec_line##* }" = --bus-activated ] \
+    || fail "the D-Bus service does not start the installed program with --bus-activated"
 mime=$prefix/share/mime/packages/example.orvex.tavivelmora.xml
 grep -q '<glob pattern="\*\.vlm" case-sensitive="true"/>' "$mime" || fail "no case-sensitive *.vlm glob"
 appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/example.orvex.tavivelmora.metainfo.xml"

@@ -117,6 +117,7 @@ private Q_SLOTS:
     void judgesWhatLiesAtTheLockPlace_data();
     void judgesWhatLiesAtTheLockPlace();
     void onlyALiveCopyHoldsTheLock();
+    void startsWithoutALockAndSaysWhy_data();
     void startsWithoutALockAndSaysWhy();
     void withoutABusOneCopyRunsAndAStaleLockIsReplaced();
     void keepsTheLockInAPrivateFolder_data();
@@ -229,13 +230,31 @@ void TestQtPlatform::onlyALiveCopyHoldsTheLock()
     QCOMPARE(after.claim(), InstanceLock::Claim::Claimed);
 }
 
+void TestQtPlatform::startsWithoutALockAndSaysWhy_data()
+{
+    QTest::addColumn<bool>("cacheUsable");
+    QTest::newRow("the cache folder's lock instead") << true;
+    QTest::newRow("no lock at all") << false;
+}
+
+// A lock place in the runtime folder that cannot be used gives way to the
+// one in the cache folder; when neither can be used, the program starts all
+// the same. Either way it says why.
 void TestQtPlatform::startsWithoutALockAndSaysWhy()
 {
+    QFETCH(bool, cacheUsable);
     const QTemporaryDir runtime;
-    const QByteArray saved = qgetenv("XDG_RUNTIME_DIR");
+    const QTemporaryDir cache;
+    const QByteArray savedRuntime = qgetenv("XDG_RUNTIME_DIR");
+    const QByteArray savedCache = qgetenv("XDG_CACHE_HOME");
     qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+    qputenv("XDG_CACHE_HOME", QFile::encodeName(cache.path()));
     QVERIFY(QFile::setPermissions(runtime.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
-    QVERIFY(makeFifo(runtime.filePath(QCoreApplication::applicationName() + u".lock"_s)));
+    const QString name = QCoreApplication::applicationName() + u".lock"_s;
+    QVERIFY(makeFifo(runtime.filePath(name)));
+    const QString cacheLock = cache.filePath(QCoreApplication::applicationName() + u'/' + name);
+    if (!cacheUsable)
+        QVERIFY(QDir().mkpath(cacheLock));
 
     velmora::QtPlatform platform;
     bool claimed = false;
@@ -243,9 +262,15 @@ void TestQtPlatform::startsWithoutALockAndSaysWhy()
         const Watchdog watchdog(5);
         claimed = platform.claimSingleInstance();
     });
-    qputenv("XDG_RUNTIME_DIR", saved);
+    qputenv("XDG_RUNTIME_DIR", savedRuntime);
+    qputenv("XDG_CACHE_HOME", savedCache);
     QVERIFY(claimed);
-    QVERIFY2(errors.contains("cannot use the lock file") && errors.contains("not a regular file"), errors);
+    const QString runtimeProblem = u"cannot use the lock file %1 (not a regular file)"_s.arg(runtime.filePath(name));
+    const QString said = cacheUsable
+        ? u"%1; using %2 instead"_s.arg(runtimeProblem, cacheLock)
+        : u"%1; cannot use the lock file %2 (%3); starting without the check for another copy"_s.arg(
+              runtimeProblem, cacheLock, QString::fromLocal8Bit(std::strerror(EISDIR)));
+    QCOMPARE(QString::fromUtf8(errors), QCoreApplication::applicationName() + u": "_s + said + u'\n');
 }
 
 void TestQtPlatform::withoutABusOneCopyRunsAndAStaleLockIsReplaced()

@@ -9,8 +9,9 @@
 # way it walks the accessibility tree of each window as a screen reader does,
 # checks that a text another program copied survives the mouse over a
 # reading, and hands reports over from a second copy, one of them with a line
-# break and a byte 0xFF in its name. It waits on conditions, never a fixed
-# time; it runs on a session bus of its own.
+# break and a byte 0xFF in its name, one while the tell-a-friend window is
+# up. It waits on conditions, never a fixed time; it runs on a session bus of
+# its own.
 #   smoke.sh PROGRAM [SCREENSHOT-FOLDER]
 set -euo pipefail
 # shellcheck source=tests/smoke/lib.sh
@@ -375,16 +376,42 @@ expect_result_page() { # main window id, what is being checked
     xdotool key Escape
     wait_until_gone "$dialog" 10
 }
+second_copy() { # arguments for the second copy, from the work folder
+    (cd "$work" && timeout 20 env PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/runtime" \
+        XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$program" "$@") >"$work/second.log" 2>&1
+}
 hand_over() { # file name, what
     local status=0
     xdotool windowfocus --sync "$main"
     xdotool key alt+d # Do It Once Again: the input page
-    (cd "$work" && timeout 20 env PATH="$work/bin:$PATH" HOME="$work" XDG_RUNTIME_DIR="$work/runtime" \
-        XDG_CONFIG_HOME="$work/config" QT_QPA_PLATFORM=xcb "$program" "$1") >"$work/second.log" 2>&1 || status=$?
+    second_copy "$1" || status=$?
     [ "$status" -eq 0 ] || fail "$2: the second copy ended with status $status: $(cat "$work/second.log")"
     [ -z "$(visible_windows "Tavi Velmora")" ] || fail "$2: the hand-over showed a message"
     expect_result_page "$main" "$2"
 }
+# While the tell-a-friend window is up, a second copy's message asks to stay
+# in front as that window does, and a report handed over brings the main
+# window back with it.
+check_while_leaving() {
+    xdotool windowfocus --sync "$main"
+    xdotool key alt+d
+    xdotool key ctrl+q
+    friend=$(wait_for_window "Tavi Velmora v1.0" 10 "$main")
+    local second box status=0
+    second_copy &
+    second=$!
+    box=$(wait_for_window "Tavi Velmora" 10)
+    xprop -id "$box" _NET_WM_STATE | grep -q _NET_WM_STATE_ABOVE \
+        || fail "the second copy's message does not ask to stay in front: $(xprop -id "$box" _NET_WM_STATE)"
+    xdotool key Return
+    wait "$second" || fail "the second copy without a file ended with status $?"
+    second_copy john.vlm || status=$?
+    [ "$status" -eq 0 ] || fail "a report handed over while leaving: the second copy ended with status $status"
+    # A window that was closed shows again as a new X window.
+    main=$(wait_for_window "Tavi Velmora v1.0" 10 "$friend")
+    expect_result_page "$main" "a report handed over while leaving"
+}
+friend=
 check_report_from_outside() {
     launch "$work/john.vlm"
     main=$(wait_for_window "Tavi Velmora v1.0" 30)
@@ -404,6 +431,7 @@ check_report_from_outside() {
     printf 'not a report' >"$work/alice.vlm"
     printf 'not a report' >"$work/$(printf 'alice.vlm\nbob\357\277\275.vlm')"
     hand_over "$odd" "a report whose name holds a line break and a byte 0xFF"
+    check_while_leaving
     close_program
 }
 close_program() {
@@ -424,8 +452,8 @@ check_report_from_outside
 
 # A launcher that uses D-Bus activation: the bus starts the program by its
 # name, and the report the launcher asks it to open shows once the window is
-# there.
-printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" >"%s" 2>&1\n' \
+# there. The program is started as the service file starts it.
+printf '#!/bin/sh\nexec env PATH="%s" HOME="%s" XDG_RUNTIME_DIR="%s" XDG_CONFIG_HOME="%s" DISPLAY="%s" QT_QPA_PLATFORM=xcb "%s" --bus-activated >"%s" 2>&1\n' \
     "$work/bin:$PATH" "$work" "$work/runtime" "$work/config" "$DISPLAY" "$program" "$work/app.log" >"$work/activated"
 chmod +x "$work/activated"
 printf '[D-BUS Service]\nName=example.orvex.tavivelmora\nExec=%s\n' "$work/activated" \

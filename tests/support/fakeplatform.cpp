@@ -71,8 +71,17 @@ velmora::PrintOutcome FakePlatform::print(QWidget *, const velmora::PrintJob &jo
     return job.paint(printer) ? velmora::PrintOutcome::Printed : velmora::PrintOutcome::Failed;
 }
 
-bool FakePlatform::handOverReport(const QByteArray &fileName)
+bool FakePlatform::claimSingleInstance()
+{
+    if (instanceClaims.empty())
+        return singleInstance;
+    const bool claimed = instanceClaims.front();
+    instanceClaims.pop_front();
+    return claimed;
+}
+
+velmora::HandOver FakePlatform::handOverReport(const QByteArray &fileName)
 {
     handedOver.append(fileName);
-    return runningCopyTakesReports;
+    return handOverAnswer;
 }

@@ -27,8 +27,8 @@ public:
     QDate today() override { return date; }
     void seedRandom() override { ++seeds; }
     double random() override;
-    bool claimSingleInstance() override { return singleInstance; }
-    bool handOverReport(const QByteArray &fileName) override;
+    bool claimSingleInstance() override;
+    velmora::HandOver handOverReport(const QByteArray &fileName) override;
     void receiveReports(velmora::ReportReceiver receiver) override { reportReceiver = std::move(receiver); }
     void quitApplication() override { ++quits; }
 
@@ -51,9 +51,10 @@ public:
     std::deque<QString> chosenFiles; // empty string: the user cancels
     bool printerChosen = true;       // false: the user cancels the print dialog
     QMarginsF printerUnprintable;    // the chosen printer's unprintable area, in millimetres
-    bool runningCopyTakesReports = true;
+    velmora::HandOver handOverAnswer = velmora::HandOver::Taken;
     std::deque<double> randomValues;
     QMap<QPair<QString, QString>, QString> settings;
     QDate date{2026, 12, 8};
     bool singleInstance = true;
+    std::deque<bool> instanceClaims; // the first answers to the claim, before singleInstance
 };
