@@ -52,7 +52,8 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
 
     const int first = set(Pinnacle1, pinnacle(in, {{"month", month}, {"day", day}}, steps(Pinnacle1)));
     const int second = set(Pinnacle2, pinnacle(in, {{"day", day}, {"year", year}}, steps(Pinnacle2)));
-    set(Pinnacle3, pinnacle(in, {{"Pinnacle 1", first}, {"Pinnacle 2", second}}, steps(Pinnacle3)));
+    // The first two as they are, masters included.
+    set(Pinnacle3, figureSum({{"Pinnacle 1", first}, {"Pinnacle 2", second}}, system.masterReduction, steps(Pinnacle3)));
     set(Pinnacle4, pinnacle(in, {{"month", month}, {"year", year}}, steps(Pinnacle4)));
 
     if (system.passion == PassionRule::MostFrequentValue)
