@@ -112,8 +112,6 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
 
     if constexpr (kKeep)
         (*workings)[indexOf(KarmicDebts)].total = Reduction{{debts.count}, false, false};
-    for (std::size_t i = 0; i < kNumberCount; ++i)
-        numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
 }
 
 } // namespace
@@ -148,6 +146,8 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     } else {
         evaluate<false>(in, m_numbers, nullptr);
     }
+    for (std::size_t i = 0; i < kNumberCount; ++i)
+        m_numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
     constexpr std::array<std::string_view, 4> kPlaces = {"first", "second", "third", "fourth"};
     for (std::size_t place = 0; place < m_periods.size(); ++place) {
         const int pinnacleNumber = m_numbers.values[indexOf(Pinnacle1) + place].value();

@@ -79,7 +79,8 @@ struct ChartNumbers {
 
 // Every number by the system's formulas, from the letters already tallied
 // (tallyLetters with the same system). Requires hasValidDate(person) and a
-// real date of interest. Allocates nothing.
+// real date of interest. Allocates nothing, and leaves `defined` to the caller,
+// who knows which numbers it writes (System::hasNumber).
 void evaluateNumbers(const BirthData &person, const System &system, const LetterTally &letters,
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers);
 
