@@ -66,9 +66,10 @@ std::string fieldsText(std::size_t count)
 
 // Whether the batch writes a column of this name itself, matched as the
 // header's names are: without regard to case.
-bool isOutputColumn(std::string_view name, std::span<const NumberId> columns)
+template<typename Columns>
+bool isOutputColumn(std::string_view name, const Columns &columns)
 {
-    return std::ranges::any_of(columns, [&](NumberId id) { return equalsIgnoringCase(name, describe(id).column); });
+    return std::ranges::any_of(columns, [&](const auto &column) { return equalsIgnoringCase(name, column.name); });
 }
 
 } // namespace
@@ -80,13 +81,31 @@ BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, Progr
     , m_progress(progress)
     , m_format(format)
 {
-    // The columns of one number each come first, then those of a list.
-    for (const NumberDescriptor &number : numberDescriptors())
-        if (!number.column.empty()) {
-            m_columns.push_back(number.id);
-            m_singleColumns += number.list ? 0 : 1;
-            assert(number.list || m_singleColumns == m_columns.size());
-        }
+    setSystem(classicSystem());
+}
+
+// The columns of the numbers the system has, in the order of the numbers; a
+// compound number's column after its number's.
+void BatchRun::setSystem(const System &system)
+{
+    m_system = &system;
+    m_columns.clear();
+    m_singleColumns = 0;
+    for (const NumberDescriptor &number : numberDescriptors()) {
+        if (number.column.empty() || !system.hasNumber(number.id))
+            continue;
+        const bool list = number.list
+            || (number.id == NumberId::HiddenPassion && system.passion == PassionRule::MostFrequentValue);
+        m_columns.push_back({number.id, list ? OutputColumn::List : OutputColumn::Single, std::string(number.column)});
+        if (number.compound && system.hasCompounds())
+            m_columns.push_back({number.id, OutputColumn::Compound, std::string(number.column) + "_compound"});
+    }
+    // The classic columns: the single numbers first, the lists after them.
+    while (m_singleColumns < m_columns.size() && m_columns[m_singleColumns].kind == OutputColumn::Single)
+        ++m_singleColumns;
+    m_singlesThenLists = std::ranges::all_of(m_columns.begin() + static_cast<std::ptrdiff_t>(m_singleColumns),
+                                             m_columns.end(),
+                                             [](const OutputColumn &c) { return c.kind == OutputColumn::List; });
 }
 
 bool BatchRun::readHeader(CsvReader &reader)
@@ -182,8 +201,8 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
         if (!isReplaced(i))
             writer.field(m_header[i]);
     }
-    for (const NumberId id : m_columns)
-        writer.field(describe(id).column);
+    for (const OutputColumn &column : m_columns)
+        writer.field(column.name);
     writer.endRecord();
 }
 
@@ -191,7 +210,7 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
 // the row that is not one of the four in "input" under its header name.
 bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters)
 {
-    QJsonObject object = chartObject(Chart(person, classicSystem(), letters, m_dateOfInterest, false), false);
+    QJsonObject object = chartObject(Chart(person, *m_system, letters, m_dateOfInterest, false), false);
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
     const auto fields = reader.fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
@@ -244,16 +263,31 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
                            const LetterTally &letters)
 {
     ChartNumbers numbers;
-    evaluateNumbers(person, classicSystem(), letters, m_dateOfInterest, numbers);
+    evaluateNumbers(person, *m_system, letters, m_dateOfInterest, numbers);
     copyKeptFields(reader, writer);
+    std::array<char, 32> buffer;
+    if (!m_singlesThenLists) {
+        for (const OutputColumn &column : m_columns) {
+            const NumberValue &number = numbers[column.id];
+            if (column.kind == OutputColumn::Single)
+                writer.field(number.value());
+            else if (column.kind == OutputColumn::List)
+                writer.rawFields(spacedList(buffer, number.list()), 1);
+            else if (number.compound != 0)
+                writer.field(number.compound);
+            else
+                writer.rawFields({}, 1);
+        }
+        writer.endRecord();
+        return;
+    }
     std::array<int, kNumberCount> run; // only the first m_singleColumns are written and read
     for (std::size_t k = 0; k < m_singleColumns; ++k)
-        run[k] = numbers[m_columns[k]].value();
+        run[k] = numbers[m_columns[k].id].value();
     writer.fields(std::span<const int>(run.data(), m_singleColumns));
-    std::array<char, 32> buffer;
     for (std::size_t k = m_singleColumns; k < m_columns.size(); ++k)
         // Digits and spaces only: written as they are, with no look for quotes.
-        writer.rawFields(spacedList(buffer, numbers[m_columns[k]].list()), 1);
+        writer.rawFields(spacedList(buffer, numbers[m_columns[k].id].list()), 1);
     writer.endRecord();
 }
 
@@ -280,7 +314,7 @@ bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthDat
         refuse(reader.line(), faultText(fault));
         return true;
     }
-    const LetterTally letters = tallyLetters(person);
+    const LetterTally letters = tallyLetters(person, *m_system);
     if (letters.others > 0
         && (!allCounted(person.FirstName) || !allCounted(person.MiddleName) || !allCounted(person.LastName)))
         ++m_uncounted;

@@ -12,6 +12,7 @@
 #include "clidiagnostics.h"
 #include "numberid.h"
 #include "personalcycles.h"
+#include "system.h"
 
 namespace velmora {
 
@@ -46,6 +47,8 @@ public:
 
     // The date the personal year is found for; 1 January of year 1 unless set.
     void setDateOfInterest(const CalendarDate &date) { m_dateOfInterest = date; }
+    // The rules the numbers are found by, and so the columns; classic unless set.
+    void setSystem(const System &system);
     // Counts a Latin letter with a diacritic as its base letter (foldAccents).
     void setFoldAccents(bool fold) { m_foldAccents = fold; }
     // Input columns named as the batch's own output columns are left out and
@@ -81,8 +84,18 @@ private:
     // The header's names, a byte order mark taken off the first.
     std::vector<std::string> m_header;
     // The numbers that have a batch column, in the order of the columns.
-    std::vector<NumberId> m_columns;
+    struct OutputColumn {
+        enum Kind : std::uint8_t { Single, List, Compound };
+        NumberId id;
+        Kind kind;
+        std::string name;
+    };
+    std::vector<OutputColumn> m_columns;
+    // The run of single numbers the columns start with, and whether only
+    // lists follow it (the classic columns), written without a look at each.
     std::size_t m_singleColumns = 0;
+    bool m_singlesThenLists = true;
+    const System *m_system = nullptr;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
     std::uint64_t m_uncounted = 0;

@@ -121,6 +121,9 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
         return usageError(problem);
     m_format = parser.value(u"format"_s) == u"json"_s ? Format::Json : Format::Text;
     m_explain = parser.isSet(u"explain"_s);
+    m_nameSystem = parser.isSet(u"system"_s);
+    if (m_nameSystem)
+        m_system = findSystem(utf8(parser.value(u"system"_s))); // checked with the command line
     m_foldAccents = parser.isSet(u"fold-accents"_s);
     m_replaceColumns = parser.isSet(u"replace-columns"_s);
     if (parser.isSet(u"on"_s)) {
@@ -260,11 +263,11 @@ int CliApplication::runCompare(const QString &first, const QString &second)
         return Failure;
     warnOfUncounted(*one);
     warnOfUncounted(*other);
-    const Chart oneChart = chartOf(*one, classicSystem(), m_dateOfInterest);
-    const Chart otherChart = chartOf(*other, classicSystem(), m_dateOfInterest);
+    const Chart oneChart = chartOf(*one, *m_system, m_dateOfInterest);
+    const Chart otherChart = chartOf(*other, *m_system, m_dateOfInterest);
     const Comparison comparison = ComparePeople(oneChart, otherChart);
     if (m_format == Format::Json)
-        return writeAll(comparisonJson(oneChart, otherChart, comparison));
+        return writeAll(comparisonJson(oneChart, otherChart, comparison, m_nameSystem));
     const std::string text = comparisonText(oneChart, otherChart, comparison);
     return write(text.data(), text.size()) ? Success : Failure;
 }
@@ -273,12 +276,12 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
 {
     warnOfUncounted(data);
     // With its working, which the PDF's appendix and --explain show.
-    const Chart chart = chartOf(data, classicSystem(), m_dateOfInterest, true);
+    const Chart chart = chartOf(data, *m_system, m_dateOfInterest, true);
     if (!pdfFile.isEmpty()) {
         if (pdfFile != u"-"_s && !isExactName(pdfFile))
             return failure(inexactNameText(pdfFile));
         // Drawn in memory first: a document that cannot be drawn touches no file.
-        const QByteArray pdf = readingsPdf(chart, localePageSize());
+        const QByteArray pdf = readingsPdf(chart, localePageSize(), m_nameSystem);
         if (pdf.isEmpty())
             return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
         if (pdfFile == u"-"_s)
@@ -293,11 +296,11 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
 int CliApplication::print(const Chart &chart)
 {
     if (m_format == Format::Json)
-        return writeAll(QJsonDocument(chartObject(chart, m_explain)).toJson(QJsonDocument::Indented));
+        return writeAll(QJsonDocument(chartObject(chart, m_explain, m_nameSystem)).toJson(QJsonDocument::Indented));
     std::string text = readingsText(chart);
     text.append("\n").append(moreNumbersText(chart));
     if (m_explain)
-        text.append("\n").append(workingsText(chart));
+        text.append("\n").append(workingsText(chart, m_nameSystem));
     return write(text.data(), text.size()) ? Success : Failure;
 }
 
@@ -320,6 +323,7 @@ int CliApplication::runBatch(const QString &inputFile)
                    m_format == Format::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv);
     batch.setDateOfInterest(m_dateOfInterest);
     batch.setFoldAccents(m_foldAccents);
+    batch.setSystem(*m_system);
     batch.setReplaceColumns(m_replaceColumns);
     clearVectorUpperState(); // after the last Qt call before the rows
     const int status = batch.run();

@@ -12,6 +12,7 @@
 #include <string_view>
 
 #include "personalcycles.h"
+#include "system.h"
 
 class QCommandLineParser;
 
@@ -68,6 +69,9 @@ private:
     Clock m_today;
     CalendarDate m_dateOfInterest;
     bool m_explain = false;
+    // The rules every number is found by; named on the command line or not.
+    const System *m_system = &classicSystem();
+    bool m_nameSystem = false;
     bool m_foldAccents = false;
     bool m_replaceColumns = false;
     QByteArrayList m_argumentBytes;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "clioptions.h"
 
+#include "system.h"
+
 #include <QCommandLineParser>
 
 #include <algorithm>
@@ -65,6 +67,10 @@ constexpr std::array kOptions = {
               u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
               "kept) and write it back with the eleven numbers, then life_path, birthday, challenge1 to challenge4, "
               "personal_year, karmic_lessons and karmic_debts (lists as numbers apart by spaces)."},
+    OptionRow{u"system", u"SYSTEM", modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
+              u"The rules the numbers are found by: classic (the default, as in the window), common (the rules most "
+              "published calculators follow) or chaldean (the Chaldean chart, with compound numbers). Naming one "
+              "adds it to the output, and its rules to --explain."},
     OptionRow{u"on", u"YYYY-MM-DD", modes(CliMode::Batch, CliMode::Open, CliMode::Person), 0,
               u"--on needs a person (--first, --last and --date), --open FILE.vlm or --batch",
               u"The date of interest of the Personal Year, Month and Day, YYYY-MM-DD (default: today)."},
@@ -267,6 +273,8 @@ QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
         return problem;
     if (QString problem = formatProblem(parser, modeRow(mode)); !problem.isEmpty())
         return problem;
+    if (parser.isSet(u"system"_s) && findSystem(parser.value(u"system"_s).toStdString()) == nullptr)
+        return u"unknown system '%1'; use classic, common or chaldean"_s.arg(parser.value(u"system"_s));
     return modeProblem(parser, mode);
 }
 

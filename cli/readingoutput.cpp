@@ -47,7 +47,8 @@ std::string sectionText(const Chart &chart, const SectionDescriptor &section)
 QJsonObject sectionObject(const Chart &chart, const SectionDescriptor &section)
 {
     QJsonObject object;
-    if (section.listed) {
+    // A tie (Hidden Passion by value) is a list as well.
+    if (section.listed || chart[section.first].count > 1) {
         QJsonArray numbers;
         for (std::size_t k = 0; k < section.count; ++k) {
             const auto id = static_cast<NumberId>(indexOf(section.first) + k);
@@ -58,6 +59,8 @@ QJsonObject sectionObject(const Chart &chart, const SectionDescriptor &section)
     } else {
         object.insert(QStringLiteral("number"), chart.number(section.first));
     }
+    if (const int compound = chart[section.first].compound; compound != 0)
+        object.insert(QStringLiteral("compound"), compound);
     object.insert(QStringLiteral("text"), toQString(sectionText(chart, section)));
     if (section.layout == Layout::PersonalYear)
         object.insert(QStringLiteral("year"), chart.dateOfInterest().year);
@@ -96,6 +99,8 @@ std::string readingsText(const Chart &chart)
 {
     std::string text;
     for (const SectionDescriptor &section : sectionsOf(Part::Readings)) {
+        if (!chart.shows(section.id))
+            continue;
         if (!text.empty())
             text.push_back('\n');
         appendCaption(text, section.caption, '-');
@@ -109,6 +114,8 @@ std::string moreNumbersText(const Chart &chart)
     std::string text;
     appendCaption(text, kMoreNumbersTitle, '=');
     for (const SectionDescriptor &section : sectionsOf(Part::MoreNumbers)) {
+        if (!chart.shows(section.id))
+            continue;
         const TextSection reading = textSection(chart, section.id);
         text.push_back('\n');
         appendCaption(text, reading.heading, '-');
@@ -117,26 +124,31 @@ std::string moreNumbersText(const Chart &chart)
     return text;
 }
 
-std::string workingsText(const Chart &chart)
+std::string workingsText(const Chart &chart, bool nameSystem)
 {
     std::string text;
     appendCaption(text, kWorkingTitle, '=');
-    for (const std::string &line : workingLines(chart))
+    if (nameSystem)
+        text.append(systemLine(chart.system())).append("\n\n");
+    for (const std::string &line : workingLines(chart, nameSystem))
         text.append(line).push_back('\n');
     return text;
 }
 
-QJsonObject chartObject(const Chart &chart, bool withWorking)
+QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
 {
     QJsonObject root;
     root.insert(QStringLiteral("input"), personObject(chart.person()));
+    if (nameSystem)
+        root.insert(QStringLiteral("system"), toQString(chart.system().key));
     for (const SectionDescriptor &section : sectionDescriptors())
-        root.insert(toQString(section.jsonKey), sectionObject(chart, section));
+        if (chart.shows(section.id))
+            root.insert(toQString(section.jsonKey), sectionObject(chart, section));
     if (withWorking) {
         QJsonObject working;
         for (const NumberDescriptor &number : numberDescriptors())
-            if (number.worked)
-                working.insert(toQString(number.key), toQString(workingText(chart.working(number.id))));
+            if ((number.worked || nameSystem) && chart[number.id].defined)
+                working.insert(toQString(number.key), toQString(workingText(chart.working(number.id), nameSystem)));
         root.insert(QStringLiteral("working"), working);
     }
     return root;
@@ -156,10 +168,12 @@ std::string comparisonText(const Chart &first, const Chart &second, const Compar
     return text;
 }
 
-QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison)
+QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison, bool nameSystem)
 {
     QJsonObject root{{QStringLiteral("first"), personObject(first.person())},
                      {QStringLiteral("second"), personObject(second.person())}};
+    if (nameSystem)
+        root.insert(QStringLiteral("system"), toQString(first.system().key));
     for (const ComparedNumber &compared : comparedNumbers(comparison)) {
         const Pairing &pairing = *compared.pairing;
         root.insert(toQString(compared.key),

@@ -22,20 +22,25 @@ namespace velmora {
 // double rule, then each number under its heading and a rule.
 [[nodiscard]] std::string moreNumbersText(const Chart &chart);
 
-// The part that shows how every number was found, one line each. Requires
-// chart.hasWorking().
-[[nodiscard]] std::string workingsText(const Chart &chart);
+// The part that shows how every number was found, one line each. With
+// nameSystem (the system was named on the command line), the system's rules
+// come first and the rules' decisions and the Karmic Debts are shown too.
+// Requires chart.hasWorking().
+[[nodiscard]] std::string workingsText(const Chart &chart, bool nameSystem = false);
 
 // One JSON object: "input" (first, middle, last, date), then every reading
 // under its key with "number" (or "numbers") and "text", its full plain text;
 // the Personal Year adds its "year", the Karmic Debts "from" (the keys of the
 // numbers each debt was met in). With withWorking (which requires
 // chart.hasWorking()), "working" holds one line of text under each number's key.
-[[nodiscard]] QJsonObject chartObject(const Chart &chart, bool withWorking);
+// With nameSystem, "system" holds the system's key, and the working gains the
+// rules' decisions and the Karmic Debts.
+[[nodiscard]] QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem = false);
 
 // Two people compared: who they are, then the relation of their Life Path
 // and Destiny numbers with its reading.
 [[nodiscard]] std::string comparisonText(const Chart &first, const Chart &second, const Comparison &comparison);
-[[nodiscard]] QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison);
+[[nodiscard]] QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison,
+                                        bool nameSystem = false);
 
 } // namespace velmora

@@ -143,6 +143,8 @@ void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
     QTextBlockFormat headingBlock;
     headingBlock.setTopMargin(kTextPointSize);
     for (const SectionDescriptor &descriptor : sectionsOf(Part::MoreNumbers)) {
+        if (!chart.shows(descriptor.id))
+            continue;
         const TextSection section = textSection(chart, descriptor.id);
         cursor.insertBlock(headingBlock);
         cursor.insertText(toQString(section.heading), headingFormat());
@@ -152,11 +154,17 @@ void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
 }
 
 // The appendix: one plain line per number, so that each can be checked by hand.
-void appendWorking(QTextCursor &cursor, const Chart &chart)
+void appendWorking(QTextCursor &cursor, const Chart &chart, bool nameSystem)
 {
     cursor.insertBlock(partBlockFormat());
     cursor.insertText(u"Appendix: "_s + toQString(kWorkingTitle).toLower(), headingFormat(kPartPointSize));
-    for (const std::string &line : workingLines(chart)) {
+    if (nameSystem) {
+        // The rules in one paragraph before the working that follows them.
+        cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(toQString(systemLine(chart.system())), plainFormat());
+        cursor.insertBlock(QTextBlockFormat());
+    }
+    for (const std::string &line : workingLines(chart, nameSystem)) {
         cursor.insertBlock(QTextBlockFormat());
         cursor.insertText(toQString(line), plainFormat());
     }
@@ -179,7 +187,7 @@ void insertReading(QTextCursor &cursor, const Reading &reading)
         cursor.insertText(documentText(passage.text), passage.style == Style::Heading ? heading : plain);
 }
 
-std::unique_ptr<QTextDocument> readingDocument(const Chart &chart)
+std::unique_ptr<QTextDocument> readingDocument(const Chart &chart, bool nameSystem)
 {
     const BirthData &data = chart.person();
     auto document = std::make_unique<QTextDocument>();
@@ -196,15 +204,21 @@ std::unique_ptr<QTextDocument> readingDocument(const Chart &chart)
                                                        QLocale::c().monthName(data.BirthMonth),
                                                        QString::number(data.BirthYear)),
                       QTextCharFormat());
+    if (nameSystem) {
+        cursor.insertBlock();
+        cursor.insertText(u"Numerology system: "_s + toQString(chart.system().name), QTextCharFormat());
+    }
 
     for (const SectionDescriptor &section : sectionsOf(Part::Readings)) {
+        if (!chart.shows(section.id))
+            continue;
         cursor.insertBlock(captionBlockFormat());
         cursor.insertText(toQString(section.caption), headingFormat(kCaptionPointSize));
         cursor.insertBlock(QTextBlockFormat());
         insertReading(cursor, chart.reading(section.id));
     }
     appendMoreNumbers(cursor, chart);
-    appendWorking(cursor, chart);
+    appendWorking(cursor, chart, nameSystem);
     return document;
 }
 
@@ -265,10 +279,10 @@ QPageSize localePageSize()
     return QPageSize(QPageSize::A4);
 }
 
-bool paintReadings(QPagedPaintDevice &device, const Chart &chart)
+bool paintReadings(QPagedPaintDevice &device, const Chart &chart, bool nameSystem)
 {
     setPageMargins(device);
-    const std::unique_ptr<QTextDocument> document = readingDocument(chart);
+    const std::unique_ptr<QTextDocument> document = readingDocument(chart, nameSystem);
     document->documentLayout()->setPaintDevice(&device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
     const QFont footerFont = readingFont(kFooterPointSize);
@@ -314,7 +328,7 @@ bool paintReadings(QPagedPaintDevice &device, const Chart &chart)
     return painter.end();
 }
 
-QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize)
+QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize, bool nameSystem)
 {
     QByteArray pdf;
     QBuffer buffer(&pdf);
@@ -323,7 +337,7 @@ QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize)
     writer.setCreator(documentCreator());
     writer.setTitle(documentTitle(chart.person()));
     writer.setPageSize(pageSize);
-    if (!paintReadings(writer, chart))
+    if (!paintReadings(writer, chart, nameSystem))
         return {};
     return pdf;
 }

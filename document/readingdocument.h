@@ -48,7 +48,9 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // and last a short appendix with the working of every number. The two parts'
 // headings stand a level above the readings' captions (heading level 1, and
 // larger, to the captions' 2). Requires chart.hasWorking().
-[[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const Chart &chart);
+// With nameSystem, the first page names the chart's system and the appendix
+// states its rules before the working.
+[[nodiscard]] std::unique_ptr<QTextDocument> readingDocument(const Chart &chart, bool nameSystem = false);
 
 // Breaks the document (laid out at its text width) into pages of the given
 // height and gives the top of each page in document coordinates; a line
@@ -65,10 +67,10 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // where wider) and paints the reading set on its pages, each with the
 // person's name and "Page N of M" at its foot. False when the device cannot
 // be painted on or refuses a new page.
-[[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const Chart &chart);
+[[nodiscard]] bool paintReadings(QPagedPaintDevice &device, const Chart &chart, bool nameSystem = false);
 
 // The reading set as a PDF document on paper of the given size, with its
 // title and creator set; empty when it cannot be drawn.
-[[nodiscard]] QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize);
+[[nodiscard]] QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize, bool nameSystem = false);
 
 } // namespace velmora

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cassert>
 
+#include "chaldeantexts.h"
 #include "formulas.h"
 #include "pinnacle.h"
 
@@ -37,21 +38,31 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     const std::int64_t month = in.person.BirthMonth;
     const std::int64_t year = in.person.BirthYear;
 
-    const int destiny = set(Destiny, nameNumber(in, Letters::All, steps(Destiny)));
-    set(Personality, nameNumber(in, Letters::Consonants, steps(Personality)));
-    set(SoulUrge, nameNumber(in, Letters::Vowels, steps(SoulUrge)));
-    const int lifePathNumber = set(LifePath, lifePath(in, steps(LifePath)));
+    int compound = 0;
+    const auto withCompound = [&](NumberId id, int number) {
+        numbers[id].set(number);
+        numbers[id].compound = static_cast<std::uint8_t>(compound);
+        return number;
+    };
+    const int destiny = withCompound(Destiny, nameNumber(in, Letters::All, steps(Destiny), compound));
+    withCompound(Personality, nameNumber(in, Letters::Consonants, steps(Personality), compound));
+    withCompound(SoulUrge, nameNumber(in, Letters::Vowels, steps(SoulUrge), compound));
+    const int lifePathNumber = withCompound(LifePath, lifePath(in, steps(LifePath), compound));
     set(Realization, realization(in, lifePathNumber, destiny, steps(Realization)));
 
     const int first = set(Pinnacle1, pinnacle(in, {{"month", month}, {"day", day}}, steps(Pinnacle1)));
     const int second = set(Pinnacle2, pinnacle(in, {{"day", day}, {"year", year}}, steps(Pinnacle2)));
-    set(Pinnacle3, pinnacle(in, {{"Pinnacle 1", first}, {"Pinnacle 2", second}}, steps(Pinnacle3)));
+    // The first two as they are, masters included.
+    set(Pinnacle3, figureSum({{"Pinnacle 1", first}, {"Pinnacle 2", second}}, system.masterReduction, steps(Pinnacle3)));
     set(Pinnacle4, pinnacle(in, {{"month", month}, {"year", year}}, steps(Pinnacle4)));
 
-    set(HiddenPassion, hiddenPassion(in, steps(HiddenPassion)));
+    if (system.passion == PassionRule::MostFrequentValue)
+        mostFrequentValues(in, steps(HiddenPassion), numbers[HiddenPassion]);
+    else
+        set(HiddenPassion, hiddenPassion(in, steps(HiddenPassion)));
     set(SubconsciousSelf, subconsciousSelf(in, steps(SubconsciousSelf)));
     set(Attitude, attitude(in, steps(Attitude)));
-    set(Birthday, birthday(in, steps(Birthday)));
+    withCompound(Birthday, birthday(in, steps(Birthday), compound));
 
     const ReductionRule &digit = system.digitReduction;
     const int c1 = set(Challenge1, difference({"month", month}, {"day", day}, digit, steps(Challenge1)));
@@ -77,10 +88,19 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     // sum on the way to these numbers, in this order.
     NumberValue &debts = numbers[KarmicDebts];
     debts.count = 0;
+    auto debtSteps = steps(KarmicDebts);
+    debtSteps.kind(WorkingKind::Debts);
     const auto debtIn = [&](NumberId from, std::int64_t total) {
         if (const int debt = KarmicDebtIn(total); debt != 0) {
             numbers.debtSources[debts.count] = from;
             debts.add(debt);
+            if constexpr (kKeep) {
+                // The total's digit sums down to the debt.
+                std::vector<std::int64_t> down;
+                for (std::int64_t n = total; n != debt; n = static_cast<std::int64_t>(digitSum(static_cast<std::uint64_t>(n))))
+                    down.push_back(static_cast<std::int64_t>(digitSum(static_cast<std::uint64_t>(n))));
+                (*workings)[indexOf(KarmicDebts)].terms.push_back({std::string(describe(from).name), total, down});
+            }
         }
     };
     debtIn(Destiny, in.letters.sums.full);
@@ -90,8 +110,8 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     if (system.birthdayDebt && KarmicDebtIn(day) == day)
         debtIn(Birthday, day);
 
-    for (std::size_t i = 0; i < kNumberCount; ++i)
-        numbers.values[i].defined = true;
+    if constexpr (kKeep)
+        (*workings)[indexOf(KarmicDebts)].total = Reduction{{debts.count}, false, false};
 }
 
 } // namespace
@@ -126,12 +146,32 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     } else {
         evaluate<false>(in, m_numbers, nullptr);
     }
+    for (std::size_t i = 0; i < kNumberCount; ++i)
+        m_numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
+    constexpr std::array<std::string_view, 4> kPlaces = {"first", "second", "third", "fourth"};
     for (std::size_t place = 0; place < m_periods.size(); ++place) {
         const int pinnacleNumber = m_numbers.values[indexOf(Pinnacle1) + place].value();
-        const int by = system.periods == PeriodRule::LifePath ? reduce(number(LifePath), ReductionRule{})
-                                                                : pinnacleNumber;
+        const bool byLifePath = system.periods == PeriodRule::LifePath;
+        const int by = byLifePath ? reduce(number(LifePath), ReductionRule{}) : pinnacleNumber;
         m_periods[place] = pinnaclePeriod(place, by);
         m_periodLabels[place] = by;
+        if (withWorking && byLifePath) {
+            // "first pinnacle to age 32 (36 − Life Path 4)"
+            const AgeRange &ages = m_periods[place];
+            std::string lifePath = "Life Path " + std::to_string(number(LifePath));
+            if (number(LifePath) != by)
+                lifePath += " → " + std::to_string(by);
+            std::string note(kPlaces[place]);
+            note += " pinnacle ";
+            if (place == 0)
+                note += "to age " + std::to_string(ages.to) + " (36 − " + lifePath + ")";
+            else if (ages.to == AgeRange::kOnward)
+                note += "from age " + std::to_string(ages.from) + " on (55 − " + lifePath + ")";
+            else
+                note += "from age " + std::to_string(ages.from) + " to " + std::to_string(ages.to) + " ("
+                    + std::to_string(ages.from + by) + " − " + lifePath + ")";
+            m_workings[indexOf(Pinnacle1) + place].notes.push_back(note);
+        }
     }
 }
 
@@ -141,17 +181,44 @@ const NumberValue *Chart::find(std::string_view key) const
     return descriptor == nullptr ? nullptr : &m_numbers[descriptor->id];
 }
 
+const ReadingTable &Chart::table(SectionId section) const
+{
+    const ReadingTable *own = m_system->readingTable != nullptr ? m_system->readingTable(section) : nullptr;
+    return own != nullptr ? *own : describe(section).table();
+}
+
 Reading Chart::reading(SectionId section) const
 {
     const SectionDescriptor &descriptor = describe(section);
     assert(descriptor.part == Part::Readings);
+    const ReadingTable &readings = table(section);
     if (descriptor.layout == Layout::Pinnacles) {
         std::array<int, 4> pinnacles{};
         for (std::size_t k = 0; k < pinnacles.size(); ++k)
             pinnacles[k] = m_numbers.values[indexOf(descriptor.first) + k].value();
-        return PinnacleReading(pinnacles, m_periodLabels);
+        return PinnacleReading(pinnacles, m_periodLabels, readings);
     }
-    return ShowReading(descriptor.table(), descriptor.heading, number(descriptor.first));
+    const NumberValue &value = m_numbers[descriptor.first];
+    Reading reading = ShowReading(readings, descriptor.heading, value.value());
+    // Values tied with the first (Hidden Passion by value), each with its reading.
+    for (std::size_t k = 1; k < value.count; ++k) {
+        reading.append(Style::Plain, kParagraphBreak);
+        reading.append(Style::Heading, descriptor.heading);
+        reading.append(Style::Heading, numberText(value.values[k]));
+        reading.append(Style::Heading, kParagraphBreak);
+        if (const ReadingRow *row = readings.find(value.values[k]))
+            reading.appendParagraphs(row->paragraphs);
+    }
+    if (const CompoundReading *compound = chaldeanCompound(value.compound)) {
+        reading.append(Style::Plain, kParagraphBreak);
+        reading.append(Style::Heading, kCompoundHeading);
+        reading.append(Style::Heading, numberText(compound->number));
+        reading.append(Style::Heading, ", ");
+        reading.append(Style::Heading, compound->title);
+        reading.append(Style::Heading, kParagraphBreak);
+        reading.append(Style::Plain, compound->text);
+    }
+    return reading;
 }
 
 Chart chartOf(const BirthData &person, const System &system, const CalendarDate &dateOfInterest, bool withWorking)

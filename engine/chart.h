@@ -28,6 +28,9 @@ struct NumberValue {
     bool defined;
     std::uint8_t count;
     std::array<std::uint8_t, kMaxValues> values;
+    // The compound number beside the root, where the system has compounds
+    // (10-52); 0 for none. Set by every formula that can find one.
+    std::uint8_t compound;
 
     [[nodiscard]] int value() const { return values[0]; }
     [[nodiscard]] std::span<const std::uint8_t> list() const { return {values.data(), count}; }
@@ -43,6 +46,9 @@ struct NumberValue {
             values[count++] = static_cast<std::uint8_t>(number);
     }
 };
+
+// Heads the reading of a compound number: "Compound number 33, Love, Money and Creativity".
+inline constexpr std::string_view kCompoundHeading = "Compound number ";
 
 // The ages a pinnacle, and the challenge of the same place, covers; to is
 // kOnward for the fourth.
@@ -73,7 +79,8 @@ struct ChartNumbers {
 
 // Every number by the system's formulas, from the letters already tallied
 // (tallyLetters with the same system). Requires hasValidDate(person) and a
-// real date of interest. Allocates nothing.
+// real date of interest. Allocates nothing, and leaves `defined` to the caller,
+// who knows which numbers it writes (System::hasNumber).
 void evaluateNumbers(const BirthData &person, const System &system, const LetterTally &letters,
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers);
 
@@ -106,6 +113,11 @@ public:
     [[nodiscard]] bool hasWorking() const { return !m_workings.empty(); }
     // Requires hasWorking().
     [[nodiscard]] const Working &working(NumberId id) const { return m_workings[indexOf(id)]; }
+
+    // Whether the chart's system has the section's numbers at all.
+    [[nodiscard]] bool shows(SectionId section) const { return m_numbers[describe(section).first].defined; }
+    // The reading table of a section under the chart's system.
+    [[nodiscard]] const ReadingTable &table(SectionId section) const;
 
     // The reading of one of the window's eight tabs, as its view shows it.
     [[nodiscard]] Reading reading(SectionId section) const;

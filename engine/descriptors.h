@@ -19,6 +19,7 @@ struct NumberDescriptor {
     SectionId section;       // the reading that shows it
     bool worked;             // whether the working has a line for it
     bool list;               // several values or none (the Karmic Lessons and Debts), not one
+    bool compound;           // may have a compound number beside it
 };
 
 // Which part of the output a reading belongs to.

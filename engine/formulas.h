@@ -94,6 +94,27 @@ public:
         if constexpr (kKeep)
             m_working->occurrences = times;
     }
+    void compound(int number)
+    {
+        if constexpr (kKeep)
+            m_working->compound = number;
+    }
+    // A decision of the rules; made into text only when the working is kept.
+    template<typename Text>
+    void note(Text &&text)
+    {
+        if constexpr (kKeep)
+            m_working->notes.push_back(text());
+    }
+    // A term already brought down, such as a name part's sum.
+    void reducedTerm(std::string_view label, std::int64_t value, const ReductionRule &rule)
+    {
+        if constexpr (kKeep) {
+            Reduction reduction = reduceWithSteps(value, rule);
+            reduction.sums.erase(reduction.sums.begin());
+            m_working->terms.push_back({std::string(label), value, std::move(reduction.sums)});
+        }
+    }
 
 private:
     Working *m_working;
@@ -133,21 +154,67 @@ struct Inputs {
     const CalendarDate &on;
 };
 
-// Destiny (every letter), Soul Urge (the vowels) and Personality (the
-// consonants): the letters' values added and reduced as master numbers allow.
+// The compound number beside a number found from total, where the system
+// has compounds.
 template<bool kKeep>
-int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps)
+int compoundOf(const Inputs &in, std::int64_t total, Steps<kKeep> steps)
 {
-    steps.kind(WorkingKind::Sum);
+    if (!in.system.hasCompounds())
+        return 0;
+    const int compound = velmora::compoundOf(total, in.system.compoundLow, in.system.compoundHigh);
+    steps.compound(compound);
+    return compound;
+}
+
+// Destiny (every letter), Soul Urge (the vowels) and Personality (the
+// consonants): the letters' values added, or each name part's added and
+// reduced first, and reduced as master numbers allow.
+template<bool kKeep>
+int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps, int &compound)
+{
+    const System &system = in.system;
+    const bool byParts = system.nameTotal == NameTotal::PartsReducedFirst;
+    steps.kind(byParts ? WorkingKind::ReducedParts : WorkingKind::Sum);
     if constexpr (kKeep) {
+        const auto parts = nameParts(in.person);
+        std::string partLetters;
+        std::int64_t partSum = 0;
         forEachLetter(
-            in.person, in.system,
+            in.person, system,
             [&](const CountedLetter &l) {
-                if (counts(letters, l.vowel))
+                if (l.yByNeighbours && letters != Letters::All)
+                    steps.note([&] {
+                        return "Y in " + std::string(parts[l.part]) + ": "
+                            + (l.vowel ? "a vowel, no vowel beside it" : "a consonant, a vowel beside it");
+                    });
+                if (!counts(letters, l.vowel))
+                    return;
+                if (byParts) {
+                    partLetters += (partLetters.empty() ? "" : " ") + std::string(1, upperCase(l.letter))
+                        + std::to_string(l.value);
+                    partSum += l.value;
+                } else {
                     steps.letter(upperCase(l.letter), l.value);
+                }
+            },
+            [](char) {},
+            [&](std::size_t p) {
+                if (byParts && partSum > 0) {
+                    steps.note([&] { return std::string(parts[p]) + ": " + partLetters + " = " + std::to_string(partSum); });
+                    steps.reducedTerm(parts[p], partSum, system.masterReduction);
+                }
+                partLetters.clear();
+                partSum = 0;
             });
     }
-    return steps.total(sumOf(in.letters.sums, letters), in.system.masterReduction);
+    std::int64_t total = sumOf(in.letters.sums, letters);
+    if (byParts) {
+        total = 0;
+        for (const LetterSums &part : in.letters.parts)
+            total += reduce(sumOf(part, letters), system.masterReduction);
+    }
+    compound = compoundOf(in, total, steps);
+    return steps.total(total, system.masterReduction);
 }
 
 // The named figures added, the total reduced by the rule.
@@ -163,13 +230,54 @@ int figureSum(std::initializer_list<Figure> figures, const ReductionRule &rule, 
     return steps.total(total, rule);
 }
 
-// Life Path: day + month + year of birth, reduced as master numbers allow.
+// The named figures, each brought down by figureRule first, added, the total
+// reduced by the rule.
 template<bool kKeep>
-int lifePath(const Inputs &in, Steps<kKeep> steps)
+int reducedFigureSum(std::initializer_list<Figure> figures, const ReductionRule &figureRule,
+                     const ReductionRule &rule, Steps<kKeep> steps)
+{
+    steps.kind(WorkingKind::ReducedParts);
+    std::int64_t total = 0;
+    for (const Figure &figure : figures)
+        total += steps.reducedFigure(figure, figureRule);
+    return steps.total(total, rule);
+}
+
+// Life Path: from the date of birth as the system forms its total (day +
+// month + year, the three reduced first, or every digit), reduced as master
+// numbers allow.
+template<bool kKeep>
+int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
 {
     const BirthData &p = in.person;
-    return figureSum({{"day", p.BirthDay}, {"month", p.BirthMonth}, {"year", p.BirthYear}},
-                     in.system.masterReduction, steps);
+    const ReductionRule &rule = in.system.masterReduction;
+    compound = 0;
+    switch (in.system.lifePathTotal) {
+    case DateTotal::DayMonthYear:
+        return figureSum({{"day", p.BirthDay}, {"month", p.BirthMonth}, {"year", p.BirthYear}}, rule, steps);
+    case DateTotal::PartsReducedFirst:
+        return reducedFigureSum({{"month", p.BirthMonth}, {"day", p.BirthDay}, {"year", p.BirthYear}}, rule, rule,
+                                steps);
+    case DateTotal::Digits:
+        break;
+    }
+    // Every digit of the date written DD MM YYYY.
+    steps.kind(WorkingKind::Digits);
+    std::int64_t total = 0;
+    for (std::int64_t part : {std::int64_t{p.BirthDay} + 100, std::int64_t{p.BirthMonth} + 100,
+                              std::int64_t{p.BirthYear} + 10000}) {
+        std::array<int, 4> digits{};
+        std::size_t count = 0;
+        for (; part >= 10; part /= 10)
+            digits[count++] = static_cast<int>(part % 10);
+        while (count > 0) {
+            const int digit = digits[--count];
+            steps.figure({{}, digit});
+            total += digit;
+        }
+    }
+    compound = compoundOf(in, total, steps);
+    return steps.total(total, rule);
 }
 
 // Realization: Life Path + Destiny.
@@ -179,11 +287,35 @@ int realization(const Inputs &in, int lifePathNumber, int destinyNumber, Steps<k
     return figureSum({{"Life Path", lifePathNumber}, {"Destiny", destinyNumber}}, in.system.masterReduction, steps);
 }
 
-// The pinnacles: month + day, day + year, the first two added, month + year.
+// The pinnacles: month + day, day + year, month + year, each figure brought
+// down first where the system says so; the third is the first two added.
 template<bool kKeep>
 int pinnacle(const Inputs &in, std::initializer_list<Figure> figures, Steps<kKeep> steps)
 {
+    if (in.system.pinnacleFigures.reduces)
+        return reducedFigureSum(figures, in.system.pinnacleFigures, in.system.masterReduction, steps);
     return figureSum(figures, in.system.masterReduction, steps);
+}
+
+// Hidden Passion by value: every value 1-9 that the most letters carry.
+template<bool kKeep>
+void mostFrequentValues(const Inputs &in, Steps<kKeep> steps, NumberValue &passion)
+{
+    steps.kind(WorkingKind::MostFrequentValues);
+    const auto &counts = in.letters.valueCounts;
+    const std::uint16_t most = *std::max_element(counts.begin() + 1, counts.end());
+    passion.count = 0;
+    if (most == 0) {
+        passion.set(steps.result(0));
+        return;
+    }
+    for (int value = 1; value <= 9; ++value)
+        if (counts[static_cast<std::size_t>(value)] == most) {
+            passion.add(value);
+            steps.figure({{}, value});
+        }
+    steps.occurrences(most);
+    steps.result(passion.values[0]);
 }
 
 // Hidden Passion: the value of the letter that occurs most often.
@@ -233,11 +365,12 @@ int attitude(const Inputs &in, Steps<kKeep> steps)
                      steps);
 }
 
-// Birthday: the day of birth as it is.
+// Birthday: the day of birth, as it is or brought down.
 template<bool kKeep>
-int birthday(const Inputs &in, Steps<kKeep> steps)
+int birthday(const Inputs &in, Steps<kKeep> steps, int &compound)
 {
-    return figureSum({{"day", in.person.BirthDay}}, ReductionRule{false, 0, false}, steps);
+    compound = compoundOf(in, in.person.BirthDay, steps);
+    return figureSum({{"day", in.person.BirthDay}}, in.system.birthdayReduction, steps);
 }
 
 // A challenge: two figures, each brought down to one digit first, the larger

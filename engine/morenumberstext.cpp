@@ -5,6 +5,7 @@
 #include <array>
 #include <cassert>
 
+#include "chaldeantexts.h"
 #include "paragraphrows.h"
 
 namespace velmora {
@@ -25,10 +26,16 @@ std::string withExplanation(const ReadingTable &table, std::string_view body)
     return text;
 }
 
-TextSection single(const SectionDescriptor &section, std::string heading, int value)
+TextSection single(const Chart &chart, const SectionDescriptor &section, std::string heading, int value)
 {
-    const ReadingTable &table = section.table();
-    return {std::move(heading) + ": " + number(value), withExplanation(table, paragraphFor(table, value))};
+    const ReadingTable &table = chart.table(section.id);
+    TextSection text{std::move(heading) + ": " + number(value), withExplanation(table, paragraphFor(table, value))};
+    if (const CompoundReading *compound = chaldeanCompound(chart[section.first].compound)) {
+        text.heading += " (compound " + number(compound->number) + ")";
+        text.text += "\n\n" + std::string(kCompoundHeading) + number(compound->number) + ", "
+            + std::string(compound->title) + ": " + std::string(compound->text);
+    }
+    return text;
 }
 
 TextSection challengesSection(const Chart &chart, const SectionDescriptor &section)
@@ -105,13 +112,13 @@ TextSection textSection(const Chart &chart, SectionId id)
     const int value = chart.number(section.first);
     switch (section.layout) {
     case Layout::Single:
-        return single(section, caption, value);
+        return single(chart, section, caption, value);
     case Layout::PersonalYear:
-        return single(section, caption + " " + number(date.year), value);
+        return single(chart, section, caption + " " + number(date.year), value);
     case Layout::PersonalMonth:
-        return single(section, caption + ", " + std::string(monthName(date.month)) + " " + number(date.year), value);
+        return single(chart, section, caption + ", " + std::string(monthName(date.month)) + " " + number(date.year), value);
     case Layout::PersonalDay:
-        return single(section, caption + ", " + calendarDateText(date), value);
+        return single(chart, section, caption + ", " + calendarDateText(date), value);
     case Layout::Challenges:
         return challengesSection(chart, section);
     case Layout::Lessons:
@@ -126,15 +133,20 @@ TextSection textSection(const Chart &chart, SectionId id)
     return {};
 }
 
-std::vector<std::string> workingLines(const Chart &chart)
+std::vector<std::string> workingLines(const Chart &chart, bool explainRules)
 {
     assert(chart.hasWorking());
     std::vector<std::string> lines;
     for (const NumberDescriptor &number : numberDescriptors()) {
-        if (number.worked && chart[number.id].defined)
-            lines.push_back(std::string(number.name) + ": " + workingText(chart.working(number.id)));
+        if ((number.worked || explainRules) && chart[number.id].defined)
+            lines.push_back(std::string(number.name) + ": " + workingText(chart.working(number.id), explainRules));
     }
     return lines;
+}
+
+std::string systemLine(const System &system)
+{
+    return "Numerology system: " + std::string(system.name) + ". " + std::string(system.rules);
 }
 
 } // namespace velmora

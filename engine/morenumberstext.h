@@ -29,6 +29,10 @@ struct TextSection {
 
 // One line per number that has a working: "Destiny: J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8".
 // Requires chart.hasWorking().
-[[nodiscard]] std::vector<std::string> workingLines(const Chart &chart);
+// With explainRules, the rules' decisions and the Karmic Debts are shown too.
+[[nodiscard]] std::vector<std::string> workingLines(const Chart &chart, bool explainRules = false);
+
+// "Numerology system: Chaldean. Letters: ..." : the system and its rules.
+[[nodiscard]] std::string systemLine(const System &system);
 
 } // namespace velmora

@@ -177,11 +177,12 @@ std::string_view pinnacleLabel(const PinnacleTable &table, int number, std::size
     return it == table.labels.end() ? std::string_view{} : it->labels[pinnacle];
 }
 
-std::string_view pinnacleText(const PinnacleTable &table, int number, std::size_t pinnacle)
+std::string_view pinnacleText(const PinnacleTable &table, const ReadingTable &readings, int number,
+                              std::size_t pinnacle)
 {
     if (pinnacle == 2 && number == 3)
         return table.thirdPinnacleThree;
-    const ReadingRow *row = table.readings.find(number);
+    const ReadingRow *row = readings.find(number);
     assert(row != nullptr && row->paragraphs.size() == 1);
     return row == nullptr || row->paragraphs.empty() ? kNotValidText : row->paragraphs.front();
 }
@@ -193,9 +194,14 @@ std::string_view pinnacleText(const PinnacleTable &table, int number, std::size_
 // 1 leaves one extra line break after its reading; nothing follows the fourth.
 Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &labelRows)
 {
+    return PinnacleReading(numbers, labelRows, pinnacleTable().readings);
+}
+
+Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &labelRows, const ReadingTable &readings)
+{
     const PinnacleTable &table = pinnacleTable();
     Reading reading;
-    reading.append(Style::Plain, table.readings.explanation);
+    reading.append(Style::Plain, readings.explanation);
     reading.append(Style::Plain, kParagraphBreak);
     reading.append(Style::Heading, kPinnacleIntroHeading);
     reading.append(Style::Heading, kParagraphBreak);
@@ -203,7 +209,7 @@ Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &l
         reading.append(Style::Heading, pinnacleLabel(table, labelRows[i], i));
         reading.append(Style::Heading, numberText(numbers[i]));
         reading.append(Style::Heading, kParagraphBreak);
-        reading.append(Style::Plain, pinnacleText(table, numbers[i], i));
+        reading.append(Style::Plain, pinnacleText(table, readings, numbers[i], i));
         if (i == 2 && numbers[i] == 1)
             reading.append(Style::Plain, kLineBreak);
         if (i + 1 < numbers.size())

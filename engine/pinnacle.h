@@ -26,6 +26,9 @@ using PinnacleNumbers = std::array<int, 4>;
 // The four pinnacles' reading; pinnacle k reads the age label of row
 // labelRows[k] of the table (classic: its own number).
 [[nodiscard]] Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &labelRows);
+// The same with the paragraphs of another table (the rules that keep 33).
+[[nodiscard]] Reading PinnacleReading(const PinnacleNumbers &numbers, const PinnacleNumbers &labelRows,
+                                      const ReadingTable &readings);
 [[nodiscard]] const PinnacleTable &pinnacleTable();
 
 inline constexpr std::string_view kPinnacleIntroHeading = "Your Pinnacle Numbers are as below.";

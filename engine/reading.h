@@ -31,7 +31,7 @@ inline constexpr std::string_view kNotValidText = "This number is not valid for 
 class Reading
 {
 public:
-    static constexpr std::size_t kMaxPassages = 32;
+    static constexpr std::size_t kMaxPassages = 64;
 
     void append(Style style, std::string_view text);
     void appendParagraphs(std::span<const std::string_view> paragraphs);

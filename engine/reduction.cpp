@@ -29,6 +29,7 @@ Reduction reduceWithSteps(std::int64_t total, const ReductionRule &rule)
     reduction.sums.push_back(total);
     const std::int64_t result = reduceBy(total, rule, [&](std::int64_t sum) { reduction.sums.push_back(sum); });
     reduction.masterStop = rule.reduces && rule.isMaster(result) && (reduction.sums.size() > 1 || rule.keepsMasterTotal);
+    reduction.masterTotalReduced = rule.reduces && rule.isMaster(total) && !rule.keepsMasterTotal;
     return reduction;
 }
 

@@ -44,9 +44,24 @@ constexpr std::int64_t reduceBy(std::int64_t total, const ReductionRule &rule, O
 struct Reduction {
     std::vector<std::int64_t> sums; // the total first; more entries only when digit sums were taken
     bool masterStop = false;        // the last entry is a master number the rule kept
+    // The starting total is one of the rule's master numbers, and the rule
+    // counts masters only as digit sums, so it was reduced.
+    bool masterTotalReduced = false;
 
     [[nodiscard]] int result() const { return static_cast<int>(sums.back()); }
 };
+
+// The compound number of a total: the first of the total and its successive
+// digit sums that lies in low-high; 0 when none does.
+[[nodiscard]] constexpr int compoundOf(std::int64_t total, int low, int high)
+{
+    for (std::int64_t n = total;; n = static_cast<std::int64_t>(digitSum(static_cast<std::uint64_t>(n)))) {
+        if (n >= low && n <= high)
+            return static_cast<int>(n);
+        if (n <= 9)
+            return 0;
+    }
+}
 
 [[nodiscard]] Reduction reduceWithSteps(std::int64_t total, const ReductionRule &rule);
 

@@ -3,7 +3,10 @@
 
 #include <array>
 #include <cstdint>
+#include <span>
 #include <string_view>
+
+#include "numberid.h"
 
 namespace velmora {
 
@@ -70,6 +73,7 @@ enum class NameTotal : std::uint8_t { WholeName, PartsReducedFirst };
 enum class DateTotal : std::uint8_t {
     DayMonthYear,      // day + month + year as plain numbers
     PartsReducedFirst, // month, day and year each reduced first
+    Digits,            // every digit of the date added
 };
 
 // Where the ages of the four pinnacles (and the challenges) come from: each
@@ -80,12 +84,16 @@ enum class PeriodRule : std::uint8_t { EachPinnaclesNumber, LifePath };
 // earliest of equally frequent letters winning; or values 1-9.
 enum class PassionRule : std::uint8_t { MostFrequentLetter, MostFrequentValue };
 
+struct ReadingTable;
+
 // The rules a chart is worked out by: the letter chart, how totals are
 // reduced and formed, the pinnacle periods, Hidden Passion and the Karmic
 // Debts. Data only: every calculation reads its rule here.
 struct System {
     std::string_view key;  // "classic": as the command line names it
     std::string_view name; // "Classic"
+    // The rules in one short paragraph, as the working and the document state them.
+    std::string_view rules;
 
     LetterChart letters;
     YRule y = YRule::AsCharted;
@@ -105,11 +113,42 @@ struct System {
     // Besides the totals of Destiny, Soul Urge, Personality and Life Path,
     // the birth day itself is searched for a Karmic Debt.
     bool birthdayDebt = false;
+    // Birthday: the day as it is, or brought down.
+    ReductionRule birthdayReduction{false, 0, false};
+    // Compound numbers: the first of a name's or a date's total and its
+    // digit sums that lies in compoundLow-compoundHigh; none where 0.
+    std::uint8_t compoundLow = 0;
+    std::uint8_t compoundHigh = 0;
+    // The numbers the system has: bit n for NumberId n. The others stay
+    // undefined, and the outputs leave them out.
+    std::uint32_t defines = (1U << kNumberCount) - 1;
+    // The reading table of a section where the system reads it otherwise,
+    // or nullptr for the program's own.
+    const ReadingTable *(*readingTable)(SectionId section) = nullptr;
+
+    [[nodiscard]] constexpr bool hasNumber(NumberId id) const { return (defines >> indexOf(id) & 1U) != 0; }
+    [[nodiscard]] constexpr bool hasCompounds() const { return compoundHigh != 0; }
 };
 
 // The rules the window has always used: A J S = 1 ... I R = 9, the vowels A E
 // I O U, masters 11 and 22 only as digit sums, the Life Path from the whole
 // date, each pinnacle's ages from its own number, Hidden Passion by letter.
 [[nodiscard]] const System &classicSystem();
+
+// The rules most published calculators follow: the same chart with Y a vowel
+// where no vowel stands beside it, masters 11, 22 and 33 kept wherever they
+// appear, the name parts and the date's parts reduced before they are added,
+// the pinnacle periods from the Life Path, Hidden Passion by value.
+[[nodiscard]] const System &commonSystem();
+
+// The Chaldean chart: A I J Q Y 1, B K R 2, C G L S 3, D M T 4, E H N X 5,
+// U V W 6, O Z 7, F P 8, no letter 9; no master numbers; compound numbers
+// 10-52 beside their roots; only the name numbers, the Birth number, the Life
+// Path and the personal cycles.
+[[nodiscard]] const System &chaldeanSystem();
+
+// Every system, classic first; and the one a command line names, or nullptr.
+[[nodiscard]] std::span<const System *const> systems();
+[[nodiscard]] const System *findSystem(std::string_view key);
 
 } // namespace velmora

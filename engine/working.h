@@ -17,6 +17,10 @@ enum class WorkingKind : std::uint8_t {
     Count,        // how many values 1-9 the letters carry
     MostFrequent, // the chart value of the letter that occurs most often
     Missing,      // the values 1-9 no letter carries; the result is how many
+    ReducedParts, // the terms each reduced first, then added and reduced
+    Digits,       // every digit of the date added, then reduced
+    MostFrequentValues, // the values 1-9 that the most letters carry
+    Debts,        // the totals a Karmic Debt was met in, each down to it
 };
 
 struct WorkingTerm {
@@ -37,13 +41,18 @@ struct Working {
     std::vector<WorkingTerm> terms;
     // Sum: the total and its digit sums. Other kinds: one entry, the number.
     Reduction total;
-    int occurrences = 0; // MostFrequent: how often the letter occurs
+    int occurrences = 0; // MostFrequent: how often the letter occurs; MostFrequentValues: the letters each
+    int compound = 0;    // the compound number met on the way down, or 0
+    // The rule's decisions that the working shows before the sums, such as
+    // "Y in Lynn: a vowel, no vowel beside it".
+    std::vector<std::string> notes;
 
     [[nodiscard]] int result() const { return total.result(); }
 };
 
 // One line of plain text, such as "J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8" or
 // "month 9 + day 20 = 29 → 11 (master number, kept)".
-[[nodiscard]] std::string workingText(const Working &working);
+// With explainRules, a master number reduced as a starting total says why.
+[[nodiscard]] std::string workingText(const Working &working, bool explainRules = false);
 
 } // namespace velmora

@@ -22,6 +22,9 @@ _tavi_velmora_cli()
         --on)
             COMPREPLY=($(compgen -W "$(date +%Y-%m-%d)" -- "$cur"))
             return ;;
+        --system)
+            COMPREPLY=($(compgen -W "classic common chaldean" -- "$cur"))
+            return ;;
         --format)
             if [[ " ${words[*]} " == *" --batch "* ]]; then
                 COMPREPLY=($(compgen -W "csv json" -- "$cur"))
@@ -50,7 +53,7 @@ _tavi_velmora_cli()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
-                                 --replace-columns --on --explain --compare --fold-accents --help --version" -- "$cur"))
+                                 --replace-columns --on --explain --system --compare --fold-accents --help --version" -- "$cur"))
     fi
 } &&
     complete -F _tavi_velmora_cli tavi-velmora-cli

@@ -144,6 +144,9 @@ TEST(Working, stepsAddUp)
                 ASSERT_EQ(w.terms.size(), 1U);
                 EXPECT_EQ(w.result(), velmora::LetterValue(w.terms[0].label[0]).value);
                 break;
+            default:
+                ADD_FAILURE() << "a kind of working the classic rules do not use";
+                break;
             }
         }
     }
