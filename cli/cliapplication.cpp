@@ -18,6 +18,7 @@
 
 #include "batchrun.h"
 #include "calendarics.h"
+#include "calendardocument.h"
 #include "calendaroutput.h"
 #include "chart.h"
 #include "compatibility.h"
@@ -317,6 +318,19 @@ int CliApplication::runCalendar(const BirthData &data, const QString &pdfFile, b
     for (const QString &file : {pdfFile, m_icsFile}) {
         if (!file.isEmpty() && file != u"-"_s && !isExactName(file))
             return failure(inexactNameText(file));
+    }
+    if (!pdfFile.isEmpty()) {
+        // Drawn in memory first: a document that cannot be drawn touches no file.
+        const QByteArray pdf = calendarPdf(data, days, localePageSize(), QLocale().firstDayOfWeek());
+        if (pdf.isEmpty())
+            return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
+        if (pdfFile == u"-"_s) {
+            if (writeAll(pdf) != Success)
+                return Failure;
+        } else if (QString reason;
+                   !saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s)) {
+            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
+        }
     }
     if (!m_icsFile.isEmpty()) {
         const QByteArray ics = calendarIcs(data, days, m_icsName, m_now());

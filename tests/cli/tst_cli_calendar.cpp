@@ -218,6 +218,32 @@ private Q_SLOTS:
         QVERIFY2(list.contains("Mary: Personal Year 3 :: A year of expression"), list.constData());
     }
 
+    void pdfHasAMonthAPageWithThePersonalDayInEachCell()
+    {
+        const QString pdftotext = QStandardPaths::findExecutable(u"pdftotext"_s);
+        if (pdftotext.isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString file = path(u"calendar.pdf"_s);
+        const CliRun run = runWithLocale(
+            kMary + QStringList{u"--calendar"_s, u"2027-02-27:2027-04-02"_s, u"--pdf"_s, file}, u"en_GB.UTF-8"_s);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+        QProcess process;
+        process.start(pdftotext, {u"-layout"_s, file, u"-"_s});
+        QVERIFY(process.waitForFinished(30000));
+        const QStringList pages = QString::fromUtf8(process.readAllStandardOutput()).split(u'\f', Qt::SkipEmptyParts);
+        QCOMPARE(pages.size(), 3);
+        const QString march = pages[1].simplified();
+        QVERIFY2(march.startsWith(u"March 2027 Personal Year 3 · Personal Month 6"_s), qPrintable(march));
+        // The first week, Monday first: the dates, then each one's personal day.
+        QVERIFY2(march.contains(u"Monday Tuesday Wednesday Thursday Friday Saturday Sunday 1 2 3 4 5 6 7 7 8 9 1 2 3 4"_s),
+                 qPrintable(march));
+        QVERIFY2(march.endsWith(u"Mary Smith Page 2 of 3"_s), qPrintable(march));
+        // Only the span's days: February shows the 27th and 28th, April the 1st and 2nd.
+        QVERIFY2(pages[0].simplified().contains(u"Sunday 27 28 5 6 Mary Smith Page 1 of 3"_s),
+                 qPrintable(pages[0].simplified()));
+    }
+
     void calendarFileFollowsTheRulesOfSave()
     {
         const QByteArray fifo = QFile::encodeName(path(u"fifo.ics"_s));
