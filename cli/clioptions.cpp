@@ -46,7 +46,7 @@ constexpr std::array kOptions = {
               u"Date of birth, YYYY-MM-DD (required for one person)."},
     OptionRow{u"format", u"FORMAT", modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
               u"Output of the readings: text (the default) or json; with --batch, csv (the default) or json, one "
-              "object per line."},
+              "object per line; with --calendar, text, csv or json."},
     OptionRow{u"open", u"FILE.vlm", modes(CliMode::Open), ChoosesMode, {},
               u"Show the readings of a saved report file."},
     OptionRow{u"save", u"FILE.vlm", modes(CliMode::Person), NotEmpty | WritesInstead,
@@ -252,8 +252,8 @@ QString modeProblem(const QCommandLineParser &parser, CliMode chosen)
 void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Numerology readings for one person, for a saved report file, or for a CSV batch; or two people "
-        "compared.\n"
+        u"Numerology readings for one person, for a saved report file, or for a CSV batch; two people "
+        "compared; or a person's forecast calendar of personal years, months and days.\n"
         "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
         "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
         "without --replace-columns."_s);
