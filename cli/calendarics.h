@@ -19,6 +19,10 @@ namespace velmora {
 // Day 7"). An event's UID is derived from the person, its date and its kind,
 // so that importing a calendar again updates its events rather than adding
 // them twice. stamp is the DTSTAMP of every event.
+// The last day an event can fall on: libical writes dates up to the end of the year 3000 only.
+inline const QDate kLastIcsDay{3000, 12, 30};
+
+// Requires every day on or before kLastIcsDay.
 [[nodiscard]] QByteArray calendarIcs(const BirthData &person, const std::vector<CalendarDay> &days, bool withName,
                                      const QDateTime &stamp);
 

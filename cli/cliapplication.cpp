@@ -138,6 +138,9 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
                 return usageError(problem);
         }
         m_icsFile = parser.value(u"ics"_s);
+        if (!m_icsFile.isEmpty() && m_calendar->last > kLastIcsDay)
+            return usageError(u"--ics: a calendar file holds days up to %1; expected a span that ends by then"_s.arg(
+                kLastIcsDay.toString(Qt::ISODate)));
         m_icsName = parser.isSet(u"ics-name"_s);
     }
     m_explain = parser.isSet(u"explain"_s);

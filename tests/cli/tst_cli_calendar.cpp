@@ -88,6 +88,9 @@ private Q_SLOTS:
         QTest::newRow("ics without calendar") << QStringList{u"--ics"_s, u"x.ics"_s} << u"--ics works only with --calendar"_s;
         QTest::newRow("unknown format")
             << QStringList{u"--calendar"_s, u"2027"_s, u"--format"_s, u"xml"_s} << u"use text, csv or json"_s;
+        QTest::newRow("calendar file after the year 3000")
+            << QStringList{u"--calendar"_s, u"3000-12-31"_s, u"--ics"_s, u"-"_s}
+            << u"a calendar file holds days up to 3000-12-30"_s;
         QTest::newRow("two files to standard output")
             << QStringList{u"--calendar"_s, u"2027"_s, u"--ics"_s, u"-"_s, u"--pdf"_s, u"-"_s}
             << u"cannot both write to standard output"_s;
