@@ -15,12 +15,13 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 # What building and running the program need; the other commands add theirs.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev)
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libical-dev)
 # The benchmarks are built with the tests (not run), so they cannot rot: hence
 # libbenchmark-dev here.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core
-               dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland)
+               dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland
+               python3-icalendar khal)
 
 install_missing() {
     local missing=() package

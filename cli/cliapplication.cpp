@@ -6,14 +6,20 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLocale>
 
+#include <algorithm>
 #include <cerrno>
+#include <iterator>
 #include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "batchrun.h"
+#include "calendarics.h"
+#include "calendardocument.h"
+#include "calendaroutput.h"
 #include "chart.h"
 #include "compatibility.h"
 #include "clidiagnostics.h"
@@ -119,7 +125,24 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     const CliMode mode = chosenMode(parser);
     if (const QString problem = commandLineProblem(parser, mode); !problem.isEmpty())
         return usageError(problem);
-    m_format = parser.value(u"format"_s) == u"json"_s ? Format::Json : Format::Text;
+    const QString format = parser.value(u"format"_s);
+    m_format = format == u"json"_s ? Format::Json : format == u"csv"_s ? Format::Csv : Format::Text;
+    if (parser.isSet(u"calendar"_s)) {
+        QString problem;
+        m_calendar = parseCalendarSpan(parser.value(u"calendar"_s), &problem);
+        if (!m_calendar)
+            return usageError(problem);
+        if (parser.isSet(u"find"_s)) {
+            m_dayFilter = DayFilter::parse(parser.value(u"find"_s), parser.value(u"weekday"_s), &problem);
+            if (!m_dayFilter)
+                return usageError(problem);
+        }
+        m_icsFile = parser.value(u"ics"_s);
+        if (!m_icsFile.isEmpty() && m_calendar->last > kLastIcsDay)
+            return usageError(u"--ics: a calendar file holds days up to %1; expected a span that ends by then"_s.arg(
+                kLastIcsDay.toString(Qt::ISODate)));
+        m_icsName = parser.isSet(u"ics-name"_s);
+    }
     m_explain = parser.isSet(u"explain"_s);
     m_nameSystem = parser.isSet(u"system"_s);
     if (m_nameSystem)
@@ -275,6 +298,8 @@ int CliApplication::runCompare(const QString &first, const QString &second)
 int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool printReadings)
 {
     warnOfUncounted(data);
+    if (m_calendar)
+        return runCalendar(data, pdfFile, printReadings);
     // With its working, which the PDF's appendix and --explain show.
     const Chart chart = chartOf(data, *m_system, m_dateOfInterest, true);
     if (!pdfFile.isEmpty()) {
@@ -291,6 +316,68 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
             return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
     }
     return printReadings ? print(chart) : Success;
+}
+
+int CliApplication::runCalendar(const BirthData &data, const QString &pdfFile, bool printCalendar)
+{
+    const std::vector<CalendarDay> days = calendarDays(data, *m_system, m_calendar->first, m_calendar->last);
+    for (const QString &file : {pdfFile, m_icsFile}) {
+        if (!file.isEmpty() && file != u"-"_s && !isExactName(file))
+            return failure(inexactNameText(file));
+    }
+    if (!pdfFile.isEmpty()) {
+        // Drawn in memory first: a document that cannot be drawn touches no file.
+        const QByteArray pdf = calendarPdf(data, days, localePageSize(), QLocale().firstDayOfWeek());
+        if (pdf.isEmpty())
+            return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
+        if (pdfFile == u"-"_s) {
+            if (writeAll(pdf) != Success)
+                return Failure;
+        } else if (QString reason;
+                   !saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s)) {
+            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
+        }
+    }
+    if (!m_icsFile.isEmpty()) {
+        const QByteArray ics = calendarIcs(data, days, m_icsName, m_now());
+        if (m_icsFile == u"-"_s) {
+            if (writeAll(ics) != Success)
+                return Failure;
+        } else if (QString reason;
+                   !saveWholeFile(m_icsFile, ics, &reason, {}, u"a link to something other than a regular file"_s)) {
+            return failure(u"%1: cannot write the calendar file: %2"_s.arg(m_icsFile, reason));
+        }
+    }
+    return printCalendar ? this->printCalendar(days) : Success;
+}
+
+int CliApplication::printCalendar(const std::vector<CalendarDay> &days)
+{
+    std::vector<CalendarDay> shown;
+    if (m_dayFilter)
+        std::ranges::copy_if(days, std::back_inserter(shown), [this](const CalendarDay &day) {
+            return m_dayFilter->matches(day);
+        });
+    const std::vector<CalendarDay> &listed = m_dayFilter ? shown : days;
+    std::string text;
+    switch (m_format) {
+    case Format::Json:
+        text = calendarJson(listed);
+        break;
+    case Format::Csv:
+        text = calendarCsv(listed);
+        break;
+    case Format::Text:
+        if (!m_dayFilter)
+            text = calendarText(listed, QLocale().firstDayOfWeek());
+        else if (listed.empty())
+            text = "No day from " + m_calendar->first.toString(Qt::ISODate).toStdString() + " to "
+                + m_calendar->last.toString(Qt::ISODate).toStdString() + " matches.\n";
+        else
+            text = daysText(listed);
+        break;
+    }
+    return write(text.data(), text.size()) ? Success : Failure;
 }
 
 int CliApplication::print(const Chart &chart)

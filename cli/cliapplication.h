@@ -3,6 +3,7 @@
 
 #include <QByteArrayList>
 #include <QDate>
+#include <QDateTime>
 #include <QStringList>
 
 #include <cstdio>
@@ -11,6 +12,7 @@
 #include <string>
 #include <string_view>
 
+#include "calendarspan.h"
 #include "personalcycles.h"
 #include "system.h"
 
@@ -37,8 +39,11 @@ public:
     // passed them, so that a file name that is not UTF-8 can be told apart.
     [[nodiscard]] int run(const QStringList &arguments, const QByteArrayList &argumentBytes = {});
 
+    // The moment a calendar file is stamped with (DTSTAMP); by default the system's clock.
+    void setNow(std::function<QDateTime()> now) { m_now = std::move(now); }
+
 private:
-    enum class Format { Text, Json };
+    enum class Format { Text, Json, Csv };
 
     [[nodiscard]] bool isExactName(const QString &fileName) const;
     static QString inexactNameText(const QString &fileName);
@@ -50,6 +55,9 @@ private:
     int finish(const BirthData &data, const QString &pdfFile, bool printReadings);
     int runBatch(const QString &inputFile);
     int runCompare(const QString &first, const QString &second);
+    // The calendar of the span: the PDF and the .ics when named, then the days if asked for.
+    int runCalendar(const BirthData &data, const QString &pdfFile, bool printCalendar);
+    int printCalendar(const std::vector<CalendarDay> &days);
     int print(const Chart &chart);
     // A report file's person, or a message and nothing when the window would refuse it.
     std::optional<BirthData> openReport(const QString &fileName);
@@ -67,6 +75,11 @@ private:
     std::FILE *m_errors;
     Format m_format = Format::Text;
     Clock m_today;
+    std::function<QDateTime()> m_now = &QDateTime::currentDateTimeUtc;
+    std::optional<CalendarSpan> m_calendar;
+    std::optional<DayFilter> m_dayFilter;
+    QString m_icsFile;
+    bool m_icsName = false;
     CalendarDate m_dateOfInterest;
     bool m_explain = false;
     // The rules every number is found by; named on the command line or not.

@@ -48,7 +48,7 @@ constexpr std::array kOptions = {
               u"Date of birth, YYYY-MM-DD (required for one person)."},
     OptionRow{u"format", u"FORMAT", modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
               u"Output of the readings: text (the default) or json; with --batch, csv (the default) or json, one "
-              "object per line."},
+              "object per line; with --calendar, text, csv or json."},
     OptionRow{u"open", u"FILE.vlm", modes(CliMode::Open), ChoosesMode, {},
               u"Show the readings of a saved report file."},
     OptionRow{u"save", u"FILE.vlm", modes(CliMode::Person), NotEmpty | WritesInstead,
@@ -83,6 +83,25 @@ constexpr std::array kOptions = {
               u"Compare two people's Life Path and Destiny numbers, each either a report file (FILE.vlm) or a "
               "person written FIRST,MIDDLE,LAST,YYYY-MM-DD (MIDDLE may be empty). A SECOND that starts with -- "
               "follows --: --compare FIRST -- SECOND."},
+    OptionRow{u"calendar", u"SPAN", modes(CliMode::Open, CliMode::Person), 0,
+              u"--calendar needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"The Personal Year, Month and Day of every day of a span: YYYY (a year), YYYY-MM (a month) or "
+              "YYYY-MM-DD:YYYY-MM-DD (at most 10 years). Text: one month a block as cal lays it out, each date "
+              "with its personal day; --format csv or json: one day a row; --pdf: one month a page."},
+    OptionRow{u"ics", u"FILE.ics", modes(CliMode::Open, CliMode::Person), NotEmpty | WritesInstead,
+              u"--ics needs --calendar and a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --calendar: write an iCalendar file with an all-day event for every day's Personal Day, each "
+              "month's Personal Month and each year's Personal Year, with their readings; - writes it to standard "
+              "output. The calendar is printed too when --format is given."},
+    OptionRow{u"ics-name", {}, modes(CliMode::Open, CliMode::Person), 0,
+              u"--ics-name needs --ics", u"With --ics: start each event's title with the first name (Mary: "
+              "Personal Day 7)."},
+    OptionRow{u"find", u"KEY=V", modes(CliMode::Open, CliMode::Person), 0,
+              u"--find needs --calendar and a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --calendar: list only the days whose personal-day, personal-month or personal-year is V "
+              "(1-9; several apart by commas), e.g. personal-day=6."},
+    OptionRow{u"weekday", u"DAY", modes(CliMode::Open, CliMode::Person), 0, u"--weekday needs --find",
+              u"With --find: only these weekdays: mon, tue, wed, thu, fri, sat or sun (several apart by commas)."},
     OptionRow{u"fold-accents", {},
               modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
               u"Count a Latin letter with a diacritic as its base letter (é as E, ß as SS, æ as AE, ø as O); "
@@ -151,10 +170,48 @@ QString formatProblem(const QCommandLineParser &parser, const ModeRow &mode)
         return {};
     if (parser.value(u"pdf"_s) == u"-"_s)
         return u"--pdf - writes the PDF to standard output, so it does not combine with --format"_s;
+    if (parser.value(u"ics"_s) == u"-"_s)
+        return u"--ics - writes the calendar file to standard output, so it does not combine with --format"_s;
     const QString format = parser.value(u"format"_s);
     if (format == u"json"_s || format == mode.plainFormat)
         return {};
+    // A calendar is a table of days, which CSV holds too.
+    const bool calendar = parser.isSet(u"calendar"_s) && (mode.mode == CliMode::Open || mode.mode == CliMode::Person);
+    if (calendar && format == u"csv"_s)
+        return {};
+    if (calendar)
+        return u"unknown format '%1' for --calendar; use text, csv or json"_s.arg(format);
     return mode.unknownFormat.toString().arg(format);
+}
+
+// The options that belong to --calendar, given together as they can be.
+QString calendarProblem(const QCommandLineParser &parser)
+{
+    if (!parser.isSet(u"calendar"_s)) {
+        for (const QString &option : {u"ics"_s, u"find"_s}) {
+            if (parser.isSet(option))
+                return u"--%1 works only with --calendar"_s.arg(option);
+        }
+    }
+    if (parser.isSet(u"weekday"_s) && !parser.isSet(u"find"_s))
+        return u"--weekday works only with --find"_s;
+    if (parser.isSet(u"ics-name"_s) && !parser.isSet(u"ics"_s))
+        return u"--ics-name works only with --ics"_s;
+    if (!parser.isSet(u"calendar"_s))
+        return {};
+    for (const QString &option : {u"explain"_s, u"on"_s}) {
+        if (parser.isSet(option))
+            return u"--calendar does not combine with --%1"_s.arg(option);
+    }
+    if (parser.isSet(u"find"_s)) {
+        for (const QString &option : {u"ics"_s, u"pdf"_s}) {
+            if (parser.isSet(option))
+                return u"--find lists days; it does not combine with --%1"_s.arg(option);
+        }
+    }
+    if (parser.value(u"ics"_s) == u"-"_s && parser.value(u"pdf"_s) == u"-"_s)
+        return u"--ics - and --pdf - cannot both write to standard output"_s;
+    return {};
 }
 
 QString problemInMode(const QCommandLineParser &parser, const ModeRow &mode)
@@ -201,8 +258,8 @@ QString modeProblem(const QCommandLineParser &parser, CliMode chosen)
 void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Numerology readings for one person, for a saved report file, or for a CSV batch; or two people "
-        "compared.\n"
+        u"Numerology readings for one person, for a saved report file, or for a CSV batch; two people "
+        "compared; or a person's forecast calendar of personal years, months and days.\n"
         "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
         "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
         "without --replace-columns."_s);
@@ -275,7 +332,9 @@ QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
         return problem;
     if (parser.isSet(u"system"_s) && findSystem(parser.value(u"system"_s).toStdString()) == nullptr)
         return u"unknown system '%1'; use classic, common or chaldean"_s.arg(parser.value(u"system"_s));
-    return modeProblem(parser, mode);
+    if (QString problem = modeProblem(parser, mode); !problem.isEmpty())
+        return problem;
+    return calendarProblem(parser);
 }
 
 bool printsReadings(const QCommandLineParser &parser)

@@ -33,14 +33,6 @@ constexpr qreal kPartPointSize = 14;
 constexpr qreal kPersonPointSize = 14;
 constexpr qreal kFooterPointSize = 8;
 
-QFont readingFont(qreal pointSize)
-{
-    QFont font(kFontFamily);
-    font.setStyleHint(QFont::SansSerif);
-    font.setPointSizeF(pointSize);
-    return font;
-}
-
 QString documentText(std::string_view text)
 {
     QString result = toQString(text);
@@ -91,20 +83,6 @@ QList<Line> documentLines(const QTextDocument &document)
         }
     }
     return lines;
-}
-
-// Sets the margins every page gets; a printer's unprintable area wins where it is wider.
-void setPageMargins(QPagedPaintDevice &device)
-{
-    QPageLayout layout = device.pageLayout();
-    layout.setUnits(QPageLayout::Millimeter);
-    const QMarginsF least = layout.minimumMargins();
-    const QMarginsF margins(std::max(kPageMarginMillimetres, least.left()), std::max(kPageMarginMillimetres, least.top()),
-                            std::max(kPageMarginMillimetres, least.right()),
-                            std::max(kPageMarginMillimetres, least.bottom()));
-    layout.setMode(QPageLayout::StandardMode);
-    layout.setMargins(margins);
-    device.setPageLayout(layout);
 }
 
 QTextBlockFormat captionBlockFormat()
@@ -171,6 +149,27 @@ void appendWorking(QTextCursor &cursor, const Chart &chart, bool nameSystem)
 }
 
 } // namespace
+
+QFont readingFont(qreal pointSize)
+{
+    QFont font(kFontFamily);
+    font.setStyleHint(QFont::SansSerif);
+    font.setPointSizeF(pointSize);
+    return font;
+}
+
+void setPageMargins(QPagedPaintDevice &device)
+{
+    QPageLayout layout = device.pageLayout();
+    layout.setUnits(QPageLayout::Millimeter);
+    const QMarginsF least = layout.minimumMargins();
+    const QMarginsF margins(std::max(kPageMarginMillimetres, least.left()), std::max(kPageMarginMillimetres, least.top()),
+                            std::max(kPageMarginMillimetres, least.right()),
+                            std::max(kPageMarginMillimetres, least.bottom()));
+    layout.setMode(QPageLayout::StandardMode);
+    layout.setMargins(margins);
+    device.setPageLayout(layout);
+}
 
 CalendarDate calendarDate(const QDate &date)
 {

@@ -3,6 +3,7 @@
 
 #include <QColor>
 #include <QDate>
+#include <QFont>
 #include <QList>
 #include <QPageSize>
 #include <QString>
@@ -29,6 +30,13 @@ inline constexpr qreal kPageMarginMillimetres = 20;
 // Inserts a reading at the cursor: plain passages in regular black, headings
 // in bold green. CR LF and a lone CR both end a line.
 void insertReading(QTextCursor &cursor, const Reading &reading);
+
+// The printed documents' font at this size: the windows' family, or a sans-serif face where it is missing.
+[[nodiscard]] QFont readingFont(qreal pointSize);
+
+// Sets the margins every page gets (kPageMarginMillimetres); a printer's
+// unprintable area wins where it is wider.
+void setPageMargins(QPagedPaintDevice &device);
 
 // The printed document's name: the print queue's and the PDF's title.
 [[nodiscard]] QString documentTitle(const BirthData &data);

@@ -28,6 +28,8 @@ _tavi_velmora_cli()
         --format)
             if [[ " ${words[*]} " == *" --batch "* ]]; then
                 COMPREPLY=($(compgen -W "csv json" -- "$cur"))
+            elif [[ " ${words[*]} " == *" --calendar "* ]]; then
+                COMPREPLY=($(compgen -W "text csv json" -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "text json" -- "$cur"))
             fi
@@ -43,6 +45,20 @@ _tavi_velmora_cli()
             _filedir pdf
             [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
             return ;;
+        --ics)
+            _filedir ics
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+            return ;;
+        --calendar)
+            COMPREPLY=($(compgen -W "$(date +%Y) $(date +%Y-%m)" -- "$cur"))
+            return ;;
+        --find)
+            COMPREPLY=($(compgen -W "personal-day= personal-month= personal-year=" -- "$cur"))
+            compopt -o nospace 2>/dev/null
+            return ;;
+        --weekday)
+            COMPREPLY=($(compgen -W "mon tue wed thu fri sat sun" -- "$cur"))
+            return ;;
     esac
 
     # The second person of --compare: a report file or FIRST,MIDDLE,LAST,YYYY-MM-DD.
@@ -53,7 +69,8 @@ _tavi_velmora_cli()
 
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
-                                 --replace-columns --on --explain --system --compare --fold-accents --help --version" -- "$cur"))
+                                 --replace-columns --on --explain --system --compare --calendar --ics --ics-name --find
+                                 --weekday --fold-accents --help --version" -- "$cur"))
     fi
 } &&
     complete -F _tavi_velmora_cli tavi-velmora-cli

@@ -51,5 +51,9 @@ expect "- mary.txt people.csv reports" --batch --input ""
 expect "csv json" --batch --format ""
 expect "json text" --open anna.vlm --format ""
 expect "--replace-columns" --batch --re
+expect "csv json text" --first Mary --calendar 2027 --format ""
+expect "fri" --calendar 2027 --find personal-day=6 --weekday f
+expect "personal-day= personal-month= personal-year=" --calendar 2027 --find ""
+expect "--ics --ics-name" --calendar 2027 --ic
 [ $failed -eq 0 ] && echo "every completion as expected"
 exit $failed

@@ -1,0 +1,136 @@
+// SPDX-License-Identifier: MIT
+#include "calendarics.h"
+
+#include <QCryptographicHash>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+
+#include <libical/ical.h>
+
+#include "paragraphrows.h"
+#include "personalcycles.h"
+#include "version.h"
+
+namespace velmora {
+namespace {
+
+struct ComponentFree {
+    void operator()(icalcomponent *component) const { icalcomponent_free(component); }
+};
+using Component = std::unique_ptr<icalcomponent, ComponentFree>;
+
+icaltimetype icalDate(const QDate &date)
+{
+    icaltimetype day = icaltime_null_date();
+    day.year = date.year();
+    day.month = date.month();
+    day.day = date.day();
+    return day;
+}
+
+// Control characters have no place in an iCalendar text value; a name
+// that holds one shows '?' there, as the tool's text output shows it.
+std::string withoutControls(std::string text)
+{
+    for (char &c : text) {
+        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    }
+    return text;
+}
+
+std::string plainParagraph(std::string_view paragraph)
+{
+    std::string text(paragraph);
+    for (std::size_t at = text.find('\r'); at != std::string::npos; at = text.find('\r', at)) {
+        if (at + 1 < text.size() && text[at + 1] == '\n')
+            text.erase(at, 1);
+        else
+            text[at] = '\n';
+    }
+    return text;
+}
+
+class IcsBuilder
+{
+public:
+    IcsBuilder(const BirthData &person, bool withName, const QDateTime &stamp)
+        : m_calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT))
+        , m_stamp(icaltime_from_timet_with_zone(static_cast<time_t>(stamp.toSecsSinceEpoch()), 0,
+                                                icaltimezone_get_utc_timezone()))
+    {
+        icalcomponent_add_property(m_calendar.get(), icalproperty_new_version("2.0"));
+        icalcomponent_add_property(m_calendar.get(),
+                                   icalproperty_new_prodid("-//Tavi Velmora//tavi-velmora-cli " VELMORA_VERSION "//EN"));
+        icalcomponent_add_property(m_calendar.get(), icalproperty_new_calscale("GREGORIAN"));
+        if (withName)
+            m_titlePrefix = withoutControls(person.FirstName) + ": ";
+        // Who the events belong to: a change of name or birth date is another calendar.
+        m_personKey = person.FirstName + '\x1f' + person.MiddleName + '\x1f' + person.LastName + '\x1f'
+            + std::to_string(person.BirthYear) + '-' + std::to_string(person.BirthMonth) + '-'
+            + std::to_string(person.BirthDay);
+    }
+
+    void add(const QDate &date, std::string_view kind, std::string_view title, int number,
+             const ReadingTable &table)
+    {
+        const std::string summary = m_titlePrefix + std::string(title) + ' ' + std::to_string(number);
+        const std::string description = plainParagraph(paragraphFor(table, number));
+        icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
+        icalcomponent_add_property(event, icalproperty_new_uid(uid(date, kind).c_str()));
+        icalcomponent_add_property(event, icalproperty_new_dtstamp(m_stamp));
+        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
+        icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(date.addDays(1))));
+        icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
+        icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
+        // A reading, not an appointment: the day stays free.
+        icalcomponent_add_property(event, icalproperty_new_transp(ICAL_TRANSP_TRANSPARENT));
+        icalcomponent_add_component(m_calendar.get(), event);
+    }
+
+    [[nodiscard]] QByteArray text() const
+    {
+        char *text = icalcomponent_as_ical_string_r(m_calendar.get());
+        QByteArray bytes(text);
+        std::free(text);
+        return bytes;
+    }
+
+private:
+    [[nodiscard]] std::string uid(const QDate &date, std::string_view kind) const
+    {
+        QCryptographicHash hash(QCryptographicHash::Sha256);
+        hash.addData(QByteArrayView(m_personKey.data(), static_cast<qsizetype>(m_personKey.size())));
+        hash.addData(QByteArrayView("\x1f"));
+        hash.addData(QByteArrayView(kind.data(), static_cast<qsizetype>(kind.size())));
+        hash.addData(QByteArrayView("\x1f"));
+        hash.addData(date.toString(Qt::ISODate).toLatin1());
+        return hash.result().toHex().left(32).toStdString() + "@tavi-velmora";
+    }
+
+    Component m_calendar;
+    icaltimetype m_stamp;
+    std::string m_titlePrefix;
+    std::string m_personKey;
+};
+
+} // namespace
+
+QByteArray calendarIcs(const BirthData &person, const std::vector<CalendarDay> &days, bool withName,
+                       const QDateTime &stamp)
+{
+    IcsBuilder builder(person, withName, stamp);
+    for (std::size_t k = 0; k < days.size(); ++k) {
+        const CalendarDay &day = days[k];
+        if (k == 0 || day.date.dayOfYear() == 1)
+            builder.add(day.date, "year", kPersonalYearTitle, day.personalYear, personalYearTable());
+        if (k == 0 || day.date.day() == 1)
+            builder.add(day.date, "month", kPersonalMonthTitle, day.personalMonth, personalMonthTable());
+        builder.add(day.date, "day", kPersonalDayTitle, day.personalDay, personalDayTable());
+    }
+    return builder.text();
+}
+
+} // namespace velmora

@@ -1,0 +1,130 @@
+// SPDX-License-Identifier: MIT
+#include "calendarspan.h"
+
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <algorithm>
+#include <array>
+
+#include "personinput.h"
+
+using namespace Qt::StringLiterals;
+
+namespace velmora {
+namespace {
+
+std::optional<QDate> isoDate(const QString &text)
+{
+    const std::optional<IsoDate> date = parseIsoDate(text.toStdString());
+    if (!date)
+        return std::nullopt;
+    return QDate(date->year, date->month, date->day);
+}
+
+constexpr std::array<QStringView, 7> kWeekdays = {u"mon", u"tue", u"wed", u"thu", u"fri", u"sat", u"sun"};
+
+} // namespace
+
+std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *problem)
+{
+    static const QRegularExpression year(u"^(\\d{4})$"_s);
+    static const QRegularExpression month(u"^(\\d{4})-(\\d{2})$"_s);
+    std::optional<CalendarSpan> span;
+    if (const QRegularExpressionMatch match = year.match(text); match.hasMatch()) {
+        const int y = match.captured(1).toInt();
+        if (y >= kMinYear && y <= kMaxYear)
+            span = CalendarSpan{QDate(y, 1, 1), QDate(y, 12, 31)};
+    } else if (const QRegularExpressionMatch match = month.match(text); match.hasMatch()) {
+        const QDate first(match.captured(1).toInt(), match.captured(2).toInt(), 1);
+        if (first.isValid() && first.year() >= kMinYear)
+            span = CalendarSpan{first, first.addMonths(1).addDays(-1)};
+    } else if (text.count(u':') == 1) {
+        const std::optional<QDate> first = isoDate(text.section(u':', 0, 0));
+        const std::optional<QDate> last = isoDate(text.section(u':', 1, 1));
+        if (first && last)
+            span = CalendarSpan{*first, *last};
+    } else if (const std::optional<QDate> day = isoDate(text)) {
+        span = CalendarSpan{*day, *day};
+    }
+    if (!span) {
+        *problem = u"--calendar '%1': expected YYYY (a year), YYYY-MM (a month) or FIRST:LAST written "
+                   "YYYY-MM-DD:YYYY-MM-DD, real dates in the years 1-9999"_s.arg(text);
+        return std::nullopt;
+    }
+    if (span->last < span->first) {
+        *problem = u"--calendar '%1': the span ends before it starts; expected FIRST:LAST with LAST on or after "
+                   "FIRST"_s.arg(text);
+        return std::nullopt;
+    }
+    const QDate latest = span->first.addYears(kMaxCalendarYears).addDays(-1);
+    if (span->last > latest) {
+        *problem = u"--calendar '%1': the span is longer than %2 years; expected at most %2 years, from %3 to %4 "
+                   "at the latest"_s.arg(text)
+                       .arg(kMaxCalendarYears)
+                       .arg(span->first.toString(Qt::ISODate), latest.toString(Qt::ISODate));
+        return std::nullopt;
+    }
+    return span;
+}
+
+std::optional<DayFilter> DayFilter::parse(const QString &find, const QString &weekdays, QString *problem)
+{
+    DayFilter filter;
+    const QString key = find.section(u'=', 0, 0);
+    const QString values = find.section(u'=', 1);
+    std::optional<Cycle> cycle;
+    if (key == u"personal-year"_s)
+        cycle = Cycle::Year;
+    else if (key == u"personal-month"_s)
+        cycle = Cycle::Month;
+    else if (key == u"personal-day"_s)
+        cycle = Cycle::Day;
+    if (!find.contains(u'=') || !cycle) {
+        *problem = u"--find '%1': expected personal-year=V, personal-month=V or personal-day=V (V 1-9, several "
+                   "apart by commas)"_s.arg(find);
+        return std::nullopt;
+    }
+    filter.m_cycle = *cycle;
+    for (const QString &value : values.split(u',')) {
+        bool isNumber = false;
+        const int v = value.toInt(&isNumber);
+        const bool digitsOnly = !value.isEmpty() && std::ranges::all_of(value, [](QChar c) { return c.isDigit(); });
+        if (!isNumber || !digitsOnly || v < 1 || v > 9) {
+            *problem = u"--find '%1': '%2' is not a value a %3 can take; expected 1-9"_s.arg(
+                find, value, key.toLower().replace(u'-', u' '));
+            return std::nullopt;
+        }
+        filter.m_values |= 1u << v;
+    }
+    if (!weekdays.isEmpty()) {
+        for (const QString &name : weekdays.split(u',')) {
+            const QString lower = name.trimmed().toLower();
+            const auto found = std::ranges::find_if(kWeekdays, [&](QStringView day) {
+                return lower.size() >= 3 && lower.startsWith(day);
+            });
+            static const QStringList kFull = {u"monday"_s, u"tuesday"_s, u"wednesday"_s, u"thursday"_s,
+                                              u"friday"_s, u"saturday"_s, u"sunday"_s};
+            const auto index = found - kWeekdays.begin();
+            if (found == kWeekdays.end() || (lower.size() > 3 && lower != kFull[index])) {
+                *problem = u"--weekday '%1': expected mon, tue, wed, thu, fri, sat or sun (several apart by "
+                           "commas)"_s.arg(weekdays);
+                return std::nullopt;
+            }
+            filter.m_weekdays |= 1u << (index + 1);
+        }
+    }
+    return filter;
+}
+
+bool DayFilter::matches(const CalendarDay &day) const
+{
+    const int value = m_cycle == Cycle::Year ? day.personalYear
+        : m_cycle == Cycle::Month            ? day.personalMonth
+                                             : day.personalDay;
+    if (value < 0 || value > 31 || (m_values & (1u << value)) == 0)
+        return false;
+    return m_weekdays == 0 || (m_weekdays & (1u << day.date.dayOfWeek())) != 0;
+}
+
+} // namespace velmora

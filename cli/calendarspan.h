@@ -1,0 +1,46 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QDate>
+#include <QString>
+
+#include <optional>
+
+#include "calendardays.h"
+
+namespace velmora {
+
+inline constexpr int kMaxCalendarYears = 10;
+
+// The days a calendar covers, first and last included.
+struct CalendarSpan {
+    QDate first;
+    QDate last;
+};
+
+// The span a --calendar value names: YYYY (a year), YYYY-MM (a month),
+// YYYY-MM-DD (a day) or FIRST:LAST written YYYY-MM-DD, at most ten years.
+// Nothing, with the usage error's text in problem, when it names none.
+[[nodiscard]] std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *problem);
+
+// The days --find (and --weekday) pick out: one personal cycle with one of
+// its values, on one of the weekdays (every weekday when none is named).
+class DayFilter
+{
+public:
+    enum class Cycle { Year, Month, Day };
+
+    // find: KEY=V[,V...] with KEY personal-year, personal-month or
+    // personal-day and V 1-9; weekdays: empty, or mon ... sun apart by commas.
+    [[nodiscard]] static std::optional<DayFilter> parse(const QString &find, const QString &weekdays,
+                                                        QString *problem);
+
+    [[nodiscard]] bool matches(const CalendarDay &day) const;
+
+private:
+    Cycle m_cycle = Cycle::Day;
+    unsigned m_values = 0; // bit v: the value v is asked for
+    unsigned m_weekdays = 0; // bit d (1 Monday ... 7 Sunday); 0: every day
+};
+
+} // namespace velmora
