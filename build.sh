@@ -21,7 +21,7 @@ packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libical-dev)
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core
                dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland
-               python3-icalendar khal)
+               python3-icalendar khal locales)
 
 install_missing() {
     local missing=() package
