@@ -95,6 +95,7 @@ private:
     // lists follow it (the classic columns), written without a look at each.
     std::size_t m_singleColumns = 0;
     bool m_singlesThenLists = true;
+    bool m_singlesInOrder = true; // and the single columns are the numbers 0, 1, 2 ... in order
     const System *m_system = nullptr;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;

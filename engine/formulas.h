@@ -354,7 +354,7 @@ int subconsciousSelf(const Inputs &in, Steps<kKeep> steps)
             if (firstLetter[value] != '\0')
                 steps.figure({std::string_view(&firstLetter[value], 1), static_cast<std::int64_t>(value)});
     }
-    return steps.result(std::popcount(in.letters.values));
+    return steps.result(in.letters.distinctValues);
 }
 
 // Attitude: day + month.

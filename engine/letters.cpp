@@ -45,8 +45,12 @@ LetterTally tallyLetters(const BirthData &data, const System &system)
             part = {};
         });
     tally.sums.consonants = tally.sums.full - tally.sums.vowels;
-    for (std::size_t value = 1; value <= 9; ++value)
-        tally.values = static_cast<std::uint16_t>(tally.values | (tally.valueCounts[value] > 0 ? 1U << value : 0U));
+    // Counted here, not by std::popcount, which is a library call without -mpopcnt.
+    for (std::size_t value = 1; value <= 9; ++value) {
+        const bool present = tally.valueCounts[value] > 0;
+        tally.values = static_cast<std::uint16_t>(tally.values | (present ? 1U << value : 0U));
+        tally.distinctValues = static_cast<std::uint8_t>(tally.distinctValues + (present ? 1 : 0));
+    }
     // The first letter of the name whose count is the highest.
     if (highest > 0) {
         for (const std::string_view part : nameParts(data)) {

@@ -94,8 +94,9 @@ struct LetterSums {
 struct LetterTally {
     LetterSums sums;                  // the whole name
     std::array<LetterSums, 3> parts{}; // each name part
-    // Bit v is set when a letter of value v (1-9) occurs.
+    // Bit v is set when a letter of value v (1-9) occurs; how many are set.
     std::uint16_t values = 0;
+    std::uint8_t distinctValues = 0;
     // How many letters carry each value 1-9 (index 0 unused).
     std::array<std::uint16_t, 10> valueCounts{};
     // The most frequent letter, counted case-sensitively ('A' and 'a' apart);
