@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "calendardocument.h"
 
-#include <QBuffer>
 #include <QFontMetricsF>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
-#include <QPdfWriter>
 
 #include <algorithm>
 #include <array>
@@ -24,7 +22,6 @@ constexpr qreal kCyclesPointSize = 12;
 constexpr qreal kTextPointSize = 10;
 constexpr qreal kDatePointSize = 9;
 constexpr qreal kPersonalDayPointSize = 22;
-constexpr qreal kFooterPointSize = 8;
 constexpr std::array<QStringView, 7> kWeekdayNames = {u"Monday", u"Tuesday", u"Wednesday", u"Thursday",
                                                       u"Friday", u"Saturday", u"Sunday"};
 
@@ -130,10 +127,9 @@ bool paintCalendar(QPagedPaintDevice &device, const BirthData &person, const std
 {
     setPageMargins(device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const QFont footerFont = readingFont(kFooterPointSize);
-    const QFontMetricsF footerMetrics(footerFont, &device);
-    const QRectF body(0, 0, page.width(), page.height() - 2 * footerMetrics.height());
     const QString name = toQString(fullName(person));
+    const PageFooter footer(device, name);
+    const QRectF body(0, 0, page.width(), page.height() - footer.reservedHeight());
     const std::vector<MonthPage> pages = monthPages(days);
 
     QPainter painter;
@@ -144,14 +140,7 @@ bool paintCalendar(QPagedPaintDevice &device, const BirthData &person, const std
         if (p > 0 && !device.newPage())
             return false;
         paintMonth(painter, body, pages[static_cast<std::size_t>(p)], name, firstDay);
-        const QString pageText = u"Page %1 of %2"_s.arg(p + 1).arg(count);
-        const qreal nameWidth = page.width() - footerMetrics.horizontalAdvance(pageText + u"    "_s);
-        const QRectF footer(0, page.height() - footerMetrics.height(), page.width(), footerMetrics.height());
-        painter.setFont(footerFont);
-        painter.setPen(kTextColour);
-        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
-                         footerMetrics.elidedText(name, Qt::ElideRight, nameWidth));
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, pageText);
+        footer.paint(painter, page, p + 1, count);
     }
     return painter.end();
 }
@@ -159,16 +148,8 @@ bool paintCalendar(QPagedPaintDevice &device, const BirthData &person, const std
 QByteArray calendarPdf(const BirthData &person, const std::vector<CalendarDay> &days, const QPageSize &pageSize,
                        Qt::DayOfWeek firstDay)
 {
-    QByteArray pdf;
-    QBuffer buffer(&pdf);
-    buffer.open(QIODevice::WriteOnly);
-    QPdfWriter writer(&buffer);
-    writer.setCreator(documentCreator());
-    writer.setTitle(calendarTitle(person));
-    writer.setPageSize(pageSize);
-    if (!paintCalendar(writer, person, days, firstDay))
-        return {};
-    return pdf;
+    return pdfDocument(calendarTitle(person), pageSize,
+                       [&](QPagedPaintDevice &device) { return paintCalendar(device, person, days, firstDay); });
 }
 
 } // namespace velmora

@@ -284,13 +284,9 @@ bool paintReadings(QPagedPaintDevice &device, const Chart &chart, bool nameSyste
     const std::unique_ptr<QTextDocument> document = readingDocument(chart, nameSystem);
     document->documentLayout()->setPaintDevice(&device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const QFont footerFont = readingFont(kFooterPointSize);
-    const QFontMetricsF footerMetrics(footerFont, &device);
-    // The footer's line and a blank line above it come off every page's text.
-    const qreal bodyHeight = page.height() - 2 * footerMetrics.height();
+    const PageFooter footer(device, toQString(fullName(chart.person())));
     document->setTextWidth(page.width());
-    const QList<qreal> tops = pageTops(*document, bodyHeight);
-    const QString name = toQString(fullName(chart.person()));
+    const QList<qreal> tops = pageTops(*document, page.height() - footer.reservedHeight());
 
     QPainter painter;
     if (!painter.begin(&device))
@@ -314,29 +310,46 @@ bool paintReadings(QPagedPaintDevice &device, const Chart &chart, bool nameSyste
             }
         }
         painter.restore();
-
-        const QString pageText = u"Page %1 of %2"_s.arg(p + 1).arg(pages);
-        const qreal nameWidth = page.width() - footerMetrics.horizontalAdvance(pageText + u"    "_s);
-        const QRectF footer(0, page.height() - footerMetrics.height(), page.width(), footerMetrics.height());
-        painter.setFont(footerFont);
-        painter.setPen(kTextColour);
-        painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom,
-                         footerMetrics.elidedText(name, Qt::ElideRight, nameWidth));
-        painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, pageText);
+        footer.paint(painter, page, p + 1, pages);
     }
     return painter.end();
 }
 
 QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize, bool nameSystem)
 {
+    return pdfDocument(documentTitle(chart.person()), pageSize,
+                       [&](QPagedPaintDevice &device) { return paintReadings(device, chart, nameSystem); });
+}
+
+PageFooter::PageFooter(const QPaintDevice &device, QString name)
+    : m_font(readingFont(kFooterPointSize))
+    , m_metrics(m_font, &device)
+    , m_name(std::move(name))
+{
+}
+
+void PageFooter::paint(QPainter &painter, const QRectF &page, int pageNumber, int pageCount) const
+{
+    const QString pageText = u"Page %1 of %2"_s.arg(pageNumber).arg(pageCount);
+    const qreal nameWidth = page.width() - m_metrics.horizontalAdvance(pageText + u"    "_s);
+    const QRectF footer(0, page.height() - m_metrics.height(), page.width(), m_metrics.height());
+    painter.setFont(m_font);
+    painter.setPen(kTextColour);
+    painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, m_metrics.elidedText(m_name, Qt::ElideRight, nameWidth));
+    painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, pageText);
+}
+
+QByteArray pdfDocument(const QString &title, const QPageSize &pageSize,
+                       const std::function<bool(QPagedPaintDevice &)> &paint)
+{
     QByteArray pdf;
     QBuffer buffer(&pdf);
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(documentCreator());
-    writer.setTitle(documentTitle(chart.person()));
+    writer.setTitle(title);
     writer.setPageSize(pageSize);
-    if (!paintReadings(writer, chart, nameSystem))
+    if (!paint(writer))
         return {};
     return pdf;
 }

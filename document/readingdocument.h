@@ -2,12 +2,15 @@
 #pragma once
 
 #include <QColor>
+#include <QFont>
+#include <QFontMetricsF>
 #include <QDate>
 #include <QFont>
 #include <QList>
 #include <QPageSize>
 #include <QString>
 
+#include <functional>
 #include <memory>
 
 #include "birthdata.h"
@@ -15,6 +18,8 @@
 #include "personalcycles.h"
 
 class QPagedPaintDevice;
+class QPainter;
+class QPaintDevice;
 class QTextCursor;
 class QTextDocument;
 
@@ -37,6 +42,28 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // Sets the margins every page gets (kPageMarginMillimetres); a printer's
 // unprintable area wins where it is wider.
 void setPageMargins(QPagedPaintDevice &device);
+
+// The footer every printed page ends in: the person's name at the left,
+// "Page N of M" at the right, in 8 pt, at the foot of the page's paint rectangle.
+class PageFooter
+{
+public:
+    PageFooter(const QPaintDevice &device, QString name);
+
+    // What the footer's line and a blank line above it take off a page's height.
+    [[nodiscard]] qreal reservedHeight() const { return 2 * m_metrics.height(); }
+    void paint(QPainter &painter, const QRectF &page, int pageNumber, int pageCount) const;
+
+private:
+    QFont m_font;
+    QFontMetricsF m_metrics;
+    QString m_name;
+};
+
+// A PDF document in memory on paper of the given size, with its title and the
+// program as its creator, drawn by paint; empty when paint fails.
+[[nodiscard]] QByteArray pdfDocument(const QString &title, const QPageSize &pageSize,
+                                     const std::function<bool(QPagedPaintDevice &)> &paint);
 
 // The printed document's name: the print queue's and the PDF's title.
 [[nodiscard]] QString documentTitle(const BirthData &data);
