@@ -13,13 +13,9 @@ struct CliRun {
     QByteArray err;
 };
 
-inline CliRun runTool(const QStringList &arguments, const QByteArray &input = {}, int timeoutMs = 30000,
-                      const QString &workingDirectory = {})
+// Feeds the started process its input and waits for it to end.
+inline CliRun finishRun(QProcess &process, const QByteArray &input, int timeoutMs)
 {
-    QProcess process;
-    if (!workingDirectory.isEmpty())
-        process.setWorkingDirectory(workingDirectory);
-    process.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
     if (!process.waitForStarted())
         return {};
     process.write(input);
@@ -30,4 +26,14 @@ inline CliRun runTool(const QStringList &arguments, const QByteArray &input = {}
         return {};
     }
     return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
+}
+
+inline CliRun runTool(const QStringList &arguments, const QByteArray &input = {}, int timeoutMs = 30000,
+                      const QString &workingDirectory = {})
+{
+    QProcess process;
+    if (!workingDirectory.isEmpty())
+        process.setWorkingDirectory(workingDirectory);
+    process.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
+    return finishRun(process, input, timeoutMs);
 }

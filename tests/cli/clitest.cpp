@@ -17,19 +17,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-Outcome runProcess(QProcess &process, const QByteArray &input, int timeoutMs)
-{
-    if (!process.waitForStarted())
-        return {};
-    process.write(input);
-    process.closeWriteChannel();
-    if (!process.waitForFinished(timeoutMs) || process.exitStatus() != QProcess::NormalExit) {
-        process.kill();
-        process.waitForFinished();
-        return {};
-    }
-    return {process.exitCode(), process.readAllStandardOutput(), process.readAllStandardError()};
-}
 
 WindowReadings readingsShown(const frmMain &window)
 {
@@ -52,7 +39,7 @@ Outcome runCli(const QStringList &arguments, const QByteArray &input, int timeou
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(VELMORA_CLI_PATH), arguments);
-    return runProcess(process, input, timeoutMs);
+    return finishRun(process, input, timeoutMs);
 }
 
 Outcome runCliWithBytes(const QString &arguments, const QString &folder)
@@ -60,7 +47,7 @@ Outcome runCliWithBytes(const QString &arguments, const QString &folder)
     QProcess process;
     process.setWorkingDirectory(folder);
     process.start(u"/bin/sh"_s, {u"-c"_s, u"exec \"$0\" "_s + arguments, QStringLiteral(VELMORA_CLI_PATH)});
-    return runProcess(process, {}, 10000);
+    return finishRun(process, {}, 10000);
 }
 
 QStringList personArguments(const QString &first, const QString &middle, const QString &last, const QString &date)

@@ -10,12 +10,10 @@
 
 #include <array>
 
+#include "clirun.h"
+
 // What the tool did: its status and both output streams.
-struct Outcome {
-    int exitCode = -1;
-    QByteArray out;
-    QByteArray err;
-};
+using Outcome = CliRun;
 
 Outcome runCli(const QStringList &arguments, const QByteArray &input = {}, int timeoutMs = 60000,
                const QProcessEnvironment &environment = QProcessEnvironment::systemEnvironment());
