@@ -279,7 +279,7 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
             else if (number.compound != 0)
                 writer.field(number.compound);
             else
-                writer.rawFields(std::string_view(""), 1); // an empty field, with a real pointer for memcpy
+                writer.rawFields({}, 1);
         }
         writer.endRecord();
         return;

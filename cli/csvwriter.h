@@ -83,7 +83,9 @@ public:
         } else {
             if (m_fieldsInRecord++ > 0)
                 *out++ = ',';
-            std::memcpy(out, csv.data(), csv.size());
+            // An empty view may hold no pointer at all, which memcpy must not be given.
+            if (!csv.empty())
+                std::memcpy(out, csv.data(), csv.size());
             m_used = static_cast<std::size_t>(out - m_buffer.data()) + csv.size();
         }
         m_fieldsInRecord += count > 0 ? count - 1 : 0;
