@@ -97,8 +97,9 @@ struct LetterTally {
     // Bit v is set when a letter of value v (1-9) occurs; how many are set.
     std::uint16_t values = 0;
     std::uint8_t distinctValues = 0;
-    // How many letters carry each value 1-9 (index 0 unused).
-    std::array<std::uint16_t, 10> valueCounts{};
+    // How many letters carry each value 1-9 (index 0 unused): the Inclusion
+    // table. 32 bits, since a name may hold more than 65,535 letters.
+    std::array<std::uint32_t, 10> valueCounts{};
     // The most frequent letter, counted case-sensitively ('A' and 'a' apart);
     // among equally frequent letters the one that occurs first. Only A-Z and
     // a-z are candidates; '\0' when the name holds none.
