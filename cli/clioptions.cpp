@@ -296,8 +296,9 @@ void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         u"Numerology readings for one person, for a saved report file, or for a CSV batch; two people "
-        "compared; or a person's forecast calendar of personal years, months and days.\n"
-        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
+        "compared; spellings of a name weighed side by side; or a person's forecast calendar of personal years, "
+        "months and days.\n"
+        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch or variant rows) or a file "
         "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
         "without --replace-columns."_s);
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));

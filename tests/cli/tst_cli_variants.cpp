@@ -317,6 +317,42 @@ private Q_SLOTS:
         QVERIFY2(text.contains(paragraph.left(60)), qPrintable(paragraph));
     }
 
+    // The README's examples of name variants, run as written: what each shows
+    // is what the tool prints on its two streams.
+    void readmeExamplesShowWhatTheToolPrints()
+    {
+        QFile readme(QStringLiteral(VELMORA_SOURCE_DIR "/README.md"));
+        QVERIFY(readme.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(readme.readAll());
+        const qsizetype from = text.indexOf(u"### Name variants"_s);
+        QVERIFY(from >= 0);
+        const QStringList lines = text.mid(from, text.indexOf(u"\n### "_s, from + 1) - from).split(u'\n');
+        int examples = 0;
+        for (qsizetype k = 0; k < lines.size(); ++k) {
+            if (!lines[k].startsWith(u"$ "_s))
+                continue;
+            // printf 'CSV' | tavi-velmora-cli ...: the CSV is the tool's input.
+            QString command = lines[k].mid(2);
+            QByteArray input;
+            static const QRegularExpression piped(u"^printf '([^']*)' \\| (.*)$"_s);
+            if (const QRegularExpressionMatch match = piped.match(command); match.hasMatch()) {
+                input = match.captured(1).replace(u"\\n"_s, u"\n"_s).toUtf8();
+                command = match.captured(2);
+            }
+            QStringList shown;
+            for (qsizetype j = k + 1; j < lines.size() && !lines[j].startsWith(u"$ "_s) && lines[j] != u"```"_s; ++j)
+                shown << lines[j];
+            const QStringList arguments = QProcess::splitCommand(command);
+            QCOMPARE(arguments.constFirst(), u"tavi-velmora-cli"_s);
+            const CliRun run = runTool(arguments.mid(1), input);
+            QStringList printed = QString::fromUtf8(run.out + run.err).split(u'\n');
+            printed.removeAll(QString());
+            QCOMPARE(printed, shown);
+            ++examples;
+        }
+        QCOMPARE(examples, 5);
+    }
+
     // The rules of --save: a file that is not a regular file is not written to.
     void writesThePdfOnlyToARegularOrNewFile()
     {
