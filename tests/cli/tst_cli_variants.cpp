@@ -227,6 +227,14 @@ private Q_SLOTS:
         const CliRun noDate = runTool({u"--variants"_s, u"-"_s}, "first,last\nJon,Smith\n");
         QCOMPARE(noDate.exitCode, 2);
         QVERIFY2(noDate.err.contains("names no date column; expected one, or one --date for all"), noDate.err);
+
+        QByteArray many = "first,last\n";
+        for (int k = 0; k <= 10'000; ++k)
+            many += "Jon,Smith\n";
+        const CliRun tooMany = runTool({u"--variants"_s, u"-"_s, u"--date"_s, kDate}, many);
+        QCOMPARE(tooMany.exitCode, 2);
+        QVERIFY2(tooMany.err.contains("line 10002: more than 10000 variants"), tooMany.err);
+        QVERIFY(tooMany.out.isEmpty());
     }
 
     void writesCsvAndJsonShapes_data()
