@@ -303,7 +303,7 @@ void mostFrequentValues(const Inputs &in, Steps<kKeep> steps, NumberValue &passi
 {
     steps.kind(WorkingKind::MostFrequentValues);
     const auto &counts = in.letters.valueCounts;
-    const std::uint16_t most = *std::max_element(counts.begin() + 1, counts.end());
+    const std::uint32_t most = *std::max_element(counts.begin() + 1, counts.end());
     passion.count = 0;
     if (most == 0) {
         passion.set(steps.result(0));

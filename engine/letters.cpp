@@ -23,7 +23,7 @@ LetterTally tallyLetters(const BirthData &data, const System &system)
     // not cleared whole before the walk.
     LetterSums sums;
     std::array<LetterSums, 3> parts;
-    std::array<std::uint16_t, 10> valueCounts{};
+    std::array<std::uint32_t, 10> valueCounts{};
     std::uint32_t others = 0;
     // 32 bits: more letters than a name can hold, in half the room to clear
     // of 64 (a batch row 32 instructions fewer, callgrind).

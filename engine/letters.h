@@ -111,7 +111,7 @@ struct LetterTally {
     std::uint16_t values = 0;
     std::uint8_t distinctValues = 0;
     // How many letters carry each value 1-9 (index 0 unused).
-    std::array<std::uint16_t, 10> valueCounts{};
+    std::array<std::uint32_t, 10> valueCounts{};
     // The most frequent letter, counted case-sensitively ('A' and 'a' apart);
     // among equally frequent letters the one that occurs first. Only A-Z and
     // a-z are candidates; '\0' when the name holds none.
