@@ -162,6 +162,8 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     switch (mode) {
     case CliMode::Compare:
         return runCompare(parser.value(u"compare"_s), parser.positionalArguments().constFirst());
+    case CliMode::Variants:
+        return runVariants(parser, printsReadings(parser));
     case CliMode::Batch:
         return runBatch(parser.value(u"input"_s));
     case CliMode::Open:

@@ -55,6 +55,8 @@ private:
     int finish(const BirthData &data, const QString &pdfFile, bool printReadings);
     int runBatch(const QString &inputFile);
     int runCompare(const QString &first, const QString &second);
+    // The table of name variants (clivariants.cpp), and its PDF when named.
+    int runVariants(const QCommandLineParser &parser, bool printTable);
     // The calendar of the span: the PDF and the .ics when named, then the days if asked for.
     int runCalendar(const BirthData &data, const QString &pdfFile, bool printCalendar);
     int printCalendar(const std::vector<CalendarDay> &days);

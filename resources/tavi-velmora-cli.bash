@@ -28,7 +28,8 @@ _tavi_velmora_cli()
         --format)
             if [[ " ${words[*]} " == *" --batch "* ]]; then
                 COMPREPLY=($(compgen -W "csv json" -- "$cur"))
-            elif [[ " ${words[*]} " == *" --calendar "* ]]; then
+            elif [[ " ${words[*]} " == *" --calendar "* || " ${words[*]} " == *" --variants "* ||
+                    " ${words[*]} " == *"|"* ]]; then
                 COMPREPLY=($(compgen -W "text csv json" -- "$cur"))
             else
                 COMPREPLY=($(compgen -W "text json" -- "$cur"))
@@ -44,6 +45,14 @@ _tavi_velmora_cli()
         --pdf)
             _filedir pdf
             [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+            return ;;
+        --variants)
+            _filedir '@(csv|CSV|txt)'
+            [[ -z $cur || $cur == - ]] && COMPREPLY+=(-)
+            return ;;
+        --want)
+            COMPREPLY=($(compgen -W "destiny= soulUrge= personality= lifePath= birthday= personalYear=" -- "$cur"))
+            compopt -o nospace 2>/dev/null
             return ;;
         --ics)
             _filedir ics
@@ -70,7 +79,7 @@ _tavi_velmora_cli()
     if [[ $cur == -* ]]; then
         COMPREPLY=($(compgen -W "--first --middle --last --date --format --open --save --pdf --batch --input
                                  --replace-columns --on --explain --system --compare --calendar --ics --ics-name --find
-                                 --weekday --fold-accents --help --version" -- "$cur"))
+                                 --weekday --variants --want --no-debts --fold-accents --help --version" -- "$cur"))
     fi
 } &&
     complete -F _tavi_velmora_cli tavi-velmora-cli

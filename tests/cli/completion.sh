@@ -55,5 +55,10 @@ expect "csv json text" --first Mary --calendar 2027 --format ""
 expect "fri" --calendar 2027 --find personal-day=6 --weekday f
 expect "personal-day= personal-month= personal-year=" --calendar 2027 --find ""
 expect "--ics --ics-name" --calendar 2027 --ic
+expect "- mary.txt people.csv reports" --variants ""
+expect "csv json text" --first "Jon|John" --last Smith --format ""
+expect "csv json text" --variants people.csv --format ""
+expect "soulUrge=" --variants people.csv --want so
+expect "--no-debts" --variants people.csv --no
 [ $failed -eq 0 ] && echo "every completion as expected"
 exit $failed

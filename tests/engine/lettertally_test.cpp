@@ -102,8 +102,9 @@ TEST(LetterTally, countsEveryByteAsTheChartSays)
     for (int byte = 0; byte < 256; ++byte) {
         const char ch = static_cast<char>(byte);
         const velmora::LetterInfo letter = LetterValue(ch);
-        // Once, and often enough that the counts of a long name are used.
-        for (const std::int64_t times : {1, 300}) {
+        // Once, often enough that the counts of a long name are used, and
+        // more often than 16 bits count (a batch field may hold 1 MiB).
+        for (const std::int64_t times : {1, 300, 70'000}) {
             SCOPED_TRACE(testing::Message() << "byte " << byte << " x" << times);
             const velmora::LetterTally tally = velmora::tallyLetters(std::string(static_cast<std::size_t>(times), ch));
             EXPECT_EQ(tally.sums.full, times * letter.value);
@@ -111,6 +112,9 @@ TEST(LetterTally, countsEveryByteAsTheChartSays)
             EXPECT_EQ(tally.sums.consonants, letter.vowel ? 0 : times * letter.value);
             EXPECT_EQ(tally.values, letter.value == 0 ? 0U : 1U << letter.value);
             EXPECT_EQ(tally.mostFrequent, letter.value == 0 ? '\0' : ch);
+            if (letter.value != 0) {
+                EXPECT_EQ(tally.valueCounts[static_cast<std::size_t>(letter.value)], times);
+            }
         }
         // Before a letter: a letter that occurs first wins the tie, and any
         // other byte leaves the letter the most frequent.

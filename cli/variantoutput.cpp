@@ -1,0 +1,276 @@
+// SPDX-License-Identifier: MIT
+#include "variantoutput.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <algorithm>
+
+#include "clidiagnostics.h"
+#include "csvwriter.h"
+#include "descriptors.h"
+#include "enginetext.h"
+#include "readingoutput.h"
+
+namespace velmora {
+namespace {
+
+constexpr std::string_view kCheckMark = "\u2713";
+
+// Destiny, Soul Urge, Personality and the Karmic Debts where the system finds
+// them, then every other number wished for, in the order asked.
+std::vector<NumberId> shownNumbers(const System &system, const VariantWishes &wishes)
+{
+    std::vector<NumberId> ids = {NumberId::Destiny, NumberId::SoulUrge, NumberId::Personality};
+    if (system.hasNumber(NumberId::KarmicDebts))
+        ids.push_back(NumberId::KarmicDebts);
+    for (const NumberId id : wishes.wantedNumbers()) {
+        if (std::ranges::find(ids, id) == ids.end())
+            ids.push_back(id);
+    }
+    return ids;
+}
+
+// A list, or a number that may be several (Hidden Passion by value, in a tie).
+bool isListed(NumberId id, const System &system)
+{
+    return describe(id).list || (id == NumberId::HiddenPassion && system.passion == PassionRule::MostFrequentValue);
+}
+
+bool hasCompoundColumn(NumberId id, const System &system)
+{
+    return describe(id).compound && system.hasCompounds();
+}
+
+std::string spaced(std::span<const std::uint8_t> values)
+{
+    std::string text;
+    for (const int value : values)
+        text += (text.empty() ? "" : " ") + std::to_string(value);
+    return text;
+}
+
+// "30/3" with a compound, else the number, or the list apart by spaces.
+std::string numberCell(const NumberValue &number, bool listed)
+{
+    if (listed)
+        return spaced(number.list());
+    if (number.compound != 0)
+        return std::to_string(number.compound) + '/' + std::to_string(number.value());
+    return std::to_string(number.value());
+}
+
+bool sharesOneDate(const std::vector<NameVariant> &variants)
+{
+    return std::ranges::all_of(variants, [&](const NameVariant &variant) {
+        const BirthData &a = variant.person;
+        const BirthData &b = variants.front().person;
+        return a.BirthDay == b.BirthDay && a.BirthMonth == b.BirthMonth && a.BirthYear == b.BirthYear;
+    });
+}
+
+std::string columnName(const NumberDescriptor &number)
+{
+    if (!number.column.empty())
+        return std::string(number.column);
+    // personalMonth -> personal_month, as the batch names its columns.
+    std::string name;
+    for (const char ch : number.key) {
+        if (ch >= 'A' && ch <= 'Z')
+            name.append(1, '_').append(1, static_cast<char>(ch - 'A' + 'a'));
+        else
+            name.push_back(ch);
+    }
+    return name;
+}
+
+// Continuation bytes of UTF-8 take no column.
+bool isContinuation(unsigned char byte)
+{
+    return (byte & 0xC0U) == 0x80U;
+}
+
+std::size_t codePointWidth(char32_t c)
+{
+    const auto in = [c](char32_t low, char32_t high) { return c >= low && c <= high; };
+    if (in(0x0300, 0x036F) || in(0x1AB0, 0x1AFF) || in(0x1DC0, 0x1DFF) || in(0x20D0, 0x20FF) || in(0xFE20, 0xFE2F)
+        || c == 0x200B || c == 0x200D)
+        return 0;
+    if (in(0x1100, 0x115F) || in(0x2E80, 0x303E) || in(0x3041, 0x33FF) || in(0x3400, 0x4DBF) || in(0x4E00, 0x9FFF)
+        || in(0xA000, 0xA4CF) || in(0xAC00, 0xD7A3) || in(0xF900, 0xFAFF) || in(0xFE30, 0xFE4F)
+        || in(0xFF00, 0xFF60) || in(0xFFE0, 0xFFE6) || in(0x1F300, 0x1F64F) || in(0x1F900, 0x1F9FF)
+        || in(0x20000, 0x3FFFD))
+        return 2;
+    return 1;
+}
+
+} // namespace
+
+std::string writtenName(const NameVariant &variant)
+{
+    std::string name = variant.first;
+    for (const std::string *part : {&variant.middle, &variant.last}) {
+        if (!part->empty())
+            name.append(1, ' ').append(*part);
+    }
+    return name;
+}
+
+std::size_t displayWidth(std::string_view text)
+{
+    std::size_t width = 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const auto lead = static_cast<unsigned char>(text[i]);
+        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0U) == 0xC0U ? 2 : (lead & 0xF0U) == 0xE0U ? 3
+            : (lead & 0xF8U) == 0xF0U                                          ? 4
+                                                                               : 0;
+        bool whole = length > 0 && i + length <= text.size();
+        for (std::size_t k = 1; whole && k < length; ++k)
+            whole = isContinuation(static_cast<unsigned char>(text[i + k]));
+        if (!whole) {
+            ++width; // a stray byte shows as one replacement character
+            ++i;
+            continue;
+        }
+        char32_t c = length == 1 ? lead : lead & (0x7FU >> length);
+        for (std::size_t k = 1; k < length; ++k)
+            c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
+        width += codePointWidth(c);
+        i += length;
+    }
+    return width;
+}
+
+VariantTable variantTable(const std::vector<NameVariant> &variants, const System &system,
+                          const VariantWishes &wishes)
+{
+    const std::vector<NumberId> numbers = shownNumbers(system, wishes);
+    const bool dates = !variants.empty() && !sharesOneDate(variants);
+    VariantTable table;
+    table.head.emplace_back("Name");
+    if (dates)
+        table.head.emplace_back("Born");
+    for (const NumberId id : numbers)
+        table.head.emplace_back(describe(id).name);
+    if (!wishes.empty())
+        table.head.emplace_back("Match");
+    table.rows.reserve(variants.size());
+    for (const NameVariant &variant : variants) {
+        std::vector<std::string> row;
+        row.reserve(table.head.size());
+        row.push_back(writtenName(variant));
+        if (dates)
+            row.push_back(isoDateText(variant.person));
+        for (const NumberId id : numbers)
+            row.push_back(numberCell(variant.numbers[id], isListed(id, system)));
+        if (!wishes.empty())
+            row.emplace_back(variant.match ? kCheckMark : "");
+        table.rows.push_back(std::move(row));
+    }
+    return table;
+}
+
+std::string variantText(const VariantTable &table)
+{
+    std::vector<std::size_t> widths;
+    for (const std::string &cell : table.head)
+        widths.push_back(displayWidth(cell));
+    std::vector<std::vector<std::string>> shown;
+    shown.reserve(table.rows.size());
+    for (const std::vector<std::string> &row : table.rows) {
+        std::vector<std::string> cells;
+        for (std::size_t k = 0; k < row.size(); ++k) {
+            cells.push_back(visibleText(row[k]));
+            widths[k] = std::max(widths[k], displayWidth(cells.back()));
+        }
+        shown.push_back(std::move(cells));
+    }
+    std::string text;
+    const auto appendLine = [&](const std::vector<std::string> &cells) {
+        std::string line;
+        for (std::size_t k = 0; k < cells.size(); ++k) {
+            line += cells[k];
+            if (k + 1 < cells.size())
+                line.append(widths[k] - displayWidth(cells[k]) + 2, ' ');
+        }
+        line.erase(line.find_last_not_of(' ') + 1);
+        text += line + '\n';
+    };
+    appendLine(table.head);
+    for (const std::vector<std::string> &cells : shown)
+        appendLine(cells);
+    return text;
+}
+
+bool writeVariantCsv(std::FILE *output, const std::vector<NameVariant> &variants, const System &system,
+                     const VariantWishes &wishes)
+{
+    const std::vector<NumberId> numbers = shownNumbers(system, wishes);
+    CsvWriter writer(output);
+    for (const std::string_view column : {"first", "middle", "last", "date"})
+        writer.field(column);
+    for (const NumberId id : numbers) {
+        const std::string name = columnName(describe(id));
+        writer.field(name);
+        if (hasCompoundColumn(id, system))
+            writer.field(name + "_compound");
+    }
+    writer.field("match");
+    writer.endRecord();
+    for (const NameVariant &variant : variants) {
+        writer.field(variant.first);
+        writer.field(variant.middle);
+        writer.field(variant.last);
+        writer.field(isoDateText(variant.person));
+        for (const NumberId id : numbers) {
+            const NumberValue &number = variant.numbers[id];
+            if (isListed(id, system))
+                writer.field(spaced(number.list()));
+            else
+                writer.field(number.value());
+            if (hasCompoundColumn(id, system)) {
+                if (number.compound != 0)
+                    writer.field(number.compound);
+                else
+                    writer.field(std::string_view());
+            }
+        }
+        writer.field(variant.match ? "yes" : "no");
+        writer.endRecord();
+    }
+    return writer.flush() && std::fflush(output) == 0;
+}
+
+QByteArray variantJson(const std::vector<NameVariant> &variants, const System &system, const VariantWishes &wishes)
+{
+    const std::vector<NumberId> numbers = shownNumbers(system, wishes);
+    QJsonArray array;
+    for (const NameVariant &variant : variants) {
+        QJsonObject object{
+            {QStringLiteral("first"), toQString(variant.first)},
+            {QStringLiteral("middle"), toQString(variant.middle)},
+            {QStringLiteral("last"), toQString(variant.last)},
+            {QStringLiteral("date"), toQString(isoDateText(variant.person))},
+            {QStringLiteral("match"), variant.match},
+        };
+        for (const NumberId id : numbers) {
+            const NumberValue &number = variant.numbers[id];
+            const QString key = toQString(describe(id).key);
+            if (isListed(id, system)) {
+                QJsonArray values;
+                for (const int value : number.list())
+                    values.append(value);
+                object.insert(key, values);
+            } else {
+                object.insert(key, number.value());
+            }
+            if (hasCompoundColumn(id, system) && number.compound != 0)
+                object.insert(key + QStringLiteral("Compound"), number.compound);
+        }
+        array.append(object);
+    }
+    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+}
+
+} // namespace velmora
