@@ -26,7 +26,8 @@ struct LetterTally;
 // and date, in any order and case (middle may be missing). Out come the input
 // columns as they were, followed by the eleven numbers and then the further
 // ones (Life Path, Birthday, the challenges, the Personal Year of the date of
-// interest, the Karmic Lessons and Debts), or with JsonLines one JSON object
+// interest, the Karmic Lessons and Debts) and last the Inclusion table's nine
+// counts, or with JsonLines one JSON object
 // per person. Rows whose names hold characters that do not count are told
 // once, as a count, at the end. A row the input page would refuse is reported on
 // the error stream with its line number and left out; every other row is
@@ -71,6 +72,7 @@ private:
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
+    static void writeInclusion(CsvWriter &writer, const LetterTally &letters);
     bool writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);

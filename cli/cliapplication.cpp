@@ -388,6 +388,7 @@ int CliApplication::print(const Chart &chart)
         return writeAll(QJsonDocument(chartObject(chart, m_explain, m_nameSystem)).toJson(QJsonDocument::Indented));
     std::string text = readingsText(chart);
     text.append("\n").append(moreNumbersText(chart));
+    text.append("\n").append(letterChartsText(chart));
     if (m_explain)
         text.append("\n").append(workingsText(chart, m_nameSystem));
     return write(text.data(), text.size()) ? Success : Failure;

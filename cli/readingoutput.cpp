@@ -6,6 +6,7 @@
 #include <QJsonObject>
 #include <QString>
 
+#include <algorithm>
 #include <array>
 #include <cstdio>
 
@@ -124,6 +125,39 @@ std::string moreNumbersText(const Chart &chart)
     return text;
 }
 
+std::string letterChartsText(const Chart &chart)
+{
+    std::string text;
+    appendCaption(text, kInclusionTitle, '-');
+    text.append(inclusionExplanation()).append("\n\n");
+    const auto &counts = chart.inclusion();
+    std::size_t width = 1;
+    for (std::size_t value = 1; value <= 9; ++value)
+        width = std::max(width, std::to_string(counts[value]).size());
+    const std::string rule = "+" + std::string(width + 5, '-');
+    const std::string border = rule + rule + rule + "+\n";
+    text.append(border);
+    for (std::size_t row = 1; row <= 3; ++row) {
+        for (std::size_t value = row; value <= 9; value += 3) {
+            // The dash is one column wide, as a digit is.
+            const std::string count = counts[value] == 0 ? "–" : std::to_string(counts[value]);
+            const std::size_t shown = counts[value] == 0 ? 1 : count.size();
+            text.append("| ").append(std::to_string(value)).append(": ");
+            text.append(width - shown, ' ').append(count).append(" ");
+        }
+        text.append("|\n").append(border);
+    }
+    text.push_back('\n');
+    appendCaption(text, kPlanesTitle, '-');
+    text.append(planesExplanation()).append("\n");
+    for (const PlaneDescriptor &plane : planeDescriptors()) {
+        const PlaneValue &value = chart.plane(plane.plane);
+        text.append("\n").append(planeSummary(plane.plane, value)).append("\n");
+        text.append(planeReading(plane.plane, value)).append("\n");
+    }
+    return text;
+}
+
 std::string workingsText(const Chart &chart, bool nameSystem)
 {
     std::string text;
@@ -144,6 +178,20 @@ QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
     for (const SectionDescriptor &section : sectionDescriptors())
         if (chart.shows(section.id))
             root.insert(toQString(section.jsonKey), sectionObject(chart, section));
+    QJsonArray inclusion;
+    for (std::size_t value = 1; value <= 9; ++value)
+        inclusion.append(static_cast<qint64>(chart.inclusion()[value]));
+    root.insert(QStringLiteral("inclusion"), inclusion);
+    QJsonArray planes;
+    for (const PlaneDescriptor &plane : planeDescriptors()) {
+        const PlaneValue &value = chart.plane(plane.plane);
+        planes.append(QJsonObject{{QStringLiteral("plane"), toQString(plane.key)},
+                                  {QStringLiteral("letters"), value.letters},
+                                  {QStringLiteral("total"), static_cast<qint64>(value.total)},
+                                  {QStringLiteral("number"), value.number},
+                                  {QStringLiteral("text"), toQString(planeReading(plane.plane, value))}});
+    }
+    root.insert(QStringLiteral("planes"), planes);
     if (withWorking) {
         QJsonObject working;
         for (const NumberDescriptor &number : numberDescriptors())

@@ -22,6 +22,12 @@ namespace velmora {
 // double rule, then each number under its heading and a rule.
 [[nodiscard]] std::string moreNumbersText(const Chart &chart);
 
+// The Inclusion table drawn as a grid of three rows (1 4 7, 2 5 8, 3 6 9),
+// each cell a value and its count, a dash for a value no letter carries; then
+// the Planes of Expression, each plane's letters, total, number and reading.
+// Each under its heading and a rule, as the part "More numbers" has them.
+[[nodiscard]] std::string letterChartsText(const Chart &chart);
+
 // The part that shows how every number was found, one line each. With
 // nameSystem (the system was named on the command line), the system's rules
 // come first and the rules' decisions and the Karmic Debts are shown too.
@@ -31,7 +37,9 @@ namespace velmora {
 // One JSON object: "input" (first, middle, last, date), then every reading
 // under its key with "number" (or "numbers") and "text", its full plain text;
 // the Personal Year adds its "year", the Karmic Debts "from" (the keys of the
-// numbers each debt was met in). With withWorking (which requires
+// numbers each debt was met in); "inclusion" holds the nine counts, value 1
+// first, and "planes" four objects with "plane", "letters", "total", "number"
+// and "text". With withWorking (which requires
 // chart.hasWorking()), "working" holds one line of text under each number's key.
 // With nameSystem, "system" holds the system's key, and the working gains the
 // rules' decisions and the Karmic Debts.

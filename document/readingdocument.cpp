@@ -20,6 +20,7 @@
 
 #include "enginetext.h"
 #include "fontfamily.h"
+#include "letterchartsobject.h"
 #include "morenumberstext.h"
 
 using namespace Qt::StringLiterals;
@@ -131,6 +132,31 @@ void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
     }
 }
 
+// The Inclusion grid and the Planes of Expression, each drawn under its
+// heading, so that the two go to a new page with it; what they show follows.
+void appendLetterCharts(QTextCursor &cursor, const Chart &chart)
+{
+    QTextBlockFormat headingBlock;
+    headingBlock.setTopMargin(kTextPointSize);
+    cursor.insertBlock(headingBlock);
+    cursor.insertText(toQString(kInclusionTitle), headingFormat());
+    LetterChartsObject::insertInclusionGrid(cursor, chart);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(toQString(inclusionExplanation()), plainFormat());
+
+    cursor.insertBlock(headingBlock);
+    cursor.insertText(toQString(kPlanesTitle), headingFormat());
+    LetterChartsObject::insertPlanesTable(cursor, chart);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(toQString(planesExplanation()), plainFormat());
+    QTextBlockFormat paragraph;
+    paragraph.setTopMargin(kTextPointSize * 0.8);
+    for (const PlaneDescriptor &plane : planeDescriptors()) {
+        cursor.insertBlock(paragraph);
+        cursor.insertText(toQString(planeReading(plane.plane, chart.plane(plane.plane))), plainFormat());
+    }
+}
+
 // The appendix: one plain line per number, so that each can be checked by hand.
 void appendWorking(QTextCursor &cursor, const Chart &chart, bool nameSystem)
 {
@@ -190,6 +216,7 @@ std::unique_ptr<QTextDocument> readingDocument(const Chart &chart, bool nameSyst
 {
     const BirthData &data = chart.person();
     auto document = std::make_unique<QTextDocument>();
+    new LetterChartsObject(document.get()); // owned by the document
     document->setDefaultFont(readingFont(kTextPointSize));
     document->setDocumentMargin(0);
 
@@ -217,6 +244,7 @@ std::unique_ptr<QTextDocument> readingDocument(const Chart &chart, bool nameSyst
         insertReading(cursor, chart.reading(section.id));
     }
     appendMoreNumbers(cursor, chart);
+    appendLetterCharts(cursor, chart);
     appendWorking(cursor, chart, nameSystem);
     return document;
 }

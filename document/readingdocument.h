@@ -80,7 +80,9 @@ private:
 // A chart as one document: the person (names and date of birth) on top, then
 // the eight readings in tab order, each under its caption, then the part
 // "More numbers" with the personal cycles of the chart's date of interest,
-// and last a short appendix with the working of every number. The two parts'
+// the Inclusion table drawn as a grid and the Planes of Expression as a small
+// table with their readings, and last a short appendix with the working of
+// every number. The two parts'
 // headings stand a level above the readings' captions (heading level 1, and
 // larger, to the captions' 2). Requires chart.hasWorking().
 // With nameSystem, the first page names the chart's system and the appendix

@@ -148,6 +148,9 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     }
     for (std::size_t i = 0; i < kNumberCount; ++i)
         m_numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
+    if (withWorking)
+        m_letterWorking.emplace();
+    m_planes = planesOf(m_person, system, withWorking ? &*m_letterWorking : nullptr);
     constexpr std::array<std::string_view, 4> kPlaces = {"first", "second", "third", "fourth"};
     for (std::size_t place = 0; place < m_periods.size(); ++place) {
         const int pinnacleNumber = m_numbers.values[indexOf(Pinnacle1) + place].value();

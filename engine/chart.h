@@ -2,6 +2,7 @@
 #pragma once
 
 #include <array>
+#include <optional>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -12,6 +13,7 @@
 #include "letters.h"
 #include "numberid.h"
 #include "personalcycles.h"
+#include "planes.h"
 #include "reading.h"
 #include "system.h"
 #include "working.h"
@@ -110,7 +112,15 @@ public:
     // The row of the pinnacle table whose age labels each pinnacle reads.
     [[nodiscard]] const std::array<int, 4> &periodLabels() const { return m_periodLabels; }
 
+    // How many letters carry each value 1-9 (index 0 unused): the Inclusion table.
+    [[nodiscard]] const std::array<std::uint32_t, 10> &inclusion() const { return m_letters.valueCounts; }
+    // The Planes of Expression, by Plane.
+    [[nodiscard]] const Planes &planes() const { return m_planes; }
+    [[nodiscard]] const PlaneValue &plane(Plane plane) const { return m_planes[indexOf(plane)]; }
+
     [[nodiscard]] bool hasWorking() const { return !m_workings.empty(); }
+    // The letters behind the Inclusion table and the planes. Requires hasWorking().
+    [[nodiscard]] const LetterWorking &letterWorking() const { return *m_letterWorking; }
     // Requires hasWorking().
     [[nodiscard]] const Working &working(NumberId id) const { return m_workings[indexOf(id)]; }
 
@@ -131,6 +141,8 @@ private:
     std::array<AgeRange, 4> m_periods{};
     std::array<int, 4> m_periodLabels{};
     std::vector<Working> m_workings;
+    Planes m_planes{};
+    std::optional<LetterWorking> m_letterWorking;
 };
 
 // The chart of one person. Requires hasValidDate(person) and a real date of interest.

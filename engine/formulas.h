@@ -314,7 +314,7 @@ void mostFrequentValues(const Inputs &in, Steps<kKeep> steps, NumberValue &passi
             passion.add(value);
             steps.figure({{}, value});
         }
-    steps.occurrences(most);
+    steps.occurrences(static_cast<int>(most));
     steps.result(passion.values[0]);
 }
 

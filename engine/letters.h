@@ -110,7 +110,8 @@ struct LetterTally {
     // Bit v is set when a letter of value v (1-9) occurs; how many are set.
     std::uint16_t values = 0;
     std::uint8_t distinctValues = 0;
-    // How many letters carry each value 1-9 (index 0 unused).
+    // How many letters carry each value 1-9 (index 0 unused): the Inclusion
+    // table.
     std::array<std::uint32_t, 10> valueCounts{};
     // The most frequent letter, counted case-sensitively ('A' and 'a' apart);
     // among equally frequent letters the one that occurs first. Only A-Z and

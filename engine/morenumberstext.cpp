@@ -141,6 +141,15 @@ std::vector<std::string> workingLines(const Chart &chart, bool explainRules)
         if ((number.worked || explainRules) && chart[number.id].defined)
             lines.push_back(std::string(number.name) + ": " + workingText(chart.working(number.id), explainRules));
     }
+    // The letters behind each count of the Inclusion table, then each plane's letters and sum.
+    const LetterWorking &letters = chart.letterWorking();
+    for (std::size_t value = 1; value <= 9; ++value) {
+        const std::string &carriers = letters.inclusion[value];
+        lines.push_back(std::string(kInclusionTitle) + " " + std::to_string(value) + ": "
+                        + (carriers.empty() ? "no letter" : carriers) + " → " + std::to_string(chart.inclusion()[value]));
+    }
+    for (const PlaneDescriptor &plane : planeDescriptors())
+        lines.push_back(std::string(plane.name) + " plane: " + workingText(letters.planes[indexOf(plane.plane)]));
     return lines;
 }
 

@@ -27,8 +27,9 @@ struct TextSection {
 // "8 December 2026"
 [[nodiscard]] std::string calendarDateText(const CalendarDate &date);
 
-// One line per number that has a working: "Destiny: J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8".
-// Requires chart.hasWorking().
+// One line per number that has a working: "Destiny: J1 O6 H8 N5 S1 M4 I9 T2 H8 = 44 → 8";
+// then one per value of the Inclusion table, "Inclusion 1: A A S → 3", and
+// one per plane, "Physical plane: M4 M4 = 8". Requires chart.hasWorking().
 // With explainRules, the rules' decisions and the Karmic Debts are shown too.
 [[nodiscard]] std::vector<std::string> workingLines(const Chart &chart, bool explainRules = false);
 

@@ -78,7 +78,8 @@ TEST(BatchRun, writesTheNumbersOfEveryPersonWhateverTheQuoting)
     ASSERT_EQ(reader.next(), CsvReader::Status::Record); // the header
     for (const Row &row : rows) {
         ASSERT_EQ(reader.next(), CsvReader::Status::Record);
-        ASSERT_EQ(reader.fieldCount(), 24U); // the input, the eleven numbers, the nine further columns
+        // The input, the eleven numbers, the nine further columns, the Inclusion table.
+        ASSERT_EQ(reader.fieldCount(), 25U);
         velmora::BirthData person;
         ASSERT_EQ(velmora::readPerson({row[0], row[1], row[2], row[3]}, person), velmora::InputFault::None);
         const velmora::Chart n = velmora::chartOf(person, velmora::classicSystem(), {1, 1, 2000});
@@ -90,6 +91,10 @@ TEST(BatchRun, writesTheNumbersOfEveryPersonWhateverTheQuoting)
         for (std::size_t i = 0; i < expected.size(); ++i)
             EXPECT_EQ(reader.fields()[4 + i], std::to_string(expected[i])) << "column " << 4 + i << " of " << row[0];
         EXPECT_EQ(reader.fields()[15], std::to_string(n.number(velmora::NumberId::LifePath))) << row[0];
+        std::string counts;
+        for (std::size_t value = 1; value <= 9; ++value)
+            counts += (value > 1 ? " " : "") + std::to_string(n.inclusion()[value]);
+        EXPECT_EQ(reader.fields()[24], counts) << row[0];
     }
     EXPECT_EQ(reader.next(), CsvReader::Status::End);
 }

@@ -25,15 +25,17 @@ QByteArray csvRow(const QByteArray &inputColumns, const Numbers &numbers, const 
 const QByteArray kOutputHeader = "first,middle,last,date,destiny,personality,soul_urge,realization,pinnacle1,"
                                  "pinnacle2,pinnacle3,pinnacle4,hidden_passion,subconscious_self,attitude,"
                                  "life_path,birthday,challenge1,challenge2,challenge3,challenge4,personal_year,"
-                                 "karmic_lessons,karmic_debts\r\n";
+                                 "karmic_lessons,karmic_debts,inclusion\r\n";
 // The batches below run on 1 January 2026.
 const QStringList kBatchOn = {u"--on"_s, u"2026-01-01"_s, u"--batch"_s};
 // Worked by hand: Life Path, Birthday, the four challenges, the Personal Year
 // on 1 January 2026, the Karmic Lessons and Debts. John Smith: 15 + 7 + 1980 =
 // 2002 → 4; m 7, d 15 → 6, y 1980 → 9; 15 + 7 + 2026 = 2048 → 14 → 5; no letter
 // is 3 or 7. Anna Smith: 2004 → 6; m 9, d 20 → 2, y 1975 → 22 → 4; 2055 → 12 → 3.
-const QByteArray kJohnSmithMore = "4,15,1,3,2,2,5,3 7,";
-const QByteArray kAnnaSmithMore = "6,20,7,2,5,5,3,3 6 7,";
+// Last, how many letters carry each value 1-9: J S, T, -, M, N, O, -, H H, I;
+// A A S, T, -, M, N N, -, -, H, I.
+const QByteArray kJohnSmithMore = "4,15,1,3,2,2,5,3 7,,2 1 0 1 1 1 0 2 1";
+const QByteArray kAnnaSmithMore = "6,20,7,2,5,5,3,3 6 7,,3 1 0 1 2 0 0 1 1";
 
 } // namespace
 
@@ -243,8 +245,12 @@ private Q_SLOTS:
         const QList<QByteArray> lines = batch.out.split('\n');
         QCOMPARE(lines.size(), 3);
         const QList<QByteArray> fields = lines[1].trimmed().split(',');
-        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 2)), listed(u"karmicLessons"_s));
-        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 1)), listed(u"karmicDebts"_s));
+        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 3)), listed(u"karmicLessons"_s));
+        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 2)), listed(u"karmicDebts"_s));
+        QStringList inclusion;
+        for (const QJsonValue value : root.value(u"inclusion"_s).toArray())
+            inclusion << QString::number(value.toInt(-1));
+        QCOMPARE(QString::fromUtf8(fields.value(fields.size() - 1)), inclusion.join(u' '));
     }
 
     void batchSaysOnceHowManyRowsHaveLettersThatDoNotCount()

@@ -64,7 +64,7 @@ private Q_SLOTS:
 
         const QStringList keys = {u"destiny"_s,   u"personality"_s,   u"soulUrge"_s,         u"realization"_s,
                                   u"pinnacles"_s, u"hiddenPassion"_s, u"subconsciousSelf"_s, u"attitude"_s};
-        QCOMPARE(root.size(), keys.size() + 1 + 8); // and the further numbers
+        QCOMPARE(root.size(), keys.size() + 1 + 8 + 2); // the further numbers, the Inclusion table and the planes
         const WindowReadings window = windowReadings(first, middle, last, QDate::fromString(date, Qt::ISODate));
         QList<int> found;
         for (qsizetype k = 0; k < keys.size(); ++k) {

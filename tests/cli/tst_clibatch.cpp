@@ -15,7 +15,7 @@ namespace {
 constexpr QByteArrayView kOutputHeader =
     "destiny,personality,soul_urge,realization,pinnacle1,pinnacle2,pinnacle3,pinnacle4,hidden_passion,"
     "subconscious_self,attitude,life_path,birthday,challenge1,challenge2,challenge3,challenge4,personal_year,"
-    "karmic_lessons,karmic_debts";
+    "karmic_lessons,karmic_debts,inclusion";
 
 // Runs the tool and writes the start and then the pattern, again and again,
 // to its standard input, until it ends, its standard error holds the text

@@ -57,14 +57,14 @@ private Q_SLOTS:
         QTest::newRow("chaldean") << u"chaldean"_s
                                   << QByteArray("first,middle,last,date,destiny,destiny_compound,personality,"
                                                 "personality_compound,soul_urge,soul_urge_compound,life_path,"
-                                                "life_path_compound,birthday,birthday_compound,personal_year\r\n"
-                                                "RAHUL,,SHARMA,1980-07-15,6,33,6,24,9,,4,31,6,15,5\r\n");
+                                                "life_path_compound,birthday,birthday_compound,personal_year,inclusion\r\n"
+                                                "RAHUL,,SHARMA,1980-07-15,6,33,6,24,9,,4,31,6,15,5,3 2 2 1 2 1 0 0 0\r\n");
         QTest::newRow("common") << u"common"_s
                                 << QByteArray("first,middle,last,date,destiny,personality,soul_urge,realization,"
                                               "pinnacle1,pinnacle2,pinnacle3,pinnacle4,hidden_passion,"
                                               "subconscious_self,attitude,life_path,birthday,challenge1,challenge2,"
-                                              "challenge3,challenge4,personal_year,karmic_lessons,karmic_debts\r\n"
-                                              "RAHUL,,SHARMA,1980-07-15,3,6,6,7,4,6,1,7,1,5,22,22,15,1,3,2,2,5,2 5 6 7,\r\n");
+                                              "challenge3,challenge4,personal_year,karmic_lessons,karmic_debts,inclusion\r\n"
+                                              "RAHUL,,SHARMA,1980-07-15,3,6,6,7,4,6,1,7,1,5,22,22,15,1,3,2,2,5,2 5 6 7,,4 0 2 1 0 0 0 2 2\r\n");
     }
 
     void writesTheColumnsEachSystemHas()

@@ -6,6 +6,7 @@
 #include "descriptors.h"
 #include "masterthirtythree.h"
 #include "pinnacle.h"
+#include "planes.h"
 #include "outreachtexts.h"
 
 #include <gtest/gtest.h>
@@ -86,6 +87,16 @@ std::vector<Paragraph> allParagraphs()
           velmora::ChaldeanNumber::Birth, velmora::ChaldeanNumber::LifePath})
         all.push_back({"Chaldean explanation " + std::to_string(static_cast<int>(number)),
                        velmora::chaldeanExplanation(number)});
+    all.push_back({"Inclusion explanation", velmora::inclusionExplanation()});
+    all.push_back({"Planes explanation", velmora::planesExplanation()});
+    const velmora::PlaneSentences planes = velmora::planeSentences();
+    for (std::size_t p = 0; p < velmora::kPlaneCount; ++p) {
+        const std::string name(velmora::planeDescriptors()[p].name);
+        all.push_back({name + " plane", planes.meanings[p]});
+        all.push_back({name + " plane without letters", planes.empty[p]});
+    }
+    for (std::size_t n = 0; n < planes.colours.size(); ++n)
+        all.push_back({"plane coloured by " + std::to_string(n + 1), planes.colours[n]});
     for (std::size_t i = 0; i < std::size(velmora::kAppeals); ++i)
         all.push_back({"appeal " + std::to_string(i), velmora::kAppeals[i]});
     all.push_back({"catalogue offer", velmora::kQuillonOffer});
