@@ -226,7 +226,8 @@ void weighVariants(std::vector<NameVariant> &variants, const System &system, con
                         variant.numbers);
         variant.match = wishes.meets(variant.numbers);
     }
-    std::ranges::stable_partition(variants, &NameVariant::match);
+    // The iterator form: clang with GCC 12's library cannot build the ranges one.
+    std::stable_partition(variants.begin(), variants.end(), [](const NameVariant &variant) { return variant.match; });
 }
 
 } // namespace velmora
