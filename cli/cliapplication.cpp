@@ -91,6 +91,24 @@ int CliApplication::writeAll(const QByteArray &bytes)
     return write(bytes.constData(), static_cast<std::size_t>(bytes.size())) ? Success : Failure;
 }
 
+int CliApplication::writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind)
+{
+    if (fileName == u"-"_s)
+        return writeAll(bytes);
+    QString reason;
+    if (!saveWholeFile(fileName, bytes, &reason, {}, u"a link to something other than a regular file"_s))
+        return failure(u"%1: cannot write the %2: %3"_s.arg(fileName, kind, reason));
+    return Success;
+}
+
+int CliApplication::writePdf(const QString &fileName, const QByteArray &pdf)
+{
+    // Drawn in memory first: a document that cannot be drawn touches no file.
+    if (pdf.isEmpty())
+        return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(fileName));
+    return writeMadeFile(fileName, pdf, u"PDF file"_s);
+}
+
 bool CliApplication::isExactName(const QString &fileName) const
 {
     // A byte sequence that is not UTF-8 reads as U+FFFD, and the name would
@@ -307,15 +325,10 @@ int CliApplication::finish(const BirthData &data, const QString &pdfFile, bool p
     if (!pdfFile.isEmpty()) {
         if (pdfFile != u"-"_s && !isExactName(pdfFile))
             return failure(inexactNameText(pdfFile));
-        // Drawn in memory first: a document that cannot be drawn touches no file.
-        const QByteArray pdf = readingsPdf(chart, localePageSize(), m_nameSystem);
-        if (pdf.isEmpty())
-            return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
-        if (pdfFile == u"-"_s)
-            return writeAll(pdf);
-        QString reason;
-        if (!saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s))
-            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
+        // A PDF on standard output is all that is written there.
+        const int status = writePdf(pdfFile, readingsPdf(chart, localePageSize(), m_nameSystem));
+        if (status != Success || pdfFile == u"-"_s)
+            return status;
     }
     return printReadings ? print(chart) : Success;
 }
@@ -328,27 +341,14 @@ int CliApplication::runCalendar(const BirthData &data, const QString &pdfFile, b
             return failure(inexactNameText(file));
     }
     if (!pdfFile.isEmpty()) {
-        // Drawn in memory first: a document that cannot be drawn touches no file.
-        const QByteArray pdf = calendarPdf(data, days, localePageSize(), QLocale().firstDayOfWeek());
-        if (pdf.isEmpty())
-            return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
-        if (pdfFile == u"-"_s) {
-            if (writeAll(pdf) != Success)
-                return Failure;
-        } else if (QString reason;
-                   !saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s)) {
-            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
-        }
+        const int status = writePdf(pdfFile, calendarPdf(data, days, localePageSize(), QLocale().firstDayOfWeek()));
+        if (status != Success)
+            return status;
     }
     if (!m_icsFile.isEmpty()) {
-        const QByteArray ics = calendarIcs(data, days, m_icsName, m_now());
-        if (m_icsFile == u"-"_s) {
-            if (writeAll(ics) != Success)
-                return Failure;
-        } else if (QString reason;
-                   !saveWholeFile(m_icsFile, ics, &reason, {}, u"a link to something other than a regular file"_s)) {
-            return failure(u"%1: cannot write the calendar file: %2"_s.arg(m_icsFile, reason));
-        }
+        const int status = writeMadeFile(m_icsFile, calendarIcs(data, days, m_icsName, m_now()), u"calendar file"_s);
+        if (status != Success)
+            return status;
     }
     return printCalendar ? this->printCalendar(days) : Success;
 }

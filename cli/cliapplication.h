@@ -72,6 +72,11 @@ private:
     void warnOfUncounted(const BirthData &data);
     bool write(const char *data, std::size_t size);
     int writeAll(const QByteArray &bytes);
+    // A file the tool makes (kind: "PDF file", "calendar file"): to standard
+    // output for "-", otherwise by the rules of --save.
+    int writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind);
+    // The same for a PDF drawn in memory; empty when it could not be drawn.
+    int writePdf(const QString &fileName, const QByteArray &pdf);
 
     std::FILE *m_output;
     std::FILE *m_errors;

@@ -11,7 +11,6 @@
 #include "clidiagnostics.h"
 #include "clioptions.h"
 #include "enginetext.h"
-#include "filesave.h"
 #include "morenumberstext.h"
 #include "namevariants.h"
 #include "readingdocument.h"
@@ -176,17 +175,8 @@ int CliApplication::runVariants(const QCommandLineParser &parser, bool printTabl
         sheet.readingsHeading = wishes.empty() ? u"The Destiny of each variant"_s
                                                : u"The Destiny of each matching variant"_s;
         sheet.readings = destinyReadings(variants, *m_system, m_dateOfInterest);
-        // Drawn in memory first: a document that cannot be drawn touches no file.
-        const QByteArray pdf = variantSheetPdf(sheet, localePageSize());
-        if (pdf.isEmpty())
-            return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(pdfFile));
-        if (pdfFile == u"-"_s) {
-            if (writeAll(pdf) != Success)
-                return Failure;
-        } else if (QString reason;
-                   !saveWholeFile(pdfFile, pdf, &reason, {}, u"a link to something other than a regular file"_s)) {
-            return failure(u"%1: cannot write the PDF file: %2"_s.arg(pdfFile, reason));
-        }
+        if (const int status = writePdf(pdfFile, variantSheetPdf(sheet, localePageSize())); status != Success)
+            return status;
     }
     int status = Success;
     if (printTable) {
