@@ -25,13 +25,6 @@ constexpr qreal kPersonalDayPointSize = 22;
 constexpr std::array<QStringView, 7> kWeekdayNames = {u"Monday", u"Tuesday", u"Wednesday", u"Thursday",
                                                       u"Friday", u"Saturday", u"Sunday"};
 
-QFont boldFont(qreal pointSize)
-{
-    QFont font = readingFont(pointSize);
-    font.setBold(true);
-    return font;
-}
-
 // The days of one month, as they stand in the days painted.
 struct MonthPage {
     const CalendarDay *first;
@@ -66,16 +59,16 @@ void paintMonth(QPainter &painter, const QRectF &area, const MonthPage &month, c
                          text);
         y += metrics.height() * 1.2;
     };
-    line(boldFont(kMonthPointSize), kHeadingColour,
+    line(boldReadingFont(kMonthPointSize), kHeadingColour,
          toQString(monthName(firstOfMonth.month())) + u' ' + QString::number(firstOfMonth.year()));
-    line(boldFont(kCyclesPointSize), kTextColour,
+    line(boldReadingFont(kCyclesPointSize), kTextColour,
          u"Personal Year %1 \u00b7 Personal Month %2"_s.arg(month.first->personalYear).arg(month.first->personalMonth));
     line(readingFont(kTextPointSize), kTextColour, person + u" \u2014 each day's Personal Day stands large in its cell"_s);
     y += QFontMetricsF(readingFont(kTextPointSize), painter.device()).height() * 0.5;
 
     const int lead = (firstOfMonth.dayOfWeek() - firstDay + 7) % 7;
     const int weeks = (lead + firstOfMonth.daysInMonth() + 6) / 7;
-    const QFont headFont = boldFont(kTextPointSize);
+    const QFont headFont = boldReadingFont(kTextPointSize);
     const qreal headHeight = QFontMetricsF(headFont, painter.device()).height() * 1.4;
     const qreal cellWidth = area.width() / 7;
     const qreal cellHeight = std::min((area.bottom() - y - headHeight) / weeks, cellWidth * 1.2);
@@ -90,7 +83,7 @@ void paintMonth(QPainter &painter, const QRectF &area, const MonthPage &month, c
     QPen gridPen(kTextColour);
     gridPen.setWidthF(painter.device()->logicalDpiX() / 144.0); // half a point
     const QFont dateFont = readingFont(kDatePointSize);
-    const QFont dayFont = boldFont(kPersonalDayPointSize);
+    const QFont dayFont = boldReadingFont(kPersonalDayPointSize);
     const qreal inset = cellWidth / 16;
     for (int week = 0; week < weeks; ++week) {
         for (int column = 0; column < 7; ++column) {

@@ -54,13 +54,6 @@ qreal dotsPerInch(const QPaintDevice *device)
     return screen != nullptr ? screen->logicalDotsPerInchY() : 96;
 }
 
-QFont boldFont(qreal pointSize)
-{
-    QFont font = readingFont(pointSize);
-    font.setBold(true);
-    return font;
-}
-
 QPen rulePen(const QPaintDevice *device)
 {
     QPen pen(kTextColour);
@@ -85,7 +78,7 @@ struct TableGeometry {
 TableGeometry tableGeometry(const QStringList &cells, const QPaintDevice *device)
 {
     const QFontMetricsF plain(readingFont(kTablePointSize), device);
-    const QFontMetricsF bold(boldFont(kTablePointSize), device);
+    const QFontMetricsF bold(boldReadingFont(kTablePointSize), device);
     TableGeometry table;
     table.padding = plain.averageCharWidth();
     table.rowHeight = plain.height() * kTableRowLines;
@@ -107,7 +100,7 @@ void drawGrid(QPainter &painter, const QRectF &rect, const QStringList &counts)
 {
     const qreal cell = std::min(rect.width(), rect.height()) / 3;
     const QFont valueFont = readingFont(kValuePointSize);
-    const QFont countFont = boldFont(kCountPointSize);
+    const QFont countFont = boldReadingFont(kCountPointSize);
     const qreal inset = cell / 12;
     for (int value = 1; value <= 9; ++value) {
         const QRectF box(rect.left() + columnOf(value) * cell, rect.top() + rowOf(value) * cell, cell, cell);
@@ -132,7 +125,7 @@ void drawTable(QPainter &painter, const QRectF &rect, const QStringList &cells)
     const TableGeometry table = tableGeometry(cells, painter.device());
     const qsizetype rows = cells.size() / kColumns;
     const QFont plain = readingFont(kTablePointSize);
-    const QFont bold = boldFont(kTablePointSize);
+    const QFont bold = boldReadingFont(kTablePointSize);
     for (qsizetype row = 0; row < rows; ++row) {
         qreal x = rect.left();
         const qreal y = rect.top() + static_cast<qreal>(row) * table.rowHeight;

@@ -184,6 +184,13 @@ QFont readingFont(qreal pointSize)
     return font;
 }
 
+QFont boldReadingFont(qreal pointSize)
+{
+    QFont font = readingFont(pointSize);
+    font.setBold(true);
+    return font;
+}
+
 void setPageMargins(QPagedPaintDevice &device)
 {
     QPageLayout layout = device.pageLayout();

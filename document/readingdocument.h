@@ -38,6 +38,8 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 
 // The printed documents' font at this size: the windows' family, or a sans-serif face where it is missing.
 [[nodiscard]] QFont readingFont(qreal pointSize);
+// The same in bold.
+[[nodiscard]] QFont boldReadingFont(qreal pointSize);
 
 // Sets the margins every page gets (kPageMarginMillimetres); a printer's
 // unprintable area wins where it is wider.

@@ -18,13 +18,6 @@ constexpr qreal kHeadingPointSize = 12;
 constexpr qreal kTextPointSize = 10;
 constexpr qreal kTablePointSize = 9;
 
-QFont boldFont(qreal pointSize)
-{
-    QFont font = readingFont(pointSize);
-    font.setBold(true);
-    return font;
-}
-
 // Lays the sheet out top to bottom, page by page. Measured first without a
 // painter to count the pages, then painted with one, by the same steps, so
 // that "Page N of M" is known on the first page.
@@ -37,11 +30,11 @@ public:
         , m_page(device.pageLayout().paintRectPixels(device.logicalDpiX()))
         , m_footer(device, sheet.title)
         , m_bottom(m_page.height() - m_footer.reservedHeight())
-        , m_title(boldFont(kTitlePointSize))
-        , m_heading(boldFont(kHeadingPointSize))
+        , m_title(boldReadingFont(kTitlePointSize))
+        , m_heading(boldReadingFont(kHeadingPointSize))
         , m_text(readingFont(kTextPointSize))
         , m_cell(readingFont(kTablePointSize))
-        , m_headCell(boldFont(kTablePointSize))
+        , m_headCell(boldReadingFont(kTablePointSize))
     {
         measureColumns();
     }
