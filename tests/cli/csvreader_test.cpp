@@ -122,6 +122,28 @@ INSTANTIATE_TEST_SUITE_P(
         ReaderCase{"shortUnclosedQuote", "\"ab\nc\n", "1!a quoted field is not closed 2[c]"}),
     [](const testing::TestParamInfo<ReaderCase> &info) { return std::string(info.param.label); });
 
+// The end of an unquoted field is found eight bytes at a time: at every place
+// in a word, after bytes just below the ends, bytes with the high bit set
+// and a NUL, none of which ends it.
+TEST(CsvReaderFieldEnds, areFoundAtEveryPlaceOfAWord)
+{
+    const std::string filler("A '+\t\0\xAC\xA2\x8D\x8A-\xFF\x01\x2B\x21z", 16);
+    for (std::size_t length = 0; length <= 17; ++length) {
+        std::string field;
+        for (std::size_t i = 0; i < length; ++i)
+            field += filler[i % filler.size()];
+        const auto expect = [&](const std::string &input, const std::string &events) {
+            for (const std::size_t chunk : {3, 64 * 1024})
+                EXPECT_EQ(readAll(input, chunk), events) << "length " << length << ", chunk size " << chunk;
+        };
+        expect(field + ",z\n", "1[" + field + "|z]");
+        expect(field + "\nz\n", (length > 0 ? "1[" + field + "] 2[z]" : "2[z]"));
+        expect(field + "\rz\n", (length > 0 ? "1[" + field + "] 2[z]" : "2[z]"));
+        if (length > 0)
+            expect(field + "\"z\ny\n", "1!a quote inside an unquoted field 2[y]");
+    }
+}
+
 TEST(CsvReaderLimits, countsFieldsBeyondThoseItKeeps)
 {
     const std::size_t count = CsvReader::kMaxFields + 4;
