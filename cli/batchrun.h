@@ -70,6 +70,7 @@ private:
     [[nodiscard]] bool isReplaced(std::size_t column) const;
     void copyKeptFields(const CsvReader &reader, CsvWriter &writer) const;
     bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
+    // person: the date alone; the names come as their letters.
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
     static void writeInclusion(CsvWriter &writer, const LetterTally &letters);

@@ -51,7 +51,7 @@ std::optional<PersonFields> splitPerson(std::string_view text)
     return PersonFields{fields[0], fields[1], fields[2], fields[3]};
 }
 
-InputFault readPerson(const PersonFields &fields, BirthData &data)
+InputFault checkPerson(const PersonFields &fields, CheckedPerson &person)
 {
     const std::string_view first = trimSpaces(fields.first);
     if (first.empty())
@@ -62,14 +62,33 @@ InputFault readPerson(const PersonFields &fields, BirthData &data)
     const std::string_view last = trimSpaces(fields.last);
     if (last.empty())
         return InputFault::EmptyLastName;
-    data.FirstName.assign(first);
-    data.MiddleName.assign(trimSpaces(fields.middle));
-    data.LastName.assign(last);
-    data.BirthDay = static_cast<std::int16_t>(date->day);
-    data.BirthMonth = static_cast<std::int16_t>(date->month);
-    data.BirthMonthName.assign(monthName(date->month));
-    data.BirthYear = static_cast<std::int16_t>(date->year);
+    person = {{first, trimSpaces(fields.middle), last}, *date};
     return InputFault::None;
+}
+
+void setBirthDate(const IsoDate &date, BirthData &data)
+{
+    data.BirthDay = static_cast<std::int16_t>(date.day);
+    data.BirthMonth = static_cast<std::int16_t>(date.month);
+    data.BirthMonthName.assign(monthName(date.month));
+    data.BirthYear = static_cast<std::int16_t>(date.year);
+}
+
+void fillPerson(const CheckedPerson &person, BirthData &data)
+{
+    data.FirstName.assign(person.names[0]);
+    data.MiddleName.assign(person.names[1]);
+    data.LastName.assign(person.names[2]);
+    setBirthDate(person.date, data);
+}
+
+InputFault readPerson(const PersonFields &fields, BirthData &data)
+{
+    CheckedPerson person;
+    const InputFault fault = checkPerson(fields, person);
+    if (fault == InputFault::None)
+        fillPerson(person, data);
+    return fault;
 }
 
 std::string_view faultText(InputFault fault)

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "birthdata.h"
+#include "letters.h"
 
 namespace velmora {
 
@@ -33,9 +34,23 @@ struct IsoDate {
 // A date written YYYY-MM-DD that exists in the Gregorian calendar, years 1-9999.
 [[nodiscard]] std::optional<IsoDate> parseIsoDate(std::string_view text);
 
-// Checks the person as the input page does (first name, date, last name) and,
-// when sound, fills data: the names trimmed, the date and the month name.
+// A person who passed the input page's checks: the names trimmed, as views
+// into the fields they came from, and the date.
+struct CheckedPerson {
+    NameParts names;
+    IsoDate date;
+};
+
+// Checks the person as the input page does (first name, date, last name).
 // Names may hold any characters; the calculations count only A-Z.
+[[nodiscard]] InputFault checkPerson(const PersonFields &fields, CheckedPerson &person);
+
+// The date alone into data, with its month name.
+void setBirthDate(const IsoDate &date, BirthData &data);
+// The names and the date into data.
+void fillPerson(const CheckedPerson &person, BirthData &data);
+
+// checkPerson, and when sound fillPerson.
 [[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthData &data);
 
 [[nodiscard]] std::string_view faultText(InputFault fault);

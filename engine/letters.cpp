@@ -17,7 +17,7 @@ std::size_t letterSlot(char ch)
 
 } // namespace
 
-LetterTally tallyLetters(const BirthData &data, const System &system)
+LetterTally tallyLetters(const NameParts &names, const System &system)
 {
     // Gathered in locals and put together at the end, so that the tally is
     // not cleared whole before the walk.
@@ -34,7 +34,7 @@ LetterTally tallyLetters(const BirthData &data, const System &system)
     // batch row than either kept per letter (callgrind).
     LetterSums part;
     forEachLetter(
-        data, system,
+        names, system,
         [&](const CountedLetter &letter) {
             part.full += letter.value;
             part.vowels += letter.vowel ? letter.value : 0;
@@ -61,7 +61,7 @@ LetterTally tallyLetters(const BirthData &data, const System &system)
     // The first letter of the name whose count is the highest.
     char mostFrequent = '\0';
     if (highest > 0) {
-        for (const std::string_view namePart : nameParts(data)) {
+        for (const std::string_view namePart : names) {
             const auto it = std::ranges::find_if(namePart, [&](char ch) {
                 return system.letters.value(ch) > 0 && counts[letterSlot(ch)] == highest;
             });
@@ -76,9 +76,7 @@ LetterTally tallyLetters(const BirthData &data, const System &system)
 
 LetterTally tallyLetters(std::string_view text)
 {
-    BirthData data;
-    data.FirstName = text;
-    return tallyLetters(data, classicSystem());
+    return tallyLetters(NameParts{text, {}, {}}, classicSystem());
 }
 
 } // namespace velmora
