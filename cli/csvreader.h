@@ -68,6 +68,7 @@ private:
     };
 
     Status readRecord();
+    bool splitPlainRecord();
     Status passOverRecord();
     Status giveUp();
     // Bytes of the input before the one the reader stands at.

@@ -139,6 +139,7 @@ TEST(CsvReaderFieldEnds, areFoundAtEveryPlaceOfAWord)
         expect(field + ",z\n", "1[" + field + "|z]");
         expect(field + "\nz\n", (length > 0 ? "1[" + field + "] 2[z]" : "2[z]"));
         expect(field + "\rz\n", (length > 0 ? "1[" + field + "] 2[z]" : "2[z]"));
+        expect(field + "\r\nz\n", (length > 0 ? "1[" + field + "] 2[z]" : "2[z]"));
         if (length > 0)
             expect(field + "\"z\ny\n", "1!a quote inside an unquoted field 2[y]");
     }
