@@ -74,7 +74,6 @@ void setBirthDate(const IsoDate &date, BirthData &data)
 {
     data.BirthDay = static_cast<std::int16_t>(date.day);
     data.BirthMonth = static_cast<std::int16_t>(date.month);
-    data.BirthMonthName.assign(monthName(date.month));
     data.BirthYear = static_cast<std::int16_t>(date.year);
 }
 
@@ -84,6 +83,7 @@ void fillPerson(const CheckedPerson &person, BirthData &data)
     data.MiddleName.assign(person.names[1]);
     data.LastName.assign(person.names[2]);
     setBirthDate(person.date, data);
+    data.BirthMonthName.assign(monthName(person.date.month));
 }
 
 InputFault readPerson(const PersonFields &fields, BirthData &data)

@@ -45,9 +45,10 @@ struct CheckedPerson {
 // Names may hold any characters; the calculations count only A-Z.
 [[nodiscard]] InputFault checkPerson(const PersonFields &fields, CheckedPerson &person);
 
-// The date alone into data, with its month name.
+// The day, month and year alone into data, without the month's name: all
+// that a calculation reads of the date.
 void setBirthDate(const IsoDate &date, BirthData &data);
-// The names and the date into data.
+// The names and the date, with its month's name, into data.
 void fillPerson(const CheckedPerson &person, BirthData &data);
 
 // checkPerson, and when sound fillPerson.
