@@ -102,9 +102,9 @@ TEST(LetterTally, countsEveryByteAsTheChartSays)
     for (int byte = 0; byte < 256; ++byte) {
         const char ch = static_cast<char>(byte);
         const velmora::LetterInfo letter = LetterValue(ch);
-        // Once, often enough that the counts of a long name are used, and
-        // more often than 16 bits count (a batch field may hold 1 MiB).
-        for (const std::int64_t times : {1, 300, 70'000}) {
+        // Once, as often as a byte counts (the short names' counts) and once
+        // more, and more often than 16 bits count (a batch field may hold 1 MiB).
+        for (const std::int64_t times : {1, 255, 256, 70'000}) {
             SCOPED_TRACE(testing::Message() << "byte " << byte << " x" << times);
             const velmora::LetterTally tally = velmora::tallyLetters(std::string(static_cast<std::size_t>(times), ch));
             EXPECT_EQ(tally.sums.full, times * letter.value);
