@@ -71,6 +71,19 @@ TEST(IsoDate, agreesWithTheGregorianCalendar)
     }
 }
 
+// A byte that is no digit in any of the eight places, the bytes beside the
+// digits and one with the high bit set among them.
+TEST(IsoDate, refusesAnyOtherByteWhereADigitBelongs)
+{
+    for (const std::size_t place : {0, 1, 2, 3, 5, 6, 8, 9}) {
+        for (const char other : {'/', ':', ' ', 'a', '\xB0'}) {
+            std::string text = "1980-07-15";
+            text[place] = other;
+            EXPECT_FALSE(velmora::parseIsoDate(text).has_value()) << text;
+        }
+    }
+}
+
 TEST(IsoDate, givesYearMonthAndDay)
 {
     const auto date = velmora::parseIsoDate("1975-09-20");
