@@ -53,9 +53,13 @@ LetterTally tally(const NameParts &names, const System &system)
     std::uint16_t values = 0;
     std::uint8_t distinctValues = 0;
     for (std::size_t value = 1; value <= 9; ++value) {
-        const bool present = valueCounts[value] > 0;
-        values = static_cast<std::uint16_t>(values | (present ? 1U << value : 0U));
-        distinctValues = static_cast<std::uint8_t>(distinctValues + (present ? 1 : 0));
+        // 1 when the count is not 0 (then it or its negation has the top bit),
+        // with no branch on what the name holds: 79 -> 70 ns a tally
+        // (measured as for the byte counts below).
+        const std::uint32_t count = valueCounts[value];
+        const std::uint32_t present = (count | (0U - count)) >> 31;
+        values = static_cast<std::uint16_t>(values | present << value);
+        distinctValues = static_cast<std::uint8_t>(distinctValues + present);
     }
     // The first letter of the name whose count is the highest.
     char mostFrequent = '\0';
