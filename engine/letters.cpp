@@ -16,8 +16,10 @@ std::size_t letterSlot(char ch)
 }
 
 // Count holds how often one letter occurs, wide enough for every letter of
-// the name.
-template<typename Count>
+// the name. One walk in each: with the walks of both Y rules in one function
+// the compiler picks the most frequent letter with a branch again (61 -> 78
+// ns a tally).
+template<typename Count, bool kYByNeighbours>
 LetterTally tally(const NameParts &names, const System &system)
 {
     // Gathered in locals and put together at the end, so that the tally is
@@ -27,27 +29,34 @@ LetterTally tally(const NameParts &names, const System &system)
     std::array<std::uint32_t, 10> valueCounts{};
     std::uint32_t others = 0;
     std::array<Count, kLetterSlots> counts{};
-    Count highest = 0;
     // Each part's sums in locals, stored when the part ends, and the values
     // present found from their counts at the end: fewer instructions a
     // batch row than either kept per letter (callgrind).
     LetterSums part;
-    forEachLetter(
-        names, system,
-        [&](const CountedLetter &letter) {
-            part.full += letter.value;
-            part.vowels += letter.vowel ? letter.value : 0;
-            ++valueCounts[static_cast<std::size_t>(letter.value)];
-            highest = std::max(highest, ++counts[letterSlot(letter.letter)]);
-        },
-        [&](char) { ++others; },
-        [&](std::size_t p) {
-            part.consonants = part.full - part.vowels;
-            parts[p] = part;
-            sums.full += part.full;
-            sums.vowels += part.vowels;
-            part = {};
-        });
+    // The most frequent letter, counted case-sensitively, the first of equals.
+    // Walked backwards, a letter reaches its final count where it occurs
+    // first, so of the letters that reach the highest count the last to do
+    // so occurs first: found on the way, with no search after the walk:
+    // 70 -> 61 ns a tally (measured as for the byte counts below).
+    Count highest = 0;
+    char mostFrequent = '\0';
+    const auto onLetter = [&](const CountedLetter &letter) {
+        part.full += letter.value;
+        part.vowels += letter.vowel ? letter.value : 0;
+        ++valueCounts[static_cast<std::size_t>(letter.value)];
+        const Count count = ++counts[letterSlot(letter.letter)];
+        mostFrequent = count >= highest ? letter.letter : mostFrequent;
+        highest = count >= highest ? count : highest;
+    };
+    const auto onOther = [&](char) { ++others; };
+    const auto onEnd = [&](std::size_t p) {
+        part.consonants = part.full - part.vowels;
+        parts[p] = part;
+        sums.full += part.full;
+        sums.vowels += part.vowels;
+        part = {};
+    };
+    detail::walkLetters<kYByNeighbours, true>(names, system.letters, onLetter, onOther, onEnd);
     sums.consonants = sums.full - sums.vowels;
     // Counted here, not by std::popcount, which is a library call without -mpopcnt.
     std::uint16_t values = 0;
@@ -61,19 +70,6 @@ LetterTally tally(const NameParts &names, const System &system)
         values = static_cast<std::uint16_t>(values | present << value);
         distinctValues = static_cast<std::uint8_t>(distinctValues + present);
     }
-    // The first letter of the name whose count is the highest.
-    char mostFrequent = '\0';
-    if (highest > 0) {
-        for (const std::string_view namePart : names) {
-            const auto it = std::ranges::find_if(namePart, [&](char ch) {
-                return system.letters.value(ch) > 0 && counts[letterSlot(ch)] == highest;
-            });
-            if (it != namePart.end()) {
-                mostFrequent = *it;
-                break;
-            }
-        }
-    }
     return LetterTally{sums, parts, values, distinctValues, valueCounts, mostFrequent, others};
 }
 
@@ -85,9 +81,10 @@ LetterTally tallyLetters(const NameParts &names, const System &system)
     // of the room to clear: 90 -> 84 ns a tally (the 200,000 names of a
     // generated batch, tallied in a loop, least of 30 rounds). 32 bits hold
     // more letters than any name.
-    if (names[0].size() + names[1].size() + names[2].size() < 256)
-        return tally<std::uint8_t>(names, system);
-    return tally<std::uint32_t>(names, system);
+    const bool shortName = names[0].size() + names[1].size() + names[2].size() < 256;
+    if (system.y == YRule::VowelWithoutVowelBeside)
+        return shortName ? tally<std::uint8_t, true>(names, system) : tally<std::uint32_t, true>(names, system);
+    return shortName ? tally<std::uint8_t, false>(names, system) : tally<std::uint32_t, false>(names, system);
 }
 
 LetterTally tallyLetters(std::string_view text)

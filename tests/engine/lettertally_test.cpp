@@ -123,6 +123,22 @@ TEST(LetterTally, countsEveryByteAsTheChartSays)
     }
 }
 
+// Among letters of equal count the one that occurs first in the whole name
+// wins, whichever name part holds it and however the counts grew.
+TEST(LetterTally, picksTheFirstOfEquallyFrequentLetters)
+{
+    struct Case {
+        velmora::NameParts names;
+        char expected;
+    };
+    for (const Case &c : {Case{{"ABAB", "", ""}, 'A'}, Case{{"BAAB", "", ""}, 'B'}, Case{{"Ann", "", "Lee"}, 'n'},
+                          Case{{"Lee", "", "Ann"}, 'e'}, Case{{"x", "yy", "xy"}, 'y'}, Case{{"Aa", "", "aA"}, 'A'},
+                          Case{{"-", "3", "Zz"}, 'Z'}, Case{{"--", "", "12"}, '\0'}}) {
+        EXPECT_EQ(velmora::tallyLetters(c.names, velmora::classicSystem()).mostFrequent, c.expected)
+            << c.names[0] << "|" << c.names[1] << "|" << c.names[2];
+    }
+}
+
 TEST(LetterTally, agreesWithAPlainCountOnRandomNames)
 {
     forRandomPeople([](const BirthData &person) {
