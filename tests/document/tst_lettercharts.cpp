@@ -4,7 +4,6 @@
 // names on the same page as their table.
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -13,6 +12,7 @@
 #include <algorithm>
 
 #include "chart.h"
+#include "pdfwords.h"
 #include "readingdocument.h"
 
 using namespace Qt::StringLiterals;
@@ -35,40 +35,6 @@ velmora::BirthData person(const char *first, const char *middle, const char *las
     data.BirthMonthName = "March";
     data.BirthYear = 1985;
     return data;
-}
-
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
-struct Word {
-    int page = 0; // from 1
-    QRectF box;   // in points
-    QString text;
-};
-
-QList<Word> wordsOf(const QString &pdf)
-{
-    static const QRegularExpression element(
-        uR"re(<page width|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
-    QList<Word> words;
-    int page = 0;
-    for (const QRegularExpressionMatch &match :
-         element.globalMatch(QString::fromUtf8(run(u"pdftotext"_s, {u"-bbox"_s, pdf, u"-"_s})))) {
-        if (match.captured(1).isEmpty()) {
-            ++page;
-            continue;
-        }
-        words.append({page, QRectF(QPointF(match.captured(1).toDouble(), match.captured(2).toDouble()),
-                                   QPointF(match.captured(3).toDouble(), match.captured(4).toDouble())),
-                      match.captured(5)});
-    }
-    return words;
 }
 
 } // namespace
@@ -124,14 +90,14 @@ private Q_SLOTS:
 
         // The counts are the only numbers set large; each stands in the middle
         // of its cell, 1 4 7 across the top, 1 2 3 down the left.
-        const QList<Word> words = wordsOf(pdf);
-        QList<Word> large;
+        const QList<PdfWord> words = pdfWords(pdf).words;
+        QList<PdfWord> large;
         static const QRegularExpression count(u"^(\\d+|\u2013)$"_s);
-        for (const Word &word : words)
+        for (const PdfWord &word : words)
             if (word.box.height() > 14 && count.match(word.text).hasMatch())
                 large.append(word);
         QCOMPARE(large.size(), 9);
-        std::ranges::sort(large, [](const Word &a, const Word &b) {
+        std::ranges::sort(large, [](const PdfWord &a, const PdfWord &b) {
             return std::pair(qRound(a.box.center().x()), qRound(a.box.center().y()))
                 < std::pair(qRound(b.box.center().x()), qRound(b.box.center().y()));
         });
@@ -146,8 +112,8 @@ private Q_SLOTS:
 
         // A value no letter carries is shaded; the others are not.
         const QString prefix = folder.filePath(u"page"_s);
-        run(u"pdftoppm"_s, {u"-r"_s, QString::number(kDotsPerInch), u"-f"_s, QString::number(large[0].page), u"-l"_s,
-                            QString::number(large[0].page), u"-png"_s, u"-singlefile"_s, pdf, prefix});
+        programOutput(u"pdftoppm"_s, {u"-r"_s, QString::number(kDotsPerInch), u"-f"_s, QString::number(large[0].page + 1),
+                                      u"-l"_s, QString::number(large[0].page + 1), u"-png"_s, u"-singlefile"_s, pdf, prefix});
         const QImage page(prefix + u".png"_s);
         QVERIFY(!page.isNull());
         for (int k = 0; k < 9; ++k) {
@@ -159,7 +125,7 @@ private Q_SLOTS:
 
         // The planes follow on the same page or the next, under their heading.
         const auto pageOf = [&](const QString &text) {
-            const auto found = std::ranges::find_if(words, [&](const Word &w) { return w.text == text && w.page >= large[0].page; });
+            const auto found = std::ranges::find_if(words, [&](const PdfWord &w) { return w.text == text && w.page >= large[0].page; });
             return found == words.end() ? -1 : found->page;
         };
         const int planes = pageOf(u"Expression"_s);

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <QFontInfo>
 #include <QPdfWriter>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -12,6 +11,7 @@
 
 #include "chart.h"
 #include "morenumberstext.h"
+#include "pdfwords.h"
 #include "readingdocument.h"
 #include "working.h"
 
@@ -63,24 +63,9 @@ QStringList headings(const QTextDocument &document)
     return lines;
 }
 
-QByteArray run(const QString &program, const QStringList &arguments)
-{
-    QProcess process;
-    process.start(program, arguments);
-    if (!process.waitForFinished(30000) || process.exitCode() != 0)
-        return {};
-    return process.readAllStandardOutput();
-}
-
-struct Word {
-    int page = 0;
-    QRectF box;
-    QString text;
-};
-
 struct PdfText {
     QSizeF pageSize; // in points
-    QList<Word> words;
+    QList<PdfWord> words;
     QStringList pages; // each page's plain text
     QString title;
     QString creator;
@@ -89,24 +74,13 @@ struct PdfText {
 PdfText readPdf(const QString &fileName)
 {
     PdfText pdf;
-    const QString bbox = QString::fromUtf8(run(u"pdftotext"_s, {u"-bbox"_s, fileName, u"-"_s}));
-    static const QRegularExpression element(
-        uR"re(<page width="([\d.]+)" height="([\d.]+)">|<word xMin="([\d.]+)" yMin="([\d.]+)" xMax="([\d.]+)" yMax="([\d.]+)">([^<]*)</word>)re"_s);
-    int page = -1;
-    for (const QRegularExpressionMatch &match : element.globalMatch(bbox)) {
-        if (!match.captured(1).isEmpty()) {
-            ++page;
-            pdf.pageSize = QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble());
-            continue;
-        }
-        pdf.words.append({page, QRectF(QPointF(match.captured(3).toDouble(), match.captured(4).toDouble()),
-                                       QPointF(match.captured(5).toDouble(), match.captured(6).toDouble())),
-                          match.captured(7)});
-    }
-    pdf.pages = QString::fromUtf8(run(u"pdftotext"_s, {fileName, u"-"_s})).split(u'\f');
+    PdfWords words = pdfWords(fileName);
+    pdf.pageSize = words.pageSizes.isEmpty() ? QSizeF() : words.pageSizes.constLast();
+    pdf.words = std::move(words.words);
+    pdf.pages = QString::fromUtf8(programOutput(u"pdftotext"_s, {fileName, u"-"_s})).split(u'\f');
     if (!pdf.pages.isEmpty() && pdf.pages.constLast().trimmed().isEmpty())
         pdf.pages.removeLast();
-    const QString info = QString::fromUtf8(run(u"pdfinfo"_s, {fileName}));
+    const QString info = QString::fromUtf8(programOutput(u"pdfinfo"_s, {fileName}));
     static const QRegularExpression field(u"^(Title|Creator):\\s*(.*)$"_s, QRegularExpression::MultilineOption);
     for (const QRegularExpressionMatch &match : field.globalMatch(info))
         (match.captured(1) == u"Title"_s ? pdf.title : pdf.creator) = match.captured(2);
@@ -261,7 +235,7 @@ private Q_SLOTS:
                                QPointF(pdf.pageSize.width() - margin(unprintable.right()),
                                        pdf.pageSize.height() - margin(unprintable.bottom())));
         QVERIFY(!pdf.words.isEmpty());
-        for (const Word &word : pdf.words)
+        for (const PdfWord &word : pdf.words)
             QVERIFY2(printable.contains(word.box), qPrintable(u"%1 on page %2"_s.arg(word.text).arg(word.page + 1)));
 
         // Each page says whose it is and where it belongs.
