@@ -24,15 +24,6 @@
 namespace velmora {
 namespace {
 
-constexpr std::array<std::string_view, 4> kInputColumns = {"first", "middle", "last", "date"};
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
 // Whether every character of the name counts or only separates its parts:
 // the common case, told without building the list of the others.
 bool allCounted(std::string_view name)
@@ -142,14 +133,10 @@ bool BatchRun::readHeader(CsvReader &reader)
     m_column.fill(kNoColumn);
     m_header.clear();
     for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
-        std::string_view name = reader.fields()[i];
-        if (i == 0 && name.starts_with(kByteOrderMark))
-            name.remove_prefix(kByteOrderMark.size());
-        for (std::size_t c = 0; c < kInputColumns.size(); ++c) {
-            if (!equalsIgnoringCase(name, kInputColumns[c]))
-                continue;
+        const std::string_view name = headerName(reader.fields(), i);
+        if (const std::size_t c = personColumnOf(name); c != kNoColumn) {
             if (m_column[c] != kNoColumn) {
-                report(line + "the header names the column " + std::string(kInputColumns[c]) + " twice");
+                report(line + "the header names the column " + std::string(kPersonColumns[c]) + " twice");
                 return false;
             }
             m_column[c] = i;

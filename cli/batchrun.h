@@ -11,6 +11,7 @@
 
 #include "clidiagnostics.h"
 #include "numberid.h"
+#include "personinput.h"
 #include "personalcycles.h"
 #include "system.h"
 
@@ -60,8 +61,7 @@ public:
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
 
 private:
-    // Where the four columns lie in a record; kNoColumn for a missing middle.
-    static constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
+    // Where the four columns lie in a record (kPersonColumns); kNoColumn for a missing middle.
     enum Column : std::uint8_t { First, Middle, Last, Date };
 
     bool startInput(CsvReader &reader);

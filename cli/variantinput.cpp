@@ -8,20 +8,6 @@
 #include "csvreader.h"
 
 namespace velmora {
-namespace {
-
-constexpr std::array<std::string_view, 4> kColumns = {"first", "middle", "last", "date"};
-constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
-constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-} // namespace
-
 VariantInput::VariantInput(std::FILE *input, std::FILE *errors, std::string dateForAll, bool foldAccents)
     : m_input(input)
     , m_errors(errors)
@@ -58,18 +44,14 @@ int VariantInput::read(std::vector<NameVariant> &variants)
     std::array<std::size_t, 4> column;
     column.fill(kNoColumn);
     for (std::size_t i = 0; i < reader.fields().size(); ++i) {
-        std::string_view name = reader.fields()[i];
-        if (i == 0 && name.starts_with(kByteOrderMark))
-            name.remove_prefix(kByteOrderMark.size());
-        for (std::size_t c = 0; c < kColumns.size(); ++c) {
-            if (!equalsIgnoringCase(name, kColumns[c]))
-                continue;
-            if (column[c] != kNoColumn) {
-                printError(m_errors, headerLine + "the header names the column " + std::string(kColumns[c]) + " twice");
-                return Failure;
-            }
-            column[c] = i;
+        const std::size_t c = personColumnOf(headerName(reader.fields(), i));
+        if (c == kNoColumn)
+            continue;
+        if (column[c] != kNoColumn) {
+            printError(m_errors, headerLine + "the header names the column " + std::string(kPersonColumns[c]) + " twice");
+            return Failure;
         }
+        column[c] = i;
     }
     if (column[0] == kNoColumn || column[2] == kNoColumn) {
         printError(m_errors, headerLine + "the first line must be a header naming the columns first, middle, last "
