@@ -32,14 +32,15 @@ bool endsUnquoted(char ch)
     return ch == ',' || ch == '"' || isLineBreak(ch);
 }
 
-// How many bytes lead the first of the eight at bytes that is below ',':
-// the bytes that end an unquoted field are all among them. 8 when none is.
+// Of the eight bytes at bytes, how many come before the first that is not
+// above ',' (every byte that ends an unquoted field is such a byte); 8 when
+// none is.
 std::size_t bytesNotBelowComma(const char *bytes)
 {
     constexpr std::uint64_t kOnes = 0x0101010101010101U;
     std::uint64_t word;
     std::memcpy(&word, bytes, sizeof word);
-    // The high bit of a byte set where the byte is below ',' + 1: exact for
+    // The high bit of a byte set where the byte is not above ',': exact for
     // the lowest such byte, which is all that is read.
     const std::uint64_t below = (word - kOnes * (',' + 1)) & ~word & (kOnes << 7);
     return static_cast<std::size_t>(std::countr_zero(below)) / 8;
