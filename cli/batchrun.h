@@ -9,10 +9,10 @@
 #include <string_view>
 #include <vector>
 
+#include "calendardate.h"
 #include "clidiagnostics.h"
 #include "numberid.h"
 #include "personinput.h"
-#include "personalcycles.h"
 #include "system.h"
 
 namespace velmora {

@@ -10,7 +10,7 @@
 #include <libical/ical.h>
 
 #include "paragraphrows.h"
-#include "personalcycles.h"
+#include "personalcycletexts.h"
 #include "version.h"
 
 namespace velmora {

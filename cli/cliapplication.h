@@ -12,8 +12,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendardate.h"
 #include "calendarspan.h"
-#include "personalcycles.h"
 #include "system.h"
 
 class QCommandLineParser;

@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "birthdata.h"
+#include "calendardate.h"
 #include "chart.h"
 #include "numberid.h"
-#include "personalcycles.h"
 #include "personinput.h"
 #include "system.h"
 

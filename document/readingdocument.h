@@ -14,8 +14,8 @@
 #include <memory>
 
 #include "birthdata.h"
+#include "calendardate.h"
 #include "chart.h"
-#include "personalcycles.h"
 
 class QPagedPaintDevice;
 class QPainter;

@@ -13,7 +13,7 @@
 #include "csvreader.h"
 #include "csvwriter.h"
 #include "personinput.h"
-#include "realization.h"
+#include "realizationtexts.h"
 #include "tempstream.h"
 
 using velmora::CsvReader;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "attitude.h"
+#include "attitudetexts.h"
 #include "texttable.h"
 
 namespace {

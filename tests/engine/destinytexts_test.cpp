@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "destiny.h"
+#include "destinytexts.h"
 #include "texttable.h"
 
 #include <map>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "hiddenpassion.h"
+#include "hiddenpassiontexts.h"
 #include "texttable.h"
 
 namespace {

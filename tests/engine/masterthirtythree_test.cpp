@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "attitude.h"
-#include "destiny.h"
-#include "lifepath.h"
-#include "masterthirtythree.h"
-#include "personality.h"
-#include "pinnacle.h"
-#include "realization.h"
-#include "soulurge.h"
+#include "attitudetexts.h"
+#include "destinytexts.h"
+#include "lifepathtexts.h"
+#include "personalitytexts.h"
+#include "pinnacletexts.h"
+#include "realizationtexts.h"
+#include "soulurgetexts.h"
+#include "thirtythreetexts.h"
 
 #include <gtest/gtest.h>
 

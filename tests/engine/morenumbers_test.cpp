@@ -11,16 +11,17 @@
 #include <utility>
 #include <vector>
 
-#include "challenges.h"
-#include "karmicdebts.h"
-#include "karmiclessons.h"
-#include "letters.h"
-#include "lifepath.h"
+#include "challengetexts.h"
 #include "chart.h"
+#include "karmicdebt.h"
+#include "karmicdebttexts.h"
+#include "karmiclessontexts.h"
+#include "letters.h"
+#include "lifepathtexts.h"
 #include "paragraphrows.h"
-#include "personalcycles.h"
-#include "pinnacle.h"
 #include "person.h"
+#include "personalcycletexts.h"
+#include "pinnacletexts.h"
 
 using velmora::AgeRange;
 using velmora::BirthData;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "personality.h"
+#include "personalitytexts.h"
 #include "texttable.h"
 
 #include <map>

@@ -8,7 +8,7 @@
 
 #include "chart.h"
 #include "person.h"
-#include "personalcycles.h"
+#include "personalcycletexts.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "pinnacle.h"
+#include "pinnacletexts.h"
 #include "texttable.h"
 
 #include <algorithm>

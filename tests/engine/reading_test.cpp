@@ -4,9 +4,9 @@
 #include <string>
 
 #include "chart.h"
-#include "destiny.h"
-#include "pinnacle.h"
-#include "realization.h"
+#include "destinytexts.h"
+#include "pinnacletexts.h"
+#include "realizationtexts.h"
 
 using velmora::Passage;
 using velmora::Reading;

@@ -4,10 +4,10 @@
 #include "chaldeantexts.h"
 #include "compatibility.h"
 #include "descriptors.h"
-#include "masterthirtythree.h"
-#include "pinnacle.h"
-#include "planes.h"
 #include "outreachtexts.h"
+#include "pinnacletexts.h"
+#include "planes.h"
+#include "thirtythreetexts.h"
 
 #include <gtest/gtest.h>
 

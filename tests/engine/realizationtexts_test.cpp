@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "realization.h"
+#include "realizationtexts.h"
 #include "texttable.h"
 
 #include <cstddef>

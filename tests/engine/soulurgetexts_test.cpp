@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "soulurge.h"
+#include "soulurgetexts.h"
 #include "texttable.h"
 
 #include <vector>

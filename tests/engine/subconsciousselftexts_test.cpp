@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "subconsciousself.h"
+#include "subconsciousselftexts.h"
 #include "texttable.h"
 
 namespace {
