@@ -17,11 +17,11 @@ command=${1:-run}
 # What building and running the program need; the other commands add theirs.
 packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libical-dev)
 # The benchmarks are built with the tests (not run), so they cannot rot: hence
-# libbenchmark-dev here.
+# libbenchmark-dev here; bash-completion, so that the completion test runs.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core
                dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland
-               python3-icalendar khal locales)
+               python3-icalendar khal locales bash-completion)
 
 install_missing() {
     local missing=() package
@@ -92,7 +92,7 @@ test-sanitized)
         run_tests build-sanitized -LE smoke
     ;;
 package)
-    packages+=("${test_packages[@]}" dpkg-dev desktop-file-utils appstream file lintian bash-completion)
+    packages+=("${test_packages[@]}" dpkg-dev desktop-file-utils appstream file lintian)
     install_missing
     # The same folder and options as test: after a test run nothing is built again.
     build build -DBUILD_TESTING=ON -DVELMORA_BENCH=ON

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 
 #include "clirun.h"
+#include "documents.h"
 
 using namespace Qt::StringLiterals;
 
@@ -325,16 +326,22 @@ private Q_SLOTS:
         QVERIFY2(text.contains(paragraph.left(60)), qPrintable(paragraph));
     }
 
-    // The README's examples of name variants, run as written: what each shows
-    // is what the tool prints on its two streams.
-    void readmeExamplesShowWhatTheToolPrints()
+    // The examples of name variants, run as written in whichever document
+    // holds the section: what each shows is what the tool prints on its two
+    // streams.
+    void documentedExamplesShowWhatTheToolPrints()
     {
-        QFile readme(QStringLiteral(VELMORA_SOURCE_DIR "/README.md"));
-        QVERIFY(readme.open(QIODevice::ReadOnly));
-        const QString text = QString::fromUtf8(readme.readAll());
-        const qsizetype from = text.indexOf(u"### Name variants"_s);
-        QVERIFY(from >= 0);
-        const QStringList lines = text.mid(from, text.indexOf(u"\n### "_s, from + 1) - from).split(u'\n');
+        QStringList lines;
+        for (const Document &document : documents()) {
+            // indexOf matches whole lines.
+            const qsizetype from = document.lines.indexOf(QRegularExpression(u"#+ Name variants"_s));
+            if (from < 0)
+                continue;
+            QVERIFY2(lines.isEmpty(), "two documents have a section Name variants");
+            const qsizetype to = document.lines.indexOf(QRegularExpression(u"#+ .*"_s), from + 1);
+            lines = document.lines.mid(from, to < 0 ? -1 : to - from);
+        }
+        QVERIFY2(!lines.isEmpty(), "no document has a section Name variants");
         int examples = 0;
         for (qsizetype k = 0; k < lines.size(); ++k) {
             if (!lines[k].startsWith(u"$ "_s))
@@ -347,9 +354,7 @@ private Q_SLOTS:
                 input = match.captured(1).replace(u"\\n"_s, u"\n"_s).toUtf8();
                 command = match.captured(2);
             }
-            QStringList shown;
-            for (qsizetype j = k + 1; j < lines.size() && !lines[j].startsWith(u"$ "_s) && lines[j] != u"```"_s; ++j)
-                shown << lines[j];
+            const QStringList shown = shownAfter(lines, k);
             const QStringList arguments = QProcess::splitCommand(command);
             QCOMPARE(arguments.constFirst(), u"tavi-velmora-cli"_s);
             const CliRun run = runTool(arguments.mid(1), input);

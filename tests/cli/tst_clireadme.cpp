@@ -1,37 +1,18 @@
 // SPDX-License-Identifier: MIT
-// The README's examples of the tool, run as written: what it shows must be
-// what the tool prints. "[...]" on a line of its own stands for any lines,
-// and at the end of a line for the rest of it.
-#include <QFile>
+// The examples of the tool in the README and docs/*.md, run as written:
+// what each shows must be what the tool prints. "[...]" on a line of its own
+// stands for any lines, and at the end of a line for the rest of it.
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include "clirun.h"
+#include "documents.h"
 
 using namespace Qt::StringLiterals;
 
 namespace {
-
-QStringList readmeLines()
-{
-    QFile readme(QStringLiteral(VELMORA_SOURCE_DIR "/README.md"));
-    if (!readme.open(QIODevice::ReadOnly))
-        return {};
-    return QString::fromUtf8(readme.readAll()).split(u'\n');
-}
-
-// What the README shows after "$ command": the lines up to the next prompt
-// or the end of the block; empty when the command is not there.
-QStringList shownOutput(const QStringList &readme, const QString &command)
-{
-    const qsizetype at = readme.indexOf(u"$ "_s + command);
-    if (at < 0)
-        return {};
-    QStringList shown;
-    for (qsizetype k = at + 1; k < readme.size() && !readme[k].startsWith(u"$ "_s) && readme[k] != u"```"_s; ++k)
-        shown << readme[k];
-    return shown;
-}
 
 bool matches(const QStringList &shown, qsizetype i, const QStringList &printed, qsizetype j)
 {
@@ -59,13 +40,18 @@ class TestCliReadme : public QObject
 
 private:
     QTemporaryDir m_folder;
+    int m_examples = 0; // the examples found and run
 
 private Q_SLOTS:
-    // anna.vlm as the README makes it.
+    // anna.vlm as the user's guide makes it.
     void initTestCase()
     {
         const QString save = u"tavi-velmora-cli --first Anna --middle Lee --last Smith --date 1975-09-20 --save anna.vlm"_s;
-        QVERIFY(readmeLines().contains(u"$ "_s + save));
+        const QList<Document> written = documents();
+        QVERIFY2(written.size() > 1, "the README and docs/*.md are not all there");
+        QVERIFY(std::ranges::any_of(written, [&save](const Document &document) {
+            return document.lines.contains(u"$ "_s + save);
+        }));
         const CliRun run = runTool(save.split(u' ').mid(1), {}, 30000, m_folder.path());
         QCOMPARE(run.exitCode, 0);
     }
@@ -83,19 +69,30 @@ private Q_SLOTS:
             << u"tavi-velmora-cli --first Mary --last Smith --date 1985-03-07 --calendar 2027-03-01:2027-08-31 --find "
                "personal-day=6 --weekday fri,sat"_s;
     }
+    // Every place a document shows the command, wherever it is.
     void examplesShowWhatTheToolPrints()
     {
         QFETCH(QString, command);
-        const QStringList shown = shownOutput(readmeLines(), command);
-        QVERIFY2(!shown.isEmpty(), qPrintable(command));
         const CliRun run = runTool(command.split(u' ').mid(1), {}, 30000, m_folder.path());
         QCOMPARE(run.exitCode, 0);
         QStringList printed = QString::fromUtf8(run.out).split(u'\n');
         if (printed.constLast().isEmpty())
             printed.removeLast();
-        QVERIFY2(matches(shown, 0, printed, 0), qPrintable(u"The README shows:\n"_s + shown.join(u'\n')
-                                                            + u"\nThe tool prints:\n"_s + printed.join(u'\n')));
+        int shownIn = 0;
+        for (const Document &document : documents()) {
+            for (qsizetype at = 0; (at = document.lines.indexOf(u"$ "_s + command, at)) >= 0; ++at) {
+                const QStringList shown = shownAfter(document.lines, at);
+                QVERIFY2(matches(shown, 0, printed, 0),
+                         qPrintable(document.name + u" shows:\n"_s + shown.join(u'\n') + u"\nThe tool prints:\n"_s
+                                    + printed.join(u'\n')));
+                ++shownIn;
+            }
+        }
+        QVERIFY2(shownIn > 0, qPrintable(u"no document shows: "_s + command));
+        m_examples += shownIn;
     }
+
+    void cleanupTestCase() { QVERIFY2(m_examples > 0, "no example was run"); }
 };
 
 QTEST_GUILESS_MAIN(TestCliReadme)

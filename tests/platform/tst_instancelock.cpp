@@ -139,6 +139,16 @@ struct Tally {
     }
 };
 
+// How many trials each race makes: VELMORA_LOCK_TRIALS, or 10,000. The
+// quick suite runs a few hundred (tst_instancelock); tst_instancelock_long,
+// label "long", the full number.
+int trials()
+{
+    bool isNumber = false;
+    const int wanted = qEnvironmentVariableIntValue("VELMORA_LOCK_TRIALS", &isNumber);
+    return isNumber && wanted > 0 ? wanted : 10'000;
+}
+
 } // namespace
 
 class TestInstanceLock : public QObject
@@ -156,14 +166,14 @@ private Q_SLOTS:
         QVERIFY(stale.open(QIODevice::WriteOnly) && stale.write("999999\nprogram\nhost\n") > 0);
         stale.close();
 
-        constexpr int kTrials = 10'000;
+        const int trialCount = trials();
         const Copy first(lockFile);
         const Copy second(lockFile);
         Tally all;
         int wrong = 0;
         QElapsedTimer timer;
         timer.start();
-        for (int trial = 0; trial < kTrials; ++trial) {
+        for (int trial = 0; trial < trialCount; ++trial) {
             first.order('c');
             second.order('c');
             Tally tally;
@@ -179,7 +189,7 @@ private Q_SLOTS:
                 QCOMPARE(copy->answer(), 'x');
             }
         }
-        qInfo("%d trials in %.1f s: %d claims, %d refusals, %d unusable, %d trials without exactly one claim", kTrials,
+        qInfo("%d trials in %.1f s: %d claims, %d refusals, %d unusable, %d trials without exactly one claim", trialCount,
               double(timer.elapsed()) / 1000, all.claimed, all.held, all.unusable, wrong);
         QCOMPARE(wrong, 0);
     }
@@ -192,11 +202,11 @@ private Q_SLOTS:
     {
         const QTemporaryDir folder;
         const QString lockFile = folder.filePath(u"program.lock"_s);
-        constexpr int kTrials = 10'000;
+        const int trialCount = trials();
         const Copy ending(lockFile);
         const Copy starting(lockFile);
         Tally all;
-        for (int trial = 0; trial < kTrials; ++trial) {
+        for (int trial = 0; trial < trialCount; ++trial) {
             ending.order('c');
             QCOMPARE(static_cast<InstanceLock::Claim>(ending.answer()), InstanceLock::Claim::Claimed);
             ending.order('e');
@@ -209,7 +219,7 @@ private Q_SLOTS:
             starting.order('e');
             QCOMPARE(starting.answer(), 'e');
         }
-        qInfo("%d trials: %d claims, %d refusals while the ending copy still held the lock", kTrials, all.claimed,
+        qInfo("%d trials: %d claims, %d refusals while the ending copy still held the lock", trialCount, all.claimed,
               all.held);
     }
 
