@@ -56,7 +56,7 @@ std::string plainParagraph(std::string_view paragraph)
 class IcsBuilder
 {
 public:
-    IcsBuilder(const BirthData &person, bool withName, const QDateTime &stamp)
+    IcsBuilder(const BirthData &person, const System &system, bool withName, const QDateTime &stamp)
         : m_calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT))
         , m_stamp(icaltime_from_timet_with_zone(static_cast<time_t>(stamp.toSecsSinceEpoch()), 0,
                                                 icaltimezone_get_utc_timezone()))
@@ -67,19 +67,23 @@ public:
         icalcomponent_add_property(m_calendar.get(), icalproperty_new_calscale("GREGORIAN"));
         if (withName)
             m_titlePrefix = withoutControls(person.FirstName) + ": ";
-        // Who the events belong to: a change of name or birth date is another calendar.
+        // Whose events they are and under which rules: a change of name, birth
+        // date or system is another calendar, whose events replace none of these.
         m_personKey = person.FirstName + '\x1f' + person.MiddleName + '\x1f' + person.LastName + '\x1f'
             + std::to_string(person.BirthYear) + '-' + std::to_string(person.BirthMonth) + '-'
-            + std::to_string(person.BirthDay);
+            + std::to_string(person.BirthDay) + '\x1f' + std::string(system.key);
     }
 
-    void add(const QDate &date, std::string_view kind, std::string_view title, int number,
+    // period: what the event stands for ("2027", "2027-03", "2027-03-05"), its
+    // key, so that a month's event is the same event whichever day of the month
+    // a span starts on.
+    void add(const QDate &date, const QString &period, std::string_view kind, std::string_view title, int number,
              const ReadingTable &table)
     {
         const std::string summary = m_titlePrefix + std::string(title) + ' ' + std::to_string(number);
         const std::string description = plainParagraph(paragraphFor(table, number));
         icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
-        icalcomponent_add_property(event, icalproperty_new_uid(uid(date, kind).c_str()));
+        icalcomponent_add_property(event, icalproperty_new_uid(uid(period, kind).c_str()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(m_stamp));
         icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
         icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(date.addDays(1))));
@@ -99,14 +103,14 @@ public:
     }
 
 private:
-    [[nodiscard]] std::string uid(const QDate &date, std::string_view kind) const
+    [[nodiscard]] std::string uid(const QString &period, std::string_view kind) const
     {
         QCryptographicHash hash(QCryptographicHash::Sha256);
         hash.addData(QByteArrayView(m_personKey.data(), static_cast<qsizetype>(m_personKey.size())));
         hash.addData(QByteArrayView("\x1f"));
         hash.addData(QByteArrayView(kind.data(), static_cast<qsizetype>(kind.size())));
         hash.addData(QByteArrayView("\x1f"));
-        hash.addData(date.toString(Qt::ISODate).toLatin1());
+        hash.addData(period.toLatin1());
         return hash.result().toHex().left(32).toStdString() + "@tavi-velmora";
     }
 
@@ -118,17 +122,20 @@ private:
 
 } // namespace
 
-QByteArray calendarIcs(const BirthData &person, const std::vector<CalendarDay> &days, bool withName,
-                       const QDateTime &stamp)
+QByteArray calendarIcs(const BirthData &person, const System &system, const std::vector<CalendarDay> &days,
+                       bool withName, const QDateTime &stamp)
 {
-    IcsBuilder builder(person, withName, stamp);
+    IcsBuilder builder(person, system, withName, stamp);
     for (std::size_t k = 0; k < days.size(); ++k) {
         const CalendarDay &day = days[k];
         if (k == 0 || day.date.dayOfYear() == 1)
-            builder.add(day.date, "year", kPersonalYearTitle, day.personalYear, personalYearTable());
+            builder.add(day.date, day.date.toString(u"yyyy"), "year", kPersonalYearTitle, day.personalYear,
+                        personalYearTable());
         if (k == 0 || day.date.day() == 1)
-            builder.add(day.date, "month", kPersonalMonthTitle, day.personalMonth, personalMonthTable());
-        builder.add(day.date, "day", kPersonalDayTitle, day.personalDay, personalDayTable());
+            builder.add(day.date, day.date.toString(u"yyyy-MM"), "month", kPersonalMonthTitle, day.personalMonth,
+                        personalMonthTable());
+        builder.add(day.date, day.date.toString(Qt::ISODate), "day", kPersonalDayTitle, day.personalDay,
+                    personalDayTable());
     }
     return builder.text();
 }

@@ -8,6 +8,7 @@
 
 #include "birthdata.h"
 #include "calendardays.h"
+#include "system.h"
 
 namespace velmora {
 
@@ -16,14 +17,16 @@ namespace velmora {
 // for the Personal Year (on the span's first day for a month or year the
 // span enters later), each with its reading as the description. With
 // withName the titles start with the person's first name ("Mary: Personal
-// Day 7"). An event's UID is derived from the person, its date and its kind,
-// so that importing a calendar again updates its events rather than adding
-// them twice. stamp is the DTSTAMP of every event.
+// Day 7"). An event's UID is derived from the person, the system, its kind
+// and the day, month or year it stands for, so that importing a calendar
+// again, or one of an overlapping span, updates its events rather than adding
+// them twice, and two systems' calendars stay apart. stamp is the DTSTAMP of
+// every event.
 // The last day an event can fall on: libical writes dates up to the end of the year 3000 only.
 inline const QDate kLastIcsDay{3000, 12, 30};
 
 // Requires every day on or before kLastIcsDay.
-[[nodiscard]] QByteArray calendarIcs(const BirthData &person, const std::vector<CalendarDay> &days, bool withName,
-                                     const QDateTime &stamp);
+[[nodiscard]] QByteArray calendarIcs(const BirthData &person, const System &system,
+                                     const std::vector<CalendarDay> &days, bool withName, const QDateTime &stamp);
 
 } // namespace velmora

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "birthdata.h"
+#include "descriptors.h"
 
 namespace velmora {
 namespace {
@@ -126,12 +127,16 @@ std::string calendarCsv(const std::vector<CalendarDay> &days)
 
 std::string calendarJson(const std::vector<CalendarDay> &days)
 {
+    // The cycles under their keys, as every JSON output names numbers.
+    const auto member = [](NumberId id, int value) {
+        return ", \"" + std::string(describe(id).key) + "\": " + num(value);
+    };
     std::string text = "[";
     for (std::size_t k = 0; k < days.size(); ++k) {
         const CalendarDay &day = days[k];
-        text += std::string(k == 0 ? "" : ",") + "\n    {\"date\": \"" + isoText(day.date)
-            + "\", \"personal_year\": " + num(day.personalYear) + ", \"personal_month\": " + num(day.personalMonth)
-            + ", \"personal_day\": " + num(day.personalDay) + '}';
+        text += std::string(k == 0 ? "" : ",") + "\n    {\"date\": \"" + isoText(day.date) + '"'
+            + member(NumberId::PersonalYear, day.personalYear) + member(NumberId::PersonalMonth, day.personalMonth)
+            + member(NumberId::PersonalDay, day.personalDay) + '}';
     }
     text += days.empty() ? "]\n" : "\n]\n";
     return text;

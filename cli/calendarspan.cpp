@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <array>
 
+#include "numbernames.h"
 #include "personinput.h"
 
 using namespace Qt::StringLiterals;
@@ -20,6 +21,21 @@ std::optional<QDate> isoDate(const QString &text)
     if (!date)
         return std::nullopt;
     return QDate(date->year, date->month, date->day);
+}
+
+// The personal cycle a number is, or nothing for any other number.
+std::optional<DayFilter::Cycle> cycleOf(NumberId id)
+{
+    switch (id) {
+    case NumberId::PersonalYear:
+        return DayFilter::Cycle::Year;
+    case NumberId::PersonalMonth:
+        return DayFilter::Cycle::Month;
+    case NumberId::PersonalDay:
+        return DayFilter::Cycle::Day;
+    default:
+        return std::nullopt;
+    }
 }
 
 constexpr std::array<QStringView, 7> kWeekdays = {u"mon", u"tue", u"wed", u"thu", u"fri", u"sat", u"sun"};
@@ -68,34 +84,32 @@ std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *prob
     return span;
 }
 
-std::optional<DayFilter> DayFilter::parse(const QString &find, const QString &weekdays, QString *problem)
+std::optional<DayFilter> DayFilter::parse(const QStringList &finds, const QString &weekdays, QString *problem)
 {
     DayFilter filter;
-    const QString key = find.section(u'=', 0, 0);
-    const QString values = find.section(u'=', 1);
-    std::optional<Cycle> cycle;
-    if (key == u"personal-year"_s)
-        cycle = Cycle::Year;
-    else if (key == u"personal-month"_s)
-        cycle = Cycle::Month;
-    else if (key == u"personal-day"_s)
-        cycle = Cycle::Day;
-    if (!find.contains(u'=') || !cycle) {
-        *problem = u"--find '%1': expected personal-year=V, personal-month=V or personal-day=V (V 1-9, several "
-                   "apart by commas)"_s.arg(find);
-        return std::nullopt;
-    }
-    filter.m_cycle = *cycle;
-    for (const QString &value : values.split(u',')) {
-        bool isNumber = false;
-        const int v = value.toInt(&isNumber);
-        const bool digitsOnly = !value.isEmpty() && std::ranges::all_of(value, [](QChar c) { return c.isDigit(); });
-        if (!isNumber || !digitsOnly || v < 1 || v > 9) {
-            *problem = u"--find '%1': '%2' is not a value a %3 can take; expected 1-9"_s.arg(
-                find, value, key.toLower().replace(u'-', u' '));
+    for (const QString &find : finds) {
+        const QString key = find.section(u'=', 0, 0);
+        const QString values = find.section(u'=', 1);
+        const NumberDescriptor *number = findNumberByName(key.toStdString());
+        const auto cycle = number == nullptr ? std::nullopt : cycleOf(number->id);
+        if (!find.contains(u'=') || !cycle) {
+            *problem = u"--find '%1': expected personal-year=V, personal-month=V or personal-day=V (V 1-9, several "
+                       "apart by commas)"_s.arg(find);
             return std::nullopt;
         }
-        filter.m_values |= 1u << v;
+        Wish wish{*cycle, 0};
+        for (const QString &value : values.split(u',')) {
+            bool isNumber = false;
+            const int v = value.toInt(&isNumber);
+            const bool digitsOnly = !value.isEmpty() && std::ranges::all_of(value, [](QChar c) { return c.isDigit(); });
+            if (!isNumber || !digitsOnly || v < 1 || v > 9) {
+                *problem = u"--find '%1': '%2' is not a value a %3 can take; expected 1-9"_s.arg(
+                    find, value, QString::fromUtf8(number->name.data(), qsizetype(number->name.size())).toLower());
+                return std::nullopt;
+            }
+            wish.values |= 1u << v;
+        }
+        filter.m_wishes.push_back(wish);
     }
     if (!weekdays.isEmpty()) {
         for (const QString &name : weekdays.split(u',')) {
@@ -119,10 +133,13 @@ std::optional<DayFilter> DayFilter::parse(const QString &find, const QString &we
 
 bool DayFilter::matches(const CalendarDay &day) const
 {
-    const int value = m_cycle == Cycle::Year ? day.personalYear
-        : m_cycle == Cycle::Month            ? day.personalMonth
-                                             : day.personalDay;
-    if (value < 0 || value > 31 || (m_values & (1u << value)) == 0)
+    const auto met = [&](const Wish &wish) {
+        const int value = wish.cycle == Cycle::Year ? day.personalYear
+            : wish.cycle == Cycle::Month            ? day.personalMonth
+                                                    : day.personalDay;
+        return value >= 0 && value <= 31 && (wish.values & (1u << value)) != 0;
+    };
+    if (!std::ranges::all_of(m_wishes, met))
         return false;
     return m_weekdays == 0 || (m_weekdays & (1u << day.date.dayOfWeek())) != 0;
 }

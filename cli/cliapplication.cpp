@@ -151,7 +151,7 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
         if (!m_calendar)
             return usageError(problem);
         if (parser.isSet(u"find"_s)) {
-            m_dayFilter = DayFilter::parse(parser.value(u"find"_s), parser.value(u"weekday"_s), &problem);
+            m_dayFilter = DayFilter::parse(parser.values(u"find"_s), parser.value(u"weekday"_s), &problem);
             if (!m_dayFilter)
                 return usageError(problem);
         }
@@ -346,7 +346,7 @@ int CliApplication::runCalendar(const BirthData &data, const QString &pdfFile, b
             return status;
     }
     if (!m_icsFile.isEmpty()) {
-        const int status = writeMadeFile(m_icsFile, calendarIcs(data, days, m_icsName, m_now()), u"calendar file"_s);
+        const int status = writeMadeFile(m_icsFile, calendarIcs(data, *m_system, days, m_icsName, m_now()), u"calendar file"_s);
         if (status != Success)
             return status;
     }

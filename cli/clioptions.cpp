@@ -101,10 +101,11 @@ constexpr std::array kOptions = {
     OptionRow{u"ics-name", {}, modes(CliMode::Open, CliMode::Person), 0,
               u"--ics-name needs --ics", u"With --ics: start each event's title with the first name (Mary: "
               "Personal Day 7)."},
-    OptionRow{u"find", u"KEY=V", modes(CliMode::Open, CliMode::Person), 0,
+    OptionRow{u"find", u"KEY=V", modes(CliMode::Open, CliMode::Person), Repeatable,
               u"--find needs --calendar and a person (--first, --last and --date) or --open FILE.vlm",
               u"With --calendar: list only the days whose personal-day, personal-month or personal-year is V "
-              "(1-9; several apart by commas), e.g. personal-day=6."},
+              "(1-9; several apart by commas), e.g. personal-day=6; may be given more than once, and every "
+              "wish must be met."},
     OptionRow{u"weekday", u"DAY", modes(CliMode::Open, CliMode::Person), 0, u"--weekday needs --find",
               u"With --find: only these weekdays: mon, tue, wed, thu, fri, sat or sun (several apart by commas)."},
     OptionRow{u"variants", u"FILE", modes(CliMode::Variants), ChoosesMode | NotEmpty, {},
@@ -115,7 +116,7 @@ constexpr std::array kOptions = {
     OptionRow{u"want", u"NUMBER=V", modes(CliMode::Variants), Repeatable,
               u"--want needs name variants: a | in --first, --middle or --last, or --variants FILE",
               u"With name variants: mark those whose NUMBER (a key of the JSON output, such as destiny, soulUrge "
-              "or lifePath) is one of the values V (several apart by commas) and list them first; may be given "
+              "or lifePath, or its batch column, such as soul_urge) is one of the values V (several apart by commas) and list them first; may be given "
               "more than once, and every wish must be met. Under chaldean a value of 10 or more is a compound."},
     OptionRow{u"no-debts", {}, modes(CliMode::Variants), 0,
               u"--no-debts needs name variants: a | in --first, --middle or --last, or --variants FILE",

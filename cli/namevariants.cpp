@@ -6,6 +6,7 @@
 
 #include "descriptors.h"
 #include "namefolding.h"
+#include "numbernames.h"
 #include "trimspaces.h"
 
 namespace velmora {
@@ -18,14 +19,11 @@ bool hasBit(std::uint64_t bits, int value)
     return value >= 0 && value < 64 && (bits >> value & 1U) != 0;
 }
 
-// The number a --want names: by its key as in JSON, or by its batch column.
+// The number a --want names, written any way findNumberByName takes, that the system has.
 const NumberDescriptor *wantedNumber(std::string_view name, const System &system)
 {
-    for (const NumberDescriptor &number : numberDescriptors()) {
-        if ((number.key == name || number.column == name) && system.hasNumber(number.id))
-            return &number;
-    }
-    return nullptr;
+    const NumberDescriptor *number = findNumberByName(name);
+    return number != nullptr && system.hasNumber(number->id) ? number : nullptr;
 }
 
 std::string systemKeys(const System &system)

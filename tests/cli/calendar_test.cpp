@@ -113,7 +113,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct FilterCase {
     const char *label;
-    QString find;
+    QStringList finds;
     QString weekdays;
     bool matchesFridayTheFifthOfMarch2027; // Personal Year 3, Month 6, Day 2
     const char *problem; // nullptr: accepted
@@ -132,7 +132,7 @@ TEST_P(DayFilterTest, picksTheDaysAskedFor)
 {
     const FilterCase &c = GetParam();
     QString problem;
-    const auto filter = velmora::DayFilter::parse(c.find, c.weekdays, &problem);
+    const auto filter = velmora::DayFilter::parse(c.finds, c.weekdays, &problem);
     if (c.problem != nullptr) {
         EXPECT_FALSE(filter);
         EXPECT_TRUE(problem.contains(QString::fromUtf8(c.problem))) << problem.toStdString();
@@ -144,20 +144,25 @@ TEST_P(DayFilterTest, picksTheDaysAskedFor)
 
 INSTANTIATE_TEST_SUITE_P(
     Filters, DayFilterTest,
-    testing::Values(FilterCase{"day", u"personal-day=2"_s, {}, true, nullptr},
-                    FilterCase{"otherDay", u"personal-day=6"_s, {}, false, nullptr},
-                    FilterCase{"oneOfSeveral", u"personal-day=6,2"_s, {}, true, nullptr},
-                    FilterCase{"month", u"personal-month=6"_s, {}, true, nullptr},
-                    FilterCase{"year", u"personal-year=4"_s, {}, false, nullptr},
-                    FilterCase{"onItsWeekday", u"personal-day=2"_s, u"FRI"_s, true, nullptr},
-                    FilterCase{"weekdayWrittenOut", u"personal-day=2"_s, u"sat,friday"_s, true, nullptr},
-                    FilterCase{"onAnotherWeekday", u"personal-day=2"_s, u"mon"_s, false, nullptr},
-                    FilterCase{"zero", u"personal-day=0"_s, {}, false, "expected 1-9"},
-                    FilterCase{"master", u"personal-month=11"_s, {}, false, "expected 1-9"},
-                    FilterCase{"sign", u"personal-day=+3"_s, {}, false, "expected 1-9"},
-                    FilterCase{"unknownKey", u"destiny=3"_s, {}, false, "expected personal-year=V"},
-                    FilterCase{"noValue", u"personal-day"_s, {}, false, "expected personal-year=V"},
-                    FilterCase{"unknownWeekday", u"personal-day=2"_s, u"fry"_s, false, "expected mon, tue"}),
+    testing::Values(FilterCase{"day", {u"personal-day=2"_s}, {}, true, nullptr},
+                    FilterCase{"otherDay", {u"personal-day=6"_s}, {}, false, nullptr},
+                    FilterCase{"oneOfSeveral", {u"personal-day=6,2"_s}, {}, true, nullptr},
+                    FilterCase{"month", {u"personal-month=6"_s}, {}, true, nullptr},
+                    FilterCase{"year", {u"personal-year=4"_s}, {}, false, nullptr},
+                    FilterCase{"onItsWeekday", {u"personal-day=2"_s}, u"FRI"_s, true, nullptr},
+                    FilterCase{"weekdayWrittenOut", {u"personal-day=2"_s}, u"sat,friday"_s, true, nullptr},
+                    FilterCase{"onAnotherWeekday", {u"personal-day=2"_s}, u"mon"_s, false, nullptr},
+                    FilterCase{"zero", {u"personal-day=0"_s}, {}, false, "expected 1-9"},
+                    FilterCase{"master", {u"personal-month=11"_s}, {}, false, "expected 1-9"},
+                    FilterCase{"sign", {u"personal-day=+3"_s}, {}, false, "expected 1-9"},
+                    FilterCase{"keyAsInJson", {u"personalDay=2"_s}, {}, true, nullptr},
+                    FilterCase{"columnInCapitals", {u"PERSONAL_DAY=2"_s}, {}, true, nullptr},
+                    FilterCase{"everyWishMet", {u"personal-day=2"_s, u"personal-month=6"_s}, {}, true, nullptr},
+                    FilterCase{"oneWishUnmet", {u"personal-day=2"_s, u"personal-year=4"_s}, {}, false, nullptr},
+                    FilterCase{"secondWishWrong", {u"personal-day=2"_s, u"personal-year=x"_s}, {}, false, "expected 1-9"},
+                    FilterCase{"unknownKey", {u"destiny=3"_s}, {}, false, "expected personal-year=V"},
+                    FilterCase{"noValue", {u"personal-day"_s}, {}, false, "expected personal-year=V"},
+                    FilterCase{"unknownWeekday", {u"personal-day=2"_s}, u"fry"_s, false, "expected mon, tue"}),
     [](const testing::TestParamInfo<FilterCase> &info) { return std::string(info.param.label); });
 
 TEST(CalendarText, laysAMonthOutAsCalWithEachPersonalDay)
@@ -189,8 +194,8 @@ TEST(CalendarTable, writesCsvAndJsonWithTheSameKeys)
                                           "2027-01-01,3,4,5\r\n");
     EXPECT_EQ(velmora::calendarJson(days),
               "[\n"
-              "    {\"date\": \"2026-12-31\", \"personal_year\": 2, \"personal_month\": 5, \"personal_day\": 9},\n"
-              "    {\"date\": \"2027-01-01\", \"personal_year\": 3, \"personal_month\": 4, \"personal_day\": 5}\n"
+              "    {\"date\": \"2026-12-31\", \"personalYear\": 2, \"personalMonth\": 5, \"personalDay\": 9},\n"
+              "    {\"date\": \"2027-01-01\", \"personalYear\": 3, \"personalMonth\": 4, \"personalDay\": 5}\n"
               "]\n");
     EXPECT_EQ(velmora::calendarJson({}), "[]\n");
 }

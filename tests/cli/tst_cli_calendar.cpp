@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSet>
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -136,7 +137,7 @@ private Q_SLOTS:
         const QJsonArray days = QJsonDocument::fromJson(json.out).array();
         QCOMPARE(days.size(), 8);
         QCOMPARE(days[7].toObject()[u"date"_s].toString(), u"2027-11-19"_s);
-        QCOMPARE(days[7].toObject()[u"personal_day"_s].toInt(), 6);
+        QCOMPARE(days[7].toObject()[u"personalDay"_s].toInt(), 6);
         const CliRun text = runTool(find);
         QCOMPARE(text.exitCode, 0);
         QVERIFY2(text.out.startsWith("Fri 2027-01-29  Personal Year 3, Personal Month 4, Personal Day 6\n"),
@@ -175,6 +176,30 @@ private Q_SLOTS:
         const QJsonObject again = parsedIcs(file);
         QCOMPARE(again[u"uids"_s], ics[u"uids"_s]);
         QCOMPARE(again[u"titles"_s].toObject()[u"2027-12-31"_s].toArray(), QJsonArray{u"Personal Day 1"_s});
+    }
+
+    void calendarEventsAreKeyedByTheirPeriodAndSystem()
+    {
+        // The UIDs of each run's events: a month and a year are the same event
+        // whichever day a span starts on; another system's are other events.
+        const auto uids = [&](const QStringList &options) {
+            const QString file = path(u"keyed.ics"_s);
+            const CliRun run = runTool(kMary + options + QStringList{u"--ics"_s, file});
+            const QJsonObject ics = parsedIcs(file);
+            QSet<QString> set;
+            for (const QJsonValue &uid : ics[u"uids"_s].toArray())
+                set.insert(uid.toString());
+            return run.exitCode == 0 ? set : QSet<QString>{};
+        };
+        const QSet<QString> midMonth = uids({u"--calendar"_s, u"2027-03-15:2027-03-16"_s});
+        if (midMonth.isEmpty())
+            QSKIP("Python's icalendar library (python3-icalendar) is not installed");
+        QCOMPARE(midMonth.size(), 4);
+        const QSet<QString> wholeYear = uids({u"--calendar"_s, u"2027"_s});
+        QCOMPARE(QSet<QString>(midMonth).intersect(wholeYear), midMonth);
+        const QSet<QString> chaldean = uids({u"--calendar"_s, u"2027-03-15:2027-03-16"_s, u"--system"_s, u"chaldean"_s});
+        QCOMPARE(chaldean.size(), 4);
+        QVERIFY(!chaldean.intersects(midMonth));
     }
 
     void calendarProgramImportsTheFileAndUpdatesItOnReimport()
