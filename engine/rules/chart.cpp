@@ -14,11 +14,16 @@ namespace {
 using namespace formulas;
 using enum NumberId;
 
+using ElementWorkings = std::array<std::vector<Working>, kElementCount>;
+
 // Every number in the order its formula needs the others: Realization reads
 // the Destiny and Life Path numbers, the third pinnacle and challenge the
-// first two, each personal cycle the one before it.
-template<bool kKeep>
-void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *workings)
+// first two, each personal cycle the one before it; then the chart elements,
+// every one (kEvery) or those a batch writes. The workings are written only
+// with kKeep.
+template<bool kKeep, bool kEvery>
+void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *workings,
+              ElementWorkings *elementWorkings)
 {
     const auto steps = [&](NumberId id) {
         if constexpr (kKeep) {
@@ -117,6 +122,22 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
 
     if constexpr (kKeep)
         (*workings)[indexOf(KarmicDebts)].total = Reduction{{debts.count}, false, false};
+
+    const auto rowSteps = [&](ElementId id) {
+        return [elementWorkings, id](std::size_t row) {
+            if constexpr (kKeep)
+                return Steps<true>(&(*elementWorkings)[indexOf(id)][row]);
+            else
+                return Steps<false>();
+        };
+    };
+    const auto evaluated = [](ElementId id) { return kEvery || !describe(id).column.empty(); };
+    if (evaluated(ElementId::Inclusion)) {
+        const auto steps = rowSteps(ElementId::Inclusion);
+        inclusion(in, numbers.elements.inclusion, [&](std::size_t value) { return steps(value - 1); });
+    }
+    if (evaluated(ElementId::Planes))
+        planes(in, numbers.elements.planes, rowSteps(ElementId::Planes));
 }
 
 } // namespace
@@ -133,7 +154,7 @@ void evaluateNumbers(const BirthData &person, const System &system, const Letter
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers)
 {
     assert(hasValidDate(person) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
-    evaluate<false>(Inputs{person, system, letters, dateOfInterest}, numbers, nullptr);
+    evaluate<false, false>(Inputs{person, system, letters, dateOfInterest}, numbers, nullptr, nullptr);
 }
 
 Chart::Chart(const BirthData &person, const System &system, const LetterTally &letters,
@@ -147,15 +168,14 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     const Inputs in{m_person, system, m_letters, m_dateOfInterest};
     if (withWorking) {
         m_workings.resize(kNumberCount);
-        evaluate<true>(in, m_numbers, &m_workings);
+        for (const ElementDescriptor &element : elementDescriptors())
+            m_elementWorkings[indexOf(element.id)].resize(element.rows);
+        evaluate<true, true>(in, m_numbers, &m_workings, &m_elementWorkings);
     } else {
-        evaluate<false>(in, m_numbers, nullptr);
+        evaluate<false, true>(in, m_numbers, nullptr, nullptr);
     }
     for (std::size_t i = 0; i < kNumberCount; ++i)
         m_numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
-    if (withWorking)
-        m_letterWorking.emplace();
-    m_planes = planesOf(m_person, system, withWorking ? &*m_letterWorking : nullptr);
     constexpr std::array<std::string_view, 4> kPlaces = {"first", "second", "third", "fourth"};
     for (std::size_t place = 0; place < m_periods.size(); ++place) {
         const int pinnacleNumber = m_numbers.values[indexOf(Pinnacle1) + place].value();

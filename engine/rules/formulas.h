@@ -20,6 +20,7 @@
 #include "chart.h"
 #include "karmicdebt.h"
 #include "letters.h"
+#include "planes.h"
 #include "reduction.h"
 #include "system.h"
 #include "working.h"
@@ -406,6 +407,45 @@ std::uint16_t karmicLessons(const Inputs &in, Steps<kKeep> steps)
     if constexpr (kKeep)
         steps.result(std::popcount(missing));
     return missing;
+}
+
+// The Inclusion table: how many letters carry each value 1-9, as the tally
+// counted them; the working of each value (stepsOf(value)) lists the letters
+// that carry it, in the order of the name.
+template<typename StepsOf>
+void inclusion(const Inputs &in, std::array<std::uint32_t, 10> &counts, StepsOf &&stepsOf)
+{
+    counts = in.letters.valueCounts;
+    if constexpr (decltype(stepsOf(std::size_t{1}))::kKeeps) {
+        forEachLetter(in.person, in.system, [&](const CountedLetter &l) {
+            stepsOf(static_cast<std::size_t>(l.value)).letter(upperCase(l.letter), l.value);
+        });
+        for (std::size_t value = 1; value <= 9; ++value) {
+            auto steps = stepsOf(value);
+            steps.kind(WorkingKind::Carriers);
+            steps.result(static_cast<int>(counts[value]));
+        }
+    }
+}
+
+// The Planes of Expression: each plane's letters counted and their values
+// added, the total reduced to one digit; the working of each plane
+// (stepsOf(plane)) is its letters' sum.
+template<typename StepsOf>
+void planes(const Inputs &in, Planes &planes, StepsOf &&stepsOf)
+{
+    planes = {};
+    forEachLetter(in.person, in.system, [&](const CountedLetter &l) {
+        const std::size_t plane = indexOf(planeOf(l.letter));
+        ++planes[plane].letters;
+        planes[plane].total += l.value;
+        stepsOf(plane).letter(upperCase(l.letter), l.value);
+    });
+    for (std::size_t plane = 0; plane < planes.size(); ++plane) {
+        auto steps = stepsOf(plane);
+        steps.kind(WorkingKind::Sum);
+        planes[plane].number = steps.total(planes[plane].total, in.system.digitReduction);
+    }
 }
 
 } // namespace velmora::formulas
