@@ -65,8 +65,9 @@ TEST(Descriptors, everyOutputWalksEveryNumberAndChartElement)
             }
         }
         for (const ElementDescriptor &element : elementDescriptors()) {
-            if (!element.column.empty())
+            if (!element.column.empty()) {
                 EXPECT_NE(header.find("," + std::string(element.column) + ","), std::string::npos) << element.column;
+            }
         }
     }
 }
