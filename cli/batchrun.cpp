@@ -320,7 +320,7 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
                            const LetterTally &letters)
 {
     ChartNumbers numbers;
-    evaluateNumbers(person, *m_system, letters, m_dateOfInterest, numbers);
+    evaluateNumbers(dateOfBirth(person), *m_system, letters, m_dateOfInterest, numbers);
     copyKeptFields(reader, writer);
     std::array<char, 32> buffer;
     if (!m_singlesThenLists) {

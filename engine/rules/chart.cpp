@@ -39,9 +39,9 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
         return number;
     };
     const System &system = in.system;
-    const std::int64_t day = in.person.BirthDay;
-    const std::int64_t month = in.person.BirthMonth;
-    const std::int64_t year = in.person.BirthYear;
+    const std::int64_t day = in.born.day;
+    const std::int64_t month = in.born.month;
+    const std::int64_t year = in.born.year;
 
     int compound = 0;
     const auto withCompound = [&](NumberId id, int number) {
@@ -150,11 +150,15 @@ AgeRange pinnaclePeriod(std::size_t place, int by)
     return {place == 0 ? 0 : kEnds[place - 1] - v + 1, place == 3 ? AgeRange::kOnward : kEnds[place] - v};
 }
 
-void evaluateNumbers(const BirthData &person, const System &system, const LetterTally &letters,
+void evaluateNumbers(const CalendarDate &born, const System &system, const LetterTally &letters,
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers)
 {
-    assert(hasValidDate(person) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
-    evaluate<false, false>(Inputs{person, system, letters, dateOfInterest}, numbers, nullptr, nullptr);
+    assert(born.day >= 1 && born.day <= 31 && born.month >= 1 && born.month <= 12 && born.year >= kMinYear
+           && born.year <= kMaxYear && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
+    // The batch has the letters tallied, not the name: an element it writes
+    // must come from the tally, as the Inclusion table does; the Planes walk the name.
+    assert(describe(ElementId::Planes).column.empty());
+    evaluate<false, false>(Inputs{born, {}, system, letters, dateOfInterest}, numbers, nullptr, nullptr);
 }
 
 Chart::Chart(const BirthData &person, const System &system, const LetterTally &letters,
@@ -165,7 +169,7 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     , m_letters(letters)
 {
     assert(hasValidDate(person) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
-    const Inputs in{m_person, system, m_letters, m_dateOfInterest};
+    const Inputs in{dateOfBirth(m_person), nameParts(m_person), system, m_letters, m_dateOfInterest};
     if (withWorking) {
         m_workings.resize(kNumberCount);
         for (const ElementDescriptor &element : elementDescriptors())

@@ -87,11 +87,13 @@ struct ChartNumbers {
     [[nodiscard]] NumberValue &operator[](NumberId id) { return values[indexOf(id)]; }
 };
 
-// Every number by the system's formulas, from the letters already tallied
-// (tallyLetters with the same system). Requires hasValidDate(person) and a
-// real date of interest. Allocates nothing, and leaves `defined` to the caller,
-// who knows which numbers it writes (System::hasNumber).
-void evaluateNumbers(const BirthData &person, const System &system, const LetterTally &letters,
+// Every number by the system's formulas, and the chart elements a batch
+// writes, from the date of birth and the letters already tallied
+// (tallyLetters with the same system). Requires a date of birth of day 1-31,
+// month 1-12, year 1-9999 and a real date of interest. Allocates nothing, and
+// leaves `defined` to the caller, who knows which numbers it writes
+// (System::hasNumber).
+void evaluateNumbers(const CalendarDate &born, const System &system, const LetterTally &letters,
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers);
 
 // Everything worked out for one person under one system and one date of

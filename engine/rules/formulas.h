@@ -146,10 +146,12 @@ inline char upperCase(char ch)
     return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-// Everything a formula reads: the person, the rules, the letters tallied once
-// and the date of interest.
+// Everything a formula reads: the date of birth, the rules, the letters
+// tallied once and the date of interest; the name itself only to show the
+// working and for the Planes, which count letters by letter.
 struct Inputs {
-    const BirthData &person;
+    CalendarDate born;
+    NameParts names;
     const System &system;
     const LetterTally &letters;
     const CalendarDate &on;
@@ -177,11 +179,11 @@ int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps, int &compo
     const bool byParts = system.nameTotal == NameTotal::PartsReducedFirst;
     steps.kind(byParts ? WorkingKind::ReducedParts : WorkingKind::Sum);
     if constexpr (kKeep) {
-        const auto parts = nameParts(in.person);
+        const NameParts &parts = in.names;
         std::string partLetters;
         std::int64_t partSum = 0;
         forEachLetter(
-            in.person, system,
+            in.names, system,
             [&](const CountedLetter &l) {
                 if (l.yByNeighbours && letters != Letters::All)
                     steps.note([&] {
@@ -250,14 +252,14 @@ int reducedFigureSum(std::initializer_list<Figure> figures, const ReductionRule 
 template<bool kKeep>
 int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
 {
-    const BirthData &p = in.person;
+    const CalendarDate &born = in.born;
     const ReductionRule &rule = in.system.masterReduction;
     compound = 0;
     switch (in.system.lifePathTotal) {
     case DateTotal::DayMonthYear:
-        return figureSum({{"day", p.BirthDay}, {"month", p.BirthMonth}, {"year", p.BirthYear}}, rule, steps);
+        return figureSum({{"day", born.day}, {"month", born.month}, {"year", born.year}}, rule, steps);
     case DateTotal::PartsReducedFirst:
-        return reducedFigureSum({{"month", p.BirthMonth}, {"day", p.BirthDay}, {"year", p.BirthYear}}, rule, rule,
+        return reducedFigureSum({{"month", born.month}, {"day", born.day}, {"year", born.year}}, rule, rule,
                                 steps);
     case DateTotal::Digits:
         break;
@@ -265,8 +267,8 @@ int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
     // Every digit of the date written DD MM YYYY.
     steps.kind(WorkingKind::Digits);
     std::int64_t total = 0;
-    for (std::int64_t part : {std::int64_t{p.BirthDay} + 100, std::int64_t{p.BirthMonth} + 100,
-                              std::int64_t{p.BirthYear} + 10000}) {
+    for (std::int64_t part : {std::int64_t{born.day} + 100, std::int64_t{born.month} + 100,
+                              std::int64_t{born.year} + 10000}) {
         std::array<int, 4> digits{};
         std::size_t count = 0;
         for (; part >= 10; part /= 10)
@@ -330,7 +332,7 @@ int hiddenPassion(const Inputs &in, Steps<kKeep> steps)
     const int value = in.system.letters.value(letter);
     if constexpr (kKeep) {
         int times = 0;
-        forEachLetter(in.person, in.system, [&](const CountedLetter &l) { times += l.letter == letter ? 1 : 0; });
+        forEachLetter(in.names, in.system, [&](const CountedLetter &l) { times += l.letter == letter ? 1 : 0; });
         steps.letter(letter, value);
         steps.occurrences(times);
     }
@@ -346,7 +348,7 @@ int subconsciousSelf(const Inputs &in, Steps<kKeep> steps)
     if constexpr (kKeep) {
         std::array<char, 10> firstLetter{};
         forEachLetter(
-            in.person, in.system,
+            in.names, in.system,
             [&](const CountedLetter &l) {
                 char &first = firstLetter[static_cast<std::size_t>(l.value)];
                 first = first == '\0' ? upperCase(l.letter) : first;
@@ -362,7 +364,7 @@ int subconsciousSelf(const Inputs &in, Steps<kKeep> steps)
 template<bool kKeep>
 int attitude(const Inputs &in, Steps<kKeep> steps)
 {
-    return figureSum({{"day", in.person.BirthDay}, {"month", in.person.BirthMonth}}, in.system.attitudeReduction,
+    return figureSum({{"day", in.born.day}, {"month", in.born.month}}, in.system.attitudeReduction,
                      steps);
 }
 
@@ -370,8 +372,8 @@ int attitude(const Inputs &in, Steps<kKeep> steps)
 template<bool kKeep>
 int birthday(const Inputs &in, Steps<kKeep> steps, int &compound)
 {
-    compound = compoundOf(in, in.person.BirthDay, steps);
-    return figureSum({{"day", in.person.BirthDay}}, in.system.birthdayReduction, steps);
+    compound = compoundOf(in, in.born.day, steps);
+    return figureSum({{"day", in.born.day}}, in.system.birthdayReduction, steps);
 }
 
 // A challenge: two figures, each brought down to one digit first, the larger
@@ -417,7 +419,7 @@ void inclusion(const Inputs &in, std::array<std::uint32_t, 10> &counts, StepsOf 
 {
     counts = in.letters.valueCounts;
     if constexpr (decltype(stepsOf(std::size_t{1}))::kKeeps) {
-        forEachLetter(in.person, in.system, [&](const CountedLetter &l) {
+        forEachLetter(in.names, in.system, [&](const CountedLetter &l) {
             stepsOf(static_cast<std::size_t>(l.value)).letter(upperCase(l.letter), l.value);
         });
         for (std::size_t value = 1; value <= 9; ++value) {
@@ -435,7 +437,7 @@ template<typename StepsOf>
 void planes(const Inputs &in, Planes &planes, StepsOf &&stepsOf)
 {
     planes = {};
-    forEachLetter(in.person, in.system, [&](const CountedLetter &l) {
+    forEachLetter(in.names, in.system, [&](const CountedLetter &l) {
         const std::size_t plane = indexOf(planeOf(l.letter));
         ++planes[plane].letters;
         planes[plane].total += l.value;
