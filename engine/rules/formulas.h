@@ -15,7 +15,6 @@
 #include <string>
 #include <string_view>
 
-#include "birthdata.h"
 #include "calendardate.h"
 #include "chart.h"
 #include "karmicdebt.h"
