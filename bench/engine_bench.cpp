@@ -28,7 +28,7 @@ void BM_EngineNumbers(benchmark::State &state)
 {
     forEachPerson(state, [](const velmora::BirthData &person) {
         velmora::ChartNumbers numbers;
-        velmora::evaluateNumbers(person, velmora::classicSystem(), velmora::tallyLetters(person), kOn, numbers);
+        velmora::evaluateNumbers(velmora::dateOfBirth(person), velmora::classicSystem(), velmora::tallyLetters(person), kOn, numbers);
         benchmark::DoNotOptimize(numbers);
     });
 }

@@ -51,9 +51,6 @@ std::string_view spacedList(std::array<char, 32> &buffer, std::span<const std::u
     return {buffer.data(), used};
 }
 
-// The last column: the Inclusion table's nine counts, value 1 first, apart by spaces.
-constexpr std::string_view kInclusionColumn = "inclusion";
-
 // Room for nine counts of up to ten digits and the spaces between them.
 using CountsBuffer = std::array<char, 9 * 11>;
 
@@ -79,6 +76,14 @@ template<typename Columns>
 bool isOutputColumn(std::string_view name, const Columns &columns)
 {
     return std::ranges::any_of(columns, [&](const auto &column) { return equalsIgnoringCase(name, column.name); });
+}
+
+// The chart elements the batch writes, in their order, after the numbers.
+bool isElementColumn(std::string_view name)
+{
+    return std::ranges::any_of(elementDescriptors(), [&](const ElementDescriptor &element) {
+        return !element.column.empty() && equalsIgnoringCase(name, element.column);
+    });
 }
 
 } // namespace
@@ -169,7 +174,7 @@ bool BatchRun::takeOutputColumns(const std::string &line)
 {
     m_replaced = 0;
     for (std::size_t i = 0; i < m_header.size(); ++i) {
-        if (!isOutputColumn(m_header[i], m_columns) && !equalsIgnoringCase(m_header[i], kInclusionColumn))
+        if (!isOutputColumn(m_header[i], m_columns) && !isElementColumn(m_header[i]))
             continue;
         if (!m_replaceColumns) {
             report(line + "the input has a column " + m_header[i]
@@ -211,7 +216,9 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
     }
     for (const OutputColumn &column : m_columns)
         writer.field(column.name);
-    writer.field(kInclusionColumn);
+    for (const ElementDescriptor &element : elementDescriptors())
+        if (!element.column.empty())
+            writer.field(element.column);
     writer.endRecord();
 }
 
@@ -266,10 +273,12 @@ bool BatchRun::startInput(CsvReader &reader)
     return false;
 }
 
-// Digits and spaces only: written as they are, with no look for quotes.
-void BatchRun::writeInclusion(CsvWriter &writer, const LetterTally &letters)
+namespace {
+
+// Nine counts, value 1 first: digits and spaces only, written as they are,
+// with no look for quotes.
+void writeCounts(CsvWriter &writer, const std::array<std::uint32_t, 10> &counts)
 {
-    const auto &counts = letters.valueCounts;
     // A name rarely has ten letters of one value: each count one digit in a
     // text of fixed length, with to_chars only past 9: 241 -> 95 instructions a batch row (callgrind).
     std::array<char, 17> text = {'0', ' ', '0', ' ', '0', ' ', '0', ' ', '0', ' ', '0', ' ', '0', ' ', '0', ' ', '0'};
@@ -286,13 +295,32 @@ void BatchRun::writeInclusion(CsvWriter &writer, const LetterTally &letters)
     writer.rawFields(spacedCounts(buffer, counts), 1);
 }
 
+} // namespace
+
+// The columns of the chart elements that have one.
+void BatchRun::writeElements(CsvWriter &writer, const ChartElements &elements)
+{
+    for (const ElementDescriptor &element : elementDescriptors()) {
+        if (element.column.empty())
+            continue;
+        switch (element.layout) {
+        case ElementLayout::ValueCounts:
+            writeCounts(writer, elements.inclusion);
+            break;
+        case ElementLayout::Planes:
+            assert(false && "the planes have no batch column");
+            break;
+        }
+    }
+}
+
 // The row's numbers in the order of the columns: runs of single numbers go
 // out together, a list (the Karmic Lessons and Debts) as numbers apart by spaces.
 void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person,
                            const LetterTally &letters)
 {
     ChartNumbers numbers;
-    evaluateNumbers(person, *m_system, letters, m_dateOfInterest, numbers);
+    evaluateNumbers(dateOfBirth(person), *m_system, letters, m_dateOfInterest, numbers);
     copyKeptFields(reader, writer);
     std::array<char, 32> buffer;
     if (!m_singlesThenLists) {
@@ -307,7 +335,7 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
             else
                 writer.rawFields({}, 1);
         }
-        writeInclusion(writer, letters);
+        writeElements(writer, numbers.elements);
         writer.endRecord();
         return;
     }
@@ -325,7 +353,7 @@ void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const Bir
     for (std::size_t k = m_singleColumns; k < m_columns.size(); ++k)
         // Digits and spaces only: written as they are, with no look for quotes.
         writer.rawFields(spacedList(buffer, numbers[m_columns[k].id].list()), 1);
-    writeInclusion(writer, letters);
+    writeElements(writer, numbers.elements);
     writer.endRecord();
 }
 

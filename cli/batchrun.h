@@ -21,6 +21,7 @@ class CsvReader;
 class ProgressMeter;
 class CsvWriter;
 struct BirthData;
+struct ChartElements;
 struct LetterTally;
 
 // The batch mode: CSV in whose header names the columns first, middle, last
@@ -73,7 +74,7 @@ private:
     // person: the date alone; the names come as their letters.
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
-    static void writeInclusion(CsvWriter &writer, const LetterTally &letters);
+    static void writeElements(CsvWriter &writer, const ChartElements &elements);
     bool writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);

@@ -220,7 +220,7 @@ void weighVariants(std::vector<NameVariant> &variants, const System &system, con
                    const VariantWishes &wishes)
 {
     for (NameVariant &variant : variants) {
-        evaluateNumbers(variant.person, system, tallyLetters(variant.person, system), dateOfInterest,
+        evaluateNumbers(dateOfBirth(variant.person), system, tallyLetters(variant.person, system), dateOfInterest,
                         variant.numbers);
         variant.match = wishes.meets(variant.numbers);
     }

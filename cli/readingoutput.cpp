@@ -125,12 +125,11 @@ std::string moreNumbersText(const Chart &chart)
     return text;
 }
 
-std::string letterChartsText(const Chart &chart)
+namespace {
+
+// The counts of the values 1-9 as a grid of three rows (1 4 7, 2 5 8, 3 6 9).
+void appendCountsGrid(std::string &text, const std::array<std::uint32_t, 10> &counts)
 {
-    std::string text;
-    appendCaption(text, kInclusionTitle, '-');
-    text.append(inclusionExplanation()).append("\n\n");
-    const auto &counts = chart.inclusion();
     std::size_t width = 1;
     for (std::size_t value = 1; value <= 9; ++value)
         width = std::max(width, std::to_string(counts[value]).size());
@@ -147,13 +146,31 @@ std::string letterChartsText(const Chart &chart)
         }
         text.append("|\n").append(border);
     }
-    text.push_back('\n');
-    appendCaption(text, kPlanesTitle, '-');
-    text.append(planesExplanation()).append("\n");
-    for (const PlaneDescriptor &plane : planeDescriptors()) {
-        const PlaneValue &value = chart.plane(plane.plane);
-        text.append("\n").append(planeSummary(plane.plane, value)).append("\n");
-        text.append(planeReading(plane.plane, value)).append("\n");
+}
+
+} // namespace
+
+std::string letterChartsText(const Chart &chart)
+{
+    std::string text;
+    for (const ElementDescriptor &element : elementDescriptors()) {
+        if (!text.empty())
+            text.push_back('\n');
+        appendCaption(text, element.title, '-');
+        text.append(element.explanation()).append("\n");
+        switch (element.layout) {
+        case ElementLayout::ValueCounts:
+            text.push_back('\n');
+            appendCountsGrid(text, chart.inclusion());
+            break;
+        case ElementLayout::Planes:
+            for (const PlaneDescriptor &plane : planeDescriptors()) {
+                const PlaneValue &value = chart.plane(plane.plane);
+                text.append("\n").append(planeSummary(plane.plane, value)).append("\n");
+                text.append(planeReading(plane.plane, value)).append("\n");
+            }
+            break;
+        }
     }
     return text;
 }
@@ -169,6 +186,33 @@ std::string workingsText(const Chart &chart, bool nameSystem)
     return text;
 }
 
+namespace {
+
+// A chart element in JSON: the nine counts, value 1 first; or an object for each plane.
+QJsonArray elementArray(const Chart &chart, const ElementDescriptor &element)
+{
+    QJsonArray array;
+    switch (element.layout) {
+    case ElementLayout::ValueCounts:
+        for (std::size_t value = 1; value <= 9; ++value)
+            array.append(static_cast<qint64>(chart.inclusion()[value]));
+        break;
+    case ElementLayout::Planes:
+        for (const PlaneDescriptor &plane : planeDescriptors()) {
+            const PlaneValue &value = chart.plane(plane.plane);
+            array.append(QJsonObject{{QStringLiteral("plane"), toQString(plane.key)},
+                                     {QStringLiteral("letters"), value.letters},
+                                     {QStringLiteral("total"), static_cast<qint64>(value.total)},
+                                     {QStringLiteral("number"), value.number},
+                                     {QStringLiteral("text"), toQString(planeReading(plane.plane, value))}});
+        }
+        break;
+    }
+    return array;
+}
+
+} // namespace
+
 QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
 {
     QJsonObject root;
@@ -178,20 +222,8 @@ QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
     for (const SectionDescriptor &section : sectionDescriptors())
         if (chart.shows(section.id))
             root.insert(toQString(section.jsonKey), sectionObject(chart, section));
-    QJsonArray inclusion;
-    for (std::size_t value = 1; value <= 9; ++value)
-        inclusion.append(static_cast<qint64>(chart.inclusion()[value]));
-    root.insert(QStringLiteral("inclusion"), inclusion);
-    QJsonArray planes;
-    for (const PlaneDescriptor &plane : planeDescriptors()) {
-        const PlaneValue &value = chart.plane(plane.plane);
-        planes.append(QJsonObject{{QStringLiteral("plane"), toQString(plane.key)},
-                                  {QStringLiteral("letters"), value.letters},
-                                  {QStringLiteral("total"), static_cast<qint64>(value.total)},
-                                  {QStringLiteral("number"), value.number},
-                                  {QStringLiteral("text"), toQString(planeReading(plane.plane, value))}});
-    }
-    root.insert(QStringLiteral("planes"), planes);
+    for (const ElementDescriptor &element : elementDescriptors())
+        root.insert(toQString(element.key), elementArray(chart, element));
     if (withWorking) {
         QJsonObject working;
         for (const NumberDescriptor &number : numberDescriptors())

@@ -17,7 +17,7 @@ std::vector<CalendarDay> calendarDays(const BirthData &person, const System &sys
     ChartNumbers numbers;
     const auto valueOf = [&](NumberId id) { return system.hasNumber(id) ? numbers[id].value() : 0; };
     for (QDate date = first; date <= last; date = date.addDays(1)) {
-        evaluateNumbers(person, system, letters, {date.day(), date.month(), date.year()}, numbers);
+        evaluateNumbers(dateOfBirth(person), system, letters, {date.day(), date.month(), date.year()}, numbers);
         days.push_back({date, valueOf(NumberId::PersonalYear), valueOf(NumberId::PersonalMonth),
                         valueOf(NumberId::PersonalDay)});
     }

@@ -168,6 +168,18 @@ LetterChartsObject::LetterChartsObject(QTextDocument *document)
     document->documentLayout()->registerHandler(kPlanesTable, this);
 }
 
+void LetterChartsObject::insertElement(QTextCursor &cursor, const Chart &chart, const ElementDescriptor &element)
+{
+    switch (element.layout) {
+    case ElementLayout::ValueCounts:
+        insertInclusionGrid(cursor, chart);
+        break;
+    case ElementLayout::Planes:
+        insertPlanesTable(cursor, chart);
+        break;
+    }
+}
+
 void LetterChartsObject::insertInclusionGrid(QTextCursor &cursor, const Chart &chart)
 {
     QStringList counts;

@@ -28,6 +28,9 @@ public:
     // Registers itself with the document's layout; the document owns it.
     explicit LetterChartsObject(QTextDocument *document);
 
+    // Insert the element as its layout draws it (the grid or the table) at
+    // the cursor, in a block of its own.
+    static void insertElement(QTextCursor &cursor, const Chart &chart, const ElementDescriptor &element);
     // Insert the grid or the table of the chart at the cursor, each in a block of its own.
     static void insertInclusionGrid(QTextCursor &cursor, const Chart &chart);
     static void insertPlanesTable(QTextCursor &cursor, const Chart &chart);

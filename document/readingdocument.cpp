@@ -138,22 +138,20 @@ void appendLetterCharts(QTextCursor &cursor, const Chart &chart)
 {
     QTextBlockFormat headingBlock;
     headingBlock.setTopMargin(kTextPointSize);
-    cursor.insertBlock(headingBlock);
-    cursor.insertText(toQString(kInclusionTitle), headingFormat());
-    LetterChartsObject::insertInclusionGrid(cursor, chart);
-    cursor.insertBlock(QTextBlockFormat());
-    cursor.insertText(toQString(inclusionExplanation()), plainFormat());
-
-    cursor.insertBlock(headingBlock);
-    cursor.insertText(toQString(kPlanesTitle), headingFormat());
-    LetterChartsObject::insertPlanesTable(cursor, chart);
-    cursor.insertBlock(QTextBlockFormat());
-    cursor.insertText(toQString(planesExplanation()), plainFormat());
     QTextBlockFormat paragraph;
     paragraph.setTopMargin(kTextPointSize * 0.8);
-    for (const PlaneDescriptor &plane : planeDescriptors()) {
-        cursor.insertBlock(paragraph);
-        cursor.insertText(toQString(planeReading(plane.plane, chart.plane(plane.plane))), plainFormat());
+    for (const ElementDescriptor &element : elementDescriptors()) {
+        cursor.insertBlock(headingBlock);
+        cursor.insertText(toQString(element.title), headingFormat());
+        LetterChartsObject::insertElement(cursor, chart, element);
+        cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(toQString(element.explanation()), plainFormat());
+        if (element.layout != ElementLayout::Planes)
+            continue;
+        for (const PlaneDescriptor &plane : planeDescriptors()) {
+            cursor.insertBlock(paragraph);
+            cursor.insertText(toQString(planeReading(plane.plane, chart.plane(plane.plane))), plainFormat());
+        }
     }
 }
 

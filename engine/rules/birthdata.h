@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "calendardate.h"
+
 namespace velmora {
 
 // The birth data behind one set of readings. Names are UTF-8; only the
@@ -36,6 +38,12 @@ inline constexpr int kMaxYear = 9999;
 [[nodiscard]] int daysInMonth(int month, int year);
 // A date that exists in the Gregorian calendar, year 1-9999.
 [[nodiscard]] bool isRealDate(int day, int month, int year);
+
+// The date of birth, as the numbers drawn from it read it.
+[[nodiscard]] inline CalendarDate dateOfBirth(const BirthData &data)
+{
+    return {data.BirthDay, data.BirthMonth, data.BirthYear};
+}
 
 // First, middle (when there is one) and last name, one space apart, as every
 // output names the person.

@@ -14,11 +14,16 @@ namespace {
 using namespace formulas;
 using enum NumberId;
 
+using ElementWorkings = std::array<std::vector<Working>, kElementCount>;
+
 // Every number in the order its formula needs the others: Realization reads
 // the Destiny and Life Path numbers, the third pinnacle and challenge the
-// first two, each personal cycle the one before it.
-template<bool kKeep>
-void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *workings)
+// first two, each personal cycle the one before it; then the chart elements,
+// every one (kEvery) or those a batch writes. The workings are written only
+// with kKeep.
+template<bool kKeep, bool kEvery>
+void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *workings,
+              ElementWorkings *elementWorkings)
 {
     const auto steps = [&](NumberId id) {
         if constexpr (kKeep) {
@@ -34,9 +39,9 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
         return number;
     };
     const System &system = in.system;
-    const std::int64_t day = in.person.BirthDay;
-    const std::int64_t month = in.person.BirthMonth;
-    const std::int64_t year = in.person.BirthYear;
+    const std::int64_t day = in.born.day;
+    const std::int64_t month = in.born.month;
+    const std::int64_t year = in.born.year;
 
     int compound = 0;
     const auto withCompound = [&](NumberId id, int number) {
@@ -117,6 +122,22 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
 
     if constexpr (kKeep)
         (*workings)[indexOf(KarmicDebts)].total = Reduction{{debts.count}, false, false};
+
+    const auto rowSteps = [&](ElementId id) {
+        return [elementWorkings, id](std::size_t row) {
+            if constexpr (kKeep)
+                return Steps<true>(&(*elementWorkings)[indexOf(id)][row]);
+            else
+                return Steps<false>();
+        };
+    };
+    const auto evaluated = [](ElementId id) { return kEvery || !describe(id).column.empty(); };
+    if (evaluated(ElementId::Inclusion)) {
+        const auto steps = rowSteps(ElementId::Inclusion);
+        inclusion(in, numbers.elements.inclusion, [&](std::size_t value) { return steps(value - 1); });
+    }
+    if (evaluated(ElementId::Planes))
+        planes(in, numbers.elements.planes, rowSteps(ElementId::Planes));
 }
 
 } // namespace
@@ -129,11 +150,15 @@ AgeRange pinnaclePeriod(std::size_t place, int by)
     return {place == 0 ? 0 : kEnds[place - 1] - v + 1, place == 3 ? AgeRange::kOnward : kEnds[place] - v};
 }
 
-void evaluateNumbers(const BirthData &person, const System &system, const LetterTally &letters,
+void evaluateNumbers(const CalendarDate &born, const System &system, const LetterTally &letters,
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers)
 {
-    assert(hasValidDate(person) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
-    evaluate<false>(Inputs{person, system, letters, dateOfInterest}, numbers, nullptr);
+    assert(born.day >= 1 && born.day <= 31 && born.month >= 1 && born.month <= 12 && born.year >= kMinYear
+           && born.year <= kMaxYear && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
+    // The batch has the letters tallied, not the name: an element it writes
+    // must come from the tally, as the Inclusion table does; the Planes walk the name.
+    assert(describe(ElementId::Planes).column.empty());
+    evaluate<false, false>(Inputs{born, {}, system, letters, dateOfInterest}, numbers, nullptr, nullptr);
 }
 
 Chart::Chart(const BirthData &person, const System &system, const LetterTally &letters,
@@ -144,18 +169,17 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     , m_letters(letters)
 {
     assert(hasValidDate(person) && isRealDate(dateOfInterest.day, dateOfInterest.month, dateOfInterest.year));
-    const Inputs in{m_person, system, m_letters, m_dateOfInterest};
+    const Inputs in{dateOfBirth(m_person), nameParts(m_person), system, m_letters, m_dateOfInterest};
     if (withWorking) {
         m_workings.resize(kNumberCount);
-        evaluate<true>(in, m_numbers, &m_workings);
+        for (const ElementDescriptor &element : elementDescriptors())
+            m_elementWorkings[indexOf(element.id)].resize(element.rows);
+        evaluate<true, true>(in, m_numbers, &m_workings, &m_elementWorkings);
     } else {
-        evaluate<false>(in, m_numbers, nullptr);
+        evaluate<false, true>(in, m_numbers, nullptr, nullptr);
     }
     for (std::size_t i = 0; i < kNumberCount; ++i)
         m_numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
-    if (withWorking)
-        m_letterWorking.emplace();
-    m_planes = planesOf(m_person, system, withWorking ? &*m_letterWorking : nullptr);
     constexpr std::array<std::string_view, 4> kPlaces = {"first", "second", "third", "fourth"};
     for (std::size_t place = 0; place < m_periods.size(); ++place) {
         const int pinnacleNumber = m_numbers.values[indexOf(Pinnacle1) + place].value();

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <array>
-#include <optional>
 #include <cstdint>
 #include <span>
 #include <string_view>
@@ -68,22 +67,33 @@ struct AgeRange {
 // third from 46 - v to 54 - v, the fourth from 55 - v on.
 [[nodiscard]] AgeRange pinnaclePeriod(std::size_t place, int by);
 
-// Every number of one person under one system, without readings or working:
-// all that a batch row needs, held without allocating.
+// The chart elements of one person: how many letters carry each value 1-9
+// (index 0 unused), the Inclusion table; and the Planes of Expression, by Plane.
+struct ChartElements {
+    std::array<std::uint32_t, 10> inclusion;
+    Planes planes;
+};
+
+// Every number of one person under one system, and the chart elements, without
+// readings or working: all that a batch row needs, held without allocating.
 struct ChartNumbers {
     std::array<NumberValue, kNumberCount> values;
     // The number each Karmic Debt was met in, in the order of the debts.
     std::array<NumberId, NumberValue::kMaxValues> debtSources;
+    // A batch row evaluates only the elements it has a column for.
+    ChartElements elements;
 
     [[nodiscard]] const NumberValue &operator[](NumberId id) const { return values[indexOf(id)]; }
     [[nodiscard]] NumberValue &operator[](NumberId id) { return values[indexOf(id)]; }
 };
 
-// Every number by the system's formulas, from the letters already tallied
-// (tallyLetters with the same system). Requires hasValidDate(person) and a
-// real date of interest. Allocates nothing, and leaves `defined` to the caller,
-// who knows which numbers it writes (System::hasNumber).
-void evaluateNumbers(const BirthData &person, const System &system, const LetterTally &letters,
+// Every number by the system's formulas, and the chart elements a batch
+// writes, from the date of birth and the letters already tallied
+// (tallyLetters with the same system). Requires a date of birth of day 1-31,
+// month 1-12, year 1-9999 and a real date of interest. Allocates nothing, and
+// leaves `defined` to the caller, who knows which numbers it writes
+// (System::hasNumber).
+void evaluateNumbers(const CalendarDate &born, const System &system, const LetterTally &letters,
                      const CalendarDate &dateOfInterest, ChartNumbers &numbers);
 
 // Everything worked out for one person under one system and one date of
@@ -113,14 +123,18 @@ public:
     [[nodiscard]] const std::array<int, 4> &periodLabels() const { return m_periodLabels; }
 
     // How many letters carry each value 1-9 (index 0 unused): the Inclusion table.
-    [[nodiscard]] const std::array<std::uint32_t, 10> &inclusion() const { return m_letters.valueCounts; }
+    [[nodiscard]] const std::array<std::uint32_t, 10> &inclusion() const { return m_numbers.elements.inclusion; }
     // The Planes of Expression, by Plane.
-    [[nodiscard]] const Planes &planes() const { return m_planes; }
-    [[nodiscard]] const PlaneValue &plane(Plane plane) const { return m_planes[indexOf(plane)]; }
+    [[nodiscard]] const Planes &planes() const { return m_numbers.elements.planes; }
+    [[nodiscard]] const PlaneValue &plane(Plane plane) const { return planes()[indexOf(plane)]; }
 
     [[nodiscard]] bool hasWorking() const { return !m_workings.empty(); }
-    // The letters behind the Inclusion table and the planes. Requires hasWorking().
-    [[nodiscard]] const LetterWorking &letterWorking() const { return *m_letterWorking; }
+    // One row of a chart element's working (a value of the Inclusion table, a
+    // plane), row below describe(id).rows. Requires hasWorking().
+    [[nodiscard]] const Working &working(ElementId id, std::size_t row) const
+    {
+        return m_elementWorkings[indexOf(id)][row];
+    }
     // Requires hasWorking().
     [[nodiscard]] const Working &working(NumberId id) const { return m_workings[indexOf(id)]; }
 
@@ -141,8 +155,7 @@ private:
     std::array<AgeRange, 4> m_periods{};
     std::array<int, 4> m_periodLabels{};
     std::vector<Working> m_workings;
-    Planes m_planes{};
-    std::optional<LetterWorking> m_letterWorking;
+    std::array<std::vector<Working>, kElementCount> m_elementWorkings;
 };
 
 // The chart of one person. Requires hasValidDate(person) and a real date of interest.

@@ -16,6 +16,7 @@
 #include "personalcycletexts.h"
 #include "personalitytexts.h"
 #include "pinnacletexts.h"
+#include "planes.h"
 #include "realizationtexts.h"
 #include "soulurgetexts.h"
 #include "subconsciousselftexts.h"
@@ -48,6 +49,11 @@ constexpr std::array<NumberDescriptor, kNumberCount> kNumbers = {{
     {PersonalDay, "personalDay", "Personal Day", "", SectionId::PersonalDay, true, false, false},
     {KarmicLessons, "karmicLessons", "Karmic Lessons", "karmic_lessons", SectionId::KarmicLessons, true, true, false},
     {KarmicDebts, "karmicDebts", "Karmic Debts", "karmic_debts", SectionId::KarmicDebts, false, true, false},
+}};
+
+constexpr std::array<ElementDescriptor, kElementCount> kElements = {{
+    {ElementId::Inclusion, "inclusion", kInclusionTitle, "inclusion", ElementLayout::ValueCounts, &inclusionExplanation, 9},
+    {ElementId::Planes, "planes", kPlanesTitle, "", ElementLayout::Planes, &planesExplanation, kPlaneCount},
 }};
 
 const ReadingTable &pinnacleReadings()
@@ -97,6 +103,9 @@ constexpr bool consistent()
     for (std::size_t i = 0; i < kNumbers.size(); ++i)
         if (indexOf(kNumbers[i].id) != i)
             return false;
+    for (std::size_t i = 0; i < kElements.size(); ++i)
+        if (indexOf(kElements[i].id) != i)
+            return false;
     for (std::size_t i = 0; i < kSections.size(); ++i) {
         const SectionDescriptor &section = kSections[i];
         if (indexOf(section.id) != i)
@@ -127,6 +136,16 @@ const NumberDescriptor *findNumber(std::string_view key)
 {
     const auto it = std::ranges::find(kNumbers, key, &NumberDescriptor::key);
     return it == kNumbers.end() ? nullptr : &*it;
+}
+
+std::span<const ElementDescriptor> elementDescriptors()
+{
+    return kElements;
+}
+
+const ElementDescriptor &describe(ElementId id)
+{
+    return kElements[indexOf(id)];
 }
 
 std::span<const SectionDescriptor> sectionDescriptors()

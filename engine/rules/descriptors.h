@@ -51,10 +51,31 @@ struct SectionDescriptor {
     bool listed;              // JSON gives "numbers" (a list) rather than "number"
 };
 
+// How the outputs draw a chart element.
+enum class ElementLayout : std::uint8_t {
+    ValueCounts, // a count for each value 1-9: a grid of three rows (1 4 7, 2 5 8, 3 6 9); in JSON and the
+                 // batch the nine counts, value 1 first
+    Planes,      // a row for each plane: its letters, their total and number, and its reading
+};
+
+// One chart element as every output names it.
+struct ElementDescriptor {
+    ElementId id;
+    std::string_view key;    // "inclusion": how JSON keys it
+    std::string_view title;  // "Inclusion": its heading
+    std::string_view column; // "inclusion": its batch column; empty when a batch has none
+    ElementLayout layout;
+    std::string_view (*explanation)(); // what it shows, in a sentence or two
+    std::uint8_t rows;       // the lines of its working: one per value, one per plane
+};
+
 [[nodiscard]] std::span<const NumberDescriptor> numberDescriptors();
 [[nodiscard]] const NumberDescriptor &describe(NumberId id);
 // The number with this key, or nullptr.
 [[nodiscard]] const NumberDescriptor *findNumber(std::string_view key);
+
+[[nodiscard]] std::span<const ElementDescriptor> elementDescriptors();
+[[nodiscard]] const ElementDescriptor &describe(ElementId id);
 
 [[nodiscard]] std::span<const SectionDescriptor> sectionDescriptors();
 [[nodiscard]] const SectionDescriptor &describe(SectionId id);

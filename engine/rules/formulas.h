@@ -15,11 +15,11 @@
 #include <string>
 #include <string_view>
 
-#include "birthdata.h"
 #include "calendardate.h"
 #include "chart.h"
 #include "karmicdebt.h"
 #include "letters.h"
+#include "planes.h"
 #include "reduction.h"
 #include "system.h"
 #include "working.h"
@@ -145,10 +145,12 @@ inline char upperCase(char ch)
     return ch >= 'a' && ch <= 'z' ? static_cast<char>(ch - 'a' + 'A') : ch;
 }
 
-// Everything a formula reads: the person, the rules, the letters tallied once
-// and the date of interest.
+// Everything a formula reads: the date of birth, the rules, the letters
+// tallied once and the date of interest; the name itself only to show the
+// working and for the Planes, which count letters by letter.
 struct Inputs {
-    const BirthData &person;
+    CalendarDate born;
+    NameParts names;
     const System &system;
     const LetterTally &letters;
     const CalendarDate &on;
@@ -176,11 +178,11 @@ int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps, int &compo
     const bool byParts = system.nameTotal == NameTotal::PartsReducedFirst;
     steps.kind(byParts ? WorkingKind::ReducedParts : WorkingKind::Sum);
     if constexpr (kKeep) {
-        const auto parts = nameParts(in.person);
+        const NameParts &parts = in.names;
         std::string partLetters;
         std::int64_t partSum = 0;
         forEachLetter(
-            in.person, system,
+            in.names, system,
             [&](const CountedLetter &l) {
                 if (l.yByNeighbours && letters != Letters::All)
                     steps.note([&] {
@@ -249,14 +251,14 @@ int reducedFigureSum(std::initializer_list<Figure> figures, const ReductionRule 
 template<bool kKeep>
 int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
 {
-    const BirthData &p = in.person;
+    const CalendarDate &born = in.born;
     const ReductionRule &rule = in.system.masterReduction;
     compound = 0;
     switch (in.system.lifePathTotal) {
     case DateTotal::DayMonthYear:
-        return figureSum({{"day", p.BirthDay}, {"month", p.BirthMonth}, {"year", p.BirthYear}}, rule, steps);
+        return figureSum({{"day", born.day}, {"month", born.month}, {"year", born.year}}, rule, steps);
     case DateTotal::PartsReducedFirst:
-        return reducedFigureSum({{"month", p.BirthMonth}, {"day", p.BirthDay}, {"year", p.BirthYear}}, rule, rule,
+        return reducedFigureSum({{"month", born.month}, {"day", born.day}, {"year", born.year}}, rule, rule,
                                 steps);
     case DateTotal::Digits:
         break;
@@ -264,8 +266,8 @@ int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
     // Every digit of the date written DD MM YYYY.
     steps.kind(WorkingKind::Digits);
     std::int64_t total = 0;
-    for (std::int64_t part : {std::int64_t{p.BirthDay} + 100, std::int64_t{p.BirthMonth} + 100,
-                              std::int64_t{p.BirthYear} + 10000}) {
+    for (std::int64_t part : {std::int64_t{born.day} + 100, std::int64_t{born.month} + 100,
+                              std::int64_t{born.year} + 10000}) {
         std::array<int, 4> digits{};
         std::size_t count = 0;
         for (; part >= 10; part /= 10)
@@ -329,7 +331,7 @@ int hiddenPassion(const Inputs &in, Steps<kKeep> steps)
     const int value = in.system.letters.value(letter);
     if constexpr (kKeep) {
         int times = 0;
-        forEachLetter(in.person, in.system, [&](const CountedLetter &l) { times += l.letter == letter ? 1 : 0; });
+        forEachLetter(in.names, in.system, [&](const CountedLetter &l) { times += l.letter == letter ? 1 : 0; });
         steps.letter(letter, value);
         steps.occurrences(times);
     }
@@ -345,7 +347,7 @@ int subconsciousSelf(const Inputs &in, Steps<kKeep> steps)
     if constexpr (kKeep) {
         std::array<char, 10> firstLetter{};
         forEachLetter(
-            in.person, in.system,
+            in.names, in.system,
             [&](const CountedLetter &l) {
                 char &first = firstLetter[static_cast<std::size_t>(l.value)];
                 first = first == '\0' ? upperCase(l.letter) : first;
@@ -361,7 +363,7 @@ int subconsciousSelf(const Inputs &in, Steps<kKeep> steps)
 template<bool kKeep>
 int attitude(const Inputs &in, Steps<kKeep> steps)
 {
-    return figureSum({{"day", in.person.BirthDay}, {"month", in.person.BirthMonth}}, in.system.attitudeReduction,
+    return figureSum({{"day", in.born.day}, {"month", in.born.month}}, in.system.attitudeReduction,
                      steps);
 }
 
@@ -369,8 +371,8 @@ int attitude(const Inputs &in, Steps<kKeep> steps)
 template<bool kKeep>
 int birthday(const Inputs &in, Steps<kKeep> steps, int &compound)
 {
-    compound = compoundOf(in, in.person.BirthDay, steps);
-    return figureSum({{"day", in.person.BirthDay}}, in.system.birthdayReduction, steps);
+    compound = compoundOf(in, in.born.day, steps);
+    return figureSum({{"day", in.born.day}}, in.system.birthdayReduction, steps);
 }
 
 // A challenge: two figures, each brought down to one digit first, the larger
@@ -406,6 +408,45 @@ std::uint16_t karmicLessons(const Inputs &in, Steps<kKeep> steps)
     if constexpr (kKeep)
         steps.result(std::popcount(missing));
     return missing;
+}
+
+// The Inclusion table: how many letters carry each value 1-9, as the tally
+// counted them; the working of each value (stepsOf(value)) lists the letters
+// that carry it, in the order of the name.
+template<typename StepsOf>
+void inclusion(const Inputs &in, std::array<std::uint32_t, 10> &counts, StepsOf &&stepsOf)
+{
+    counts = in.letters.valueCounts;
+    if constexpr (decltype(stepsOf(std::size_t{1}))::kKeeps) {
+        forEachLetter(in.names, in.system, [&](const CountedLetter &l) {
+            stepsOf(static_cast<std::size_t>(l.value)).letter(upperCase(l.letter), l.value);
+        });
+        for (std::size_t value = 1; value <= 9; ++value) {
+            auto steps = stepsOf(value);
+            steps.kind(WorkingKind::Carriers);
+            steps.result(static_cast<int>(counts[value]));
+        }
+    }
+}
+
+// The Planes of Expression: each plane's letters counted and their values
+// added, the total reduced to one digit; the working of each plane
+// (stepsOf(plane)) is its letters' sum.
+template<typename StepsOf>
+void planes(const Inputs &in, Planes &planes, StepsOf &&stepsOf)
+{
+    planes = {};
+    forEachLetter(in.names, in.system, [&](const CountedLetter &l) {
+        const std::size_t plane = indexOf(planeOf(l.letter));
+        ++planes[plane].letters;
+        planes[plane].total += l.value;
+        stepsOf(plane).letter(upperCase(l.letter), l.value);
+    });
+    for (std::size_t plane = 0; plane < planes.size(); ++plane) {
+        auto steps = stepsOf(plane);
+        steps.kind(WorkingKind::Sum);
+        planes[plane].number = steps.total(planes[plane].total, in.system.digitReduction);
+    }
 }
 
 } // namespace velmora::formulas

@@ -115,9 +115,15 @@ void forEachLetter(const BirthData &data, const System &system, Letter &&letter,
 
 // The walk without the other characters and the ends of the parts.
 template<typename Letter>
+void forEachLetter(const NameParts &parts, const System &system, Letter &&letter)
+{
+    forEachLetter(parts, system, letter, [](char) {}, [](std::size_t) {});
+}
+
+template<typename Letter>
 void forEachLetter(const BirthData &data, const System &system, Letter &&letter)
 {
-    forEachLetter(data, system, letter, [](char) {}, [](std::size_t) {});
+    forEachLetter(nameParts(data), system, letter);
 }
 
 // Letter sums; 64 bits wide, so no name is long enough to overflow them.

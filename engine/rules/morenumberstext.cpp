@@ -89,6 +89,18 @@ TextSection debtsSection(const Chart &chart, const SectionDescriptor &section)
     return {std::string(section.caption) + ": " + numbers, withExplanation(section.table(), body)};
 }
 
+// A row of a chart element as its working names it: "Inclusion 1", "Physical plane".
+std::string rowLabel(const ElementDescriptor &element, std::size_t row)
+{
+    switch (element.layout) {
+    case ElementLayout::ValueCounts:
+        return std::string(element.title) + " " + number(static_cast<int>(row) + 1);
+    case ElementLayout::Planes:
+        return std::string(planeDescriptors()[row].name) + " plane";
+    }
+    return {};
+}
+
 } // namespace
 
 std::string agesText(const AgeRange &ages)
@@ -141,15 +153,11 @@ std::vector<std::string> workingLines(const Chart &chart, bool explainRules)
         if ((number.worked || explainRules) && chart[number.id].defined)
             lines.push_back(std::string(number.name) + ": " + workingText(chart.working(number.id), explainRules));
     }
-    // The letters behind each count of the Inclusion table, then each plane's letters and sum.
-    const LetterWorking &letters = chart.letterWorking();
-    for (std::size_t value = 1; value <= 9; ++value) {
-        const std::string &carriers = letters.inclusion[value];
-        lines.push_back(std::string(kInclusionTitle) + " " + std::to_string(value) + ": "
-                        + (carriers.empty() ? "no letter" : carriers) + " → " + std::to_string(chart.inclusion()[value]));
-    }
-    for (const PlaneDescriptor &plane : planeDescriptors())
-        lines.push_back(std::string(plane.name) + " plane: " + workingText(letters.planes[indexOf(plane.plane)]));
+    // Each chart element's rows: the letters behind each count of the
+    // Inclusion table, then each plane's letters and sum.
+    for (const ElementDescriptor &element : elementDescriptors())
+        for (std::size_t row = 0; row < element.rows; ++row)
+            lines.push_back(rowLabel(element, row) + ": " + workingText(chart.working(element.id, row)));
     return lines;
 }
 

@@ -69,4 +69,18 @@ inline constexpr std::size_t kSectionCount = 16;
     return static_cast<std::size_t>(id);
 }
 
+// The chart elements beside the numbers, tables drawn from the letters, in
+// the order the outputs show them.
+enum class ElementId : std::uint8_t {
+    Inclusion, // how many letters carry each value 1-9
+    Planes,    // the Planes of Expression
+};
+
+inline constexpr std::size_t kElementCount = 2;
+
+[[nodiscard]] constexpr std::size_t indexOf(ElementId id)
+{
+    return static_cast<std::size_t>(id);
+}
+
 } // namespace velmora

@@ -3,7 +3,6 @@
 
 #include <cassert>
 
-#include "letters.h"
 #include "reduction.h"
 
 namespace velmora {
@@ -53,30 +52,6 @@ Plane planeOf(char letter)
     const char capital = upper(letter);
     assert(capital >= 'A' && capital <= 'Z');
     return kPlaneOfLetter[static_cast<std::size_t>(capital - 'A')];
-}
-
-Planes planesOf(const BirthData &person, const System &system, LetterWorking *working)
-{
-    Planes planes{};
-    forEachLetter(person, system, [&](const CountedLetter &letter) {
-        const std::size_t plane = indexOf(planeOf(letter.letter));
-        ++planes[plane].letters;
-        planes[plane].total += letter.value;
-        if (working != nullptr) {
-            const std::string capital(1, upper(letter.letter));
-            std::string &carriers = working->inclusion[static_cast<std::size_t>(letter.value)];
-            carriers += (carriers.empty() ? "" : " ") + capital;
-            working->planes[plane].terms.push_back({capital, letter.value, {}});
-        }
-    });
-    for (std::size_t p = 0; p < planes.size(); ++p) {
-        planes[p].number = reduce(planes[p].total, system.digitReduction);
-        if (working != nullptr) {
-            working->planes[p].kind = WorkingKind::Sum;
-            working->planes[p].total = reduceWithSteps(planes[p].total, system.digitReduction);
-        }
-    }
-    return planes;
 }
 
 std::string planeReading(Plane plane, const PlaneValue &value)

@@ -8,10 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "birthdata.h"
 #include "planetexts.h"
-#include "system.h"
-#include "working.h"
 
 namespace velmora {
 
@@ -49,18 +46,6 @@ struct PlaneValue {
 };
 
 using Planes = std::array<PlaneValue, kPlaneCount>;
-
-// The letters behind the Inclusion table and the planes, for the working:
-// for each value 1-9 the letters that carry it, upper-cased, in the order of
-// the name and apart by spaces ("A A S"); each plane's letters with their
-// values and its total reduced, as a Sum working.
-struct LetterWorking {
-    std::array<std::string, 10> inclusion;
-    std::array<Working, kPlaneCount> planes;
-};
-
-// The planes of the person's name under the system; fills working when given.
-[[nodiscard]] Planes planesOf(const BirthData &person, const System &system, LetterWorking *working = nullptr);
 
 // The reading of a plane with this number: what the plane stands for, then
 // how the number colours it; a plane without letters reads as such.

@@ -142,6 +142,12 @@ std::string mainText(const Working &working, bool explainRules)
         return "the value most letters carry: " + values + ", " + decimal(working.occurrences)
             + (working.occurrences == 1 ? " letter" : " letters") + (working.terms.size() > 1 ? " each" : "");
     }
+    case WorkingKind::Carriers: {
+        std::string letters;
+        for (const WorkingTerm &term : working.terms)
+            letters += (letters.empty() ? "" : " ") + term.label;
+        return (letters.empty() ? "no letter" : letters) + " → " + decimal(working.result());
+    }
     case WorkingKind::Debts: {
         if (working.terms.empty())
             return "none";

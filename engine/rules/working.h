@@ -21,6 +21,7 @@ enum class WorkingKind : std::uint8_t {
     Digits,       // every digit of the date added, then reduced
     MostFrequentValues, // the values 1-9 that the most letters carry
     Debts,        // the totals a Karmic Debt was met in, each down to it
+    Carriers,     // the letters that carry one value; the result is how many
 };
 
 struct WorkingTerm {

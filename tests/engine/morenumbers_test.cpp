@@ -80,7 +80,7 @@ TEST_P(MoreNumbersByHand, matchTheWorkingOnPaper)
 
     // A batch row finds the same numbers from the tallied letters, without the chart.
     velmora::ChartNumbers row;
-    velmora::evaluateNumbers(data, velmora::classicSystem(), velmora::tallyLetters(data), on, row);
+    velmora::evaluateNumbers(velmora::dateOfBirth(data), velmora::classicSystem(), velmora::tallyLetters(data), on, row);
     for (const velmora::NumberDescriptor &number : velmora::numberDescriptors())
         EXPECT_TRUE(std::ranges::equal(row[number.id].list(), numbers[number.id].list())) << number.key;
 }
