@@ -43,16 +43,17 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     const std::int64_t month = in.born.month;
     const std::int64_t year = in.born.year;
 
-    int compound = 0;
-    const auto withCompound = [&](NumberId id, int number) {
+    // What each number drawn from a total was reduced from.
+    Origin destinyFrom, personalityFrom, soulUrgeFrom, lifePathFrom, birthdayFrom;
+    const auto withOrigin = [&](NumberId id, int number, const Origin &origin) {
         numbers[id].set(number);
-        numbers[id].compound = static_cast<std::uint8_t>(compound);
+        numbers[id].compound = static_cast<std::uint8_t>(origin.compound);
         return number;
     };
-    const int destiny = withCompound(Destiny, nameNumber(in, Letters::All, steps(Destiny), compound));
-    withCompound(Personality, nameNumber(in, Letters::Consonants, steps(Personality), compound));
-    withCompound(SoulUrge, nameNumber(in, Letters::Vowels, steps(SoulUrge), compound));
-    const int lifePathNumber = withCompound(LifePath, lifePath(in, steps(LifePath), compound));
+    const int destiny = withOrigin(Destiny, nameNumber(in, Letters::All, steps(Destiny), destinyFrom), destinyFrom);
+    withOrigin(Personality, nameNumber(in, Letters::Consonants, steps(Personality), personalityFrom), personalityFrom);
+    withOrigin(SoulUrge, nameNumber(in, Letters::Vowels, steps(SoulUrge), soulUrgeFrom), soulUrgeFrom);
+    const int lifePathNumber = withOrigin(LifePath, lifePath(in, steps(LifePath), lifePathFrom), lifePathFrom);
     set(Realization, realization(in, lifePathNumber, destiny, steps(Realization)));
 
     const int first = set(Pinnacle1, pinnacle(in, {{"month", month}, {"day", day}}, steps(Pinnacle1)));
@@ -67,7 +68,7 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
         set(HiddenPassion, hiddenPassion(in, steps(HiddenPassion)));
     set(SubconsciousSelf, subconsciousSelf(in, steps(SubconsciousSelf)));
     set(Attitude, attitude(in, steps(Attitude)));
-    withCompound(Birthday, birthday(in, steps(Birthday), compound));
+    withOrigin(Birthday, birthday(in, steps(Birthday), birthdayFrom), birthdayFrom);
 
     const ReductionRule &digit = system.digitReduction;
     const int c1 = set(Challenge1, difference({"month", month}, {"day", day}, digit, steps(Challenge1)));
@@ -94,8 +95,8 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
     }
     lessons.count = count;
 
-    // The Karmic Debts: 13, 14, 16 or 19 met as the starting total or a digit
-    // sum on the way to these numbers, in this order.
+    // The Karmic Debts: 13, 14, 16 or 19 met as the total a number's working
+    // shows or a digit sum on its way down, for these numbers in this order.
     NumberValue &debts = numbers[KarmicDebts];
     debts.count = 0;
     auto debtSteps = steps(KarmicDebts);
@@ -113,10 +114,10 @@ void evaluate(const Inputs &in, ChartNumbers &numbers, std::vector<Working> *wor
             }
         }
     };
-    debtIn(Destiny, in.letters.sums.full);
-    debtIn(SoulUrge, in.letters.sums.vowels);
-    debtIn(Personality, in.letters.sums.consonants);
-    debtIn(LifePath, day + month + year);
+    debtIn(Destiny, destinyFrom.total);
+    debtIn(SoulUrge, soulUrgeFrom.total);
+    debtIn(Personality, personalityFrom.total);
+    debtIn(LifePath, lifePathFrom.total);
     if (system.birthdayDebt && KarmicDebtIn(day) == day)
         debtIn(Birthday, day);
 

@@ -156,72 +156,85 @@ struct Inputs {
     const CalendarDate &on;
 };
 
-// The compound number beside a number found from total, where the system
-// has compounds.
+// What a number was reduced from: the total its working shows, in which the
+// Karmic Debts are sought, and the compound number beside it (0 where the
+// system has none).
+struct Origin {
+    std::int64_t total = 0;
+    int compound = 0;
+};
+
+// The total reduced by the rule, with its compound where the system has
+// compounds: the number, and what it came from in origin.
 template<bool kKeep>
-int compoundOf(const Inputs &in, std::int64_t total, Steps<kKeep> steps)
+int fromTotal(const Inputs &in, std::int64_t total, const ReductionRule &rule, Steps<kKeep> steps, Origin &origin)
 {
-    if (!in.system.hasCompounds())
-        return 0;
-    const int compound = velmora::compoundOf(total, in.system.compoundLow, in.system.compoundHigh);
-    steps.compound(compound);
-    return compound;
+    origin.total = total;
+    origin.compound = 0;
+    if (in.system.hasCompounds()) {
+        origin.compound = velmora::compoundOf(total, in.system.compoundLow, in.system.compoundHigh);
+        steps.compound(origin.compound);
+    }
+    return steps.total(total, rule);
+}
+
+// Why a Y counts as a vowel or a consonant, for the working.
+inline std::string_view yPlaceText(YPlace place)
+{
+    switch (place) {
+    case YPlace::AfterVowel:
+        return "a consonant after a vowel";
+    case YPlace::BeginningBeforeVowel:
+        return "a consonant beginning the word before a vowel";
+    case YPlace::AfterConsonant:
+        return "a vowel after a consonant";
+    case YPlace::BeginningOtherwise:
+        return "a vowel beginning the word, not before a vowel";
+    case YPlace::Charted:
+        break;
+    }
+    return "as charted";
 }
 
 // Destiny (every letter), Soul Urge (the vowels) and Personality (the
-// consonants): the letters' values added, or each name part's added and
-// reduced first, and reduced as master numbers allow.
+// consonants): the letters' values added, or each part's (each word's) added
+// and reduced first, and reduced as master numbers allow.
 template<bool kKeep>
-int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps, int &compound)
+int nameNumber(const Inputs &in, Letters letters, Steps<kKeep> steps, Origin &origin)
 {
     const System &system = in.system;
     const bool byParts = system.nameTotal == NameTotal::PartsReducedFirst;
     steps.kind(byParts ? WorkingKind::ReducedParts : WorkingKind::Sum);
     if constexpr (kKeep) {
-        const NameParts &parts = in.names;
-        std::string partLetters;
-        std::int64_t partSum = 0;
-        forEachLetter(
-            in.names, system,
-            [&](const CountedLetter &l) {
-                if (l.yByNeighbours && letters != Letters::All)
-                    steps.note([&] {
-                        return "Y in " + std::string(parts[l.part]) + ": "
-                            + (l.vowel ? "a vowel, no vowel beside it" : "a consonant, a vowel beside it");
-                    });
+        forEachWord(in.names, [&](std::string_view word) {
+            std::string wordLetters;
+            std::int64_t wordSum = 0;
+            forEachLetter(NameParts{word, {}, {}}, system, [&](const CountedLetter &l) {
+                if (l.y != YPlace::Charted && letters != Letters::All)
+                    steps.note([&] { return "Y in " + std::string(word) + ": " + std::string(yPlaceText(l.y)); });
                 if (!counts(letters, l.vowel))
                     return;
                 if (byParts) {
-                    partLetters += (partLetters.empty() ? "" : " ") + std::string(1, upperCase(l.letter))
+                    wordLetters += (wordLetters.empty() ? "" : " ") + std::string(1, upperCase(l.letter))
                         + std::to_string(l.value);
-                    partSum += l.value;
+                    wordSum += l.value;
                 } else {
                     steps.letter(upperCase(l.letter), l.value);
                 }
-            },
-            [](char) {},
-            [&](std::size_t p) {
-                if (byParts && partSum > 0) {
-                    steps.note([&] { return std::string(parts[p]) + ": " + partLetters + " = " + std::to_string(partSum); });
-                    steps.reducedTerm(parts[p], partSum, system.masterReduction);
-                }
-                partLetters.clear();
-                partSum = 0;
             });
+            if (byParts && wordSum > 0) {
+                steps.note([&] { return std::string(word) + ": " + wordLetters + " = " + std::to_string(wordSum); });
+                steps.reducedTerm(word, wordSum, system.masterReduction);
+            }
+        });
     }
-    std::int64_t total = sumOf(in.letters.sums, letters);
-    if (byParts) {
-        total = 0;
-        for (const LetterSums &part : in.letters.parts)
-            total += reduce(sumOf(part, letters), system.masterReduction);
-    }
-    compound = compoundOf(in, total, steps);
-    return steps.total(total, system.masterReduction);
+    const std::int64_t total = sumOf(byParts ? in.letters.partsReduced : in.letters.sums, letters);
+    return fromTotal(in, total, system.masterReduction, steps, origin);
 }
 
-// The named figures added, the total reduced by the rule.
+// The named figures added: the total.
 template<bool kKeep>
-int figureSum(std::initializer_list<Figure> figures, const ReductionRule &rule, Steps<kKeep> steps)
+std::int64_t added(std::initializer_list<Figure> figures, Steps<kKeep> steps)
 {
     steps.kind(WorkingKind::Sum);
     std::int64_t total = 0;
@@ -229,7 +242,25 @@ int figureSum(std::initializer_list<Figure> figures, const ReductionRule &rule, 
         steps.figure(figure);
         total += figure.value;
     }
-    return steps.total(total, rule);
+    return total;
+}
+
+// The named figures, each brought down by figureRule first, added: the total.
+template<bool kKeep>
+std::int64_t addedReduced(std::initializer_list<Figure> figures, const ReductionRule &figureRule, Steps<kKeep> steps)
+{
+    steps.kind(WorkingKind::ReducedParts);
+    std::int64_t total = 0;
+    for (const Figure &figure : figures)
+        total += steps.reducedFigure(figure, figureRule);
+    return total;
+}
+
+// The named figures added, the total reduced by the rule.
+template<bool kKeep>
+int figureSum(std::initializer_list<Figure> figures, const ReductionRule &rule, Steps<kKeep> steps)
+{
+    return steps.total(added(figures, steps), rule);
 }
 
 // The named figures, each brought down by figureRule first, added, the total
@@ -238,32 +269,13 @@ template<bool kKeep>
 int reducedFigureSum(std::initializer_list<Figure> figures, const ReductionRule &figureRule,
                      const ReductionRule &rule, Steps<kKeep> steps)
 {
-    steps.kind(WorkingKind::ReducedParts);
-    std::int64_t total = 0;
-    for (const Figure &figure : figures)
-        total += steps.reducedFigure(figure, figureRule);
-    return steps.total(total, rule);
+    return steps.total(addedReduced(figures, figureRule, steps), rule);
 }
 
-// Life Path: from the date of birth as the system forms its total (day +
-// month + year, the three reduced first, or every digit), reduced as master
-// numbers allow.
+// Every digit of the date written DD MM YYYY, added: the total.
 template<bool kKeep>
-int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
+std::int64_t addedDigits(const CalendarDate &born, Steps<kKeep> steps)
 {
-    const CalendarDate &born = in.born;
-    const ReductionRule &rule = in.system.masterReduction;
-    compound = 0;
-    switch (in.system.lifePathTotal) {
-    case DateTotal::DayMonthYear:
-        return figureSum({{"day", born.day}, {"month", born.month}, {"year", born.year}}, rule, steps);
-    case DateTotal::PartsReducedFirst:
-        return reducedFigureSum({{"month", born.month}, {"day", born.day}, {"year", born.year}}, rule, rule,
-                                steps);
-    case DateTotal::Digits:
-        break;
-    }
-    // Every digit of the date written DD MM YYYY.
     steps.kind(WorkingKind::Digits);
     std::int64_t total = 0;
     for (std::int64_t part : {std::int64_t{born.day} + 100, std::int64_t{born.month} + 100,
@@ -278,8 +290,30 @@ int lifePath(const Inputs &in, Steps<kKeep> steps, int &compound)
             total += digit;
         }
     }
-    compound = compoundOf(in, total, steps);
-    return steps.total(total, rule);
+    return total;
+}
+
+// Life Path: from the date of birth as the system forms its total (day +
+// month + year, the three reduced first, or every digit), reduced as master
+// numbers allow.
+template<bool kKeep>
+int lifePath(const Inputs &in, Steps<kKeep> steps, Origin &origin)
+{
+    const CalendarDate &born = in.born;
+    const ReductionRule &rule = in.system.masterReduction;
+    std::int64_t total = 0;
+    switch (in.system.lifePathTotal) {
+    case DateTotal::DayMonthYear:
+        total = added({{"day", born.day}, {"month", born.month}, {"year", born.year}}, steps);
+        break;
+    case DateTotal::PartsReducedFirst:
+        total = addedReduced({{"month", born.month}, {"day", born.day}, {"year", born.year}}, rule, steps);
+        break;
+    case DateTotal::Digits:
+        total = addedDigits(born, steps);
+        break;
+    }
+    return fromTotal(in, total, rule, steps, origin);
 }
 
 // Realization: Life Path + Destiny.
@@ -369,10 +403,9 @@ int attitude(const Inputs &in, Steps<kKeep> steps)
 
 // Birthday: the day of birth, as it is or brought down.
 template<bool kKeep>
-int birthday(const Inputs &in, Steps<kKeep> steps, int &compound)
+int birthday(const Inputs &in, Steps<kKeep> steps, Origin &origin)
 {
-    compound = compoundOf(in, in.born.day, steps);
-    return figureSum({{"day", in.born.day}}, in.system.birthdayReduction, steps);
+    return fromTotal(in, added({{"day", in.born.day}}, steps), in.system.birthdayReduction, steps, origin);
 }
 
 // A challenge: two figures, each brought down to one digit first, the larger

@@ -67,14 +67,16 @@ constexpr System kClassic{
 constexpr System kCommon{
     .key = "common",
     .name = "Common practice",
-    .rules = "Letters as the classic chart, but Y is a vowel when no vowel stands beside it in its name part. "
-             "Master numbers 11, 22 and 33 are kept wherever a total or a digit sum reaches them. Each name part "
-             "is added and reduced before the parts are added; the Life Path reduces month, day and year first; "
-             "the pinnacles take month, day and year down to one digit, and their ages follow the Life Path "
-             "(the first to 36 less the Life Path). Hidden Passion is the value most letters carry, every tied "
-             "value listed. A birth day of 13, 14, 16 or 19 is a Karmic Debt too.",
+    .rules = "Letters as the classic chart, but Y is a consonant after a vowel (Murray) or beginning a word "
+             "before a vowel (Yolanda), and a vowel everywhere else (Bryan, Lynn, Yvonne). Master numbers 11, 22 "
+             "and 33 are kept wherever a total or a digit sum reaches them. Each word of the name is a part, added "
+             "and reduced before the parts are added (a hyphen, a space or a full stop ends a word); the Life Path "
+             "reduces month, day and year first; the pinnacles take month, day and year down to one digit, and "
+             "their ages follow the Life Path (the first to 36 less the Life Path). Hidden Passion is the value "
+             "most letters carry, every tied value listed. Karmic Debts are sought in the sums of the reduced "
+             "parts, and a birth day of 13, 14, 16 or 19 is a Karmic Debt too.",
     .letters = makeLetterChart(pythagoreanValues(), "AEIOU"),
-    .y = YRule::VowelWithoutVowelBeside,
+    .y = YRule::ConsonantAfterOrBeginningBeforeVowel,
     .masterReduction = kMastersKept,
     .digitReduction = kToOneDigit,
     .attitudeReduction = kMastersKept,

@@ -61,12 +61,14 @@ struct LetterChart {
     return chart;
 }
 
-// Whether Y counts as the chart says, or as a vowel when no vowel stands
-// beside it in the same name part.
-enum class YRule : std::uint8_t { AsCharted, VowelWithoutVowelBeside };
+// Whether Y counts as the chart says, or by its place: a consonant where it
+// follows a vowel (Murray, Joy) or begins a word before a vowel (Yolanda), a
+// vowel everywhere else (Bryan, Lynn, Yvonne, Mary).
+enum class YRule : std::uint8_t { AsCharted, ConsonantAfterOrBeginningBeforeVowel };
 
 // How the letter totals of a name become a number: the whole name added, or
-// each name part added and reduced before the parts are added.
+// each name part (each word of the first, middle and last name) added and
+// reduced before the parts are added.
 enum class NameTotal : std::uint8_t { WholeName, PartsReducedFirst };
 
 // How the Life Path's total is formed from the date of birth.
@@ -110,8 +112,10 @@ struct System {
     ReductionRule pinnacleFigures;
     PeriodRule periods = PeriodRule::EachPinnaclesNumber;
     PassionRule passion = PassionRule::MostFrequentLetter;
-    // Besides the totals of Destiny, Soul Urge, Personality and Life Path,
-    // the birth day itself is searched for a Karmic Debt.
+    // Karmic Debts are sought in the totals Destiny, Soul Urge, Personality
+    // and Life Path are reduced from, as their working shows them (so where
+    // nameTotal and lifePathTotal reduce parts first, in the sum of the
+    // reduced parts); with this set, in the birth day too.
     bool birthdayDebt = false;
     // Birthday: the day as it is, or brought down.
     ReductionRule birthdayReduction{false, 0, false};
@@ -135,9 +139,10 @@ struct System {
 // date, each pinnacle's ages from its own number, Hidden Passion by letter.
 [[nodiscard]] const System &classicSystem();
 
-// The rules most published calculators follow: the same chart with Y a vowel
-// where no vowel stands beside it, masters 11, 22 and 33 kept wherever they
-// appear, the name parts and the date's parts reduced before they are added,
+// The rules most published calculators follow: the same chart with Y a
+// consonant after a vowel or beginning a word before one and a vowel
+// elsewhere, masters 11, 22 and 33 kept wherever they appear, each word of
+// the name and the date's parts reduced before they are added,
 // the pinnacle periods from the Life Path, Hidden Passion by value.
 [[nodiscard]] const System &commonSystem();
 

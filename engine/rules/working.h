@@ -45,7 +45,7 @@ struct Working {
     int occurrences = 0; // MostFrequent: how often the letter occurs; MostFrequentValues: the letters each
     int compound = 0;    // the compound number met on the way down, or 0
     // The rule's decisions that the working shows before the sums, such as
-    // "Y in Lynn: a vowel, no vowel beside it".
+    // "Y in Lynn: a vowel after a consonant".
     std::vector<std::string> notes;
 
     [[nodiscard]] int result() const { return total.result(); }

@@ -77,6 +77,26 @@ private Q_SLOTS:
         QCOMPARE(run.out, output);
     }
 
+    // Under common practice each word of a name is a part, reduced on its own:
+    // Mary 3 + Ann 11 + Smith 6 = 20 -> 2 however the words are given.
+    void countsEachWordAsAPart_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::newRow("two words in one field") << QStringList{u"--first"_s, u"Mary Ann"_s};
+        QTest::newRow("a middle name") << QStringList{u"--first"_s, u"Mary"_s, u"--middle"_s, u"Ann"_s};
+        QTest::newRow("a hyphen") << QStringList{u"--first"_s, u"Mary-Ann"_s};
+    }
+
+    void countsEachWordAsAPart()
+    {
+        QFETCH(QStringList, names);
+        const CliRun run = runTool(names + QStringList{u"--last"_s, u"Smith"_s, u"--date"_s, u"1990-01-01"_s,
+                                                       u"--system"_s, u"common"_s, u"--format"_s, u"json"_s});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject root = QJsonDocument::fromJson(run.out).object();
+        QCOMPARE(root.value(u"destiny"_s).toObject().value(u"number"_s).toInt(), 2);
+    }
+
     void listsATieInHiddenPassion()
     {
         const CliRun csv = runTool({u"--batch"_s, u"--system"_s, u"common"_s, u"--on"_s, u"2026-01-01"_s},

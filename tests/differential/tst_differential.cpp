@@ -5,7 +5,8 @@
 // --explain, JSON and JSON with --explain, the report file --save writes and
 // what --open reads back from it, --compare of each person with the next in
 // both orders (text and JSON); the batch over all of them as CSV and JSON
-// Lines, with and without --fold-accents; the text of the PDF for a few of
+// Lines, with and without --fold-accents, and as JSON Lines under the common
+// and the Chaldean systems; the text of the PDF for a few of
 // them; and the eight tabs of the real window for some fifty people typed in.
 // Each output is stored as a digest, so a failure names the person, the kind
 // of output and the command line that gives it.
@@ -491,6 +492,8 @@ void TestDifferential::batchOfEveryone()
         {"jsonl", {u"--format"_s, u"json"_s, u"--on"_s, u"2024-02-29"_s}},
         {"csv-fold", {u"--fold-accents"_s, u"--on"_s, u"9999-12-31"_s}},
         {"jsonl-fold", {u"--format"_s, u"json"_s, u"--fold-accents"_s, u"--on"_s, u"0001-01-01"_s}},
+        {"jsonl-common", {u"--format"_s, u"json"_s, u"--system"_s, u"common"_s, u"--on"_s, u"2026-01-01"_s}},
+        {"jsonl-chaldean", {u"--format"_s, u"json"_s, u"--system"_s, u"chaldean"_s, u"--on"_s, u"2026-01-01"_s}},
     };
     QList<Produced> produced;
     for (const auto &[name, options] : runs) {

@@ -60,41 +60,50 @@ std::vector<BirthData> manyPeople()
 } // namespace
 
 // The working comes from the formula's own lines: its result is the number
-// the chart holds, worked out alone, for every number and person.
+// the chart holds, worked out alone, for every number, person and system.
 TEST(Working, endsAtEveryNumberTheChartHolds)
 {
-    for (const BirthData &data : manyPeople()) {
-        SCOPED_TRACE(data.FirstName + " " + data.MiddleName + " " + data.LastName);
-        const CalendarDate on{28, 2, 2027};
-        const velmora::Chart worked = chart(data, on, true);
-        const velmora::Chart plain = chart(data, on);
-        for (const velmora::NumberDescriptor &number : velmora::numberDescriptors()) {
-            if (!number.worked)
-                continue;
-            SCOPED_TRACE(std::string(number.key));
-            EXPECT_EQ(worked.working(number.id).number, number.id);
-            const int expected = number.id == NumberId::KarmicLessons ? static_cast<int>(plain[number.id].count)
-                                                                      : plain.number(number.id);
-            EXPECT_EQ(worked.working(number.id).result(), expected);
-        }
-        const Working &lessons = worked.working(NumberId::KarmicLessons);
-        std::vector<int> missing;
-        for (const velmora::WorkingTerm &term : lessons.terms)
-            missing.push_back(static_cast<int>(term.value));
-        EXPECT_TRUE(std::ranges::equal(missing, plain[NumberId::KarmicLessons].list()));
-        EXPECT_EQ(lessons.result() + plain.number(NumberId::SubconsciousSelf), 9);
+    const std::vector<BirthData> people = manyPeople();
+    for (const velmora::System *system : velmora::systems()) {
+        for (const BirthData &data : people) {
+            SCOPED_TRACE(std::string(system->key) + ": " + data.FirstName + " " + data.MiddleName + " "
+                         + data.LastName);
+            const CalendarDate on{28, 2, 2027};
+            const velmora::Chart worked = velmora::chartOf(data, *system, on, true);
+            const velmora::Chart plain = velmora::chartOf(data, *system, on);
+            for (const velmora::NumberDescriptor &number : velmora::numberDescriptors()) {
+                if (!number.worked)
+                    continue;
+                SCOPED_TRACE(std::string(number.key));
+                EXPECT_EQ(worked.working(number.id).number, number.id);
+                const int expected = number.id == NumberId::KarmicLessons ? static_cast<int>(plain[number.id].count)
+                                                                          : plain.number(number.id);
+                EXPECT_EQ(worked.working(number.id).result(), expected);
+            }
+            const Working &lessons = worked.working(NumberId::KarmicLessons);
+            std::vector<int> missing;
+            for (const velmora::WorkingTerm &term : lessons.terms)
+                missing.push_back(static_cast<int>(term.value));
+            EXPECT_TRUE(std::ranges::equal(missing, plain[NumberId::KarmicLessons].list()));
+            EXPECT_EQ(lessons.result() + plain.number(NumberId::SubconsciousSelf), 9);
 
-        // Every debt shows in the working of the number it was met in.
-        std::vector<std::pair<int, NumberId>> debtsInWorking;
-        for (const NumberId core : {NumberId::Destiny, NumberId::SoulUrge, NumberId::Personality, NumberId::LifePath})
-            for (const std::int64_t sum : worked.working(core).total.sums)
-                if (sum == 13 || sum == 14 || sum == 16 || sum == 19)
-                    debtsInWorking.emplace_back(static_cast<int>(sum), core);
-        std::vector<std::pair<int, NumberId>> debts;
-        const velmora::NumberValue &held = plain[NumberId::KarmicDebts];
-        for (std::size_t i = 0; i < held.count; ++i)
-            debts.emplace_back(held.values[i], plain.numbers().debtSources[i]);
-        EXPECT_EQ(debts, debtsInWorking);
+            // Every debt shows in the working of the number it was met in, and
+            // every 13, 14, 16 or 19 there is a debt.
+            std::vector<std::pair<int, NumberId>> debtsInWorking;
+            for (const NumberId core : {NumberId::Destiny, NumberId::SoulUrge, NumberId::Personality,
+                                        NumberId::LifePath, NumberId::Birthday}) {
+                if (core == NumberId::Birthday && !system->birthdayDebt)
+                    continue;
+                for (const std::int64_t sum : worked.working(core).total.sums)
+                    if (sum == 13 || sum == 14 || sum == 16 || sum == 19)
+                        debtsInWorking.emplace_back(static_cast<int>(sum), core);
+            }
+            std::vector<std::pair<int, NumberId>> debts;
+            const velmora::NumberValue &held = plain[NumberId::KarmicDebts];
+            for (std::size_t i = 0; i < held.count; ++i)
+                debts.emplace_back(held.values[i], plain.numbers().debtSources[i]);
+            EXPECT_EQ(debts, debtsInWorking);
+        }
     }
 }
 
