@@ -22,7 +22,8 @@ bool hasBit(std::uint64_t bits, int value)
 const NumberDescriptor *wantedNumber(std::string_view name, const System &system)
 {
     for (const NumberDescriptor &number : numberDescriptors()) {
-        if ((number.key == name || number.column == name) && system.hasNumber(number.id))
+        const NumberShape shape = shapeOf(system, number.id);
+        if (shape.defined && (number.key == name || (shape.batched && number.column == name)))
             return &number;
     }
     return nullptr;
@@ -141,7 +142,7 @@ bool VariantWishes::addWant(std::string_view text, const System &system, std::st
         return false;
     }
     const std::vector<int> roots = possibleValues(number->id, system);
-    const bool compounds = number->compound && system.hasCompounds();
+    const bool compounds = shapeOf(system, number->id).compound;
     std::string expected = "expected " + valuesText(roots);
     if (compounds)
         expected += ", or a compound number " + std::to_string(system.compoundLow) + '-'

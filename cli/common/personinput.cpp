@@ -93,27 +93,6 @@ InputFault readPerson(const PersonFields &fields, BirthData &data)
     return fault;
 }
 
-bool equalsIgnoringCase(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char ch) { return ch >= 'A' && ch <= 'Z' ? static_cast<char>(ch - 'A' + 'a') : ch; };
-    return std::ranges::equal(a, b, [&](char x, char y) { return lower(x) == lower(y); });
-}
-
-std::string_view headerName(std::span<const std::string_view> header, std::size_t i)
-{
-    constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
-    std::string_view name = header[i];
-    if (i == 0 && name.starts_with(kByteOrderMark))
-        name.remove_prefix(kByteOrderMark.size());
-    return name;
-}
-
-std::size_t personColumnOf(std::string_view name)
-{
-    const auto found = std::ranges::find_if(kPersonColumns, [&](std::string_view column) { return equalsIgnoringCase(name, column); });
-    return found == kPersonColumns.end() ? kNoColumn : static_cast<std::size_t>(found - kPersonColumns.begin());
-}
-
 std::string_view faultText(InputFault fault)
 {
     switch (fault) {

@@ -3,6 +3,7 @@
 
 #include <QDate>
 #include <QString>
+#include <QStringList>
 
 #include <optional>
 
@@ -36,6 +37,9 @@ public:
                                                         QString *problem);
 
     [[nodiscard]] bool matches(const CalendarDay &day) const;
+
+    // "personal-year", "personal-month", "personal-day": the keys of --find.
+    [[nodiscard]] static QStringList keys();
 
 private:
     Cycle m_cycle = Cycle::Day;

@@ -26,6 +26,20 @@ constexpr std::array<QStringView, 7> kWeekdays = {u"mon", u"tue", u"wed", u"thu"
 
 } // namespace
 
+namespace {
+
+struct CycleKey {
+    QStringView key;
+    DayFilter::Cycle cycle;
+};
+
+// The cycles --find picks days by, in the order its usage error names them.
+constexpr std::array<CycleKey, 3> kCycles = {{{u"personal-year", DayFilter::Cycle::Year},
+                                              {u"personal-month", DayFilter::Cycle::Month},
+                                              {u"personal-day", DayFilter::Cycle::Day}}};
+
+} // namespace
+
 std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *problem)
 {
     static const QRegularExpression year(u"^(\\d{4})$"_s);
@@ -68,24 +82,29 @@ std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *prob
     return span;
 }
 
+QStringList DayFilter::keys()
+{
+    QStringList keys;
+    for (const CycleKey &cycle : kCycles)
+        keys << cycle.key.toString();
+    return keys;
+}
+
 std::optional<DayFilter> DayFilter::parse(const QString &find, const QString &weekdays, QString *problem)
 {
     DayFilter filter;
     const QString key = find.section(u'=', 0, 0);
     const QString values = find.section(u'=', 1);
-    std::optional<Cycle> cycle;
-    if (key == u"personal-year"_s)
-        cycle = Cycle::Year;
-    else if (key == u"personal-month"_s)
-        cycle = Cycle::Month;
-    else if (key == u"personal-day"_s)
-        cycle = Cycle::Day;
-    if (!find.contains(u'=') || !cycle) {
-        *problem = u"--find '%1': expected personal-year=V, personal-month=V or personal-day=V (V 1-9, several "
-                   "apart by commas)"_s.arg(find);
+    const auto *const cycle = std::ranges::find(kCycles, QStringView(key), &CycleKey::key);
+    if (!find.contains(u'=') || cycle == kCycles.end()) {
+        QStringList forms;
+        for (const QString &each : keys())
+            forms << each + u"=V"_s;
+        *problem = u"--find '%1': expected %2 or %3 (V 1-9, several apart by commas)"_s.arg(
+            find, forms.mid(0, forms.size() - 1).join(u", "_s), forms.constLast());
         return std::nullopt;
     }
-    filter.m_cycle = *cycle;
+    filter.m_cycle = cycle->cycle;
     for (const QString &value : values.split(u',')) {
         bool isNumber = false;
         const int v = value.toInt(&isNumber);
