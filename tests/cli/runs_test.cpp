@@ -176,6 +176,9 @@ INSTANTIATE_TEST_SUITE_P(EverySystem, PassionShapeTest,
                                          PassionCase{"common", "Ann", "numbers"},
                                          PassionCase{"common", "Abcd", "numbers"},
                                          PassionCase{"chaldean", "Ann", ""},
-                                         PassionCase{"chaldean", "Abcd", ""}));
+                                         PassionCase{"chaldean", "Abcd", ""}),
+                         [](const testing::TestParamInfo<PassionCase> &info) {
+                             return std::string(info.param.system) + '_' + info.param.first;
+                         });
 
 } // namespace
