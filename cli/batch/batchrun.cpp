@@ -72,17 +72,6 @@ std::string_view spacedCounts(CountsBuffer &buffer, const std::array<std::uint32
     return {buffer.data(), static_cast<std::size_t>(at - buffer.data())};
 }
 
-// Whether the batch writes a column of this name itself, matched as the
-// header's names are: without regard to case.
-bool isOutputColumn(std::string_view name, const std::vector<NumberShape> &numbers)
-{
-    return equalsIgnoringCase(name, kInclusionColumn)
-        || std::ranges::any_of(numbers, [&](const NumberShape &number) {
-               return equalsIgnoringCase(name, number.column)
-                   || (number.compound && equalsIgnoringCase(name, number.compoundColumn()));
-           });
-}
-
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
@@ -98,9 +87,9 @@ BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, Progr
 void BatchRun::setSystem(const System &system)
 {
     m_system = &system;
-    m_numbers = batchedNumbers(system);
+    m_columnNames = batchColumns(system);
     m_columns.clear();
-    for (const NumberShape &number : m_numbers) {
+    for (const NumberShape &number : batchedNumbers(system)) {
         m_columns.push_back({number.id, number.list ? Column::List : Column::Single});
         if (number.compound)
             m_columns.push_back({number.id, Column::Compound});
@@ -147,7 +136,9 @@ bool BatchRun::takeOutputColumns(const std::string &line)
 {
     m_replaced = 0;
     for (std::size_t i = 0; i < m_header.size(); ++i) {
-        if (!isOutputColumn(m_header[i], m_numbers))
+        // Matched as the header's names are: without regard to case.
+        if (std::ranges::none_of(m_columnNames,
+                                 [&](const std::string &column) { return equalsIgnoringCase(m_header[i], column); }))
             continue;
         if (!m_replaceColumns) {
             report(line + "the input has a column " + m_header[i]
@@ -187,12 +178,8 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
         if (!isReplaced(i))
             writer.field(m_header[i]);
     }
-    for (const NumberShape &number : m_numbers) {
-        writer.field(number.column);
-        if (number.compound)
-            writer.field(number.compoundColumn());
-    }
-    writer.field(kInclusionColumn);
+    for (const std::string &column : m_columnNames)
+        writer.field(column);
     writer.endRecord();
 }
 

@@ -80,9 +80,9 @@ private:
     Format m_format;
     // The header's names, a byte order mark taken off the first.
     std::vector<std::string> m_header;
-    // The numbers the batch writes, in the order of their columns.
-    std::vector<NumberShape> m_numbers;
-    // Their columns as a row is written: a compound number's after its number's.
+    // The batch's own columns (batchColumns), and how a row writes the
+    // numbers' columns: a compound number's after its number's.
+    std::vector<std::string> m_columnNames;
     struct Column {
         enum Kind : std::uint8_t { Single, List, Compound };
         NumberId id;

@@ -162,16 +162,25 @@ QString listed(const QStringList &items)
     return text;
 }
 
+// "destiny, personality"
+QString joined(const std::vector<std::string> &items)
+{
+    QStringList list;
+    for (const std::string &item : items)
+        list << QString::fromStdString(item);
+    return list.join(u", "_s);
+}
+
 // The columns of the first system (the default), then those of each system
 // whose columns differ: "destiny, ... inclusion; under chaldean: destiny, ...".
 QString batchColumnsText()
 {
-    const QStringList first = batchColumns(*systems().front());
-    QString text = first.join(u", "_s);
+    const std::vector<std::string> first = batchColumns(*systems().front());
+    QString text = joined(first);
     for (const System *system : systems().subspan(1)) {
-        const QStringList columns = batchColumns(*system);
+        const std::vector<std::string> columns = batchColumns(*system);
         if (columns != first)
-            text += u"; under %1: "_s.arg(toQString(system->key)) + columns.join(u", "_s);
+            text += u"; under %1: "_s.arg(toQString(system->key)) + joined(columns);
     }
     return text;
 }
@@ -448,15 +457,15 @@ QStringList optionNames()
     return names << u"--help"_s << u"--version"_s;
 }
 
-QStringList batchColumns(const System &system)
+std::vector<std::string> batchColumns(const System &system)
 {
-    QStringList columns;
+    std::vector<std::string> columns;
     for (const NumberShape &number : batchedNumbers(system)) {
-        columns << toQString(number.column);
+        columns.emplace_back(number.column);
         if (number.compound)
-            columns << QString::fromStdString(number.compoundColumn());
+            columns.push_back(number.compoundColumn());
     }
-    columns << toQString(kInclusionColumn);
+    columns.emplace_back(kInclusionColumn);
     return columns;
 }
 

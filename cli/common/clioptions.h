@@ -7,6 +7,8 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "personalcycles.h"
 
@@ -88,8 +90,9 @@ struct CommandLine {
 // Every option as it is written ("--first"), in the order the help lists them.
 [[nodiscard]] QStringList optionNames();
 
-// The columns the batch writes under the system, in their order.
-[[nodiscard]] QStringList batchColumns(const System &system);
+// The columns the batch writes under the system, in their order: the
+// numbers' (batchedNumbers), a compound's after its number's, then inclusion.
+[[nodiscard]] std::vector<std::string> batchColumns(const System &system);
 
 // Gives the parser the tool's description and options, in the order the help
 // lists them.
