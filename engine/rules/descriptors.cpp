@@ -20,6 +20,7 @@
 #include "realizationtexts.h"
 #include "soulurgetexts.h"
 #include "subconsciousselftexts.h"
+#include "system.h"
 
 namespace velmora {
 namespace {
@@ -45,8 +46,8 @@ constexpr std::array<NumberDescriptor, kNumberCount> kNumbers = {{
     {Challenge3, "challenge3", "Challenge 3", "challenge3", SectionId::Challenges, true, false, false},
     {Challenge4, "challenge4", "Challenge 4", "challenge4", SectionId::Challenges, true, false, false},
     {PersonalYear, "personalYear", "Personal Year", "personal_year", SectionId::PersonalYear, true, false, false},
-    {PersonalMonth, "personalMonth", "Personal Month", "", SectionId::PersonalMonth, true, false, false},
-    {PersonalDay, "personalDay", "Personal Day", "", SectionId::PersonalDay, true, false, false},
+    {PersonalMonth, "personalMonth", "Personal Month", "personal_month", SectionId::PersonalMonth, true, false, false, false},
+    {PersonalDay, "personalDay", "Personal Day", "personal_day", SectionId::PersonalDay, true, false, false, false},
     {KarmicLessons, "karmicLessons", "Karmic Lessons", "karmic_lessons", SectionId::KarmicLessons, true, true, false},
     {KarmicDebts, "karmicDebts", "Karmic Debts", "karmic_debts", SectionId::KarmicDebts, false, true, false},
 }};
@@ -162,6 +163,26 @@ std::span<const SectionDescriptor> sectionsOf(Part part)
 {
     const std::span<const SectionDescriptor> all = kSections;
     return part == Part::Readings ? all.first(kFirstMoreSection) : all.subspan(kFirstMoreSection);
+}
+
+NumberShape shapeOf(const System &system, NumberId id)
+{
+    const NumberDescriptor &number = describe(id);
+    const bool defined = system.hasNumber(id);
+    // Hidden Passion by value lists every value tied for the most letters.
+    const bool list = number.list || (id == HiddenPassion && system.passion == PassionRule::MostFrequentValue);
+    return {id, defined, list, number.compound && system.hasCompounds(), defined && number.batched, number.key,
+            number.column};
+}
+
+std::vector<NumberShape> batchedNumbers(const System &system)
+{
+    std::vector<NumberShape> shapes;
+    for (const NumberDescriptor &number : kNumbers) {
+        if (const NumberShape shape = shapeOf(system, number.id); shape.batched)
+            shapes.push_back(shape);
+    }
+    return shapes;
 }
 
 } // namespace velmora

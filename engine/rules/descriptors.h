@@ -3,7 +3,9 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "numberid.h"
 #include "reading.h"
@@ -15,11 +17,12 @@ struct NumberDescriptor {
     NumberId id;
     std::string_view key;    // "pinnacle3": how a chart and a working are keyed, also in JSON
     std::string_view name;   // "Pinnacle 3": how the working names it
-    std::string_view column; // "pinnacle3": its batch column; empty when a batch has none
+    std::string_view column; // "pinnacle3": its column in the CSV the tool writes
     SectionId section;       // the reading that shows it
     bool worked;             // whether the working has a line for it
     bool list;               // several values or none (the Karmic Lessons and Debts), not one
     bool compound;           // may have a compound number beside it
+    bool batched = true;     // the batch writes its column
 };
 
 // Which part of the output a reading belongs to.
@@ -83,5 +86,30 @@ struct ElementDescriptor {
 [[nodiscard]] std::span<const SectionDescriptor> sectionsOf(Part part);
 
 inline constexpr std::size_t kReadingCount = 8;
+
+struct System;
+
+// How a number stands under one system, decided here once for every output:
+// whether the system has it, whether it is a list (JSON "numbers", a CSV cell
+// of numbers apart by spaces) or one value, whether a compound number may
+// stand beside it, and whether the batch writes its column.
+struct NumberShape {
+    NumberId id;
+    bool defined;
+    bool list;
+    bool compound;
+    bool batched;
+    std::string_view key;    // "soulUrge", as in JSON
+    std::string_view column; // "soul_urge", as in CSV
+
+    // "soul_urge_compound", "soulUrgeCompound"
+    [[nodiscard]] std::string compoundColumn() const { return std::string(column) + "_compound"; }
+    [[nodiscard]] std::string compoundKey() const { return std::string(key) + "Compound"; }
+};
+
+[[nodiscard]] NumberShape shapeOf(const System &system, NumberId id);
+// The numbers the batch writes under the system, in the order of its columns
+// (a compound's column after its number's).
+[[nodiscard]] std::vector<NumberShape> batchedNumbers(const System &system);
 
 } // namespace velmora

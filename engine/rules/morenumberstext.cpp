@@ -83,8 +83,10 @@ TextSection debtsSection(const Chart &chart, const SectionDescriptor &section)
     }
     if (numbers.empty()) {
         numbers = "none";
-        body = "No total on the way to your Destiny, Soul Urge, Personality or Life Path number is 13, 14, 16 or "
-               "19, so you carry no debt.";
+        // Under a system that searches the birth day too, the text says so.
+        body = std::string("No total on the way to your Destiny, Soul Urge, Personality or Life Path number")
+            + (chart.system().birthdayDebt ? ", nor the day you were born," : "")
+            + " is 13, 14, 16 or 19, so you carry no debt.";
     }
     return {std::string(section.caption) + ": " + numbers, withExplanation(section.table(), body)};
 }

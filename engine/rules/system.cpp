@@ -45,6 +45,7 @@ constexpr std::uint32_t numberBits(std::initializer_list<NumberId> ids)
 constexpr System kClassic{
     .key = "classic",
     .name = "Classic",
+    .summary = "the default, as in the window",
     .rules = "Letters: A J S 1, B K T 2, C L U 3, D M V 4, E N W 5, F O X 6, G P Y 7, H Q Z 8, I R 9; the vowels are "
              "A E I O U, so Y and W are consonants. A total is reduced by adding its digits; 11 and 22 stop the "
              "reduction only as a digit sum, never as the starting total, and 33 is not kept. The Life Path adds "
@@ -67,6 +68,7 @@ constexpr System kClassic{
 constexpr System kCommon{
     .key = "common",
     .name = "Common practice",
+    .summary = "the rules most published calculators follow",
     .rules = "Letters as the classic chart, but Y is a consonant after a vowel (Murray) or beginning a word "
              "before a vowel (Yolanda), and a vowel everywhere else (Bryan, Lynn, Yvonne). Master numbers 11, 22 "
              "and 33 are kept wherever a total or a digit sum reaches them. Each word of the name is a part, added "
@@ -92,6 +94,7 @@ constexpr System kCommon{
 constexpr System kChaldean{
     .key = "chaldean",
     .name = "Chaldean",
+    .summary = "the Chaldean chart, with compound numbers",
     .rules = "Letters: A I J Q Y 1, B K R 2, C G L S 3, D M T 4, E H N X 5, U V W 6, O Z 7, F P 8; no letter is "
              "9, and the vowels are A E I O U. The name number (shown as Destiny), Soul Urge and Personality add "
              "their letters; the Birth number is the day; the Life Path adds every digit of the date. The "

@@ -94,6 +94,8 @@ struct ReadingTable;
 struct System {
     std::string_view key;  // "classic": as the command line names it
     std::string_view name; // "Classic"
+    // What sets it apart, as --help says it: "the rules most published calculators follow".
+    std::string_view summary;
     // The rules in one short paragraph, as the working and the document state them.
     std::string_view rules;
 

@@ -1,10 +1,13 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # Completes command lines with the tool's bash completion, as bash does on
-# Tab, in a folder of sample files, and compares the candidates offered.
-#   completion.sh COMPLETION-SCRIPT
+# Tab, in a folder of sample files, and compares the candidates offered;
+# with the tool, also that they are every option its help lists and every
+# system it knows.
+#   completion.sh COMPLETION-SCRIPT [TOOL]
 set -euo pipefail
 script=$(realpath "$1")
+tool=${2:-}
 if [ ! -f /usr/share/bash-completion/bash_completion ]; then
     echo "bash-completion is not installed (Debian: bash-completion)"
     exit 77
@@ -60,5 +63,11 @@ expect "csv json text" --first "Jon|John" --last Smith --format ""
 expect "csv json text" --variants people.csv --format ""
 expect "soulUrge=" --variants people.csv --want so
 expect "--no-debts" --variants people.csv --no
+if [ -n "$tool" ]; then
+    expect "$("$tool" --help | grep -o -- '--[a-z][a-z-]*' | sort -u | paste -sd " ")" -
+    # "unknown system 'x'; use classic, common or chaldean (see --help)"
+    systems=$( ("$tool" --batch --system x 2>&1 || true) | sed -e 's/.*; use //' -e 's/ (see --help)//' -e 's/,//g' -e 's/ or / /')
+    expect "$(printf '%s\n' $systems | sort | paste -sd " ")" --system ""
+fi
 [ $failed -eq 0 ] && echo "every completion as expected"
 exit $failed

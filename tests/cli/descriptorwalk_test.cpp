@@ -8,6 +8,7 @@
 #include "batchrun.h"
 #include "chart.h"
 #include "clidiagnostics.h"
+#include "clioptions.h"
 #include "enginetext.h"
 #include "morenumberstext.h"
 #include "readingoutput.h"
@@ -32,7 +33,10 @@ TEST(Descriptors, everyOutputWalksEveryNumberAndChartElement)
     for (const System *system : systems()) {
         SCOPED_TRACE(std::string(system->key));
         const Chart chart = chartOf(person, *system, {8, 12, 2026}, true);
-        const QJsonObject json = chartObject(chart, true, true);
+        CliOptions options;
+        options.explain = true;
+        options.systemNamed = true;
+        const QJsonObject json = chartObject(chart, options);
         const QJsonObject working = json.value(QStringLiteral("working")).toObject();
         const std::string text = letterChartsText(chart);
         std::size_t workingLineCount = 0;
@@ -60,7 +64,7 @@ TEST(Descriptors, everyOutputWalksEveryNumberAndChartElement)
         for (const NumberDescriptor &number : numberDescriptors()) {
             if (!number.column.empty()) {
                 EXPECT_EQ(header.find("," + std::string(number.column) + ",") != std::string::npos,
-                          system->hasNumber(number.id))
+                          shapeOf(*system, number.id).batched)
                     << number.column;
             }
         }

@@ -16,6 +16,8 @@
 #include <string_view>
 
 #include "chart.h"
+#include "clioptions.h"
+#include "comparerun.h"
 #include "compatibility.h"
 #include "namefolding.h"
 #include "personinput.h"
@@ -93,7 +95,7 @@ void comparePerson(const std::string &text, bool fold)
     check(!holdsControls(shown));
     check(lines(shown) == plainLines);
 
-    const QJsonObject json = QJsonDocument::fromJson(velmora::comparisonJson(chart, other, forward)).object();
+    const QJsonObject json = QJsonDocument::fromJson(velmora::comparisonJson(chart, other, forward, velmora::CliOptions{})).object();
     const QJsonObject input = json.value(QStringLiteral("first")).toObject();
     check(input.value(QStringLiteral("first")).toString() == QString::fromStdString(person.FirstName));
     check(input.value(QStringLiteral("last")).toString() == QString::fromStdString(person.LastName));

@@ -5,21 +5,28 @@
 #include <QJsonObject>
 
 #include <algorithm>
-#include <cassert>
 #include <array>
 #include <charconv>
 #include <span>
 #include <string>
+#include <utility>
+
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "chart.h"
-#include "namefolding.h"
 #include "clidiagnostics.h"
+#include "clioptions.h"
+#include "clistreams.h"
 #include "csvreader.h"
 #include "csvwriter.h"
 #include "enginetext.h"
+#include "namefolding.h"
+#include "personcsv.h"
 #include "personinput.h"
 #include "progressmeter.h"
 #include "readingoutput.h"
+#include "vectorstate.h"
 
 namespace velmora {
 namespace {
@@ -65,27 +72,6 @@ std::string_view spacedCounts(CountsBuffer &buffer, const std::array<std::uint32
     return {buffer.data(), static_cast<std::size_t>(at - buffer.data())};
 }
 
-std::string fieldsText(std::size_t count)
-{
-    return std::to_string(count) + (count == 1 ? " field" : " fields");
-}
-
-// Whether the batch writes a column of this name itself, matched as the
-// header's names are: without regard to case.
-template<typename Columns>
-bool isOutputColumn(std::string_view name, const Columns &columns)
-{
-    return std::ranges::any_of(columns, [&](const auto &column) { return equalsIgnoringCase(name, column.name); });
-}
-
-// The chart elements the batch writes, in their order, after the numbers.
-bool isElementColumn(std::string_view name)
-{
-    return std::ranges::any_of(elementDescriptors(), [&](const ElementDescriptor &element) {
-        return !element.column.empty() && equalsIgnoringCase(name, element.column);
-    });
-}
-
 } // namespace
 
 BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, ProgressMeter *progress, Format format)
@@ -98,54 +84,34 @@ BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, Progr
     setSystem(classicSystem());
 }
 
-// The columns of the numbers the system has, in the order of the numbers; a
-// compound number's column after its number's.
 void BatchRun::setSystem(const System &system)
 {
     m_system = &system;
+    m_columnNames = batchColumns(system);
     m_columns.clear();
-    m_singleColumns = 0;
-    for (const NumberDescriptor &number : numberDescriptors()) {
-        if (number.column.empty() || !system.hasNumber(number.id))
-            continue;
-        const bool list = number.list
-            || (number.id == NumberId::HiddenPassion && system.passion == PassionRule::MostFrequentValue);
-        m_columns.push_back({number.id, list ? OutputColumn::List : OutputColumn::Single, std::string(number.column)});
-        if (number.compound && system.hasCompounds())
-            m_columns.push_back({number.id, OutputColumn::Compound, std::string(number.column) + "_compound"});
+    for (const NumberShape &number : batchedNumbers(system)) {
+        m_columns.push_back({number.id, number.list ? Column::List : Column::Single});
+        if (number.compound)
+            m_columns.push_back({number.id, Column::Compound});
     }
-    // The classic columns: the single numbers first, the lists after them.
-    while (m_singleColumns < m_columns.size() && m_columns[m_singleColumns].kind == OutputColumn::Single)
-        ++m_singleColumns;
-    m_singlesInOrder = true;
-    for (std::size_t k = 0; k < m_singleColumns; ++k)
-        m_singlesInOrder = m_singlesInOrder && indexOf(m_columns[k].id) == k;
-    m_singlesThenLists = std::ranges::all_of(m_columns.begin() + static_cast<std::ptrdiff_t>(m_singleColumns),
-                                             m_columns.end(),
-                                             [](const OutputColumn &c) { return c.kind == OutputColumn::List; });
 }
 
-bool BatchRun::readHeader(CsvReader &reader)
+bool BatchRun::readHeader(PersonCsv &input)
 {
-    const std::string line = "line " + std::to_string(reader.line()) + ": ";
-    const std::string expected = "the first line must be a header naming the columns first, middle, last and date "
-                                 "(in any order; middle may be left out)";
+    const CsvReader &reader = input.reader();
+    const std::string line = input.linePrefix();
     if (reader.fieldCount() > CsvReader::kMaxFields) {
         report(line + "the header has " + std::to_string(reader.fieldCount()) + " columns; at most "
                + std::to_string(CsvReader::kMaxFields) + " are read");
         return false;
     }
-    m_column.fill(kNoColumn);
+    if (const std::string problem = input.findColumns(false); !problem.empty()) {
+        report(problem);
+        return false;
+    }
     m_header.clear();
     for (std::size_t i = 0; i < reader.fieldCount(); ++i) {
         const std::string_view name = headerName(reader.fields(), i);
-        if (const std::size_t c = personColumnOf(name); c != kNoColumn) {
-            if (m_column[c] != kNoColumn) {
-                report(line + "the header names the column " + std::string(kPersonColumns[c]) + " twice");
-                return false;
-            }
-            m_column[c] = i;
-        }
         // JSON keeps the columns by name: two of one name would lose one. Names
         // are compared as JSON writes them, where bytes that are not UTF-8 read
         // as U+FFFD.
@@ -160,10 +126,6 @@ bool BatchRun::readHeader(CsvReader &reader)
         }
         m_header.emplace_back(name);
     }
-    if (m_column[First] == kNoColumn || m_column[Last] == kNoColumn || m_column[Date] == kNoColumn) {
-        report(line + expected);
-        return false;
-    }
     return takeOutputColumns(line);
 }
 
@@ -174,7 +136,9 @@ bool BatchRun::takeOutputColumns(const std::string &line)
 {
     m_replaced = 0;
     for (std::size_t i = 0; i < m_header.size(); ++i) {
-        if (!isOutputColumn(m_header[i], m_columns) && !isElementColumn(m_header[i]))
+        // Matched as the header's names are: without regard to case.
+        if (std::ranges::none_of(m_columnNames,
+                                 [&](const std::string &column) { return equalsIgnoringCase(m_header[i], column); }))
             continue;
         if (!m_replaceColumns) {
             report(line + "the input has a column " + m_header[i]
@@ -214,23 +178,21 @@ void BatchRun::writeCsvHeader(CsvWriter &writer) const
         if (!isReplaced(i))
             writer.field(m_header[i]);
     }
-    for (const OutputColumn &column : m_columns)
-        writer.field(column.name);
-    for (const ElementDescriptor &element : elementDescriptors())
-        if (!element.column.empty())
-            writer.field(element.column);
+    for (const std::string &column : m_columnNames)
+        writer.field(column);
     writer.endRecord();
 }
 
 // One line of JSON: the keys of the one-person output, with every column of
 // the row that is not one of the four in "input" under its header name.
-bool BatchRun::writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters)
+bool BatchRun::writeJsonRow(const PersonCsv &csv, const BirthData &person, const LetterTally &letters)
 {
-    QJsonObject object = chartObject(Chart(person, *m_system, letters, m_dateOfInterest, false), false);
+    // Neither the working nor the system: those of the default options.
+    QJsonObject object = chartObject(Chart(person, *m_system, letters, m_dateOfInterest, false), CliOptions{});
     QJsonObject input = object.value(QStringLiteral("input")).toObject();
-    const auto fields = reader.fields();
+    const auto fields = csv.reader().fields();
     for (std::size_t i = 0; i < fields.size(); ++i) {
-        if (std::ranges::find(m_column, i) == m_column.end() && !isReplaced(i))
+        if (!csv.isPersonColumn(i) && !isReplaced(i))
             input.insert(toQString(m_header[i]), toQString(fields[i]));
     }
     object.insert(QStringLiteral("input"), input);
@@ -251,26 +213,6 @@ void BatchRun::refuse(std::uint64_t line, std::string_view reason)
 {
     ++m_refused;
     report("line " + std::to_string(line) + ": " + std::string(reason));
-}
-
-bool BatchRun::startInput(CsvReader &reader)
-{
-    switch (reader.next()) {
-    case CsvReader::Status::Record:
-        return readHeader(reader);
-    case CsvReader::Status::BadRecord:
-        report("line " + std::to_string(reader.line()) + ": the header cannot be read: "
-               + std::string(reader.error()));
-        return false;
-    case CsvReader::Status::End:
-        report("the input is empty; its first line must be a header naming the columns first, middle, last "
-               "and date");
-        return false;
-    case CsvReader::Status::ReadError:
-        report("cannot read the input");
-        return false;
-    }
-    return false;
 }
 
 namespace {
@@ -314,98 +256,83 @@ void BatchRun::writeElements(CsvWriter &writer, const ChartElements &elements)
     }
 }
 
-// The row's numbers in the order of the columns: runs of single numbers go
-// out together, a list (the Karmic Lessons and Debts) as numbers apart by spaces.
+// The row's numbers in the order of the columns, a list (the Karmic Lessons
+// and Debts) as numbers apart by spaces, an empty compound where the number
+// has none. A run of single numbers goes out in one call: a batch row 3,058
+// -> 2,892 instructions (callgrind, Release).
 void BatchRun::writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person,
                            const LetterTally &letters)
 {
     ChartNumbers numbers;
     evaluateNumbers(dateOfBirth(person), *m_system, letters, m_dateOfInterest, numbers);
     copyKeptFields(reader, writer);
+    std::array<int, kNumberCount> run;
+    std::size_t length = 0;
     std::array<char, 32> buffer;
-    if (!m_singlesThenLists) {
-        for (const OutputColumn &column : m_columns) {
-            const NumberValue &number = numbers[column.id];
-            if (column.kind == OutputColumn::Single)
-                writer.field(number.value());
-            else if (column.kind == OutputColumn::List)
-                writer.rawFields(spacedList(buffer, number.list()), 1);
-            else if (number.compound != 0)
-                writer.field(number.compound);
-            else
-                writer.rawFields({}, 1);
+    for (const Column &column : m_columns) {
+        const NumberValue &number = numbers[column.id];
+        if (column.kind == Column::Single) {
+            run[length++] = number.value();
+            continue;
         }
-        writeElements(writer, numbers.elements);
-        writer.endRecord();
-        return;
+        if (length > 0)
+            writer.fields(std::span<const int>(run.data(), std::exchange(length, 0)));
+        if (column.kind == Column::List)
+            // Digits and spaces only: written as they are, with no look for quotes.
+            writer.rawFields(spacedList(buffer, number.list()), 1);
+        else if (number.compound != 0)
+            writer.field(number.compound);
+        else
+            writer.rawFields({}, 1);
     }
-    std::array<int, kNumberCount> run; // only the first m_singleColumns are written and read
-    // The classic single columns are the numbers in their own order: read
-    // without the look-up: with the count below, a batch row 3,302 -> 3,234 instructions (callgrind).
-    if (m_singlesInOrder) {
-        for (std::size_t k = 0; k < m_singleColumns; ++k)
-            run[k] = numbers.values[k].values[0];
-    } else {
-        for (std::size_t k = 0; k < m_singleColumns; ++k)
-            run[k] = numbers[m_columns[k].id].value();
-    }
-    writer.fields(std::span<const int>(run.data(), m_singleColumns));
-    for (std::size_t k = m_singleColumns; k < m_columns.size(); ++k)
-        // Digits and spaces only: written as they are, with no look for quotes.
-        writer.rawFields(spacedList(buffer, numbers[m_columns[k].id].list()), 1);
+    if (length > 0)
+        writer.fields(std::span<const int>(run.data(), length));
     writeElements(writer, numbers.elements);
     writer.endRecord();
 }
 
 // One record: refused with its reason, or written. False when the output
 // cannot take it.
-bool BatchRun::handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person)
+bool BatchRun::handleRecord(const PersonCsv &input, CsvWriter &writer, BirthData &person)
 {
-    if (reader.fieldCount() != m_header.size()) {
-        refuse(reader.line(), fieldsText(reader.fieldCount()) + ", expected " + std::to_string(m_header.size())
-                                  + " as in the header");
-        return true;
-    }
-    const auto fields = reader.fields();
-    const auto column = [&](Column c) { return m_column[c] == kNoColumn ? std::string_view() : fields[m_column[c]]; };
-    std::array<std::string_view, 3> names = {column(First), column(Middle), column(Last)};
+    PersonFields fields = input.person();
     if (m_foldAccents) {
-        for (std::size_t i = 0; i < names.size(); ++i) {
-            m_folded[i] = foldAccents(names[i]);
-            names[i] = m_folded[i];
-        }
+        m_folded = {foldAccents(fields.first), foldAccents(fields.middle), foldAccents(fields.last)};
+        fields = {m_folded[0], m_folded[1], m_folded[2], fields.date};
     }
     CheckedPerson checked;
-    const InputFault fault = checkPerson({names[0], names[1], names[2], column(Date)}, checked);
-    if (fault != InputFault::None) {
-        refuse(reader.line(), faultText(fault));
+    if (const InputFault fault = checkPerson(fields, checked); fault != InputFault::None) {
+        refuse(input.reader().line(), faultText(fault));
         return true;
     }
     // The names are tallied where the reader holds them and copied into the
     // record only for JSON, which shows them; a CSV row needs the record's
-    // date alone: a batch row 3,204 -> 3,132 instructions (callgrind), and
-    // without the month's name 2,864 -> 2,796.
+    // date alone: a batch row 3,086 -> 2,892 instructions (callgrind, Release).
     const LetterTally letters = tallyLetters(checked.names, *m_system);
     if (letters.others > 0 && !std::ranges::all_of(checked.names, allCounted))
         ++m_uncounted;
     if (m_format == Format::JsonLines) {
         fillPerson(checked, person);
-        if (!writeJsonRow(reader, person, letters))
+        if (!writeJsonRow(input, person, letters))
             return false;
     } else {
         setBirthDate(checked.date, person);
-        writeCsvRow(reader, writer, person, letters);
+        writeCsvRow(input.reader(), writer, person, letters);
     }
     ++m_written;
     if (m_progress != nullptr)
-        m_progress->update(m_written + m_refused, reader.bytesRead());
+        m_progress->update(m_written + m_refused, input.reader().bytesRead());
     return true;
 }
 
 int BatchRun::run()
 {
-    CsvReader reader(m_input);
-    if (!startInput(reader))
+    PersonCsv input(m_input, "input");
+    if (const std::string problem = input.readHeader(); !problem.empty()) {
+        report(problem);
+        return m_startStatus;
+    }
+    if (!readHeader(input))
         return m_startStatus;
     CsvWriter writer(m_output);
     if (m_format == Format::Csv)
@@ -413,15 +340,15 @@ int BatchRun::run()
 
     // One record for every row, so that its strings keep their room.
     BirthData person;
-    for (CsvReader::Status status = reader.next(); status != CsvReader::Status::End; status = reader.next()) {
-        if (status == CsvReader::Status::ReadError) {
+    for (PersonCsv::Row row = input.next(); row != PersonCsv::Row::End; row = input.next()) {
+        if (row == PersonCsv::Row::ReadError) {
             writer.flush();
             report("cannot read the input");
             return Failure;
         }
-        if (status == CsvReader::Status::BadRecord)
-            refuse(reader.line(), reader.error());
-        else if (!handleRecord(reader, writer, person))
+        if (row == PersonCsv::Row::Refused)
+            refuse(input.reader().line(), input.refusal());
+        else if (!handleRecord(input, writer, person))
             break;
         // The output refused a write: nothing more will reach it.
         if (writer.failed())
@@ -437,6 +364,28 @@ int BatchRun::run()
         return Failure;
     }
     return m_refused > 0 ? Failure : Success;
+}
+
+int runBatch(const CliOptions &options, CliStreams &streams)
+{
+    std::FILE *input = streams.openInput(options.inputFile);
+    if (input == nullptr)
+        return Failure;
+    struct stat info {};
+    const std::uint64_t size = fstat(fileno(input), &info) == 0 && S_ISREG(info.st_mode)
+        ? static_cast<std::uint64_t>(info.st_size)
+        : 0;
+    ProgressMeter progress(streams.errors(), isatty(fileno(streams.errors())) != 0, size);
+    BatchRun batch(input, streams.output(), streams.errors(), &progress,
+                   options.format == OutputFormat::Json ? BatchRun::Format::JsonLines : BatchRun::Format::Csv);
+    batch.setDateOfInterest(options.dateOfInterest);
+    batch.setFoldAccents(options.foldAccents);
+    batch.setSystem(*options.system);
+    batch.setReplaceColumns(options.replaceColumns);
+    clearVectorUpperState(); // after the last Qt call before the rows
+    const int status = batch.run();
+    CliStreams::closeInput(input);
+    return status;
 }
 
 } // namespace velmora

@@ -42,6 +42,20 @@ constexpr std::array<QStringView, 7> kWeekdays = {u"mon", u"tue", u"wed", u"thu"
 
 } // namespace
 
+namespace {
+
+struct CycleKey {
+    QStringView key;
+    DayFilter::Cycle cycle;
+};
+
+// The cycles --find picks days by, in the order its usage error names them.
+constexpr std::array<CycleKey, 3> kCycles = {{{u"personal-year", DayFilter::Cycle::Year},
+                                              {u"personal-month", DayFilter::Cycle::Month},
+                                              {u"personal-day", DayFilter::Cycle::Day}}};
+
+} // namespace
+
 std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *problem)
 {
     static const QRegularExpression year(u"^(\\d{4})$"_s);
@@ -84,6 +98,14 @@ std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *prob
     return span;
 }
 
+QStringList DayFilter::keys()
+{
+    QStringList keys;
+    for (const CycleKey &cycle : kCycles)
+        keys << cycle.key.toString();
+    return keys;
+}
+
 std::optional<DayFilter> DayFilter::parse(const QStringList &finds, const QString &weekdays, QString *problem)
 {
     DayFilter filter;
@@ -93,8 +115,11 @@ std::optional<DayFilter> DayFilter::parse(const QStringList &finds, const QStrin
         const NumberDescriptor *number = findNumberByName(key.toStdString());
         const auto cycle = number == nullptr ? std::nullopt : cycleOf(number->id);
         if (!find.contains(u'=') || !cycle) {
-            *problem = u"--find '%1': expected personal-year=V, personal-month=V or personal-day=V (V 1-9, several "
-                       "apart by commas)"_s.arg(find);
+            QStringList forms;
+            for (const QString &each : keys())
+                forms << each + u"=V"_s;
+            *problem = u"--find '%1': expected %2 or %3 (V 1-9, several apart by commas)"_s.arg(
+                find, forms.mid(0, forms.size() - 1).join(u", "_s), forms.constLast());
             return std::nullopt;
         }
         Wish wish{*cycle, 0};

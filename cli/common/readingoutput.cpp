@@ -11,33 +11,12 @@
 #include <cstdio>
 
 #include "clidiagnostics.h"
+#include "clioptions.h"
 #include "enginetext.h"
 #include "morenumberstext.h"
 
 namespace velmora {
 namespace {
-
-void appendCaption(std::string &text, std::string_view caption, char rule)
-{
-    text.append(caption).push_back('\n');
-    text.append(caption.size(), rule).push_back('\n');
-}
-
-QJsonObject personObject(const BirthData &data)
-{
-    return {
-        {QStringLiteral("first"), toQString(data.FirstName)},
-        {QStringLiteral("middle"), toQString(data.MiddleName)},
-        {QStringLiteral("last"), toQString(data.LastName)},
-        {QStringLiteral("date"), toQString(isoDateText(data))},
-    };
-}
-
-// A name's control characters are shown, not obeyed: the text goes to a terminal.
-std::string personLine(const BirthData &data)
-{
-    return visibleText(fullName(data)) + ", born " + calendarDateText({data.BirthDay, data.BirthMonth, data.BirthYear});
-}
 
 // The plain text of a reading, whichever part it belongs to.
 std::string sectionText(const Chart &chart, const SectionDescriptor &section)
@@ -48,8 +27,7 @@ std::string sectionText(const Chart &chart, const SectionDescriptor &section)
 QJsonObject sectionObject(const Chart &chart, const SectionDescriptor &section)
 {
     QJsonObject object;
-    // A tie (Hidden Passion by value) is a list as well.
-    if (section.listed || chart[section.first].count > 1) {
+    if (section.listed || shapeOf(chart.system(), section.first).list) {
         QJsonArray numbers;
         for (std::size_t k = 0; k < section.count; ++k) {
             const auto id = static_cast<NumberId>(indexOf(section.first) + k);
@@ -74,19 +52,23 @@ QJsonObject sectionObject(const Chart &chart, const SectionDescriptor &section)
     return object;
 }
 
-struct ComparedNumber {
-    std::string_view key;
-    std::string_view name;
-    const Pairing *pairing;
-};
+} // namespace
 
-std::array<ComparedNumber, 2> comparedNumbers(const Comparison &comparison)
+void appendCaption(std::string &text, std::string_view caption, char rule)
 {
-    return {{{describe(NumberId::LifePath).key, describe(NumberId::LifePath).name, &comparison.lifePath},
-             {describe(NumberId::Destiny).key, describe(NumberId::Destiny).name, &comparison.destiny}}};
+    text.append(caption).push_back('\n');
+    text.append(caption.size(), rule).push_back('\n');
 }
 
-} // namespace
+QJsonObject personObject(const BirthData &data)
+{
+    return {
+        {QStringLiteral("first"), toQString(data.FirstName)},
+        {QStringLiteral("middle"), toQString(data.MiddleName)},
+        {QStringLiteral("last"), toQString(data.LastName)},
+        {QStringLiteral("date"), toQString(isoDateText(data))},
+    };
+}
 
 std::string isoDateText(const BirthData &data)
 {
@@ -175,8 +157,9 @@ std::string letterChartsText(const Chart &chart)
     return text;
 }
 
-std::string workingsText(const Chart &chart, bool nameSystem)
+std::string workingsText(const Chart &chart, const CliOptions &options)
 {
+    const bool nameSystem = options.systemNamed;
     std::string text;
     appendCaption(text, kWorkingTitle, '=');
     if (nameSystem)
@@ -213,8 +196,9 @@ QJsonArray elementArray(const Chart &chart, const ElementDescriptor &element)
 
 } // namespace
 
-QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
+QJsonObject chartObject(const Chart &chart, const CliOptions &options)
 {
+    const bool nameSystem = options.systemNamed;
     QJsonObject root;
     root.insert(QStringLiteral("input"), personObject(chart.person()));
     if (nameSystem)
@@ -224,7 +208,7 @@ QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
             root.insert(toQString(section.jsonKey), sectionObject(chart, section));
     for (const ElementDescriptor &element : elementDescriptors())
         root.insert(toQString(element.key), elementArray(chart, element));
-    if (withWorking) {
+    if (options.explain) {
         QJsonObject working;
         for (const NumberDescriptor &number : numberDescriptors())
             if ((number.worked || nameSystem) && chart[number.id].defined)
@@ -232,36 +216,6 @@ QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem)
         root.insert(QStringLiteral("working"), working);
     }
     return root;
-}
-
-std::string comparisonText(const Chart &first, const Chart &second, const Comparison &comparison)
-{
-    std::string text;
-    appendCaption(text, kComparisonTitle, '-');
-    text.append(personLine(first.person())).append("\n").append(personLine(second.person())).append("\n");
-    for (const ComparedNumber &compared : comparedNumbers(comparison)) {
-        const Pairing &pairing = *compared.pairing;
-        text.append("\n").append(compared.name).append(" ").append(std::to_string(pairing.first));
-        text.append(" and ").append(std::to_string(pairing.second)).append(": ");
-        text.append(relationName(pairing.relation)).append("\n").append(pairing.text).append("\n");
-    }
-    return text;
-}
-
-QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison, bool nameSystem)
-{
-    QJsonObject root{{QStringLiteral("first"), personObject(first.person())},
-                     {QStringLiteral("second"), personObject(second.person())}};
-    if (nameSystem)
-        root.insert(QStringLiteral("system"), toQString(first.system().key));
-    for (const ComparedNumber &compared : comparedNumbers(comparison)) {
-        const Pairing &pairing = *compared.pairing;
-        root.insert(toQString(compared.key),
-                    QJsonObject{{QStringLiteral("numbers"), QJsonArray{pairing.first, pairing.second}},
-                                {QStringLiteral("relation"), toQString(relationName(pairing.relation))},
-                                {QStringLiteral("text"), toQString(pairing.text)}});
-    }
-    return QJsonDocument(root).toJson(QJsonDocument::Indented);
 }
 
 } // namespace velmora

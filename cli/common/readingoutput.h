@@ -7,9 +7,13 @@
 #include <string>
 
 #include "chart.h"
-#include "compatibility.h"
 
 namespace velmora {
+
+struct CliOptions;
+
+// The person as JSON gives one: first, middle, last and date.
+[[nodiscard]] QJsonObject personObject(const BirthData &data);
 
 // The date of the birth data written YYYY-MM-DD.
 [[nodiscard]] std::string isoDateText(const BirthData &data);
@@ -28,27 +32,24 @@ namespace velmora {
 // Each under its heading and a rule, as the part "More numbers" has them.
 [[nodiscard]] std::string letterChartsText(const Chart &chart);
 
-// The part that shows how every number was found, one line each. With
-// nameSystem (the system was named on the command line), the system's rules
-// come first and the rules' decisions and the Karmic Debts are shown too.
-// Requires chart.hasWorking().
-[[nodiscard]] std::string workingsText(const Chart &chart, bool nameSystem = false);
+// The part that shows how every number was found, one line each. When the
+// options name the system, the system's rules come first and the rules'
+// decisions and the Karmic Debts are shown too. Requires chart.hasWorking().
+[[nodiscard]] std::string workingsText(const Chart &chart, const CliOptions &options);
 
 // One JSON object: "input" (first, middle, last, date), then every reading
-// under its key with "number" (or "numbers") and "text", its full plain text;
+// under its key with "number" (or "numbers" where the system makes it a
+// list: shapeOf) and "text", its full plain text;
 // the Personal Year adds its "year", the Karmic Debts "from" (the keys of the
 // numbers each debt was met in); "inclusion" holds the nine counts, value 1
 // first, and "planes" four objects with "plane", "letters", "total", "number"
-// and "text". With withWorking (which requires
+// and "text". With the options' explain (which requires
 // chart.hasWorking()), "working" holds one line of text under each number's key.
-// With nameSystem, "system" holds the system's key, and the working gains the
-// rules' decisions and the Karmic Debts.
-[[nodiscard]] QJsonObject chartObject(const Chart &chart, bool withWorking, bool nameSystem = false);
+// When the options name the system, "system" holds the system's key, and the
+// working gains the rules' decisions and the Karmic Debts.
+[[nodiscard]] QJsonObject chartObject(const Chart &chart, const CliOptions &options);
 
-// Two people compared: who they are, then the relation of their Life Path
-// and Destiny numbers with its reading.
-[[nodiscard]] std::string comparisonText(const Chart &first, const Chart &second, const Comparison &comparison);
-[[nodiscard]] QByteArray comparisonJson(const Chart &first, const Chart &second, const Comparison &comparison,
-                                        bool nameSystem = false);
+// A caption over a rule of its length, as every part of the text output has.
+void appendCaption(std::string &text, std::string_view caption, char rule);
 
 } // namespace velmora

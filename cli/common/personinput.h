@@ -1,10 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include <array>
-#include <cstddef>
 #include <optional>
-#include <span>
 #include <string_view>
 
 #include "birthdata.h"
@@ -58,18 +55,5 @@ void fillPerson(const CheckedPerson &person, BirthData &data);
 [[nodiscard]] InputFault readPerson(const PersonFields &fields, BirthData &data);
 
 [[nodiscard]] std::string_view faultText(InputFault fault);
-
-// The columns of a CSV of people (the batch's input, the variants), in the
-// order of PersonFields; any other column is the file's own.
-inline constexpr std::array<std::string_view, 4> kPersonColumns = {"first", "middle", "last", "date"};
-inline constexpr std::size_t kNoColumn = static_cast<std::size_t>(-1);
-
-// Two names alike but for the case of A-Z, as a CSV header's names are compared.
-[[nodiscard]] bool equalsIgnoringCase(std::string_view a, std::string_view b);
-// Header field i as it names its column: a byte order mark that opens the
-// first field is no part of the name.
-[[nodiscard]] std::string_view headerName(std::span<const std::string_view> header, std::size_t i);
-// The person column (an index into kPersonColumns) that name names, or kNoColumn.
-[[nodiscard]] std::size_t personColumnOf(std::string_view name);
 
 } // namespace velmora

@@ -41,6 +41,9 @@ public:
 
     [[nodiscard]] bool matches(const CalendarDay &day) const;
 
+    // "personal-year", "personal-month", "personal-day": the keys of --find.
+    [[nodiscard]] static QStringList keys();
+
 private:
     struct Wish {
         Cycle cycle;

@@ -1,9 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "clioptions.h"
 
-#include "system.h"
-
 #include <QCommandLineParser>
+#include <QCoreApplication>
+
+#include "descriptors.h"
+#include "enginetext.h"
+#include "personinput.h"
+#include "system.h"
 
 #include <algorithm>
 #include <array>
@@ -65,17 +69,16 @@ constexpr std::array kOptions = {
     OptionRow{u"input", u"FILE", modes(CliMode::Batch), 0, u"--input works only with --batch",
               u"CSV input for --batch; - or none: standard input."},
     OptionRow{u"replace-columns", {}, modes(CliMode::Batch), 0, u"--replace-columns works only with --batch",
-              u"With --batch: input columns named as the batch's own (destiny ... karmic_debts, in any case) are "
+              u"With --batch: input columns named as the batch's own (those --batch lists, in any case) are "
               "left out and the batch's own written in their usual place; without it such input is refused."},
     OptionRow{u"batch", {}, modes(CliMode::Batch), ChoosesMode, {},
               u"Read CSV whose header names first, middle, last and date (any order and case; other columns are "
-              "kept) and write it back with the eleven numbers, then life_path, birthday, challenge1 to challenge4, "
-              "personal_year, karmic_lessons and karmic_debts (lists as numbers apart by spaces)."},
+              "kept) and write it back with a column for each number and the Inclusion table's counts: %1 (lists "
+              "as numbers apart by spaces)."},
     OptionRow{u"system", u"SYSTEM",
               modes(CliMode::Batch, CliMode::Open, CliMode::Compare, CliMode::Variants, CliMode::Person), 0, {},
-              u"The rules the numbers are found by: classic (the default, as in the window), common (the rules most "
-              "published calculators follow) or chaldean (the Chaldean chart, with compound numbers). Naming one "
-              "adds it to the output, and its rules to --explain."},
+              u"The rules the numbers are found by: %1. Naming one adds it to the output, and its rules to "
+              "--explain."},
     OptionRow{u"on", u"YYYY-MM-DD", modes(CliMode::Batch, CliMode::Open, CliMode::Variants, CliMode::Person), 0,
               u"--on needs a person (--first, --last and --date), --open FILE.vlm or --batch",
               u"The date of interest of the Personal Year, Month and Day, YYYY-MM-DD (default: today)."},
@@ -150,6 +153,52 @@ constexpr std::array kModes = {
 };
 
 constexpr QStringView kNothingToDo = u"nothing to do: give --first, --last and --date, or --open FILE.vlm, or --batch";
+
+// "a, b or c"
+QString listed(const QStringList &items)
+{
+    QString text;
+    for (qsizetype k = 0; k < items.size(); ++k)
+        text += (k == 0 ? u""_s : k + 1 == items.size() ? u" or "_s : u", "_s) + items[k];
+    return text;
+}
+
+// "destiny, personality"
+QString joined(const std::vector<std::string> &items)
+{
+    QStringList list;
+    for (const std::string &item : items)
+        list << QString::fromStdString(item);
+    return list.join(u", "_s);
+}
+
+// The columns of the first system (the default), then those of each system
+// whose columns differ: "destiny, ... inclusion; under chaldean: destiny, ...".
+QString batchColumnsText()
+{
+    const std::vector<std::string> first = batchColumns(*systems().front());
+    QString text = joined(first);
+    for (const System *system : systems().subspan(1)) {
+        const std::vector<std::string> columns = batchColumns(*system);
+        if (columns != first)
+            text += u"; under %1: "_s.arg(toQString(system->key)) + joined(columns);
+    }
+    return text;
+}
+
+// The help of an option, with what the descriptors and systems() give filled in.
+QString helpOf(const OptionRow &option)
+{
+    if (option.name == u"batch")
+        return option.description.toString().arg(batchColumnsText());
+    if (option.name == u"system") {
+        QStringList items;
+        for (const System *system : systems())
+            items << u"%1 (%2)"_s.arg(toQString(system->key), toQString(system->summary));
+        return option.description.toString().arg(listed(items));
+    }
+    return option.description.toString();
+}
 
 QString optionName(const OptionRow &option)
 {
@@ -305,8 +354,7 @@ void describeCommandLine(QCommandLineParser &parser)
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
     parser.addVersionOption();
     for (const OptionRow &option : kOptions) {
-        parser.addOption(QCommandLineOption(option.name.toString(), option.description.toString(),
-                                            option.valueName.toString()));
+        parser.addOption(QCommandLineOption(option.name.toString(), helpOf(option), option.valueName.toString()));
     }
 }
 
@@ -373,7 +421,7 @@ QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
     if (QString problem = formatProblem(parser, modeRow(mode)); !problem.isEmpty())
         return problem;
     if (parser.isSet(u"system"_s) && findSystem(parser.value(u"system"_s).toStdString()) == nullptr)
-        return u"unknown system '%1'; use classic, common or chaldean"_s.arg(parser.value(u"system"_s));
+        return u"unknown system '%1'; use %2"_s.arg(parser.value(u"system"_s), systemKeysText());
     if (QString problem = modeProblem(parser, mode); !problem.isEmpty())
         return problem;
     if (mode == CliMode::Variants)
@@ -392,6 +440,111 @@ bool printsReadings(const QCommandLineParser &parser)
     return parser.isSet(u"format"_s) || std::ranges::none_of(kOptions, [&](const OptionRow &option) {
                return (option.traits & WritesInstead) != 0 && isSet(parser, option);
            });
+}
+
+QString systemKeysText()
+{
+    QStringList keys;
+    for (const System *system : systems())
+        keys << toQString(system->key);
+    return listed(keys);
+}
+
+QStringList optionNames()
+{
+    QStringList names;
+    for (const OptionRow &option : kOptions)
+        names << optionName(option);
+    return names << u"--help"_s << u"--version"_s;
+}
+
+std::vector<std::string> batchColumns(const System &system)
+{
+    std::vector<std::string> columns;
+    for (const NumberShape &number : batchedNumbers(system)) {
+        columns.emplace_back(number.column);
+        if (number.compound)
+            columns.push_back(number.compoundColumn());
+    }
+    for (const ElementDescriptor &element : elementDescriptors())
+        if (!element.column.empty())
+            columns.emplace_back(element.column);
+    return columns;
+}
+
+CommandLine readCommandLine(const QStringList &arguments, const std::function<QDate()> &today)
+{
+    CommandLine line;
+    QCommandLineParser parser;
+    describeCommandLine(parser);
+    if (!parser.parse(withCompareOperands(arguments))) {
+        line.text = parser.errorText();
+        return line;
+    }
+    if (parser.isSet(u"help"_s)) {
+        line.action = CommandLine::Action::Help;
+        line.text = parser.helpText();
+        return line;
+    }
+    if (parser.isSet(u"version"_s)) {
+        line.action = CommandLine::Action::Version;
+        line.text = QCoreApplication::applicationName() + u' ' + QCoreApplication::applicationVersion() + u'\n';
+        return line;
+    }
+    CliOptions &options = line.options;
+    options.mode = chosenMode(parser);
+    if (QString problem = commandLineProblem(parser, options.mode); !problem.isEmpty()) {
+        line.text = problem;
+        return line;
+    }
+    const QString format = parser.value(u"format"_s);
+    options.format = format == u"json"_s ? OutputFormat::Json
+        : format == u"csv"_s             ? OutputFormat::Csv
+                                         : OutputFormat::Text;
+    options.printed = printsReadings(parser);
+    options.systemNamed = parser.isSet(u"system"_s);
+    // Checked with the command line.
+    options.system = options.systemNamed ? findSystem(parser.value(u"system"_s).toStdString()) : &classicSystem();
+    options.explain = parser.isSet(u"explain"_s);
+    options.foldAccents = parser.isSet(u"fold-accents"_s);
+    options.replaceColumns = parser.isSet(u"replace-columns"_s);
+    if (parser.isSet(u"on"_s)) {
+        const std::optional<IsoDate> on = parseIsoDate(parser.value(u"on"_s).toStdString());
+        if (!on) {
+            line.text = u"--on '%1': not a date written YYYY-MM-DD that exists (years 1 to 9999)"_s.arg(
+                parser.value(u"on"_s));
+            return line;
+        }
+        options.dateOfInterest = {on->day, on->month, on->year};
+    } else {
+        const QDate date = today();
+        options.dateOfInterest = {date.day(), date.month(), date.year()};
+    }
+    options.first = parser.value(u"first"_s);
+    options.middle = parser.value(u"middle"_s);
+    options.last = parser.value(u"last"_s);
+    options.date = parser.value(u"date"_s);
+    options.dateGiven = parser.isSet(u"date"_s);
+    options.saveFile = parser.value(u"save"_s);
+    options.pdfFile = parser.value(u"pdf"_s);
+    options.openFile = parser.value(u"open"_s);
+    options.inputFile = parser.value(u"input"_s);
+    options.compareFirst = parser.value(u"compare"_s);
+    if (options.mode == CliMode::Compare)
+        options.compareSecond = parser.positionalArguments().constFirst();
+    options.variantsGiven = parser.isSet(u"variants"_s);
+    options.variantsFile = parser.value(u"variants"_s);
+    options.wants = parser.values(u"want"_s);
+    options.noDebts = parser.isSet(u"no-debts"_s);
+    options.calendarGiven = parser.isSet(u"calendar"_s);
+    options.calendar = parser.value(u"calendar"_s);
+    options.icsFile = parser.value(u"ics"_s);
+    options.icsName = parser.isSet(u"ics-name"_s);
+    options.findGiven = parser.isSet(u"find"_s);
+    options.find = parser.values(u"find"_s);
+    options.weekday = parser.value(u"weekday"_s);
+    line.action = CommandLine::Action::Run;
+    return line;
 }
 
 } // namespace velmora

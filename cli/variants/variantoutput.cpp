@@ -32,17 +32,6 @@ std::vector<NumberId> shownNumbers(const System &system, const VariantWishes &wi
     return ids;
 }
 
-// A list, or a number that may be several (Hidden Passion by value, in a tie).
-bool isListed(NumberId id, const System &system)
-{
-    return describe(id).list || (id == NumberId::HiddenPassion && system.passion == PassionRule::MostFrequentValue);
-}
-
-bool hasCompoundColumn(NumberId id, const System &system)
-{
-    return describe(id).compound && system.hasCompounds();
-}
-
 std::string spaced(std::span<const std::uint8_t> values)
 {
     std::string text;
@@ -68,21 +57,6 @@ bool sharesOneDate(const std::vector<NameVariant> &variants)
         const BirthData &b = variants.front().person;
         return a.BirthDay == b.BirthDay && a.BirthMonth == b.BirthMonth && a.BirthYear == b.BirthYear;
     });
-}
-
-std::string columnName(const NumberDescriptor &number)
-{
-    if (!number.column.empty())
-        return std::string(number.column);
-    // personalMonth -> personal_month, as the batch names its columns.
-    std::string name;
-    for (const char ch : number.key) {
-        if (ch >= 'A' && ch <= 'Z')
-            name.append(1, '_').append(1, static_cast<char>(ch - 'A' + 'a'));
-        else
-            name.push_back(ch);
-    }
-    return name;
 }
 
 // Continuation bytes of UTF-8 take no column.
@@ -163,7 +137,7 @@ VariantTable variantTable(const std::vector<NameVariant> &variants, const System
         if (dates)
             row.push_back(isoDateText(variant.person));
         for (const NumberId id : numbers)
-            row.push_back(numberCell(variant.numbers[id], isListed(id, system)));
+            row.push_back(numberCell(variant.numbers[id], shapeOf(system, id).list));
         if (!wishes.empty())
             row.emplace_back(variant.match ? kCheckMark : "");
         table.rows.push_back(std::move(row));
@@ -211,10 +185,10 @@ bool writeVariantCsv(std::FILE *output, const std::vector<NameVariant> &variants
     for (const std::string_view column : {"first", "middle", "last", "date"})
         writer.field(column);
     for (const NumberId id : numbers) {
-        const std::string name = columnName(describe(id));
-        writer.field(name);
-        if (hasCompoundColumn(id, system))
-            writer.field(name + "_compound");
+        const NumberShape shape = shapeOf(system, id);
+        writer.field(shape.column);
+        if (shape.compound)
+            writer.field(shape.compoundColumn());
     }
     writer.field("match");
     writer.endRecord();
@@ -225,11 +199,12 @@ bool writeVariantCsv(std::FILE *output, const std::vector<NameVariant> &variants
         writer.field(isoDateText(variant.person));
         for (const NumberId id : numbers) {
             const NumberValue &number = variant.numbers[id];
-            if (isListed(id, system))
+            const NumberShape shape = shapeOf(system, id);
+            if (shape.list)
                 writer.field(spaced(number.list()));
             else
                 writer.field(number.value());
-            if (hasCompoundColumn(id, system)) {
+            if (shape.compound) {
                 if (number.compound != 0)
                     writer.field(number.compound);
                 else
@@ -256,8 +231,9 @@ QByteArray variantJson(const std::vector<NameVariant> &variants, const System &s
         };
         for (const NumberId id : numbers) {
             const NumberValue &number = variant.numbers[id];
-            const QString key = toQString(describe(id).key);
-            if (isListed(id, system)) {
+            const NumberShape shape = shapeOf(system, id);
+            const QString key = toQString(shape.key);
+            if (shape.list) {
                 QJsonArray values;
                 for (const int value : number.list())
                     values.append(value);
@@ -265,8 +241,8 @@ QByteArray variantJson(const std::vector<NameVariant> &variants, const System &s
             } else {
                 object.insert(key, number.value());
             }
-            if (hasCompoundColumn(id, system) && number.compound != 0)
-                object.insert(key + QStringLiteral("Compound"), number.compound);
+            if (shape.compound && number.compound != 0)
+                object.insert(toQString(shape.compoundKey()), number.compound);
         }
         array.append(object);
     }

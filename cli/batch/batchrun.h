@@ -11,26 +11,27 @@
 
 #include "calendardate.h"
 #include "clidiagnostics.h"
+#include "descriptors.h"
 #include "numberid.h"
-#include "personinput.h"
 #include "system.h"
 
 namespace velmora {
 
+class CliStreams;
 class CsvReader;
-class ProgressMeter;
 class CsvWriter;
+class PersonCsv;
+class ProgressMeter;
 struct BirthData;
 struct ChartElements;
+struct CliOptions;
 struct LetterTally;
 
 // The batch mode: CSV in whose header names the columns first, middle, last
 // and date, in any order and case (middle may be missing). Out come the input
-// columns as they were, followed by the eleven numbers and then the further
-// ones (Life Path, Birthday, the challenges, the Personal Year of the date of
-// interest, the Karmic Lessons and Debts) and last the Inclusion table's nine
-// counts, or with JsonLines one JSON object
-// per person. Rows whose names hold characters that do not count are told
+// columns as they were, followed by a column for each number the system has
+// (batchedNumbers) and last the Inclusion table's nine counts, or with
+// JsonLines one JSON object per person. Rows whose names hold characters that do not count are told
 // once, as a count, at the end. A row the input page would refuse is reported on
 // the error stream with its line number and left out; every other row is
 // written.
@@ -62,20 +63,15 @@ public:
     [[nodiscard]] std::uint64_t rowsWritten() const { return m_written; }
 
 private:
-    // Where the four columns lie in a record (kPersonColumns); kNoColumn for a missing middle.
-    enum Column : std::uint8_t { First, Middle, Last, Date };
-
-    bool startInput(CsvReader &reader);
-    bool readHeader(CsvReader &reader);
+    bool readHeader(PersonCsv &input);
     bool takeOutputColumns(const std::string &line);
     [[nodiscard]] bool isReplaced(std::size_t column) const;
     void copyKeptFields(const CsvReader &reader, CsvWriter &writer) const;
-    bool handleRecord(const CsvReader &reader, CsvWriter &writer, BirthData &person);
-    // person: the date alone; the names come as their letters.
+    bool handleRecord(const PersonCsv &input, CsvWriter &writer, BirthData &person);
     void writeCsvRow(const CsvReader &reader, CsvWriter &writer, const BirthData &person, const LetterTally &letters);
     void writeCsvHeader(CsvWriter &writer) const;
     static void writeElements(CsvWriter &writer, const ChartElements &elements);
-    bool writeJsonRow(const CsvReader &reader, const BirthData &person, const LetterTally &letters);
+    bool writeJsonRow(const PersonCsv &input, const BirthData &person, const LetterTally &letters);
     void refuse(std::uint64_t line, std::string_view reason);
     void report(std::string_view text);
 
@@ -84,22 +80,17 @@ private:
     std::FILE *m_errors;
     ProgressMeter *m_progress;
     Format m_format;
-    std::array<std::size_t, 4> m_column{};
     // The header's names, a byte order mark taken off the first.
     std::vector<std::string> m_header;
-    // The numbers that have a batch column, in the order of the columns.
-    struct OutputColumn {
+    // The batch's own columns (batchColumns), and how a row writes the
+    // numbers' columns: a compound number's after its number's.
+    std::vector<std::string> m_columnNames;
+    struct Column {
         enum Kind : std::uint8_t { Single, List, Compound };
         NumberId id;
         Kind kind;
-        std::string name;
     };
-    std::vector<OutputColumn> m_columns;
-    // The run of single numbers the columns start with, and whether only
-    // lists follow it (the classic columns), written without a look at each.
-    std::size_t m_singleColumns = 0;
-    bool m_singlesThenLists = true;
-    bool m_singlesInOrder = true; // and the single columns are the numbers 0, 1, 2 ... in order
+    std::vector<Column> m_columns;
     const System *m_system = nullptr;
     std::uint64_t m_written = 0;
     std::uint64_t m_refused = 0;
@@ -111,5 +102,8 @@ private:
     int m_startStatus = Failure; // the exit status when the input cannot be started on
     std::array<std::string, 3> m_folded; // the names folded, when they are
 };
+
+// The batch of the command line: its input file (or standard input) to its output.
+[[nodiscard]] int runBatch(const CliOptions &options, CliStreams &streams);
 
 } // namespace velmora

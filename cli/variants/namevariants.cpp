@@ -23,7 +23,7 @@ bool hasBit(std::uint64_t bits, int value)
 const NumberDescriptor *wantedNumber(std::string_view name, const System &system)
 {
     const NumberDescriptor *number = findNumberByName(name);
-    return number != nullptr && system.hasNumber(number->id) ? number : nullptr;
+    return number != nullptr && shapeOf(system, number->id).defined ? number : nullptr;
 }
 
 std::string systemKeys(const System &system)
@@ -139,7 +139,7 @@ bool VariantWishes::addWant(std::string_view text, const System &system, std::st
         return false;
     }
     const std::vector<int> roots = possibleValues(number->id, system);
-    const bool compounds = number->compound && system.hasCompounds();
+    const bool compounds = shapeOf(system, number->id).compound;
     std::string expected = "expected " + valuesText(roots);
     if (compounds)
         expected += ", or a compound number " + std::to_string(system.compoundLow) + '-'

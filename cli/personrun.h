@@ -1,0 +1,37 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+
+namespace velmora {
+
+class CalendarRun;
+class Chart;
+class CliStreams;
+struct BirthData;
+struct CliOptions;
+
+// One person, typed on the command line or read from a report file: saved as
+// a report file when asked, drawn as a PDF, and printed as text (the
+// readings, the part "More numbers", the letter charts and with --explain
+// the working) or JSON; with a calendar, the calendar instead of the readings.
+class PersonRun
+{
+public:
+    // calendar: the calendar to run for the person, or nullptr.
+    PersonRun(const CliOptions &options, CliStreams &streams, const CalendarRun *calendar);
+
+    [[nodiscard]] int run();
+
+private:
+    // The person of --first, --middle, --last and --date, saved when --save names a file.
+    [[nodiscard]] std::optional<BirthData> typedPerson();
+    int finish(const BirthData &person);
+    int print(const Chart &chart);
+
+    const CliOptions &m_options;
+    CliStreams &m_streams;
+    const CalendarRun *m_calendar;
+};
+
+} // namespace velmora

@@ -1,0 +1,210 @@
+// SPDX-License-Identifier: MIT
+// The tool's name variants: the table of spellings weighed side by side.
+#include "variantsrun.h"
+
+#include <map>
+
+#include "clidiagnostics.h"
+#include "clioptions.h"
+#include "clistreams.h"
+#include "enginetext.h"
+#include "morenumberstext.h"
+#include "readingdocument.h"
+#include "readingoutput.h"
+#include "variantinput.h"
+#include "variantoutput.h"
+#include "variantsdocument.h"
+
+using namespace Qt::StringLiterals;
+
+namespace velmora {
+namespace {
+
+// A reading names at most this many of the variants it belongs to.
+constexpr std::size_t kNamesPerReading = 12;
+
+std::string utf8(const QString &text)
+{
+    return text.toStdString();
+}
+
+// The first paragraph of the Destiny's reading under the variant's chart.
+QString destinyParagraph(const NameVariant &variant, const System &system, const CalendarDate &dateOfInterest)
+{
+    const Chart chart = chartOf(variant.person, system, dateOfInterest);
+    const ReadingRow *row = chart.table(SectionId::Destiny).find(chart.number(NumberId::Destiny));
+    if (row == nullptr || row->paragraphs.empty())
+        return toQString(kNotValidText);
+    return toQString(row->paragraphs.front()).replace(u"\r\n"_s, u"\n"_s);
+}
+
+// The readings of the matching variants' Destiny numbers: one for each
+// number (with its compound), naming the variants it belongs to.
+std::vector<VariantSheet::DestinyReading> destinyReadings(const std::vector<NameVariant> &variants,
+                                                          const System &system, const CalendarDate &dateOfInterest)
+{
+    std::map<std::pair<int, int>, std::vector<const NameVariant *>> groups;
+    for (const NameVariant &variant : variants) {
+        if (!variant.match)
+            break; // the matches come first
+        const NumberValue &destiny = variant.numbers[NumberId::Destiny];
+        groups[{destiny.value(), destiny.compound}].push_back(&variant);
+    }
+    std::vector<VariantSheet::DestinyReading> readings;
+    for (const auto &[number, members] : groups) {
+        QString heading = u"Destiny "_s;
+        if (number.second != 0)
+            heading += QString::number(number.second) + u'/';
+        heading += QString::number(number.first) + u": "_s;
+        for (std::size_t k = 0; k < members.size() && k < kNamesPerReading; ++k)
+            heading += (k == 0 ? u""_s : u", "_s) + toQString(writtenName(*members[k]));
+        if (members.size() > kNamesPerReading)
+            heading += u" and %1 more"_s.arg(members.size() - kNamesPerReading);
+        readings.push_back({heading, destinyParagraph(*members.front(), system, dateOfInterest)});
+    }
+    return readings;
+}
+
+} // namespace
+
+VariantsRun::VariantsRun(const CliOptions &options, CliStreams &streams)
+    : m_options(options)
+    , m_streams(streams)
+{
+}
+
+int VariantsRun::readWishes()
+{
+    std::string problem;
+    for (const QString &want : m_options.wants) {
+        if (!m_wishes.addWant(utf8(want), *m_options.system, &problem))
+            return m_streams.usageError(toQString(problem));
+    }
+    if (m_options.noDebts && !m_wishes.addNoDebts(*m_options.system, &problem))
+        return m_streams.usageError(toQString(problem));
+    return Success;
+}
+
+int VariantsRun::readFile()
+{
+    std::FILE *input = m_streams.openInput(m_options.variantsFile);
+    if (input == nullptr)
+        return Failure;
+    VariantInput reader(input, m_streams.errors(), utf8(m_options.date), m_options.foldAccents);
+    const int status = reader.read(m_variants);
+    CliStreams::closeInput(input);
+    m_refused = reader.refused();
+    return status;
+}
+
+int VariantsRun::combineAlternatives()
+{
+    std::array<std::vector<std::string>, 3> parts;
+    const std::array<std::pair<QString, const QString *>, 3> options = {
+        {{u"first"_s, &m_options.first}, {u"middle"_s, &m_options.middle}, {u"last"_s, &m_options.last}}};
+    for (std::size_t k = 0; k < parts.size(); ++k) {
+        const auto &[name, value] = options[k];
+        std::optional<std::vector<std::string>> alternatives = splitAlternatives(utf8(*value));
+        if (!alternatives)
+            return m_streams.usageError(
+                u"--%1 '%2': an empty alternative; expected names apart by single bars, such as Jon|John"_s.arg(
+                    name, *value));
+        parts[k] = std::move(*alternatives);
+    }
+    const std::uint64_t count = variantCount(parts[0].size(), parts[1].size(), parts[2].size());
+    if (count > kMaxVariants)
+        return m_streams.usageError(u"the alternatives make %1 variants (%2 × %3 × %4); at most %5 are weighed"_s.arg(
+            QString::number(count), QString::number(parts[0].size()), QString::number(parts[1].size()),
+            QString::number(parts[2].size()), QString::number(kMaxVariants)));
+    // In reading order: the last name varies fastest, the first slowest.
+    const std::string date = utf8(m_options.date);
+    m_variants.reserve(count);
+    NameVariant variant;
+    for (const std::string &first : parts[0]) {
+        for (const std::string &middle : parts[1]) {
+            for (const std::string &last : parts[2]) {
+                // Only a first or last name of spaces alone can be refused here.
+                if (const InputFault fault = makeVariant({first, middle, last, date}, m_options.foldAccents, variant);
+                    fault != InputFault::None)
+                    return m_streams.failure(faultText(fault));
+                m_variants.push_back(variant);
+            }
+        }
+    }
+    return Success;
+}
+
+int VariantsRun::writePdf(const VariantTable &table) const
+{
+    const System &system = *m_options.system;
+    VariantSheet sheet;
+    sheet.title = u"Velmora name variants"_s;
+    if (!m_variants.empty() && std::ranges::all_of(m_variants, [&](const NameVariant &v) {
+            return isoDateText(v.person) == isoDateText(m_variants.front().person);
+        })) {
+        const BirthData &person = m_variants.front().person;
+        sheet.facts << u"Born "_s + toQString(calendarDateText({person.BirthDay, person.BirthMonth, person.BirthYear}));
+    }
+    sheet.facts << u"System: "_s + toQString(system.name);
+    QStringList wished;
+    for (const std::string &text : m_wishes.texts())
+        wished << toQString(text);
+    sheet.facts << (wished.isEmpty() ? u"Wishes: none; every variant's Destiny is read below"_s
+                                     : u"Wishes: "_s + wished.join(u"; "_s));
+    for (const std::string &cell : table.head)
+        sheet.head << toQString(cell);
+    sheet.rows.reserve(table.rows.size());
+    for (const std::vector<std::string> &row : table.rows) {
+        QStringList cells;
+        for (const std::string &cell : row)
+            cells << toQString(cell);
+        sheet.rows.push_back(std::move(cells));
+    }
+    sheet.readingsHeading = m_wishes.empty() ? u"The Destiny of each variant"_s
+                                             : u"The Destiny of each matching variant"_s;
+    sheet.readings = destinyReadings(m_variants, system, m_options.dateOfInterest);
+    return m_streams.writePdf(m_options.pdfFile, variantSheetPdf(sheet, localePageSize()));
+}
+
+int VariantsRun::print(const VariantTable &table) const
+{
+    switch (m_options.format) {
+    case OutputFormat::Json:
+        return m_streams.writeAll(variantJson(m_variants, *m_options.system, m_wishes));
+    case OutputFormat::Csv:
+        if (!writeVariantCsv(m_streams.output(), m_variants, *m_options.system, m_wishes))
+            return m_streams.failure(std::string_view("cannot write the output"));
+        return Success;
+    case OutputFormat::Text:
+        break;
+    }
+    return m_streams.writeAll(variantText(table));
+}
+
+int VariantsRun::run()
+{
+    if (const int status = readWishes(); status != Success)
+        return status;
+    if (const int status = m_streams.checkName(m_options.pdfFile); status != Success)
+        return status;
+    if (m_options.dateGiven && !parseIsoDate(utf8(m_options.date)))
+        return m_streams.failure(u"--date '%1': "_s.arg(m_options.date) + toQString(faultText(InputFault::BadDate)));
+    const int read = m_options.variantsGiven ? readFile() : combineAlternatives();
+    if (read != Success)
+        return read;
+    const auto uncounted = std::ranges::count_if(m_variants, &hasUncounted);
+    if (uncounted > 0)
+        printError(m_streams.errors(), std::to_string(uncounted) + (uncounted == 1 ? " variant has" : " variants have")
+                                           + " characters in a name that do not count: only the letters A–Z do");
+    weighVariants(m_variants, *m_options.system, m_options.dateOfInterest, m_wishes);
+
+    const VariantTable table = variantTable(m_variants, *m_options.system, m_wishes);
+    if (!m_options.pdfFile.isEmpty()) {
+        if (const int status = writePdf(table); status != Success)
+            return status;
+    }
+    const int status = m_options.printed ? print(table) : Success;
+    return status == Success && m_refused > 0 ? Failure : status;
+}
+
+} // namespace velmora
