@@ -73,6 +73,27 @@ std::string fieldsText(std::size_t count)
     return std::to_string(count) + (count == 1 ? " field" : " fields");
 }
 
+} // namespace
+
+// The columns of the numbers the system has, in the order of the numbers; a
+// compound number's column after its number's.
+std::vector<BatchRun::OutputColumn> BatchRun::outputColumns(const System &system)
+{
+    std::vector<OutputColumn> columns;
+    for (const NumberDescriptor &number : numberDescriptors()) {
+        if (number.column.empty() || !system.hasNumber(number.id))
+            continue;
+        const bool list = number.list
+            || (number.id == NumberId::HiddenPassion && system.passion == PassionRule::MostFrequentValue);
+        columns.push_back({number.id, list ? OutputColumn::List : OutputColumn::Single, std::string(number.column)});
+        if (number.compound && system.hasCompounds())
+            columns.push_back({number.id, OutputColumn::Compound, std::string(number.column) + "_compound"});
+    }
+    return columns;
+}
+
+namespace {
+
 // Whether the batch writes a column of this name itself, matched as the
 // header's names are: without regard to case.
 template<typename Columns>
@@ -93,22 +114,11 @@ BatchRun::BatchRun(std::FILE *input, std::FILE *output, std::FILE *errors, Progr
     setSystem(classicSystem());
 }
 
-// The columns of the numbers the system has, in the order of the numbers; a
-// compound number's column after its number's.
 void BatchRun::setSystem(const System &system)
 {
     m_system = &system;
-    m_columns.clear();
+    m_columns = outputColumns(system);
     m_singleColumns = 0;
-    for (const NumberDescriptor &number : numberDescriptors()) {
-        if (number.column.empty() || !system.hasNumber(number.id))
-            continue;
-        const bool list = number.list
-            || (number.id == NumberId::HiddenPassion && system.passion == PassionRule::MostFrequentValue);
-        m_columns.push_back({number.id, list ? OutputColumn::List : OutputColumn::Single, std::string(number.column)});
-        if (number.compound && system.hasCompounds())
-            m_columns.push_back({number.id, OutputColumn::Compound, std::string(number.column) + "_compound"});
-    }
     // The classic columns: the single numbers first, the lists after them.
     while (m_singleColumns < m_columns.size() && m_columns[m_singleColumns].kind == OutputColumn::Single)
         ++m_singleColumns;
@@ -169,9 +179,14 @@ bool BatchRun::takeOutputColumns(const std::string &line)
 {
     m_replaced = 0;
     for (std::size_t i = 0; i < m_header.size(); ++i) {
-        if (!isOutputColumn(m_header[i], m_columns) && !equalsIgnoringCase(m_header[i], kInclusionColumn))
-            continue;
-        if (!m_replaceColumns) {
+        if (!isOutputColumn(m_header[i], m_columns) && !equalsIgnoringCase(m_header[i], kInclusionColumn)) {
+            // Replaced, another system's columns go too: output read back under
+            // another system keeps none of its old numbers beside the new.
+            if (!m_replaceColumns || std::ranges::none_of(systems(), [&](const System *other) {
+                    return isOutputColumn(m_header[i], outputColumns(*other));
+                }))
+                continue;
+        } else if (!m_replaceColumns) {
             report(line + "the input has a column " + m_header[i]
                    + ", which the batch writes itself; rename it, or give --replace-columns to write the batch's "
                      "own in its place");

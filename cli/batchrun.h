@@ -93,6 +93,8 @@ private:
         Kind kind;
         std::string name;
     };
+    // The columns of the numbers the system has, in the order of the numbers.
+    static std::vector<OutputColumn> outputColumns(const System &system);
     std::vector<OutputColumn> m_columns;
     // The run of single numbers the columns start with, and whether only
     // lists follow it (the classic columns), written without a look at each.
