@@ -16,7 +16,7 @@ namespace velmora {
 // for the Personal Year (on the span's first day for a month or year the
 // span enters later), each with its reading as the description. With
 // withName the titles start with the person's first name ("Mary: Personal
-// Day 7"). An event's UID is derived from the person, its date and its kind,
+// Day 7"), shortened and with its controls shown as '?' (visibleText). An event's UID is derived from the person, its date and its kind,
 // so that importing a calendar again updates its events rather than adding
 // them twice. stamp is the DTSTAMP of every event.
 // The last day an event can fall on: libical writes dates up to the end of the year 3000 only.

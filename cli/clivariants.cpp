@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <map>
+#include <ranges>
 
 #include "clidiagnostics.h"
 #include "clioptions.h"
@@ -15,6 +16,7 @@
 #include "namevariants.h"
 #include "readingdocument.h"
 #include "readingoutput.h"
+#include "shortenedtext.h"
 #include "systemreason.h"
 #include "variantinput.h"
 #include "variantoutput.h"
@@ -62,7 +64,7 @@ std::vector<VariantSheet::DestinyReading> destinyReadings(const std::vector<Name
             heading += QString::number(number.second) + u'/';
         heading += QString::number(number.first) + u": "_s;
         for (std::size_t k = 0; k < members.size() && k < kNamesPerReading; ++k)
-            heading += (k == 0 ? u""_s : u", "_s) + toQString(writtenName(*members[k]));
+            heading += (k == 0 ? u""_s : u", "_s) + toQString(shortenedText(writtenName(*members[k])));
         if (members.size() > kNamesPerReading)
             heading += u" and %1 more"_s.arg(members.size() - kNamesPerReading);
         readings.push_back({heading, destinyParagraph(*members.front(), system, dateOfInterest)});
@@ -118,6 +120,13 @@ int CliApplication::runVariants(const QCommandLineParser &parser, bool printTabl
                                   "Jon|John"_s.arg(options[k], parser.value(options[k])));
             parts[k] = std::move(*alternatives);
         }
+        std::size_t longest = 0;
+        for (const std::vector<std::string> &alternatives : parts)
+            longest += std::ranges::max(alternatives | std::views::transform(characterCount));
+        if (longest > kMaxVariantNameLength)
+            return usageError(u"the alternatives make a name of %1 characters; name variants take names of at most "
+                              "%2 (first, middle and last together; --batch takes any length)"_s.arg(
+                                  QString::number(longest), QString::number(kMaxVariantNameLength)));
         const std::uint64_t count = variantCount(parts[0].size(), parts[1].size(), parts[2].size());
         if (count > kMaxVariants)
             return usageError(u"the alternatives make %1 variants (%2 × %3 × %4); at most %5 are weighed"_s.arg(
@@ -146,7 +155,10 @@ int CliApplication::runVariants(const QCommandLineParser &parser, bool printTabl
                                  + " characters in a name that do not count: only the letters A–Z do");
     weighVariants(variants, *m_system, m_dateOfInterest, wishes);
 
-    const VariantTable table = variantTable(variants, *m_system, wishes);
+    // Only the sheet and the text show the table; CSV and JSON go without it.
+    const VariantTable table = !pdfFile.isEmpty() || (printTable && m_format == Format::Text)
+        ? variantTable(variants, *m_system, wishes)
+        : VariantTable{};
     if (!pdfFile.isEmpty()) {
         VariantSheet sheet;
         sheet.title = u"Velmora name variants"_s;
@@ -169,7 +181,7 @@ int CliApplication::runVariants(const QCommandLineParser &parser, bool printTabl
         for (const std::vector<std::string> &row : table.rows) {
             QStringList cells;
             for (const std::string &cell : row)
-                cells << toQString(cell);
+                cells << toQString(cells.isEmpty() ? shortenedText(cell) : cell); // the name, shortened
             sheet.rows.push_back(std::move(cells));
         }
         sheet.readingsHeading = wishes.empty() ? u"The Destiny of each variant"_s

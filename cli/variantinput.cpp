@@ -92,6 +92,12 @@ int VariantInput::read(std::vector<NameVariant> &variants)
             refuse(reader.line(), faultText(fault));
             continue;
         }
+        if (const std::size_t length =
+                characterCount(variant.first) + characterCount(variant.middle) + characterCount(variant.last);
+            length > kMaxVariantNameLength) {
+            refuse(reader.line(), longNameText(length));
+            continue;
+        }
         if (variants.size() == kMaxVariants) {
             printError(m_errors, "line " + std::to_string(reader.line()) + ": more than "
                                      + std::to_string(kMaxVariants)

@@ -12,6 +12,7 @@
 #include "descriptors.h"
 #include "enginetext.h"
 #include "readingoutput.h"
+#include "shortenedtext.h"
 
 namespace velmora {
 namespace {
@@ -181,7 +182,8 @@ std::string variantText(const VariantTable &table)
     for (const std::vector<std::string> &row : table.rows) {
         std::vector<std::string> cells;
         for (std::size_t k = 0; k < row.size(); ++k) {
-            cells.push_back(visibleText(row[k]));
+            // The name column is as wide as its widest name, which is shortened: memory and lines stay bounded.
+            cells.push_back(k == 0 ? shortenedText(visibleText(row[k])) : visibleText(row[k]));
             widths[k] = std::max(widths[k], displayWidth(cells.back()));
         }
         shown.push_back(std::move(cells));
@@ -245,7 +247,9 @@ bool writeVariantCsv(std::FILE *output, const std::vector<NameVariant> &variants
 QByteArray variantJson(const std::vector<NameVariant> &variants, const System &system, const VariantWishes &wishes)
 {
     const std::vector<NumberId> numbers = shownNumbers(system, wishes);
-    QJsonArray array;
+    // One object at a time, indented as the array's member it is: the whole
+    // array as a QJsonArray held the names twice more (10,000 long names: 80 MB).
+    QByteArray text = "[\n";
     for (const NameVariant &variant : variants) {
         QJsonObject object{
             {QStringLiteral("first"), toQString(variant.first)},
@@ -268,9 +272,19 @@ QByteArray variantJson(const std::vector<NameVariant> &variants, const System &s
             if (hasCompoundColumn(id, system) && number.compound != 0)
                 object.insert(key + QStringLiteral("Compound"), number.compound);
         }
-        array.append(object);
+        const QByteArray member = QJsonDocument(object).toJson(QJsonDocument::Indented);
+        if (text.size() > 2)
+            text += ",\n";
+        for (qsizetype from = 0; from < member.size();) {
+            const qsizetype end = member.indexOf('\n', from);
+            text.append("    ").append(QByteArrayView(member).sliced(from, end - from));
+            if (end + 1 < member.size())
+                text += '\n';
+            from = end + 1;
+        }
     }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+    text += text.size() > 2 ? "\n]\n" : "]\n";
+    return text;
 }
 
 } // namespace velmora
