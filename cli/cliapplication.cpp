@@ -25,8 +25,8 @@
 #include "clidiagnostics.h"
 #include "clioptions.h"
 #include "enginetext.h"
-#include "filesave.h"
 #include "namefolding.h"
+#include "outputfiles.h"
 #include "personinput.h"
 #include "progressmeter.h"
 #include "readingdocument.h"
@@ -91,12 +91,13 @@ int CliApplication::writeAll(const QByteArray &bytes)
     return write(bytes.constData(), static_cast<std::size_t>(bytes.size())) ? Success : Failure;
 }
 
-int CliApplication::writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind)
+int CliApplication::writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind,
+                                  const QString &extension)
 {
     if (fileName == u"-"_s)
         return writeAll(bytes);
     QString reason;
-    if (!saveWholeFile(fileName, bytes, &reason, {}, u"a link to something other than a regular file"_s))
+    if (!saveMadeFile(fileName, bytes, kind, extension, &reason))
         return failure(u"%1: cannot write the %2: %3"_s.arg(fileName, kind, reason));
     return Success;
 }
@@ -106,7 +107,7 @@ int CliApplication::writePdf(const QString &fileName, const QByteArray &pdf)
     // Drawn in memory first: a document that cannot be drawn touches no file.
     if (pdf.isEmpty())
         return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(fileName));
-    return writeMadeFile(fileName, pdf, u"PDF file"_s);
+    return writeMadeFile(fileName, pdf, u"PDF file"_s, u".pdf"_s);
 }
 
 bool CliApplication::isExactName(const QString &fileName) const
@@ -143,6 +144,8 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     const CliMode mode = chosenMode(parser);
     if (const QString problem = commandLineProblem(parser, mode); !problem.isEmpty())
         return usageError(problem);
+    if (const QString clash = commandLineClash(parser, mode); !clash.isEmpty())
+        return failure(clash);
     const QString format = parser.value(u"format"_s);
     m_format = format == u"json"_s ? Format::Json : format == u"csv"_s ? Format::Csv : Format::Text;
     if (parser.isSet(u"calendar"_s)) {
@@ -346,7 +349,8 @@ int CliApplication::runCalendar(const BirthData &data, const QString &pdfFile, b
             return status;
     }
     if (!m_icsFile.isEmpty()) {
-        const int status = writeMadeFile(m_icsFile, calendarIcs(data, days, m_icsName, m_now()), u"calendar file"_s);
+        const int status = writeMadeFile(m_icsFile, calendarIcs(data, days, m_icsName, m_now()), u"calendar file"_s,
+                                             u".ics"_s);
         if (status != Success)
             return status;
     }

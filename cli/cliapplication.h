@@ -72,9 +72,10 @@ private:
     void warnOfUncounted(const BirthData &data);
     bool write(const char *data, std::size_t size);
     int writeAll(const QByteArray &bytes);
-    // A file the tool makes (kind: "PDF file", "calendar file"): to standard
-    // output for "-", otherwise by the rules of --save.
-    int writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind);
+    // A file the tool makes (kind: "PDF file", "calendar file"; extension:
+    // ".pdf", ".ics"): to standard output for "-", otherwise by saveMadeFile.
+    int writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind,
+                      const QString &extension);
     // The same for a PDF drawn in memory; empty when it could not be drawn.
     int writePdf(const QString &fileName, const QByteArray &pdf);
 
