@@ -188,6 +188,42 @@ private Q_SLOTS:
         QCOMPARE(QDir(folder.path()).entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
+    // A name's controls and direction marks reach no terminal, calendar or
+    // viewer as they are: each shows as '?'.
+    void namesReachNoViewerRaw_data()
+    {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<QByteArray>("shown");
+        QTest::addColumn<QByteArray>("raw");
+        QTest::newRow("calendar titles")
+            << u"\"$CLI\" --first \"$(printf 'Ma\\302\\205ry\\342\\200\\256')\" --last Lee --date 1990-01-01 "
+               "--calendar 2027-03-01 --ics - --ics-name"_s
+            << "SUMMARY:Ma?ry?: Personal Day"_ba << "\xc2\x85"_ba;
+        QTest::newRow("variants table")
+            << u"printf 'first,last\\nMa\\233ry,Lee\\nAnn\\342\\201\\246x,Lee\\n' | "
+               "\"$CLI\" --variants - --date 1990-01-01"_s
+            << "Ann?x Lee"_ba << "Ma\x9bry"_ba;
+        QTest::newRow("comparison")
+            << u"\"$CLI\" --compare \"$(printf 'Ma\\302\\233ry\\342\\200\\256'),,Lee,1990-01-01\" Ann,,Lee,1990-01-01"_s
+            << "Ma?ry? Lee, born"_ba << "\xe2\x80\xae"_ba;
+        QTest::newRow("standard error") << u"\"$CLI\" --open \"$(printf 'x\\342\\200\\256y.vlm')\""_s
+                                        << "x?y.vlm"_ba << "\xe2\x80\xae"_ba;
+        QTest::newRow("PDF title") << u"\"$CLI\" --first \"$(printf 'Ma\\033ry\\a')\" --last Lee --date 1990-01-01 "
+                                      "--pdf - | pdfinfo -"_s
+                                   << "Velmora readings: Ma?ry? Lee"_ba << "\x1b"_ba;
+    }
+    void namesReachNoViewerRaw()
+    {
+        QFETCH(QString, command);
+        QFETCH(QByteArray, shown);
+        QFETCH(QByteArray, raw);
+        const QTemporaryDir folder;
+        const CliRun run = runShell(folder.path(), command);
+        const QByteArray written = run.out + run.err;
+        QVERIFY2(written.contains(shown), written.left(2000).constData());
+        QVERIFY(!written.contains(raw));
+    }
+
     // Under a 256 MB address space: a name too long for the variants is
     // refused at once; 10,000 variants with names at the limit (in
     // characters of four bytes each) and a calendar whose titles name a
