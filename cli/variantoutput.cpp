@@ -86,12 +86,6 @@ std::string columnName(const NumberDescriptor &number)
     return name;
 }
 
-// Continuation bytes of UTF-8 take no column.
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0U) == 0x80U;
-}
-
 std::size_t codePointWidth(char32_t c)
 {
     const auto in = [c](char32_t low, char32_t high) { return c >= low && c <= high; };
@@ -122,23 +116,14 @@ std::size_t displayWidth(std::string_view text)
 {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0U) == 0xC0U ? 2 : (lead & 0xF0U) == 0xE0U ? 3
-            : (lead & 0xF8U) == 0xF0U                                          ? 4
-                                                                               : 0;
-        bool whole = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; whole && k < length; ++k)
-            whole = isContinuation(static_cast<unsigned char>(text[i + k]));
-        if (!whole) {
+        const Utf8Character character = utf8CharacterAt(text, i);
+        if (character.length == 0) {
             ++width; // a stray byte shows as one replacement character
             ++i;
             continue;
         }
-        char32_t c = length == 1 ? lead : lead & (0x7FU >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
-        width += codePointWidth(c);
-        i += length;
+        width += codePointWidth(character.code);
+        i += character.length;
     }
     return width;
 }
