@@ -144,7 +144,7 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
     const CliMode mode = chosenMode(parser);
     if (const QString problem = commandLineProblem(parser, mode); !problem.isEmpty())
         return usageError(problem);
-    if (const QString clash = commandLineClash(parser, mode); !clash.isEmpty())
+    if (const QString clash = commandLineClash(parser, mode, m_output); !clash.isEmpty())
         return failure(clash);
     const QString format = parser.value(u"format"_s);
     m_format = format == u"json"_s ? Format::Json : format == u"csv"_s ? Format::Csv : Format::Text;

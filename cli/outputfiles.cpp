@@ -9,7 +9,6 @@
 #include <optional>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "filesave.h"
 #include "reportfile.h"
@@ -69,14 +68,14 @@ QString described(const NamedFile &file, bool output)
 
 } // namespace
 
-QString outputClash(const std::vector<NamedFile> &inputs, const std::vector<NamedFile> &outputs)
+QString outputClash(const std::vector<NamedFile> &inputs, const std::vector<NamedFile> &outputs, std::FILE *printed)
 {
     std::vector<std::pair<const NamedFile *, FileIdentity>> taken;
     for (const NamedFile &input : inputs)
-        taken.emplace_back(&input, identityOf(input, STDIN_FILENO));
+        taken.emplace_back(&input, identityOf(input, fileno(stdin)));
     const std::size_t inputCount = taken.size();
     for (const NamedFile &output : outputs) {
-        const FileIdentity identity = identityOf(output, STDOUT_FILENO);
+        const FileIdentity identity = identityOf(output, fileno(printed));
         for (std::size_t k = 0; k < taken.size(); ++k) {
             if (sameFile(identity, taken[k].second))
                 return u"%1 is the same file as %2; nothing was written"_s.arg(
@@ -90,7 +89,7 @@ QString outputClash(const std::vector<NamedFile> &inputs, const std::vector<Name
     return {};
 }
 
-QString commandLineClash(const QCommandLineParser &parser, CliMode mode)
+QString commandLineClash(const QCommandLineParser &parser, CliMode mode, std::FILE *printed)
 {
     std::vector<NamedFile> inputs;
     const auto input = [&](const QString &option, const QString &name) {
@@ -124,7 +123,7 @@ QString commandLineClash(const QCommandLineParser &parser, CliMode mode)
             outputs.push_back({u"--"_s + option, name});
     }
     outputs.push_back({QString(), u"-"_s}); // what is printed, and a PDF or calendar written to "-"
-    return outputClash(inputs, outputs);
+    return outputClash(inputs, outputs, printed);
 }
 
 bool saveMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind, const QString &extension,

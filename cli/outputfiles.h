@@ -4,6 +4,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <cstdio>
 #include <vector>
 
 #include "clioptions.h"
@@ -25,14 +26,16 @@ struct NamedFile {
 // is the same file as an input or as an output named before it (the same
 // device and inode, or the same path once links, "." and ".." are resolved),
 // or that is no report but would be written under a report's name (ending in
-// vlm). Standard input and output count where they are regular files. Empty
-// when every output may be written.
-[[nodiscard]] QString outputClash(const std::vector<NamedFile> &inputs, const std::vector<NamedFile> &outputs);
+// vlm). Standard input ("-" among the inputs) and the stream printed to ("-"
+// among the outputs) count where they are regular files. Empty when every
+// output may be written.
+[[nodiscard]] QString outputClash(const std::vector<NamedFile> &inputs, const std::vector<NamedFile> &outputs,
+                                  std::FILE *printed);
 
 // outputClash for the files the command line names in the mode: the report,
 // CSV or variants read (standard input where the mode reads it), and --save,
-// --pdf, --ics and standard output written.
-[[nodiscard]] QString commandLineClash(const QCommandLineParser &parser, CliMode mode);
+// --pdf, --ics and the stream printed to written.
+[[nodiscard]] QString commandLineClash(const QCommandLineParser &parser, CliMode mode, std::FILE *printed);
 
 // Every file the tool makes other than a report (a PDF, a calendar) is
 // written as a report is saved: onto a regular file or a new name, through a
