@@ -6,8 +6,8 @@
 #include <QFile>
 
 #include <cerrno>
+#include <algorithm>
 #include <map>
-#include <ranges>
 
 #include "clidiagnostics.h"
 #include "clioptions.h"
@@ -121,8 +121,12 @@ int CliApplication::runVariants(const QCommandLineParser &parser, bool printTabl
             parts[k] = std::move(*alternatives);
         }
         std::size_t longest = 0;
-        for (const std::vector<std::string> &alternatives : parts)
-            longest += std::ranges::max(alternatives | std::views::transform(characterCount));
+        for (const std::vector<std::string> &alternatives : parts) {
+            std::size_t part = 0;
+            for (const std::string &alternative : alternatives)
+                part = std::max(part, characterCount(alternative));
+            longest += part;
+        }
         if (longest > kMaxVariantNameLength)
             return usageError(u"the alternatives make a name of %1 characters; name variants take names of at most "
                               "%2 (first, middle and last together; --batch takes any length)"_s.arg(
