@@ -5,8 +5,8 @@
 #include <QCommandLineParser>
 #include <QFile>
 
-#include <cerrno>
 #include <algorithm>
+#include <cerrno>
 #include <map>
 
 #include "clidiagnostics.h"
