@@ -9,6 +9,7 @@
 #include "clioptions.h"
 #include "clistreams.h"
 #include "comparerun.h"
+#include "outputfiles.h"
 #include "personrun.h"
 #include "variantsrun.h"
 
@@ -35,6 +36,8 @@ int CliApplication::run(const QStringList &arguments, const QByteArrayList &argu
         break;
     }
     const CliOptions &options = line.options;
+    if (const QString clash = commandLineClash(options, m_output); !clash.isEmpty())
+        return streams.failure(clash);
     switch (options.mode) {
     case CliMode::Compare:
         return CompareRun(options, streams).run();

@@ -22,6 +22,7 @@
 #include "fontfamily.h"
 #include "letterchartsobject.h"
 #include "morenumberstext.h"
+#include "shownasmark.h"
 
 using namespace Qt::StringLiterals;
 
@@ -380,7 +381,8 @@ QByteArray pdfDocument(const QString &title, const QPageSize &pageSize,
     buffer.open(QIODevice::WriteOnly);
     QPdfWriter writer(&buffer);
     writer.setCreator(documentCreator());
-    writer.setTitle(title);
+    // A name's controls and direction marks would reach the viewer's title bar as they are.
+    writer.setTitle(withMarksShown(title));
     writer.setPageSize(pageSize);
     if (!paint(writer))
         return {};

@@ -66,8 +66,15 @@ bool saveWholeFile(const QString &fileName, const QByteArray &bytes, QString *re
     // commit() (Qt 6.4) misses an error that happens while it flushes the
     // write buffer and would put a cut-short file in place, so flush first.
     // Returning before commit() discards the temporary file.
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() || !file.commit())
+    if (!file.open(QIODevice::WriteOnly))
         return fail(reason, file.errorString());
+    // A write too large for Qt's buffer fails with "Unknown error" as its
+    // string (Qt 6.4): the system's own reason is taken where there is one.
+    errno = 0;
+    if (file.write(bytes) != bytes.size() || !file.flush() || !file.commit()) {
+        const int error = errno;
+        return fail(reason, error != 0 ? systemReason(error) : file.errorString());
+    }
     return true;
 }
 

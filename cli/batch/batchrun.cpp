@@ -137,10 +137,17 @@ bool BatchRun::takeOutputColumns(const std::string &line)
     m_replaced = 0;
     for (std::size_t i = 0; i < m_header.size(); ++i) {
         // Matched as the header's names are: without regard to case.
-        if (std::ranges::none_of(m_columnNames,
-                                 [&](const std::string &column) { return equalsIgnoringCase(m_header[i], column); }))
-            continue;
-        if (!m_replaceColumns) {
+        const auto named = [&](const std::vector<std::string> &columns) {
+            return std::ranges::any_of(columns,
+                                       [&](const std::string &column) { return equalsIgnoringCase(m_header[i], column); });
+        };
+        if (!named(m_columnNames)) {
+            // Replaced, another system's columns go too: output read back under
+            // another system keeps none of its old numbers beside the new.
+            if (!m_replaceColumns
+                || std::ranges::none_of(systems(), [&](const System *other) { return named(batchColumns(*other)); }))
+                continue;
+        } else if (!m_replaceColumns) {
             report(line + "the input has a column " + m_header[i]
                    + ", which the batch writes itself; rename it, or give --replace-columns to write the batch's "
                      "own in its place");

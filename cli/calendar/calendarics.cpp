@@ -9,8 +9,10 @@
 
 #include <libical/ical.h>
 
+#include "clidiagnostics.h"
 #include "paragraphrows.h"
 #include "personalcycletexts.h"
+#include "shortenedtext.h"
 #include "version.h"
 
 namespace velmora {
@@ -30,15 +32,12 @@ icaltimetype icalDate(const QDate &date)
     return day;
 }
 
-// Control characters have no place in an iCalendar text value; a name
-// that holds one shows '?' there, as the tool's text output shows it.
-std::string withoutControls(std::string text)
+// The date's VALUE=DATE written out: libical leaves it off a date in the
+// year 1, which is then no date to a reader.
+icalproperty *allDay(icalproperty *date)
 {
-    for (char &c : text) {
-        if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    }
-    return text;
+    icalproperty_set_parameter(date, icalparameter_new_value(ICAL_VALUE_DATE));
+    return date;
 }
 
 std::string plainParagraph(std::string_view paragraph)
@@ -66,7 +65,8 @@ public:
                                    icalproperty_new_prodid("-//Tavi Velmora//tavi-velmora-cli " VELMORA_VERSION "//EN"));
         icalcomponent_add_property(m_calendar.get(), icalproperty_new_calscale("GREGORIAN"));
         if (withName)
-            m_titlePrefix = withoutControls(person.FirstName) + ": ";
+            // Shown as the text output shows it, and shortened: every title repeats it.
+            m_titlePrefix = visibleText(shortenedText(person.FirstName)) + ": ";
         // Whose events they are and under which rules: a change of name, birth
         // date or system is another calendar, whose events replace none of these.
         m_personKey = person.FirstName + '\x1f' + person.MiddleName + '\x1f' + person.LastName + '\x1f'
@@ -85,8 +85,8 @@ public:
         icalcomponent *event = icalcomponent_new(ICAL_VEVENT_COMPONENT);
         icalcomponent_add_property(event, icalproperty_new_uid(uid(period, kind).c_str()));
         icalcomponent_add_property(event, icalproperty_new_dtstamp(m_stamp));
-        icalcomponent_add_property(event, icalproperty_new_dtstart(icalDate(date)));
-        icalcomponent_add_property(event, icalproperty_new_dtend(icalDate(date.addDays(1))));
+        icalcomponent_add_property(event, allDay(icalproperty_new_dtstart(icalDate(date))));
+        icalcomponent_add_property(event, allDay(icalproperty_new_dtend(icalDate(date.addDays(1)))));
         icalcomponent_add_property(event, icalproperty_new_summary(summary.c_str()));
         icalcomponent_add_property(event, icalproperty_new_description(description.c_str()));
         // A reading, not an appointment: the day stays free.

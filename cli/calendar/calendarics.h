@@ -17,7 +17,7 @@ namespace velmora {
 // for the Personal Year (on the span's first day for a month or year the
 // span enters later), each with its reading as the description. With
 // withName the titles start with the person's first name ("Mary: Personal
-// Day 7"). An event's UID is derived from the person, the system, its kind
+// Day 7"), shortened and with its controls shown as '?' (visibleText). An event's UID is derived from the person, the system, its kind
 // and the day, month or year it stands for, so that importing a calendar
 // again, or one of an overlapping span, updates its events rather than adding
 // them twice, and two systems' calendars stay apart. stamp is the DTSTAMP of

@@ -64,7 +64,7 @@ int CalendarRun::run(const BirthData &person, CliStreams &streams) const
     }
     if (!options.icsFile.isEmpty()) {
         const int status = streams.writeMadeFile(options.icsFile, calendarIcs(person, *options.system, days, options.icsName, m_now()),
-                                                 u"calendar file"_s);
+                                                 u"calendar file"_s, u".ics"_s);
         if (status != Success)
             return status;
     }

@@ -1,22 +1,46 @@
 // SPDX-License-Identifier: MIT
 #include "clidiagnostics.h"
 
+#include "shownasmark.h"
+
 namespace velmora {
+
+Utf8Character utf8CharacterAt(std::string_view text, std::size_t at)
+{
+    const auto lead = static_cast<unsigned char>(text[at]);
+    const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0U) == 0xC0U ? 2 : (lead & 0xF0U) == 0xE0U ? 3
+        : (lead & 0xF8U) == 0xF0U                                          ? 4
+                                                                           : 0;
+    if (length == 0 || at + length > text.size())
+        return {};
+    char32_t code = length == 1 ? lead : lead & (0x7FU >> length);
+    for (std::size_t k = 1; k < length; ++k) {
+        const auto next = static_cast<unsigned char>(text[at + k]);
+        if ((next & 0xC0U) != 0x80U)
+            return {};
+        code = code << 6 | (next & 0x3FU);
+    }
+    return {code, length};
+}
 
 std::string visibleText(std::string_view text)
 {
     std::string shown;
     shown.reserve(text.size());
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        const auto byte = static_cast<unsigned char>(text[i]);
-        // U+0080-U+009F in UTF-8: C2 followed by 80-9F.
-        const bool c1 = byte == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80
-            && static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-        if (byte < 0x20 || byte == 0x7F || c1) {
-            shown.push_back('?');
-            i += c1 ? 1 : 0;
+    for (std::size_t i = 0; i < text.size();) {
+        const Utf8Character character = utf8CharacterAt(text, i);
+        // A stray byte 0x80-0x9F is a C1 control to a terminal that reads
+        // eight-bit controls (0x9B starts a control sequence); other stray
+        // bytes show as they are.
+        if (character.length == 0) {
+            shown.push_back(static_cast<unsigned char>(text[i]) <= 0x9F ? '?' : text[i]);
+            ++i;
         } else {
-            shown.push_back(text[i]);
+            if (isShownAsMark(character.code))
+                shown.push_back('?');
+            else
+                shown.append(text.substr(i, character.length));
+            i += character.length;
         }
     }
     return shown;

@@ -14,10 +14,19 @@ inline constexpr std::string_view kProgramName = "tavi-velmora-cli";
 // itself is wrong.
 enum ExitStatus : int { Success = 0, Failure = 1, UsageError = 2 };
 
-// The text with every control character shown as '?': the C0 controls (line
-// breaks and escape among them), DEL, and the C1 controls U+0080-U+009F
-// written in UTF-8. Text from outside (a name, a file name) printed this way
-// cannot move the cursor, change colours or start a line of its own.
+// The character of the UTF-8 text that starts at byte at: its code point and
+// its length in bytes; length 0 for a byte that starts no whole sequence.
+struct Utf8Character {
+    char32_t code = 0;
+    std::size_t length = 0;
+};
+[[nodiscard]] Utf8Character utf8CharacterAt(std::string_view text, std::size_t at);
+
+// The UTF-8 text with every character isShownAsMark (shownasmark.h) finds
+// shown as '?': the C0 and C1 controls, DEL and the direction overrides, and
+// a stray byte 0x80-0x9F as well. Text from outside (a name, a file name)
+// printed this way cannot move the cursor, change colours, start a line of
+// its own or show in another order than it is written in.
 [[nodiscard]] std::string visibleText(std::string_view text);
 
 // Writes one line "tavi-velmora-cli: <text>" to the stream, the text shown

@@ -8,8 +8,8 @@
 
 #include "birthdata.h"
 #include "clidiagnostics.h"
-#include "filesave.h"
 #include "namefolding.h"
+#include "outputfiles.h"
 #include "reportfile.h"
 #include "systemreason.h"
 
@@ -74,12 +74,13 @@ int CliStreams::writeAll(const QByteArray &bytes)
     return writeAll(std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
-int CliStreams::writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind)
+int CliStreams::writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind,
+                              const QString &extension)
 {
     if (fileName == u"-"_s)
         return writeAll(bytes);
     QString reason;
-    if (!saveWholeFile(fileName, bytes, &reason, {}, u"a link to something other than a regular file"_s))
+    if (!saveMadeFile(fileName, bytes, kind, extension, &reason))
         return failure(u"%1: cannot write the %2: %3"_s.arg(fileName, kind, reason));
     return Success;
 }
@@ -89,7 +90,7 @@ int CliStreams::writePdf(const QString &fileName, const QByteArray &pdf)
     // Drawn in memory first: a document that cannot be drawn touches no file.
     if (pdf.isEmpty())
         return failure(u"%1: cannot write the PDF file: the document could not be drawn"_s.arg(fileName));
-    return writeMadeFile(fileName, pdf, u"PDF file"_s);
+    return writeMadeFile(fileName, pdf, u"PDF file"_s, u".pdf"_s);
 }
 
 bool CliStreams::isExactName(const QString &fileName) const

@@ -37,7 +37,8 @@ public:
     int writeAll(const QByteArray &bytes);
     // A file the tool makes (kind: "PDF file", "calendar file"): to standard
     // output for "-", otherwise by the rules of --save.
-    int writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind);
+    int writeMadeFile(const QString &fileName, const QByteArray &bytes, const QString &kind,
+                      const QString &extension);
     // The same for a PDF drawn in memory; empty when it could not be drawn.
     int writePdf(const QString &fileName, const QByteArray &pdf);
 

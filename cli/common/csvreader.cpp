@@ -138,6 +138,12 @@ CsvReader::Status CsvReader::readRecord()
                 m_error = kTooLong;
             m_pos += m_scan;
             m_scan = 0;
+            // Before any record has ended, the input may be no CSV text at all
+            // (/dev/zero): the rest of this record tells, read without keeping it.
+            if (!m_recordEnded) {
+                if (const Status rest = passOverRecord(); rest != Status::End)
+                    return rest;
+            }
             return Status::BadRecord;
         }
         refill();

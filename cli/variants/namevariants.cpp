@@ -67,6 +67,18 @@ const ReadingTable &readingTableOf(SectionId section, const System &system)
 
 } // namespace
 
+std::size_t characterCount(std::string_view text)
+{
+    return static_cast<std::size_t>(
+        std::ranges::count_if(text, [](char byte) { return (static_cast<unsigned char>(byte) & 0xC0U) != 0x80U; }));
+}
+
+std::string longNameText(std::size_t characters)
+{
+    return "the name has " + std::to_string(characters) + " characters; name variants take names of at most "
+        + std::to_string(kMaxVariantNameLength) + " (first, middle and last together; --batch takes any length)";
+}
+
 std::optional<std::vector<std::string>> splitAlternatives(std::string_view text)
 {
     std::vector<std::string> alternatives;

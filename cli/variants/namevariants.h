@@ -20,6 +20,17 @@ namespace velmora {
 // and the PDF prints every row.
 inline constexpr std::uint64_t kMaxVariants = 10'000;
 
+// A variant's name, its first, middle and last names together, has at most
+// this many characters, so that what the variants hold and print is bounded by
+// their number (--batch takes names of any length).
+inline constexpr std::size_t kMaxVariantNameLength = 1'000;
+
+// The characters of the UTF-8 text: its code points, a stray byte as one.
+[[nodiscard]] std::size_t characterCount(std::string_view text);
+
+// Why a variant's name of that many characters is refused.
+[[nodiscard]] std::string longNameText(std::size_t characters);
+
 // One spelling of a name with the numbers it has under the system weighed.
 struct NameVariant {
     // The names as written (trimmed), which the table shows.

@@ -60,6 +60,12 @@ int VariantInput::read(std::vector<NameVariant> &variants)
             refuse(line, faultText(fault));
             continue;
         }
+        if (const std::size_t length =
+                characterCount(variant.first) + characterCount(variant.middle) + characterCount(variant.last);
+            length > kMaxVariantNameLength) {
+            refuse(line, longNameText(length));
+            continue;
+        }
         if (variants.size() == kMaxVariants) {
             printError(m_errors, "line " + std::to_string(line) + ": more than " + std::to_string(kMaxVariants)
                                      + " variants; at most that many are weighed (--batch takes any number)");

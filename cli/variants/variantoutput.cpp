@@ -12,6 +12,7 @@
 #include "descriptors.h"
 #include "enginetext.h"
 #include "readingoutput.h"
+#include "shortenedtext.h"
 
 namespace velmora {
 namespace {
@@ -59,11 +60,6 @@ bool sharesOneDate(const std::vector<NameVariant> &variants)
     });
 }
 
-// Continuation bytes of UTF-8 take no column.
-bool isContinuation(unsigned char byte)
-{
-    return (byte & 0xC0U) == 0x80U;
-}
 
 std::size_t codePointWidth(char32_t c)
 {
@@ -95,23 +91,14 @@ std::size_t displayWidth(std::string_view text)
 {
     std::size_t width = 0;
     for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const std::size_t length = lead < 0x80 ? 1 : (lead & 0xE0U) == 0xC0U ? 2 : (lead & 0xF0U) == 0xE0U ? 3
-            : (lead & 0xF8U) == 0xF0U                                          ? 4
-                                                                               : 0;
-        bool whole = length > 0 && i + length <= text.size();
-        for (std::size_t k = 1; whole && k < length; ++k)
-            whole = isContinuation(static_cast<unsigned char>(text[i + k]));
-        if (!whole) {
+        const Utf8Character character = utf8CharacterAt(text, i);
+        if (character.length == 0) {
             ++width; // a stray byte shows as one replacement character
             ++i;
             continue;
         }
-        char32_t c = length == 1 ? lead : lead & (0x7FU >> length);
-        for (std::size_t k = 1; k < length; ++k)
-            c = c << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3FU);
-        width += codePointWidth(c);
-        i += length;
+        width += codePointWidth(character.code);
+        i += character.length;
     }
     return width;
 }
@@ -155,7 +142,8 @@ std::string variantText(const VariantTable &table)
     for (const std::vector<std::string> &row : table.rows) {
         std::vector<std::string> cells;
         for (std::size_t k = 0; k < row.size(); ++k) {
-            cells.push_back(visibleText(row[k]));
+            // The name column is as wide as its widest name, which is shortened: memory and lines stay bounded.
+            cells.push_back(k == 0 ? shortenedText(visibleText(row[k])) : visibleText(row[k]));
             widths[k] = std::max(widths[k], displayWidth(cells.back()));
         }
         shown.push_back(std::move(cells));
@@ -220,7 +208,9 @@ bool writeVariantCsv(std::FILE *output, const std::vector<NameVariant> &variants
 QByteArray variantJson(const std::vector<NameVariant> &variants, const System &system, const VariantWishes &wishes)
 {
     const std::vector<NumberId> numbers = shownNumbers(system, wishes);
-    QJsonArray array;
+    // One object at a time, indented as the array's member it is: the whole
+    // array as a QJsonArray held the names twice more (10,000 long names: 80 MB).
+    QByteArray text = "[\n";
     for (const NameVariant &variant : variants) {
         QJsonObject object{
             {QStringLiteral("first"), toQString(variant.first)},
@@ -244,9 +234,19 @@ QByteArray variantJson(const std::vector<NameVariant> &variants, const System &s
             if (shape.compound && number.compound != 0)
                 object.insert(toQString(shape.compoundKey()), number.compound);
         }
-        array.append(object);
+        const QByteArray member = QJsonDocument(object).toJson(QJsonDocument::Indented);
+        if (text.size() > 2)
+            text += ",\n";
+        for (qsizetype from = 0; from < member.size();) {
+            const qsizetype end = member.indexOf('\n', from);
+            text.append("    ").append(QByteArrayView(member).sliced(from, end - from));
+            if (end + 1 < member.size())
+                text += '\n';
+            from = end + 1;
+        }
     }
-    return QJsonDocument(array).toJson(QJsonDocument::Indented);
+    text += text.size() > 2 ? "\n]\n" : "]\n";
+    return text;
 }
 
 } // namespace velmora

@@ -31,7 +31,8 @@ struct VariantTable {
 [[nodiscard]] std::size_t displayWidth(std::string_view text);
 
 // The table with its columns aligned by displayWidth, two spaces apart, and
-// no spaces at the ends of lines; names shown with control characters as '?'.
+// no spaces at the ends of lines; names shown with control characters as '?'
+// and shortened to kShownNameColumns (shortenedText).
 [[nodiscard]] std::string variantText(const VariantTable &table);
 
 // first,middle,last,date, then destiny, soul_urge and personality (each

@@ -2,6 +2,7 @@
 // The tool's name variants: the table of spellings weighed side by side.
 #include "variantsrun.h"
 
+#include <algorithm>
 #include <map>
 
 #include "clidiagnostics.h"
@@ -11,6 +12,7 @@
 #include "morenumberstext.h"
 #include "readingdocument.h"
 #include "readingoutput.h"
+#include "shortenedtext.h"
 #include "variantinput.h"
 #include "variantoutput.h"
 #include "variantsdocument.h"
@@ -57,7 +59,7 @@ std::vector<VariantSheet::DestinyReading> destinyReadings(const std::vector<Name
             heading += QString::number(number.second) + u'/';
         heading += QString::number(number.first) + u": "_s;
         for (std::size_t k = 0; k < members.size() && k < kNamesPerReading; ++k)
-            heading += (k == 0 ? u""_s : u", "_s) + toQString(writtenName(*members[k]));
+            heading += (k == 0 ? u""_s : u", "_s) + toQString(shortenedText(writtenName(*members[k])));
         if (members.size() > kNamesPerReading)
             heading += u" and %1 more"_s.arg(members.size() - kNamesPerReading);
         readings.push_back({heading, destinyParagraph(*members.front(), system, dateOfInterest)});
@@ -111,6 +113,17 @@ int VariantsRun::combineAlternatives()
                     name, *value));
         parts[k] = std::move(*alternatives);
     }
+    std::size_t longest = 0;
+    for (const std::vector<std::string> &alternatives : parts) {
+        std::size_t part = 0;
+        for (const std::string &alternative : alternatives)
+            part = std::max(part, characterCount(alternative));
+        longest += part;
+    }
+    if (longest > kMaxVariantNameLength)
+        return m_streams.usageError(u"the alternatives make a name of %1 characters; name variants take names of at "
+                                    "most %2 (first, middle and last together; --batch takes any length)"_s.arg(
+                                        QString::number(longest), QString::number(kMaxVariantNameLength)));
     const std::uint64_t count = variantCount(parts[0].size(), parts[1].size(), parts[2].size());
     if (count > kMaxVariants)
         return m_streams.usageError(u"the alternatives make %1 variants (%2 × %3 × %4); at most %5 are weighed"_s.arg(
@@ -157,7 +170,7 @@ int VariantsRun::writePdf(const VariantTable &table) const
     for (const std::vector<std::string> &row : table.rows) {
         QStringList cells;
         for (const std::string &cell : row)
-            cells << toQString(cell);
+            cells << toQString(cells.isEmpty() ? shortenedText(cell) : cell); // the name, shortened
         sheet.rows.push_back(std::move(cells));
     }
     sheet.readingsHeading = m_wishes.empty() ? u"The Destiny of each variant"_s
@@ -198,7 +211,11 @@ int VariantsRun::run()
                                            + " characters in a name that do not count: only the letters A–Z do");
     weighVariants(m_variants, *m_options.system, m_options.dateOfInterest, m_wishes);
 
-    const VariantTable table = variantTable(m_variants, *m_options.system, m_wishes);
+    // Only the sheet and the text show the table; CSV and JSON go without it.
+    const VariantTable table =
+        !m_options.pdfFile.isEmpty() || (m_options.printed && m_options.format == OutputFormat::Text)
+        ? variantTable(m_variants, *m_options.system, m_wishes)
+        : VariantTable{};
     if (!m_options.pdfFile.isEmpty()) {
         if (const int status = writePdf(table); status != Success)
             return status;

@@ -45,7 +45,11 @@ INSTANTIATE_TEST_SUITE_P(
                       VisibleCase{"c1ControlsInUtf8", "a\xc2\x9b" "1m\xc2\x80\xc2\x9f", "a?1m??"},
                       VisibleCase{"latinLettersAfterC1Stay", "\xc2\xa0\xc3\xa9\xc2\xbf", "\xc2\xa0\xc3\xa9\xc2\xbf"},
                       VisibleCase{"c2AtTheEndStays", "end\xc2", "end\xc2"},
-                      VisibleCase{"otherScriptsStay", "Зоя €", "Зоя €"}),
+                      VisibleCase{"otherScriptsStay", "Зоя €", "Зоя €"},
+                      VisibleCase{"strayEightBitCsi", "a\x9b" "31mb\xa9", "a?31mb\xa9"},
+                      VisibleCase{"directionOverridesAndIsolates",
+                                  "Ann\u202eeL\u202c \u2066x\u2069 \u202ay\u200e", "Ann?eL? ?x? ?y\u200e"},
+                      VisibleCase{"cutSequenceAtTheEnd", "ok\xe2\x80", "ok\xe2?"}),
     [](const auto &info) { return std::string(info.param.name); });
 
 } // namespace

@@ -202,6 +202,35 @@ private Q_SLOTS:
         QVERIFY(!chaldean.intersects(midMonth));
     }
 
+    // Every date an all-day date of one day, from the first year a date has to the last a file holds.
+    void calendarFileReadsBackFromYearOneTo3000_data()
+    {
+        QTest::addColumn<QString>("span");
+        QTest::addColumn<int>("events");
+        QTest::newRow("year 1") << u"0001-01-01:0001-01-03"_s << 5;
+        QTest::newRow("year 9 into 10") << u"0009-12-31:0010-01-01"_s << 6;
+        QTest::newRow("year 99 into 100") << u"0099-12-31:0100-01-01"_s << 6;
+        QTest::newRow("year 999 into 1000") << u"0999-12-31:1000-01-01"_s << 6;
+        QTest::newRow("Gregorian reform") << u"1582-10-04:1582-10-15"_s << 14;
+        QTest::newRow("leap day of 2000") << u"2000-02-28:2000-03-01"_s << 6;
+        QTest::newRow("year 2999 into 3000") << u"2999-12-31:3000-01-01"_s << 6;
+        QTest::newRow("last day a file holds") << u"3000-12-30"_s << 3;
+    }
+    void calendarFileReadsBackFromYearOneTo3000()
+    {
+        QFETCH(QString, span);
+        QFETCH(int, events);
+        const QString file = path(u"years.ics"_s);
+        const CliRun run = runTool(kMary + QStringList{u"--calendar"_s, span, u"--ics"_s, file});
+        QCOMPARE(run.exitCode, 0);
+        const QJsonObject ics = parsedIcs(file);
+        if (ics.isEmpty() || ics[u"missing"_s].toBool())
+            QSKIP("Python's icalendar library (python3-icalendar) is not installed");
+        QCOMPARE(ics[u"events"_s].toInt(), events);
+        QVERIFY(ics[u"allDaySound"_s].toBool());
+        QVERIFY(ics[u"titles"_s].toObject().contains(span.left(10)));
+    }
+
     void calendarProgramImportsTheFileAndUpdatesItOnReimport()
     {
         const QString khal = QStandardPaths::findExecutable(u"khal"_s);

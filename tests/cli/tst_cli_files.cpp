@@ -122,7 +122,7 @@ private Q_SLOTS:
             *row("full disk") << option << u"full"_s << system(ENOSPC);
             *row("fifo") << option << u"fifo"_s << u"not a regular file"_s;
             *row("link to a fifo") << option << u"link to fifo"_s
-                                   << (option == u"--pdf"_s ? u"a link to something other than a regular file"_s
+                                   << (option == u"--pdf"_s ? u"a link to something other than a PDF file"_s
                                                             : u"a link to something other than a report file"_s);
         }
         QTest::newRow("--save, link to a text file") << u"--save"_s << u"link"_s
@@ -138,11 +138,12 @@ private Q_SLOTS:
         const QByteArray bytes = QFile::encodeName(file);
         const QByteArray fifo = QFile::encodeName(dir.filePath(u"pipe"_s));
         bool mounted = false;
+        const QString leaf = QFileInfo(file).fileName();
         if (kind == u"missing folder"_s) {
-            file = dir.filePath(u"no/such/john.vlm"_s);
+            file = dir.filePath(u"no/such/"_s + leaf);
         } else if (kind == u"under a file"_s) {
             QFile(file).open(QIODevice::WriteOnly);
-            file += u"/john.vlm"_s;
+            file += u'/' + leaf;
         } else if (kind == u"folder"_s) {
             QVERIFY(QDir().mkdir(file));
         } else if (kind == u"read-only"_s) {

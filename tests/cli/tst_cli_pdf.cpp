@@ -154,15 +154,15 @@ private Q_SLOTS:
         QVERIFY(!QFile::exists(pdf));
     }
 
-    // Through a link the PDF replaces the regular file it points to, and the link stays.
+    // Through a link the PDF replaces the PDF file it points to, and the link stays.
     void pdfThroughALinkReplacesItsFile()
     {
         const QTemporaryDir dir;
-        QFile target(dir.filePath(u"target.txt"_s));
+        QFile target(dir.filePath(u"target.pdf"_s));
         QVERIFY(target.open(QIODevice::WriteOnly) && target.write("old") == 3);
         target.close();
         const QByteArray link = QFile::encodeName(dir.filePath(u"john.pdf"_s));
-        QVERIFY(::symlink("target.txt", link.constData()) == 0);
+        QVERIFY(::symlink("target.pdf", link.constData()) == 0);
         const Outcome run = runCli(personArguments(u"John"_s, QString(), u"Smith"_s, u"1980-07-15"_s)
                                    << u"--pdf"_s << QFile::decodeName(link));
         QCOMPARE(run.exitCode, 0);

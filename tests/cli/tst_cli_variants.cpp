@@ -170,6 +170,11 @@ private Q_SLOTS:
         QTest::newRow("more than 10000 variants")
             << QStringList{u"--first"_s, hundred, u"--middle"_s, u"B|C"_s, u"--last"_s, hundred, u"--date"_s, kDate}
             << u"the alternatives make 20000 variants (100 × 2 × 100); at most 10000"_s;
+        // 1,000 characters at most: 500 + 500 pass (see below), 500 + 501 do not.
+        QTest::newRow("a name over the limit")
+            << QStringList{u"--first"_s, u"Jon|"_s + QString(500, u'é'), u"--last"_s, QString(501, u'S'), u"--date"_s,
+                           kDate}
+            << u"the alternatives make a name of 1001 characters; name variants take names of at most 1000"_s;
         QTest::newRow("unknown number") << kJonSmith + QStringList{u"--want"_s, u"destney=5"_s}
                                         << u"no number destney under the classic system; expected one of destiny, "_s;
         QTest::newRow("a number the system lacks")
@@ -209,6 +214,7 @@ private Q_SLOTS:
     {
         const QByteArray csv = "\xEF\xBB\xBFLast,First,Date,Note\r\n"
                                "Smith,Jon,,kept\r\n"
+                               + QString(500, u'é').toUtf8() + "," + QByteArray(501, 'S') + ",,too long\r\n"
                                "Smith,,1990-05-17,no first name\r\n"
                                "Smyth,John\r\n"
                                "Lee,Ann,1990-02-30,no such day\r\n"
@@ -221,8 +227,9 @@ private Q_SLOTS:
         QCOMPARE(variants[0][u"date"_s].toString(), kDate);
         QCOMPARE(variants[1][u"date"_s].toString(), u"1985-01-02"_s);
         const QString errors = QString::fromUtf8(run.err);
-        for (const QString &line : {u"line 3: the first name is empty"_s, u"line 4: 2 fields, expected 4"_s,
-                                    u"line 5: the date is not a real date"_s, u"line 7: "_s})
+        for (const QString &line : {u"line 3: the name has 1001 characters; name variants take names of at most 1000"_s,
+                                    u"line 4: the first name is empty"_s, u"line 5: 2 fields, expected 4"_s,
+                                    u"line 6: the date is not a real date"_s, u"line 8: "_s})
             QVERIFY2(errors.contains(line), run.err.constData());
 
         const CliRun noDate = runTool({u"--variants"_s, u"-"_s}, "first,last\nJon,Smith\n");

@@ -4,6 +4,7 @@
 #include <cstdint>
 
 #include "namevariants.h"
+#include "shortenedtext.h"
 #include "variantoutput.h"
 
 namespace velmora {
@@ -64,6 +65,34 @@ INSTANTIATE_TEST_SUITE_P(
                     WidthCase{"checkMark", "\u2713", 1}, WidthCase{"strayByte", "A\xff", 2},
                     WidthCase{"cutSequence", "A\xc3", 2}),
     [](const testing::TestParamInfo<WidthCase> &info) { return info.param.name; });
+
+// A long name keeps its start and its end within the columns; two that
+// differ only at the end stay apart, and no character is cut.
+struct ShortenedCase {
+    const char *name;
+    std::string text;
+    std::string shown;
+};
+
+class ShortenedTextTest : public testing::TestWithParam<ShortenedCase> {};
+
+TEST_P(ShortenedTextTest, keepsTheStartAndTheEndWithinTheColumns)
+{
+    const std::string shown = shortenedText(GetParam().text, 9);
+    EXPECT_EQ(shown, GetParam().shown);
+    EXPECT_LE(displayWidth(shown), 9U);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ShortenedTextTest,
+    testing::Values(ShortenedCase{"fits", "Jon Smith", "Jon Smith"},
+                    ShortenedCase{"endsKept", "Jonathan Smith-1", "Jona\u2026th-1"},
+                    ShortenedCase{"otherEndKept", "Jonathan Smith-2", "Jona\u2026th-2"},
+                    ShortenedCase{"wideCharactersWhole", "\u5c71\u7530\u592a\u90ce\u3055\u3093",
+                                  "\u5c71\u7530\u2026\u3055\u3093"},
+                    ShortenedCase{"combiningMarksCounted", std::string(40, 'e') + "\u0301",
+                                  "eeee\u2026eee\u0301"}),
+    [](const testing::TestParamInfo<ShortenedCase> &info) { return info.param.name; });
 
 } // namespace
 } // namespace velmora
