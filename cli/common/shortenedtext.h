@@ -7,6 +7,10 @@
 
 namespace velmora {
 
+// The columns a terminal gives the UTF-8 text: a combining mark none, a wide
+// (East Asian) character two, every other character (or stray byte) one.
+[[nodiscard]] std::size_t displayWidth(std::string_view text);
+
 // The columns a name takes at most where the tool shows it among other text
 // (the variants' table and sheet, a calendar event's title).
 inline constexpr std::size_t kShownNameColumns = 60;

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "namevariants.h"
+#include "shortenedtext.h"
 
 namespace velmora {
 
@@ -25,10 +26,6 @@ struct VariantTable {
 
 [[nodiscard]] VariantTable variantTable(const std::vector<NameVariant> &variants, const System &system,
                                         const VariantWishes &wishes);
-
-// The columns a terminal gives the UTF-8 text: a combining mark none, a wide
-// (East Asian) character two, every other character (or stray byte) one.
-[[nodiscard]] std::size_t displayWidth(std::string_view text);
 
 // The table with its columns aligned by displayWidth, two spaces apart, and
 // no spaces at the ends of lines; names shown with control characters as '?'
