@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Feeds arbitrary bytes, as the tool gets its arguments (through QString),
 // to the parsers of --calendar, --find and --weekday: three lines, one for
-// each. A span is found or refused with a message, never both; a found span
+// each (the second holds every --find, apart by tabs). A span is found or refused with a message, never both; a found span
 // runs forward and holds at most ten years; a filter is found or refused
 // likewise, and picks out only days that carry the value it names.
 #include <QString>
@@ -50,7 +50,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     problem.clear();
     const std::optional<velmora::DayFilter> filter =
-        velmora::DayFilter::parse(lines.value(1), lines.value(2), &problem);
+        velmora::DayFilter::parse(lines.value(1).split(u'\t'), lines.value(2), &problem);
     check(filter.has_value() == problem.isEmpty());
     if (span && filter) {
         // A month of the span is enough to see the filter at work.
