@@ -195,9 +195,15 @@ bool VariantWishes::addNoDebts(const System &system, std::string *problem)
     return true;
 }
 
+bool isNameDebt(NumberId source)
+{
+    return source == NumberId::Destiny || source == NumberId::SoulUrge || source == NumberId::Personality;
+}
+
 bool VariantWishes::meets(const ChartNumbers &numbers) const
 {
-    if (m_noDebts && numbers[NumberId::KarmicDebts].count != 0)
+    const std::span<const NumberId> sources(numbers.debtSources.data(), numbers[NumberId::KarmicDebts].count);
+    if (m_noDebts && std::ranges::any_of(sources, &isNameDebt))
         return false;
     return std::ranges::all_of(m_wants, [&](const Want &want) {
         const NumberValue &number = numbers[want.id];
@@ -224,7 +230,7 @@ std::vector<std::string> VariantWishes::texts() const
     for (const Want &want : m_wants)
         texts.push_back(want.text);
     if (m_noDebts)
-        texts.emplace_back("no Karmic Debts");
+        texts.emplace_back("no Karmic Debt carried by the name");
     return texts;
 }
 

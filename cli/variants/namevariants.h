@@ -60,6 +60,11 @@ struct NameVariant {
 // largest number it can hold where the product is larger still.
 [[nodiscard]] std::uint64_t variantCount(std::size_t first, std::size_t middle, std::size_t last);
 
+// Whether a Karmic Debt met in this number is carried by the name (Destiny,
+// Soul Urge, Personality), which another spelling may lose, rather than by the
+// date of birth, which no spelling changes.
+[[nodiscard]] bool isNameDebt(NumberId source);
+
 // What the variants are weighed against: every --want and --no-debts. A
 // variant matches when it meets every wish; with no wish every one does.
 class VariantWishes
@@ -71,8 +76,8 @@ public:
     // compounds a compound number for a number that has one. False, with the
     // usage error's text in problem, when the wish cannot be met by any name.
     bool addWant(std::string_view text, const System &system, std::string *problem);
-    // No Karmic Debt in the variant's numbers. False, with the problem, under
-    // a system that finds no Karmic Debts.
+    // No Karmic Debt carried by the variant's name (isNameDebt). False, with
+    // the problem, under a system that finds no Karmic Debts.
     bool addNoDebts(const System &system, std::string *problem);
 
     [[nodiscard]] bool empty() const { return m_wants.empty() && !m_noDebts; }

@@ -6,6 +6,7 @@
 #include <QJsonObject>
 
 #include <algorithm>
+#include <span>
 
 #include "clidiagnostics.h"
 #include "csvwriter.h"
@@ -60,6 +61,28 @@ bool sharesOneDate(const std::vector<NameVariant> &variants)
     });
 }
 
+// The debts of the name (fromName) or of the date, each with the number it
+// was met in: "13 (Destiny), 14 (Soul Urge)".
+std::string debtsCell(const ChartNumbers &numbers, bool fromName)
+{
+    const NumberValue &debts = numbers[NumberId::KarmicDebts];
+    std::string text;
+    for (std::size_t k = 0; k < debts.count; ++k) {
+        if (isNameDebt(numbers.debtSources[k]) != fromName)
+            continue;
+        text += (text.empty() ? "" : ", ") + std::to_string(debts.values[k]) + " ("
+            + std::string(describe(numbers.debtSources[k]).name) + ')';
+    }
+    return text;
+}
+
+bool hasDateDebt(const NameVariant &variant)
+{
+    const ChartNumbers &numbers = variant.numbers;
+    return std::ranges::any_of(std::span(numbers.debtSources.data(), numbers[NumberId::KarmicDebts].count),
+                               [](NumberId source) { return !isNameDebt(source); });
+}
+
 } // namespace
 
 std::string writtenName(const NameVariant &variant)
@@ -81,8 +104,13 @@ VariantTable variantTable(const std::vector<NameVariant> &variants, const System
     table.head.emplace_back("Name");
     if (dates)
         table.head.emplace_back("Born");
-    for (const NumberId id : numbers)
+    // The debts of the date stand apart: no spelling changes them.
+    const bool dateDebts = std::ranges::any_of(variants, &hasDateDebt);
+    for (const NumberId id : numbers) {
         table.head.emplace_back(describe(id).name);
+        if (id == NumberId::KarmicDebts && dateDebts)
+            table.head.emplace_back("Debts of the Date");
+    }
     if (!wishes.empty())
         table.head.emplace_back("Match");
     table.rows.reserve(variants.size());
@@ -92,12 +120,21 @@ VariantTable variantTable(const std::vector<NameVariant> &variants, const System
         row.push_back(writtenName(variant));
         if (dates)
             row.push_back(isoDateText(variant.person));
-        for (const NumberId id : numbers)
-            row.push_back(numberCell(variant.numbers[id], shapeOf(system, id).list));
+        for (const NumberId id : numbers) {
+            if (id != NumberId::KarmicDebts) {
+                row.push_back(numberCell(variant.numbers[id], shapeOf(system, id).list));
+                continue;
+            }
+            row.push_back(debtsCell(variant.numbers, true));
+            if (dateDebts)
+                row.push_back(debtsCell(variant.numbers, false));
+        }
         if (!wishes.empty())
             row.emplace_back(variant.match ? kCheckMark : "");
         table.rows.push_back(std::move(row));
     }
+    if (!wishes.empty() && std::ranges::none_of(variants, &NameVariant::match))
+        table.notes.emplace_back("No spelling meets every wish.");
     return table;
 }
 
@@ -131,6 +168,8 @@ std::string variantText(const VariantTable &table)
     appendLine(table.head);
     for (const std::vector<std::string> &cells : shown)
         appendLine(cells);
+    for (const std::string &note : table.notes)
+        text += '\n' + note + '\n';
     return text;
 }
 
@@ -202,6 +241,13 @@ QByteArray variantJson(const std::vector<NameVariant> &variants, const System &s
             }
             if (shape.compound && number.compound != 0)
                 object.insert(toQString(shape.compoundKey()), number.compound);
+            if (id == NumberId::KarmicDebts) {
+                // The number each debt was met in, as a person's JSON gives it.
+                QJsonArray from;
+                for (std::size_t k = 0; k < number.count; ++k)
+                    from.append(toQString(describe(variant.numbers.debtSources[k]).key));
+                object.insert(QStringLiteral("karmicDebtsFrom"), from);
+            }
         }
         const QByteArray member = QJsonDocument(object).toJson(QJsonDocument::Indented);
         if (text.size() > 2)

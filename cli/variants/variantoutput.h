@@ -22,6 +22,8 @@ namespace velmora {
 struct VariantTable {
     std::vector<std::string> head;
     std::vector<std::vector<std::string>> rows;
+    // Said after the table: that no variant meets the wishes.
+    std::vector<std::string> notes;
 };
 
 [[nodiscard]] VariantTable variantTable(const std::vector<NameVariant> &variants, const System &system,

@@ -12,6 +12,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 #include "clirun.h"
@@ -110,7 +112,10 @@ private Q_SLOTS:
             if (system == u"chaldean"_s)
                 QVERIFY(!variant.contains(u"karmicDebts"_s));
             else
+            {
                 QCOMPARE(variant[u"karmicDebts"_s], chart[u"karmicDebts"_s][u"numbers"_s]);
+                QCOMPARE(variant[u"karmicDebtsFrom"_s], chart[u"karmicDebts"_s][u"from"_s]);
+            }
         }
     }
 
@@ -129,8 +134,14 @@ private Q_SLOTS:
             << Test([=](const QJsonObject &v) {
                    return (number(v, u"destiny"_s) == 6 || number(v, u"destiny"_s) == 8) && number(v, u"soulUrge"_s) == 6;
                });
-        QTest::newRow("no debts") << QStringList{u"--no-debts"_s} << u"classic"_s
-                                  << Test([](const QJsonObject &v) { return v[u"karmicDebts"_s].toArray().isEmpty(); });
+        // Only the name's debts count: one of the date is the same for every spelling.
+        const auto noNameDebt = Test([](const QJsonObject &v) {
+            return std::ranges::none_of(v[u"karmicDebtsFrom"_s].toArray(), [](const QJsonValue &from) {
+                return QStringList{u"destiny"_s, u"soulUrge"_s, u"personality"_s}.contains(from.toString());
+            });
+        });
+        QTest::newRow("no debts") << QStringList{u"--no-debts"_s} << u"classic"_s << noNameDebt;
+        QTest::newRow("no debts under common") << QStringList{u"--no-debts"_s} << u"common"_s << noNameDebt;
         QTest::newRow("a master number") << QStringList{u"--want"_s, u"personality=11"_s} << u"classic"_s
                                          << Test([=](const QJsonObject &v) { return number(v, u"personality"_s) == 11; });
         QTest::newRow("a number not in the table") << QStringList{u"--want"_s, u"lifePath=5"_s} << u"classic"_s
@@ -252,7 +263,7 @@ private Q_SLOTS:
         QTest::addColumn<QStringList>("keys");
         QTest::newRow("classic") << u"classic"_s
                                  << "first,middle,last,date,destiny,soul_urge,personality,karmic_debts,life_path,match"_ba
-                                 << QStringList{u"date"_s, u"destiny"_s, u"first"_s, u"karmicDebts"_s, u"last"_s,
+                                 << QStringList{u"date"_s, u"destiny"_s, u"first"_s, u"karmicDebts"_s, u"karmicDebtsFrom"_s, u"last"_s,
                                                 u"lifePath"_s, u"match"_s, u"middle"_s, u"personality"_s, u"soulUrge"_s};
         QTest::newRow("chaldean") << u"chaldean"_s
                                   << "first,middle,last,date,destiny,destiny_compound,soul_urge,soul_urge_compound,"
@@ -290,6 +301,21 @@ private Q_SLOTS:
     }
 
     // Columns line up on the screen however many bytes a name's letters take.
+    // A debt of the date stands apart from the name's, and a table none of
+    // whose spellings meets the wishes says so.
+    void setsTheDatesDebtsApartAndSaysWhenNoneMatches()
+    {
+        const CliRun run = runTool({u"--first"_s, u"Jon|Keith"_s, u"--last"_s, u"Smyth"_s, u"--date"_s,
+                                    u"1985-03-16"_s, u"--system"_s, u"common"_s, u"--want"_s, u"destiny=9"_s,
+                                    u"--no-debts"_s});
+        QCOMPARE(run.exitCode, 0);
+        const QList<QByteArray> lines = run.out.split('\n');
+        QVERIFY2(lines[0].contains("Karmic Debts    Debts of the Date"), lines[0]);
+        QVERIFY2(lines[1].contains("13 (Soul Urge)  16 (Birthday)"), lines[1]);
+        QVERIFY2(lines[2].endsWith(" 16 (Birthday)"), lines[2]);
+        QVERIFY2(run.out.endsWith("\nNo spelling meets every wish.\n"), run.out);
+    }
+
     void alignsColumnsByWhatTheScreenShows()
     {
         const CliRun run = runTool({u"--first"_s, u"Zoë|Jo|José Mañuel"_s, u"--last"_s, u"Smith"_s, u"--date"_s,
