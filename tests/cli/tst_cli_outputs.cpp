@@ -259,6 +259,8 @@ private Q_SLOTS:
         QFETCH(QString, command);
         QFETCH(int, status);
         QFETCH(qint64, largestOutput);
+        if (qEnvironmentVariable("VELMORA_WORST_INPUTS") == u"skip"_s)
+            QSKIP("the quick suite: tst_cli_outputs_long runs the worst inputs");
 #ifdef __SANITIZE_ADDRESS__
         QSKIP("AddressSanitizer reserves far more address space than the limit gives");
 #endif
