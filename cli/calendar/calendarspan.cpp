@@ -23,36 +23,25 @@ std::optional<QDate> isoDate(const QString &text)
     return QDate(date->year, date->month, date->day);
 }
 
-// The personal cycle a number is, or nothing for any other number.
-std::optional<DayFilter::Cycle> cycleOf(NumberId id)
-{
-    switch (id) {
-    case NumberId::PersonalYear:
-        return DayFilter::Cycle::Year;
-    case NumberId::PersonalMonth:
-        return DayFilter::Cycle::Month;
-    case NumberId::PersonalDay:
-        return DayFilter::Cycle::Day;
-    default:
-        return std::nullopt;
-    }
-}
-
 constexpr std::array<QStringView, 7> kWeekdays = {u"mon", u"tue", u"wed", u"thu", u"fri", u"sat", u"sun"};
-
-} // namespace
-
-namespace {
 
 struct CycleKey {
     QStringView key;
+    NumberId number;
     DayFilter::Cycle cycle;
 };
 
 // The cycles --find picks days by, in the order its usage error names them.
-constexpr std::array<CycleKey, 3> kCycles = {{{u"personal-year", DayFilter::Cycle::Year},
-                                              {u"personal-month", DayFilter::Cycle::Month},
-                                              {u"personal-day", DayFilter::Cycle::Day}}};
+constexpr std::array<CycleKey, 3> kCycles = {{{u"personal-year", NumberId::PersonalYear, DayFilter::Cycle::Year},
+                                              {u"personal-month", NumberId::PersonalMonth, DayFilter::Cycle::Month},
+                                              {u"personal-day", NumberId::PersonalDay, DayFilter::Cycle::Day}}};
+
+// The personal cycle a number is, or nothing for any other number.
+std::optional<DayFilter::Cycle> cycleOf(NumberId id)
+{
+    const auto *const found = std::ranges::find(kCycles, id, &CycleKey::number);
+    return found == kCycles.end() ? std::nullopt : std::optional(found->cycle);
+}
 
 } // namespace
 
