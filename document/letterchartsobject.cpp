@@ -3,9 +3,7 @@
 
 #include <QAbstractTextDocumentLayout>
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 #include <QTextCursor>
 #include <QTextDocument>
 
@@ -43,22 +41,6 @@ constexpr int rowOf(int value)
 constexpr int columnOf(int value)
 {
     return (value - 1) / 3;
-}
-
-// What a document without a paint device is laid out at: the screen's dots.
-qreal dotsPerInch(const QPaintDevice *device)
-{
-    if (device != nullptr)
-        return device->logicalDpiY();
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->logicalDotsPerInchY() : 96;
-}
-
-QPen rulePen(const QPaintDevice *device)
-{
-    QPen pen(kTextColour);
-    pen.setWidthF(dotsPerInch(device) / 144.0); // half a point
-    return pen;
 }
 
 struct TableGeometry {

@@ -4,11 +4,13 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -188,6 +190,21 @@ QFont boldReadingFont(qreal pointSize)
     QFont font = readingFont(pointSize);
     font.setBold(true);
     return font;
+}
+
+qreal dotsPerInch(const QPaintDevice *device)
+{
+    if (device != nullptr)
+        return device->logicalDpiY();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchY() : 96;
+}
+
+QPen rulePen(const QPaintDevice *device)
+{
+    QPen pen(kTextColour);
+    pen.setWidthF(dotsPerInch(device) / 144.0); // half a point
+    return pen;
 }
 
 void setPageMargins(QPagedPaintDevice &device)

@@ -8,6 +8,7 @@
 #include <QFont>
 #include <QList>
 #include <QPageSize>
+#include <QPen>
 #include <QString>
 
 #include <functional>
@@ -40,6 +41,12 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 [[nodiscard]] QFont readingFont(qreal pointSize);
 // The same in bold.
 [[nodiscard]] QFont boldReadingFont(qreal pointSize);
+
+// The dots per inch a document is laid out at on the device: the screen's
+// where there is none.
+[[nodiscard]] qreal dotsPerInch(const QPaintDevice *device);
+// The pen of a drawing's rules: half a point wide.
+[[nodiscard]] QPen rulePen(const QPaintDevice *device);
 
 // Sets the margins every page gets (kPageMarginMillimetres); a printer's
 // unprintable area wins where it is wider.
