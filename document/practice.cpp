@@ -55,16 +55,6 @@ PracticeDetails readPracticeFile(const QString &fileName)
             settings.value(u"practice/logo"_s).toString()};
 }
 
-bool writePracticeFile(const QString &fileName, const PracticeDetails &details)
-{
-    QSettings settings(fileName, QSettings::IniFormat);
-    settings.setValue(u"practice/name"_s, details.name);
-    settings.setValue(u"practice/contact"_s, details.contact);
-    settings.setValue(u"practice/logo"_s, details.logoFile);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
-}
-
 std::optional<QImage> loadLogo(const QString &fileName, QString *problem)
 {
     const auto refuse = [&](const QString &reason) {

@@ -29,6 +29,7 @@
 #include "letterchartsobject.h"
 #include "lifetimeline.h"
 #include "morenumberstext.h"
+#include "numbernotation.h"
 #include "reportsummary.h"
 #include "shownasmark.h"
 #include "chaldeantexts.h"
@@ -122,9 +123,13 @@ void insertCaption(QTextCursor &cursor, const QString &caption, bool newPage)
 void appendTextSection(QTextCursor &cursor, const Chart &chart, const SectionDescriptor &descriptor, bool newPage)
 {
     const TextSection section = textSection(chart, descriptor.id);
-    insertCaption(cursor, toQString(section.heading), newPage);
-    QString text = documentText(section.text);
     const CompoundReading *compound = chaldeanCompound(chart[descriptor.first].compound);
+    QString caption = toQString(section.heading);
+    if (compound != nullptr) // "Life Path Number: 31/4", as the summary writes it
+        caption.replace(u": %1 (compound %2)"_s.arg(chart.number(descriptor.first)).arg(compound->number),
+                        u": "_s + numberNotation(chart, descriptor.first));
+    insertCaption(cursor, caption, newPage);
+    QString text = documentText(section.text);
     QString compoundHeading;
     if (compound != nullptr) {
         compoundHeading = toQString(kCompoundHeading) + QString::number(compound->number) + u", "_s
