@@ -129,18 +129,6 @@ void drawTable(QPainter &painter, const QRectF &rect, const QStringList &cells)
     }
 }
 
-void insertObject(QTextCursor &cursor, int type, const QStringList &cells)
-{
-    QTextBlockFormat block;
-    block.setTopMargin(kTablePointSize / 2);
-    block.setBottomMargin(kTablePointSize);
-    cursor.insertBlock(block);
-    QTextCharFormat format;
-    format.setObjectType(type);
-    format.setProperty(kCells, cells);
-    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
-}
-
 } // namespace
 
 LetterChartsObject::LetterChartsObject(QTextDocument *document)
@@ -167,7 +155,7 @@ void LetterChartsObject::insertInclusionGrid(QTextCursor &cursor, const Chart &c
     QStringList counts;
     for (std::size_t value = 1; value <= 9; ++value)
         counts << QString::number(chart.inclusion()[value]);
-    insertObject(cursor, kInclusionGrid, counts);
+    insertDrawing(cursor, kInclusionGrid, kCells, counts);
 }
 
 void LetterChartsObject::insertPlanesTable(QTextCursor &cursor, const Chart &chart)
@@ -183,7 +171,7 @@ void LetterChartsObject::insertPlanesTable(QTextCursor &cursor, const Chart &cha
         cells << toQString(plane.name) << letters.join(u' ') << QString::number(value.letters)
               << QString::number(value.total) << (value.letters == 0 ? u"\u2013"_s : QString::number(value.number));
     }
-    insertObject(cursor, kPlanesTable, cells);
+    insertDrawing(cursor, kPlanesTable, kCells, cells);
 }
 
 QSizeF LetterChartsObject::intrinsicSize(QTextDocument *document, int, const QTextFormat &format)

@@ -44,6 +44,7 @@ constexpr qreal kCaptionPointSize = 12;
 constexpr qreal kPartPointSize = 14;
 constexpr qreal kPersonPointSize = 14;
 constexpr qreal kFooterPointSize = 8;
+constexpr qreal kDrawingMargin = 9; // below a drawing; half of it above
 
 QString documentText(std::string_view text)
 {
@@ -425,6 +426,18 @@ QPen rulePen(const QPaintDevice *device)
     QPen pen(kTextColour);
     pen.setWidthF(dotsPerInch(device) / 144.0); // half a point
     return pen;
+}
+
+void insertDrawing(QTextCursor &cursor, int objectType, int property, const QStringList &data)
+{
+    QTextBlockFormat block;
+    block.setTopMargin(kDrawingMargin / 2);
+    block.setBottomMargin(kDrawingMargin);
+    cursor.insertBlock(block);
+    QTextCharFormat format;
+    format.setObjectType(objectType);
+    format.setProperty(property, data);
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
 }
 
 void setPageMargins(QPagedPaintDevice &device)

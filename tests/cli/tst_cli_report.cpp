@@ -77,6 +77,18 @@ QString normalised(const QString &text)
     return text.normalized(QString::NormalizationForm_KC).remove(u'-').simplified();
 }
 
+bool writeFile(const QString &name, const QByteArray &bytes)
+{
+    QFile file(name);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray readFile(const QString &name)
+{
+    QFile file(name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QProcessEnvironment withConfigFolder(const QString &folder)
 {
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
@@ -268,8 +280,7 @@ private Q_SLOTS:
         QTemporaryDir config;
         if (!file.isEmpty()) {
             QVERIFY(QDir(config.path()).mkpath(u"tavi-velmora"_s));
-            QFile conf(config.filePath(u"tavi-velmora/practice.conf"_s));
-            QVERIFY(conf.open(QIODevice::WriteOnly) && conf.write(file.toUtf8()) > 0);
+            QVERIFY(writeFile(config.filePath(u"tavi-velmora/practice.conf"_s), file.toUtf8()));
         }
         const QString pdf = pdfOf(johnPaulSmith() << u"--on"_s << u"2026-12-09"_s << options, u"report.pdf"_s,
                                   withConfigFolder(config.path()));
@@ -386,8 +397,7 @@ private Q_SLOTS:
         QTemporaryDir folder;
         const QString logoFile = folder.filePath(logo);
         if (!bytes.isEmpty()) {
-            QFile file(logoFile);
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+            QVERIFY(writeFile(logoFile, bytes));
         } else if (logo.startsWith(u"folder"_s)) {
             QVERIFY(QDir(folder.path()).mkdir(logo));
         }
@@ -427,11 +437,9 @@ private Q_SLOTS:
     void notesPrintInsideTheMargins()
     {
         QFETCH(QString, note);
-        QFile notes(path(u"notes.txt"_s));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.write("\n  destiny: " + note.toUtf8() + "\nsoulUrge: the next section's note\n");
-        notes.close();
-        const QString pdf = pdfOf(johnPaulSmith() << u"--notes-file"_s << notes.fileName() << u"--sections"_s
+        const QString notes = path(u"notes.txt"_s);
+        QVERIFY(writeFile(notes, "\n  destiny: " + note.toUtf8() + "\nsoulUrge: the next section's note\n"));
+        const QString pdf = pdfOf(johnPaulSmith() << u"--notes-file"_s << notes << u"--sections"_s
                                                   << u"destiny,soulUrge"_s);
         QVERIFY(!pdf.isEmpty());
         const PdfWords read = pdfWords(pdf);
@@ -469,11 +477,9 @@ private Q_SLOTS:
     {
         QFETCH(QByteArray, notes);
         QFETCH(QByteArray, reason);
-        QFile file(path(u"bad-notes.txt"_s));
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(notes) == notes.size());
-        file.close();
+        QVERIFY(writeFile(path(u"bad-notes.txt"_s), notes));
         const QString pdf = path(u"refused.pdf"_s);
-        const Outcome run = runCli(johnPaulSmith() << u"--pdf"_s << pdf << u"--notes-file"_s << file.fileName());
+        const Outcome run = runCli(johnPaulSmith() << u"--pdf"_s << pdf << u"--notes-file"_s << path(u"bad-notes.txt"_s));
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(isOneLine(run.err) && run.err.contains("bad-notes.txt") && run.err.contains(reason), run.err);
         QVERIFY(!QFile::exists(pdf));
@@ -493,13 +499,11 @@ private Q_SLOTS:
         const QString python = debianPython();
         if (python.isEmpty() || QProcess::execute(python, {u"-c"_s, u"import odf"_s}) != 0)
             QSKIP("Python's OpenDocument library (python3-odf) is not installed");
-        QFile notes(path(u"notes.txt"_s));
-        QVERIFY(notes.open(QIODevice::WriteOnly));
-        notes.write("summary: Read this first.\nlifePath: A long road, walked well.\n");
-        notes.close();
+        const QString notes = path(u"notes.txt"_s);
+        QVERIFY(writeFile(notes, "summary: Read this first.\nlifePath: A long road, walked well.\n"));
         const QStringList arguments = johnPaulSmith()
             << u"--system"_s << system << u"--on"_s << u"2026-12-09"_s << u"--practitioner"_s << u"Ada Lovell"_s
-            << u"--notes-file"_s << notes.fileName();
+            << u"--notes-file"_s << notes;
         const QString odt = path(u"report.odt"_s);
         const QString html = path(u"report.html"_s);
         const QString pdf = pdfOf(QStringList(arguments) << u"--odt"_s << odt << u"--html"_s << html);
@@ -541,9 +545,7 @@ private Q_SLOTS:
         }
         QVERIFY2(found > 40, qPrintable(QString::number(found)));
 
-        QFile page(html);
-        QVERIFY(page.open(QIODevice::ReadOnly));
-        const QByteArray markup = page.readAll();
+        const QByteArray markup = readFile(html);
         QVERIFY(markup.contains("<title>Velmora readings: John Paul Smith</title>"));
         QVERIFY(markup.count("<img src=\"data:image/png;base64,") >= 3);
     }
@@ -567,35 +569,25 @@ private Q_SLOTS:
         const QString report = folder.filePath(u"john.vlm"_s);
         QCOMPARE(runCli(johnPaulSmith() << u"--save"_s << report).exitCode, 0);
         const QString notes = folder.filePath(u"notes.txt"_s);
-        QFile file(notes);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("destiny: kept\n") > 0);
-        file.close();
+        QVERIFY(writeFile(notes, "destiny: kept\n"));
         QString output = target == u"input"_s ? report : target == u"notes"_s ? notes : folder.filePath(u"copy.vlm"_s);
         if (target == u"link"_s) {
-            QFile old(folder.filePath(u"real.odt"_s));
-            QVERIFY(old.open(QIODevice::WriteOnly) && old.write("old") == 3);
-            old.close();
+            QVERIFY(writeFile(folder.filePath(u"real.odt"_s), "old"));
             output = folder.filePath(u"copy.odt"_s);
             QVERIFY(::symlink("real.odt", QFile::encodeName(output).constData()) == 0);
         }
-        const QByteArray reportBefore = [&] { QFile f(report); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+        const QByteArray reportBefore = readFile(report);
         const Outcome run = runCli({u"--open"_s, report, u"--notes-file"_s, notes, option, output});
         if (target == u"link"_s) {
             QCOMPARE(run.exitCode, 0);
             QVERIFY(QFileInfo(output).isSymLink());
-            QFile real(folder.filePath(u"real.odt"_s));
-            QVERIFY(real.open(QIODevice::ReadOnly));
-            QVERIFY(real.readAll().startsWith("PK"));
+            QVERIFY(readFile(folder.filePath(u"real.odt"_s)).startsWith("PK"));
             return;
         }
         QCOMPARE(run.exitCode, 1);
         QVERIFY2(run.err.contains("nothing was written"), run.err);
-        QFile after(report);
-        QVERIFY(after.open(QIODevice::ReadOnly));
-        QCOMPARE(after.readAll(), reportBefore);
-        QFile notesAfter(notes);
-        QVERIFY(notesAfter.open(QIODevice::ReadOnly));
-        QCOMPARE(notesAfter.readAll(), QByteArray("destiny: kept\n"));
+        QCOMPARE(readFile(report), reportBefore);
+        QCOMPARE(readFile(notes), QByteArray("destiny: kept\n"));
     }
 };
 
