@@ -220,7 +220,7 @@ QString batchColumnsText()
 QString helpOf(const OptionRow &option)
 {
     if (option.name == u"sections")
-        return option.description.toString().arg(reportSectionNames().join(u","_s));
+        return option.description.toString().arg(reportSectionNames().join(u", "_s));
     if (option.name == u"practitioner")
         return option.description.toString().arg(practiceFilePath());
     if (option.name == u"batch")
