@@ -146,7 +146,7 @@ void appendLetterCharts(QTextCursor &cursor, const Chart &chart)
         cursor.insertText(toQString(element.title), headingFormat());
         LetterChartsObject::insertElement(cursor, chart, element);
         cursor.insertBlock(QTextBlockFormat());
-        cursor.insertText(toQString(element.explanation()), plainFormat());
+        cursor.insertText(toQString(elementExplanation(chart, element)), plainFormat());
         if (element.layout != ElementLayout::Planes)
             continue;
         for (const PlaneDescriptor &plane : planeDescriptors()) {
