@@ -17,6 +17,8 @@ struct CalendarDay {
     int personalYear = 0;
     int personalMonth = 0;
     int personalDay = 0;
+    // A day the person asked for (--find): marked on the printed page.
+    bool chosen = false;
 };
 
 // Every day from first to last (both real dates, first not after last), by

@@ -10,6 +10,8 @@
 #include <array>
 
 #include "enginetext.h"
+#include "paragraphrows.h"
+#include "personalcycletexts.h"
 #include "readingdocument.h"
 
 using namespace Qt::StringLiterals;
@@ -22,6 +24,11 @@ constexpr qreal kCyclesPointSize = 12;
 constexpr qreal kTextPointSize = 10;
 constexpr qreal kDatePointSize = 9;
 constexpr qreal kPersonalDayPointSize = 22;
+constexpr qreal kKeyPointSize = 8.5;
+constexpr qreal kChosenPointSize = 7;
+// A chosen day's cell: a light amber that stays visible printed in grey.
+constexpr QColor kChosenShade{255, 228, 160};
+constexpr QStringView kChosenMark = u"chosen";
 constexpr std::array<QStringView, 7> kWeekdayNames = {u"Monday", u"Tuesday", u"Wednesday", u"Thursday",
                                                       u"Friday", u"Saturday", u"Sunday"};
 
@@ -45,9 +52,69 @@ std::vector<MonthPage> monthPages(const std::vector<CalendarDay> &days)
     return pages;
 }
 
-// Paints one month within the rectangle: headings, then the grid.
+// The key under the grid: what each Personal Day means, and what the marked
+// days are when some were chosen. Its lines, each a number (or empty) and a text.
+struct KeyLine {
+    QString number;
+    QString text;
+};
+
+std::vector<KeyLine> keyLines(const QString &chosenWords)
+{
+    std::vector<KeyLine> lines;
+    for (int day = 1; day <= 9; ++day)
+        lines.push_back({QString::number(day), toQString(paragraphFor(personalDayTable(), day))});
+    if (!chosenWords.isEmpty())
+        lines.push_back({kChosenMark.toString(), u"a day you asked for: "_s + chosenWords + u'.'});
+    return lines;
+}
+
+// Paints the key at the bottom of the area; returns its top.
+qreal paintKey(QPainter &painter, const QRectF &area, const QString &chosenWords)
+{
+    const QFont titleFont = boldReadingFont(kTextPointSize);
+    const QFont numberFont = boldReadingFont(kKeyPointSize);
+    const QFont textFont = readingFont(kKeyPointSize);
+    const QFontMetricsF title(titleFont, painter.device());
+    const QFontMetricsF number(numberFont, painter.device());
+    const QFontMetricsF text(textFont, painter.device());
+    const qreal numberWidth = number.horizontalAdvance(kChosenMark.toString()) + number.averageCharWidth() * 2;
+    const qreal textWidth = area.width() - numberWidth;
+    const std::vector<KeyLine> lines = keyLines(chosenWords);
+    std::vector<qreal> heights;
+    qreal height = title.height() * 1.4;
+    for (const KeyLine &line : lines) {
+        heights.push_back(text.boundingRect(QRectF(0, 0, textWidth, area.height()), Qt::TextWordWrap, line.text).height()
+                          + text.height() * 0.25);
+        height += heights.back();
+    }
+    const qreal top = area.bottom() - height;
+    painter.setFont(titleFont);
+    painter.setPen(kHeadingColour);
+    painter.drawText(QRectF(area.left(), top, area.width(), title.height()), Qt::AlignLeft | Qt::AlignTop,
+                     u"What each Personal Day means"_s);
+    qreal y = top + title.height() * 1.4;
+    for (std::size_t k = 0; k < lines.size(); ++k) {
+        const bool chosen = lines[k].number == kChosenMark;
+        if (chosen)
+            painter.fillRect(QRectF(area.left(), y, numberWidth - number.averageCharWidth(), heights[k]), kChosenShade);
+        painter.setFont(numberFont);
+        painter.setPen(chosen ? kTextColour : kHeadingColour);
+        painter.drawText(QRectF(area.left(), y, numberWidth - number.averageCharWidth(), heights[k]),
+                         Qt::AlignHCenter | Qt::AlignTop, lines[k].number);
+        painter.setFont(textFont);
+        painter.setPen(kTextColour);
+        painter.drawText(QRectF(area.left() + numberWidth, y, textWidth, heights[k]), Qt::AlignLeft | Qt::TextWordWrap,
+                         lines[k].text);
+        y += heights[k];
+    }
+    return top;
+}
+
+// Paints one month within the rectangle: headings, the grid, and under it
+// the key; the grid's rows take the height the two leave.
 void paintMonth(QPainter &painter, const QRectF &area, const MonthPage &month, const QString &person,
-                Qt::DayOfWeek firstDay)
+                Qt::DayOfWeek firstDay, const QString &chosenWords)
 {
     const QDate firstOfMonth(month.first->date.year(), month.first->date.month(), 1);
     qreal y = area.top();
@@ -71,7 +138,9 @@ void paintMonth(QPainter &painter, const QRectF &area, const MonthPage &month, c
     const QFont headFont = boldReadingFont(kTextPointSize);
     const qreal headHeight = QFontMetricsF(headFont, painter.device()).height() * 1.4;
     const qreal cellWidth = area.width() / 7;
-    const qreal cellHeight = std::min((area.bottom() - y - headHeight) / weeks, cellWidth * 1.2);
+    const qreal keyTop = paintKey(painter, area, chosenWords);
+    const qreal gap = QFontMetricsF(readingFont(kTextPointSize), painter.device()).height();
+    const qreal cellHeight = (keyTop - gap - y - headHeight) / weeks;
     painter.setFont(headFont);
     painter.setPen(kTextColour);
     for (int column = 0; column < 7; ++column) {
@@ -98,6 +167,13 @@ void paintMonth(QPainter &painter, const QRectF &area, const MonthPage &month, c
             if (day == month.end)
                 continue;
             const QRectF inner = cell.adjusted(inset, inset, -inset, -inset);
+            if (day->chosen) {
+                painter.fillRect(cell.adjusted(gridPen.widthF(), gridPen.widthF(), -gridPen.widthF(), -gridPen.widthF()),
+                                 kChosenShade);
+                painter.setPen(kTextColour);
+                painter.setFont(readingFont(kChosenPointSize));
+                painter.drawText(inner, Qt::AlignHCenter | Qt::AlignBottom, kChosenMark.toString());
+            }
             painter.setPen(kTextColour);
             painter.setFont(dateFont);
             painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, QString::number(dayOfMonth));
@@ -116,7 +192,7 @@ QString calendarTitle(const BirthData &person)
 }
 
 bool paintCalendar(QPagedPaintDevice &device, const BirthData &person, const std::vector<CalendarDay> &days,
-                   Qt::DayOfWeek firstDay)
+                   Qt::DayOfWeek firstDay, const QString &chosenWords)
 {
     setPageMargins(device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
@@ -132,17 +208,18 @@ bool paintCalendar(QPagedPaintDevice &device, const BirthData &person, const std
     for (int p = 0; p < count; ++p) {
         if (p > 0 && !device.newPage())
             return false;
-        paintMonth(painter, body, pages[static_cast<std::size_t>(p)], name, firstDay);
+        paintMonth(painter, body, pages[static_cast<std::size_t>(p)], name, firstDay, chosenWords);
         footer.paint(painter, page, p + 1, count);
     }
     return painter.end();
 }
 
 QByteArray calendarPdf(const BirthData &person, const std::vector<CalendarDay> &days, const QPageSize &pageSize,
-                       Qt::DayOfWeek firstDay)
+                       Qt::DayOfWeek firstDay, const QString &chosenWords)
 {
-    return pdfDocument(calendarTitle(person), pageSize,
-                       [&](QPagedPaintDevice &device) { return paintCalendar(device, person, days, firstDay); });
+    return pdfDocument(calendarTitle(person), pageSize, [&](QPagedPaintDevice &device) {
+        return paintCalendar(device, person, days, firstDay, chosenWords);
+    });
 }
 
 } // namespace velmora

@@ -28,6 +28,8 @@ constexpr qreal kCountPointSize = 16;
 constexpr qreal kTablePointSize = 9;
 constexpr qreal kTableRowLines = 1.6; // a row's height in lines of its font
 constexpr QColor kShade{224, 224, 224};
+constexpr qreal kNotChartedPointSize = 5.5;
+constexpr QStringView kNotCharted = u"not on the chart";
 
 constexpr std::array<QStringView, 5> kTableHeader = {u"Plane", u"Letters of the plane", u"In the name", u"Total",
                                                      u"Number"};
@@ -78,6 +80,19 @@ bool isEmptyPlaneRow(const QStringList &cells, qsizetype row)
     return row > 0 && cells.value(row * kColumns + 2) == u"0"_s;
 }
 
+// The cell of a value no letter of the chart carries: kept white, struck
+// through, and named so.
+void drawUncharted(QPainter &painter, const QRectF &box, const QRectF &inner)
+{
+    QPen line = rulePen(painter.device());
+    line.setColor(kShade.darker(130));
+    painter.setPen(line);
+    painter.drawLine(box.bottomLeft(), box.topRight());
+    painter.setPen(kTextColour);
+    painter.setFont(readingFont(kNotChartedPointSize));
+    painter.drawText(inner, Qt::AlignHCenter | Qt::AlignBottom | Qt::TextWordWrap, kNotCharted.toString());
+}
+
 void drawGrid(QPainter &painter, const QRectF &rect, const QStringList &counts)
 {
     const qreal cell = std::min(rect.width(), rect.height()) / 3;
@@ -88,6 +103,7 @@ void drawGrid(QPainter &painter, const QRectF &rect, const QStringList &counts)
         const QRectF box(rect.left() + columnOf(value) * cell, rect.top() + rowOf(value) * cell, cell, cell);
         const QString count = counts.value(value - 1);
         const bool missing = count == u"0"_s;
+        const bool uncharted = count.isEmpty();
         if (missing)
             painter.fillRect(box, kShade);
         painter.setPen(rulePen(painter.device()));
@@ -96,6 +112,10 @@ void drawGrid(QPainter &painter, const QRectF &rect, const QStringList &counts)
         painter.setPen(kTextColour);
         painter.setFont(valueFont);
         painter.drawText(inner, Qt::AlignLeft | Qt::AlignTop, QString::number(value));
+        if (uncharted) {
+            drawUncharted(painter, box, inner);
+            continue;
+        }
         painter.setPen(missing ? kTextColour : kHeadingColour);
         painter.setFont(countFont);
         painter.drawText(inner, Qt::AlignCenter, missing ? u"\u2013"_s : count);
@@ -152,9 +172,11 @@ void LetterChartsObject::insertElement(QTextCursor &cursor, const Chart &chart, 
 
 void LetterChartsObject::insertInclusionGrid(QTextCursor &cursor, const Chart &chart)
 {
+    // A value no letter of the chart carries has no count.
     QStringList counts;
     for (std::size_t value = 1; value <= 9; ++value)
-        counts << QString::number(chart.inclusion()[value]);
+        counts << (chart.system().letters.carries(static_cast<int>(value)) ? QString::number(chart.inclusion()[value])
+                                                                           : QString());
     insertDrawing(cursor, kInclusionGrid, kCells, counts);
 }
 

@@ -13,7 +13,8 @@ namespace velmora {
 
 // Draws the Inclusion table as a grid of three by three cells (1 4 7, 2 5 8,
 // 3 6 9: each value small in a corner, its count large, a value no letter
-// carries shaded with a dash) and the Planes of Expression as a small ruled
+// carries shaded with a dash, one no letter of the chart can carry struck
+// through and named) and the Planes of Expression as a small ruled
 // table. Each stands in the document as one character, so a page break never
 // runs through it, and is painted where its line is drawn.
 class LetterChartsObject : public QObject, public QTextObjectInterface

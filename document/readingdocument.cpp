@@ -158,7 +158,7 @@ void appendElement(QTextCursor &cursor, const Chart &chart, const ElementDescrip
     insertCaption(cursor, toQString(element.title), newPage);
     LetterChartsObject::insertElement(cursor, chart, element);
     cursor.insertBlock(QTextBlockFormat());
-    cursor.insertText(toQString(element.explanation()), plainFormat());
+    cursor.insertText(toQString(elementExplanation(chart, element)), plainFormat());
     if (element.layout != ElementLayout::Planes)
         return;
     QTextBlockFormat paragraph;

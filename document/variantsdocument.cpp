@@ -58,21 +58,22 @@ public:
                 return false;
             tableRow(m_cell, row);
         }
+        for (const QString &note : m_sheet.notes) {
+            m_y += lineHeight(m_text) * 0.5;
+            if (!keepRoom(wrappedHeight(m_text, note)))
+                return false;
+            wrapped(m_text, kTextColour, note);
+        }
         if (!m_sheet.readings.empty()) {
             m_y += lineHeight(m_text);
             if (!keepRoom(lineHeight(m_heading) * 3))
                 return false;
             line(m_heading, kHeadingColour, m_sheet.readingsHeading);
             for (const VariantSheet::DestinyReading &reading : m_sheet.readings) {
-                const qreal headingHeight = wrappedHeight(m_headCell, reading.heading) + lineHeight(m_text) * 0.3;
-                if (!keepRoom(headingHeight + lineHeight(m_text) * 2))
+                if (!paragraph(reading.heading, reading.text))
                     return false;
-                wrapped(m_headCell, kHeadingColour, reading.heading);
-                m_y += lineHeight(m_text) * 0.3;
-                if (!keepRoom(wrappedHeight(m_text, reading.text)))
+                if (!reading.compoundHeading.isEmpty() && !paragraph(reading.compoundHeading, reading.compoundText))
                     return false;
-                wrapped(m_text, kTextColour, reading.text);
-                m_y += lineHeight(m_text) * 0.8;
             }
         }
         if (m_painter != nullptr)
@@ -152,6 +153,21 @@ private:
             m_painter->drawText(QRectF(0, m_y, m_page.width(), height), Qt::TextWordWrap, text);
         }
         m_y += height;
+    }
+
+    // A reading: its heading kept with the first lines of its text.
+    bool paragraph(const QString &heading, const QString &text)
+    {
+        const qreal headingHeight = wrappedHeight(m_headCell, heading) + lineHeight(m_text) * 0.3;
+        if (!keepRoom(headingHeight + lineHeight(m_text) * 2))
+            return false;
+        wrapped(m_headCell, kHeadingColour, heading);
+        m_y += lineHeight(m_text) * 0.3;
+        if (!keepRoom(wrappedHeight(m_text, text)))
+            return false;
+        wrapped(m_text, kTextColour, text);
+        m_y += lineHeight(m_text) * 0.8;
+        return true;
     }
 
     bool headRow()

@@ -123,11 +123,17 @@ private:
 } // namespace
 
 QByteArray calendarIcs(const BirthData &person, const System &system, const std::vector<CalendarDay> &days,
-                       bool withName, const QDateTime &stamp)
+                       bool withName, const QDateTime &stamp, bool chosenOnly)
 {
     IcsBuilder builder(person, system, withName, stamp);
     for (std::size_t k = 0; k < days.size(); ++k) {
         const CalendarDay &day = days[k];
+        if (chosenOnly) {
+            if (day.chosen)
+                builder.add(day.date, day.date.toString(Qt::ISODate), "day", kPersonalDayTitle, day.personalDay,
+                            personalDayTable());
+            continue;
+        }
         if (k == 0 || day.date.dayOfYear() == 1)
             builder.add(day.date, day.date.toString(u"yyyy"), "year", kPersonalYearTitle, day.personalYear,
                         personalYearTable());

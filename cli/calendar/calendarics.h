@@ -21,12 +21,13 @@ namespace velmora {
 // and the day, month or year it stands for, so that importing a calendar
 // again, or one of an overlapping span, updates its events rather than adding
 // them twice, and two systems' calendars stay apart. stamp is the DTSTAMP of
-// every event.
+// every event. With chosenOnly, only the chosen days' Personal Day events.
 // The last day an event can fall on: libical writes dates up to the end of the year 3000 only.
 inline const QDate kLastIcsDay{3000, 12, 30};
 
 // Requires every day on or before kLastIcsDay.
 [[nodiscard]] QByteArray calendarIcs(const BirthData &person, const System &system,
-                                     const std::vector<CalendarDay> &days, bool withName, const QDateTime &stamp);
+                                     const std::vector<CalendarDay> &days, bool withName, const QDateTime &stamp,
+                                     bool chosenOnly = false);
 
 } // namespace velmora

@@ -51,19 +51,23 @@ std::optional<CalendarRun> CalendarRun::fromOptions(const CliOptions &options, C
 int CalendarRun::run(const BirthData &person, CliStreams &streams) const
 {
     const CliOptions &options = *m_options;
-    const std::vector<CalendarDay> days = calendarDays(person, *options.system, m_span.first, m_span.last);
+    std::vector<CalendarDay> days = calendarDays(person, *options.system, m_span.first, m_span.last);
+    if (m_filter)
+        for (CalendarDay &day : days)
+            day.chosen = m_filter->matches(day);
     for (const QString &file : {options.pdfFile, options.icsFile}) {
         if (const int status = streams.checkName(file); status != Success)
             return status;
     }
     if (!options.pdfFile.isEmpty()) {
         const int status = streams.writePdf(options.pdfFile, calendarPdf(person, days, localePageSize(),
-                                                                         QLocale().firstDayOfWeek()));
+                                                                         QLocale().firstDayOfWeek(), chosenWords()));
         if (status != Success)
             return status;
     }
     if (!options.icsFile.isEmpty()) {
-        const int status = streams.writeMadeFile(options.icsFile, calendarIcs(person, *options.system, days, options.icsName, m_now()),
+        const int status = streams.writeMadeFile(options.icsFile, calendarIcs(person, *options.system, days, options.icsName, m_now(),
+                                                                             m_filter.has_value()),
                                                  u"calendar file"_s, u".ics"_s);
         if (status != Success)
             return status;
@@ -71,13 +75,16 @@ int CalendarRun::run(const BirthData &person, CliStreams &streams) const
     return options.printed ? streams.writeAll(printedText(days)) : Success;
 }
 
+QString CalendarRun::chosenWords() const
+{
+    return m_filter ? m_filter->words() : QString();
+}
+
 std::string CalendarRun::printedText(const std::vector<CalendarDay> &days) const
 {
     std::vector<CalendarDay> shown;
     if (m_filter)
-        std::ranges::copy_if(days, std::back_inserter(shown), [this](const CalendarDay &day) {
-            return m_filter->matches(day);
-        });
+        std::ranges::copy_if(days, std::back_inserter(shown), &CalendarDay::chosen);
     const std::vector<CalendarDay> &listed = m_filter ? shown : days;
     switch (m_options->format) {
     case OutputFormat::Json:

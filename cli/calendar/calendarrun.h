@@ -36,6 +36,8 @@ public:
 private:
     CalendarRun(const CliOptions &options, CalendarSpan span);
     [[nodiscard]] std::string printedText(const std::vector<CalendarDay> &days) const;
+    // The --find wishes in words for the printed key; empty without --find.
+    [[nodiscard]] QString chosenWords() const;
 
     const CliOptions *m_options;
     CalendarSpan m_span;

@@ -145,6 +145,31 @@ std::optional<DayFilter> DayFilter::parse(const QStringList &finds, const QStrin
     return filter;
 }
 
+QString DayFilter::words() const
+{
+    static constexpr std::array<QStringView, 3> kCycles = {u"Personal Year", u"Personal Month", u"Personal Day"};
+    static constexpr std::array<QStringView, 7> kPlural = {u"Mondays", u"Tuesdays", u"Wednesdays", u"Thursdays",
+                                                           u"Fridays", u"Saturdays", u"Sundays"};
+    const auto either = [](const QStringList &items) {
+        return items.size() < 2 ? items.join(QString()) : items.mid(0, items.size() - 1).join(u", "_s) + u" or "_s + items.constLast();
+    };
+    QStringList parts;
+    for (const Wish &wish : m_wishes) {
+        QStringList values;
+        for (int v = 1; v <= 9; ++v)
+            if ((wish.values & (1u << v)) != 0)
+                values << QString::number(v);
+        parts << kCycles[static_cast<std::size_t>(wish.cycle)].toString() + u' ' + either(values);
+    }
+    QStringList days;
+    for (int d = 1; d <= 7; ++d)
+        if ((m_weekdays & (1u << d)) != 0)
+            days << kPlural[static_cast<std::size_t>(d - 1)].toString();
+    if (!days.isEmpty())
+        parts << u"on "_s + either(days);
+    return parts.join(u", "_s);
+}
+
 bool DayFilter::matches(const CalendarDay &day) const
 {
     const auto met = [&](const Wish &wish) {

@@ -41,6 +41,10 @@ public:
 
     [[nodiscard]] bool matches(const CalendarDay &day) const;
 
+    // The wishes in words, as the printed calendar's key gives them:
+    // "Personal Day 6 or 8, Personal Month 3, on Fridays".
+    [[nodiscard]] QString words() const;
+
     // "personal-year", "personal-month", "personal-day": the keys of --find.
     [[nodiscard]] static QStringList keys();
 

@@ -138,7 +138,7 @@ constexpr std::array kOptions = {
               u"--find needs --calendar and a person (--first, --last and --date) or --open FILE.vlm",
               u"With --calendar: list only the days whose personal-day, personal-month or personal-year is V "
               "(1-9; several apart by commas), e.g. personal-day=6; may be given more than once, and every "
-              "wish must be met."},
+              "wish must be met. With --pdf the chosen days are marked; with --ics only they are written."},
     OptionRow{u"weekday", u"DAY", modes(CliMode::Open, CliMode::Person), 0, u"--weekday needs --find",
               u"With --find: only these weekdays: mon, tue, wed, thu, fri, sat or sun (several apart by commas)."},
     OptionRow{u"variants", u"FILE", modes(CliMode::Variants), ChoosesMode | NotEmpty, {},
@@ -349,12 +349,8 @@ QString calendarProblem(const QCommandLineParser &parser)
         if (parser.isSet(option))
             return u"--calendar does not combine with --%1"_s.arg(option);
     }
-    if (parser.isSet(u"find"_s)) {
-        for (const QString &option : {u"ics"_s, u"pdf"_s}) {
-            if (parser.isSet(option))
-                return u"--find lists days; it does not combine with --%1"_s.arg(option);
-        }
-    }
+    if (parser.value(u"ics"_s) == u"-"_s && parser.value(u"pdf"_s) == u"-"_s)
+        return u"--ics - and --pdf - cannot both write to standard output"_s;
     return {};
 }
 

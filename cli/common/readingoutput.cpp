@@ -109,8 +109,9 @@ std::string moreNumbersText(const Chart &chart)
 
 namespace {
 
-// The counts of the values 1-9 as a grid of three rows (1 4 7, 2 5 8, 3 6 9).
-void appendCountsGrid(std::string &text, const std::array<std::uint32_t, 10> &counts)
+// The counts of the values 1-9 as a grid of three rows (1 4 7, 2 5 8, 3 6 9);
+// a value no letter of the chart carries has its cell left blank.
+void appendCountsGrid(std::string &text, const std::array<std::uint32_t, 10> &counts, const LetterChart &letters)
 {
     std::size_t width = 1;
     for (std::size_t value = 1; value <= 9; ++value)
@@ -121,7 +122,8 @@ void appendCountsGrid(std::string &text, const std::array<std::uint32_t, 10> &co
     for (std::size_t row = 1; row <= 3; ++row) {
         for (std::size_t value = row; value <= 9; value += 3) {
             // The dash is one column wide, as a digit is.
-            const std::string count = counts[value] == 0 ? "–" : std::to_string(counts[value]);
+            const bool charted = letters.carries(static_cast<int>(value));
+            const std::string count = !charted ? " " : counts[value] == 0 ? "–" : std::to_string(counts[value]);
             const std::size_t shown = counts[value] == 0 ? 1 : count.size();
             text.append("| ").append(std::to_string(value)).append(": ");
             text.append(width - shown, ' ').append(count).append(" ");
@@ -139,11 +141,11 @@ std::string letterChartsText(const Chart &chart)
         if (!text.empty())
             text.push_back('\n');
         appendCaption(text, element.title, '-');
-        text.append(element.explanation()).append("\n");
+        text.append(elementExplanation(chart, element)).append("\n");
         switch (element.layout) {
         case ElementLayout::ValueCounts:
             text.push_back('\n');
-            appendCountsGrid(text, chart.inclusion());
+            appendCountsGrid(text, chart.inclusion(), chart.system().letters);
             break;
         case ElementLayout::Planes:
             for (const PlaneDescriptor &plane : planeDescriptors()) {
@@ -171,14 +173,17 @@ std::string workingsText(const Chart &chart, const CliOptions &options)
 
 namespace {
 
-// A chart element in JSON: the nine counts, value 1 first; or an object for each plane.
+// A chart element in JSON: the nine counts, value 1 first, null for a value
+// no letter of the chart carries; or an object for each plane.
 QJsonArray elementArray(const Chart &chart, const ElementDescriptor &element)
 {
     QJsonArray array;
     switch (element.layout) {
     case ElementLayout::ValueCounts:
         for (std::size_t value = 1; value <= 9; ++value)
-            array.append(static_cast<qint64>(chart.inclusion()[value]));
+            array.append(chart.system().letters.carries(static_cast<int>(value))
+                             ? QJsonValue(static_cast<qint64>(chart.inclusion()[value]))
+                             : QJsonValue(QJsonValue::Null));
         break;
     case ElementLayout::Planes:
         for (const PlaneDescriptor &plane : planeDescriptors()) {

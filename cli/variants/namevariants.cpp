@@ -37,6 +37,15 @@ std::string systemKeys(const System &system)
     return keys;
 }
 
+// "6, 8 or 11": the items apart by commas, the last by "or".
+std::string eitherText(const std::vector<std::string> &items)
+{
+    std::string text;
+    for (std::size_t i = 0; i < items.size(); ++i)
+        text += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
+    return text;
+}
+
 // "1-9, 11 or 22": the values with each run of three or more written as a range.
 std::string valuesText(const std::vector<int> &values)
 {
@@ -53,10 +62,7 @@ std::string valuesText(const std::vector<int> &values)
         }
         k = end;
     }
-    std::string text;
-    for (std::size_t i = 0; i < items.size(); ++i)
-        text += (i == 0 ? "" : i + 1 == items.size() ? " or " : ", ") + items[i];
-    return text;
+    return eitherText(items);
 }
 
 const ReadingTable &readingTableOf(SectionId section, const System &system)
@@ -156,7 +162,7 @@ bool VariantWishes::addWant(std::string_view text, const System &system, std::st
     if (compounds)
         expected += ", or a compound number " + std::to_string(system.compoundLow) + '-'
             + std::to_string(system.compoundHigh);
-    Want want{number->id, 0, 0, std::string(text)};
+    Want want{number->id, 0, 0};
     const std::string_view values = text.substr(equals + 1);
     for (std::size_t from = 0;;) {
         const std::size_t comma = values.find(',', from);
@@ -224,14 +230,22 @@ std::vector<NumberId> VariantWishes::wantedNumbers() const
     return ids;
 }
 
-std::vector<std::string> VariantWishes::texts() const
+std::string VariantWishes::words() const
 {
-    std::vector<std::string> texts;
-    for (const Want &want : m_wants)
-        texts.push_back(want.text);
+    std::vector<std::string> parts;
+    for (const Want &want : m_wants) {
+        std::vector<std::string> values;
+        for (int v = 0; v < 64; ++v)
+            if (hasBit(want.roots, v) || hasBit(want.compounds, v))
+                values.push_back(std::to_string(v));
+        parts.push_back(std::string(describe(want.id).name) + ' ' + eitherText(values));
+    }
     if (m_noDebts)
-        texts.emplace_back("no Karmic Debt carried by the name");
-    return texts;
+        parts.emplace_back("no Karmic Debt carried by the name");
+    std::string text;
+    for (const std::string &part : parts)
+        text += (text.empty() ? "" : ", ") + part;
+    return text;
 }
 
 void weighVariants(std::vector<NameVariant> &variants, const System &system, const CalendarDate &dateOfInterest,

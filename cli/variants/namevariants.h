@@ -84,15 +84,14 @@ public:
     [[nodiscard]] bool meets(const ChartNumbers &numbers) const;
     // The numbers wished for, in the order first asked, each once.
     [[nodiscard]] std::vector<NumberId> wantedNumbers() const;
-    // Each wish as the user wrote it, in order: "destiny=5,6", "no Karmic Debts".
-    [[nodiscard]] std::vector<std::string> texts() const;
+    // The wishes in words, in order: "Destiny 6 or 8, Soul Urge 6"; empty without any.
+    [[nodiscard]] std::string words() const;
 
 private:
     struct Want {
         NumberId id;
         std::uint64_t roots = 0;     // bit v: the value v is wanted
         std::uint64_t compounds = 0; // bit v: the compound number v is wanted
-        std::string text;
     };
     std::vector<Want> m_wants;
     bool m_noDebts = false;

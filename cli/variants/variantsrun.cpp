@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <map>
 
+#include "chaldeantexts.h"
 #include "clidiagnostics.h"
 #include "clioptions.h"
 #include "clistreams.h"
@@ -62,9 +63,37 @@ std::vector<VariantSheet::DestinyReading> destinyReadings(const std::vector<Name
             heading += (k == 0 ? u""_s : u", "_s) + toQString(shortenedText(writtenName(*members[k])));
         if (members.size() > kNamesPerReading)
             heading += u" and %1 more"_s.arg(members.size() - kNamesPerReading);
-        readings.push_back({heading, destinyParagraph(*members.front(), system, dateOfInterest)});
+        VariantSheet::DestinyReading reading{heading, destinyParagraph(*members.front(), system, dateOfInterest), {}, {}};
+        if (const CompoundReading *compound = chaldeanCompound(number.second)) {
+            reading.compoundHeading = toQString(kCompoundHeading) + QString::number(compound->number) + u", "_s
+                + toQString(compound->title);
+            reading.compoundText = toQString(compound->text);
+        }
+        readings.push_back(std::move(reading));
     }
     return readings;
+}
+
+// "the Smith family", "the Smith or Smyth family": the last names the
+// variants share, when there are at most three; empty otherwise.
+QString familyName(const std::vector<NameVariant> &variants)
+{
+    constexpr std::size_t kMostNames = 3;
+    std::vector<std::string> names;
+    for (const NameVariant &variant : variants) {
+        if (std::ranges::find(names, variant.person.LastName) != names.end())
+            continue;
+        if (names.size() == kMostNames)
+            return {};
+        names.push_back(variant.person.LastName);
+    }
+    QStringList shown;
+    for (const std::string &name : names)
+        shown << toQString(shortenedText(name));
+    if (shown.isEmpty())
+        return {};
+    const QString last = shown.takeLast();
+    return u"the "_s + (shown.isEmpty() ? last : shown.join(u", "_s) + u" or "_s + last) + u" family"_s;
 }
 
 } // namespace
@@ -151,7 +180,8 @@ int VariantsRun::writePdf(const VariantTable &table) const
 {
     const System &system = *m_options.system;
     VariantSheet sheet;
-    sheet.title = u"Velmora name variants"_s;
+    const QString family = familyName(m_variants);
+    sheet.title = family.isEmpty() ? u"Velmora name variants"_s : u"Velmora name variants for "_s + family;
     if (!m_variants.empty() && std::ranges::all_of(m_variants, [&](const NameVariant &v) {
             return isoDateText(v.person) == isoDateText(m_variants.front().person);
         })) {
@@ -159,11 +189,9 @@ int VariantsRun::writePdf(const VariantTable &table) const
         sheet.facts << u"Born "_s + toQString(calendarDateText({person.BirthDay, person.BirthMonth, person.BirthYear}));
     }
     sheet.facts << u"System: "_s + toQString(system.name);
-    QStringList wished;
-    for (const std::string &text : m_wishes.texts())
-        wished << toQString(text);
-    sheet.facts << (wished.isEmpty() ? u"Wishes: none; every variant's Destiny is read below"_s
-                                     : u"Wishes: "_s + wished.join(u"; "_s));
+    const QString wishes = toQString(m_wishes.words());
+    sheet.facts << (wishes.isEmpty() ? u"Wishes: none; every variant's Destiny is read below"_s
+                                     : u"Wishes: "_s + wishes);
     for (const std::string &cell : table.head)
         sheet.head << toQString(cell);
     sheet.rows.reserve(table.rows.size());
@@ -173,6 +201,8 @@ int VariantsRun::writePdf(const VariantTable &table) const
             cells << toQString(cells.isEmpty() ? shortenedText(cell) : cell); // the name, shortened
         sheet.rows.push_back(std::move(cells));
     }
+    if (!m_wishes.empty() && std::ranges::none_of(m_variants, &NameVariant::match))
+        sheet.notes << u"No spelling meets every wish (%1): the table shows what each one gives instead."_s.arg(wishes);
     sheet.readingsHeading = m_wishes.empty() ? u"The Destiny of each variant"_s
                                              : u"The Destiny of each matching variant"_s;
     sheet.readings = destinyReadings(m_variants, system, m_options.dateOfInterest);

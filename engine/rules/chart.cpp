@@ -179,6 +179,14 @@ Chart::Chart(const BirthData &person, const System &system, const LetterTally &l
     } else {
         evaluate<false, true>(in, m_numbers, nullptr, nullptr);
     }
+    if (system.lifePathExplanation != nullptr) {
+        Working own;
+        if (!withWorking) {
+            Origin origin;
+            lifePath(in, Steps<true>(&own), origin);
+        }
+        m_lifePathExplanation = system.lifePathExplanation(in.born, withWorking ? working(LifePath) : own);
+    }
     for (std::size_t i = 0; i < kNumberCount; ++i)
         m_numbers.values[i].defined = system.hasNumber(static_cast<NumberId>(i));
     constexpr std::array<std::string_view, 4> kPlaces = {"first", "second", "third", "fourth"};
@@ -218,6 +226,13 @@ const ReadingTable &Chart::table(SectionId section) const
 {
     const ReadingTable *own = m_system->readingTable != nullptr ? m_system->readingTable(section) : nullptr;
     return own != nullptr ? *own : describe(section).table();
+}
+
+std::string_view Chart::explanation(SectionId section) const
+{
+    if (section == SectionId::LifePath && !m_lifePathExplanation.empty())
+        return m_lifePathExplanation;
+    return table(section).explanation;
 }
 
 Reading Chart::reading(SectionId section) const

@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -142,6 +143,9 @@ public:
     [[nodiscard]] bool shows(SectionId section) const { return m_numbers[describe(section).first].defined; }
     // The reading table of a section under the chart's system.
     [[nodiscard]] const ReadingTable &table(SectionId section) const;
+    // The explanation a section's reading opens with: the table's, or where
+    // the system works an example date, the person's own date worked.
+    [[nodiscard]] std::string_view explanation(SectionId section) const;
 
     // The reading of one of the window's eight tabs, as its view shows it.
     [[nodiscard]] Reading reading(SectionId section) const;
@@ -156,6 +160,8 @@ private:
     std::array<int, 4> m_periodLabels{};
     std::vector<Working> m_workings;
     std::array<std::vector<Working>, kElementCount> m_elementWorkings;
+    // The Life Path's explanation on this person's date, where the system works one.
+    std::string m_lifePathExplanation;
 };
 
 // The chart of one person. Requires hasValidDate(person) and a real date of interest.

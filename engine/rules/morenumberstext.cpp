@@ -18,18 +18,24 @@ std::string number(int value)
     return std::to_string(value);
 }
 
-// The table's explanation, then the paragraphs given.
-std::string withExplanation(const ReadingTable &table, std::string_view body)
+// The explanation, then the paragraphs given.
+std::string withExplanation(std::string_view explanation, std::string_view body)
 {
-    std::string text(table.explanation);
+    std::string text(explanation);
     text.append("\n\n").append(body);
     return text;
+}
+
+std::string withExplanation(const ReadingTable &table, std::string_view body)
+{
+    return withExplanation(table.explanation, body);
 }
 
 TextSection single(const Chart &chart, const SectionDescriptor &section, std::string heading, int value)
 {
     const ReadingTable &table = chart.table(section.id);
-    TextSection text{std::move(heading) + ": " + number(value), withExplanation(table, paragraphFor(table, value))};
+    TextSection text{std::move(heading) + ": " + number(value),
+                     withExplanation(chart.explanation(section.id), paragraphFor(table, value))};
     if (const CompoundReading *compound = chaldeanCompound(chart[section.first].compound)) {
         text.heading += " (compound " + number(compound->number) + ")";
         text.text += "\n\n" + std::string(kCompoundHeading) + number(compound->number) + ", "
@@ -110,6 +116,26 @@ std::string agesText(const AgeRange &ages)
     if (ages.to == AgeRange::kOnward)
         return "ages " + number(ages.from) + " onward";
     return "ages " + number(ages.from) + " to " + number(ages.to);
+}
+
+std::string elementExplanation(const Chart &chart, const ElementDescriptor &element)
+{
+    std::string text(element.explanation());
+    if (element.layout != ElementLayout::ValueCounts)
+        return text;
+    std::vector<std::string> uncharted;
+    for (int value = 1; value <= 9; ++value)
+        if (!chart.system().letters.carries(value))
+            uncharted.push_back(number(value));
+    if (uncharted.empty())
+        return text;
+    std::string values;
+    for (std::size_t i = 0; i < uncharted.size(); ++i)
+        values += (i == 0 ? "" : i + 1 == uncharted.size() ? " or " : ", ") + uncharted[i];
+    const bool one = uncharted.size() == 1;
+    return text + " No letter of the " + std::string(chart.system().name) + " chart carries " + values + ", so "
+        + (one ? values + " is" : "they are") + " not on the chart: " + (one ? "it is" : "they are")
+        + " no value you have yet to develop, for no name can carry " + (one ? "it." : "them.");
 }
 
 std::string calendarDateText(const CalendarDate &date)

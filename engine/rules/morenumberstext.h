@@ -33,6 +33,11 @@ struct TextSection {
 // With explainRules, the rules' decisions and the Karmic Debts are shown too.
 [[nodiscard]] std::vector<std::string> workingLines(const Chart &chart, bool explainRules = false);
 
+// The element's explanation; for the Inclusion table under a chart on which
+// no letter carries some value, a sentence saying that value is not on the
+// chart rather than missing.
+[[nodiscard]] std::string elementExplanation(const Chart &chart, const ElementDescriptor &element);
+
 // "Numerology system: Chaldean. Letters: ..." : the system and its rules.
 [[nodiscard]] std::string systemLine(const System &system);
 

@@ -119,6 +119,7 @@ constexpr System kChaldean{
                            NumberId::LifePath, NumberId::PersonalYear, NumberId::PersonalMonth,
                            NumberId::PersonalDay}),
     .readingTable = &chaldeanReadingTable,
+    .lifePathExplanation = &chaldeanLifePathExplanation,
 };
 
 constexpr std::array<const System *, 3> kSystems = {&kClassic, &kCommon, &kChaldean};

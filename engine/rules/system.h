@@ -4,11 +4,15 @@
 #include <array>
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "numberid.h"
 
 namespace velmora {
+
+struct CalendarDate;
+struct Working;
 
 // How a total is brought down: by digit sums until one digit is left, unless
 // a master number stops it first; or not at all.
@@ -45,6 +49,14 @@ struct LetterChart {
 
     [[nodiscard]] constexpr int value(char ch) const { return bytes[static_cast<unsigned char>(ch)] & kValue; }
     [[nodiscard]] constexpr bool isVowel(char ch) const { return (bytes[static_cast<unsigned char>(ch)] & kVowel) != 0; }
+    // Whether any letter carries the value 1-9: under some charts no letter carries 9.
+    [[nodiscard]] constexpr bool carries(int value) const
+    {
+        for (char letter = 'A'; letter <= 'Z'; ++letter)
+            if (this->value(letter) == value)
+                return true;
+        return false;
+    }
 };
 
 // The chart with values[0] for A ... values[25] for Z, in both cases.
@@ -131,6 +143,9 @@ struct System {
     // The reading table of a section where the system reads it otherwise,
     // or nullptr for the program's own.
     const ReadingTable *(*readingTable)(SectionId section) = nullptr;
+    // The Life Path's explanation worked on the person's own date, where the
+    // system's explanation works one; nullptr where it works none.
+    std::string (*lifePathExplanation)(const CalendarDate &born, const Working &lifePath) = nullptr;
 
     [[nodiscard]] constexpr bool hasNumber(NumberId id) const { return (defines >> indexOf(id) & 1U) != 0; }
     [[nodiscard]] constexpr bool hasCompounds() const { return compoundHigh != 0; }

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "attitudetexts.h"
+#include "morenumberstext.h"
 #include "chaldeantexts.h"
 #include "destinytexts.h"
 #include "lifepathtexts.h"
@@ -57,6 +58,15 @@ HeldTable rootTable(ChaldeanNumber number)
 }
 
 } // namespace
+
+std::string chaldeanLifePathExplanation(const CalendarDate &born, const Working &lifePath)
+{
+    std::string digits;
+    for (const WorkingTerm &term : lifePath.terms)
+        digits += (digits.empty() ? "" : " + ") + std::to_string(term.used());
+    return chaldeanLifePathExplanation("your date, " + calendarDateText(born) + ", gives " + digits + " = "
+                                       + std::to_string(lifePath.total.sums.front()));
+}
 
 const ReadingTable *commonReadingTable(SectionId section)
 {

@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <string>
+
+#include "calendardate.h"
 #include "numberid.h"
 #include "reading.h"
+#include "working.h"
 
 namespace velmora {
 
@@ -14,5 +18,9 @@ namespace velmora {
 // explanation of each number as that chart finds it; nullptr for the
 // personal cycles, which read as everywhere.
 [[nodiscard]] const ReadingTable *chaldeanReadingTable(SectionId section);
+
+// The Chaldean Life Path's explanation with the sum of the digits of born,
+// from the number's working.
+[[nodiscard]] std::string chaldeanLifePathExplanation(const CalendarDate &born, const Working &lifePath);
 
 } // namespace velmora

@@ -9,7 +9,7 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kExplanation =
-    "Tavi Attitude Number shows what you think you are like and how you tend to meet the world at "
+    "The Attitude Number shows what you think you are like and how you tend to meet the world at "
     "first glance. It is found from your day and month of birth. Compare it with your life path "
     "number: when the two agree, you see yourself as others do.";
 
@@ -38,7 +38,7 @@ constexpr std::string_view kRow4[] = {
 };
 
 constexpr std::string_view kRow5[] = {
-    "You are fun lovers and difficult to be tied down to one place, one job or one routine. "
+    "You are a fun lover and difficult to tie down to one place, one job or one routine. "
     "Restlessness is in your nature, and variety, new faces and fresh experiences keep you content. "
     "Travel delights you, and life feels best when it keeps moving.",
 };
@@ -46,11 +46,11 @@ constexpr std::string_view kRow5[] = {
 constexpr std::string_view kRow6[] = {
     "You are caring and love taking care of the people around you. Nurturing comes easily, and you "
     "are loyal and generous with your time. Home and family mean a great deal, and others feel "
-    "safe.",
+    "safe with you.",
 };
 
 constexpr std::string_view kRow7[] = {
-    "You are thinkers and keep to yourself. You watch the world quietly and look for the meaning "
+    "You are a thinker and keep to yourself. You watch the world quietly and look for the meaning "
     "beneath the surface of things. A philosophical turn of mind leads you to deep questions; you "
     "would rather listen and reflect than chatter.",
 };

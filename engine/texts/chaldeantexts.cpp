@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 #include "paragraphrows.h"
 
@@ -365,11 +366,13 @@ constexpr std::string_view kExplanations[] = {
     "is itself the compound, and its digits added give the root; a day from 1 to 9 is the root "
     "alone. Chaldean books rank it beside the name number, as the number you were given rather than "
     "the one you answer to.",
-    // LifePath
-    "The Life Path adds every digit of your date of birth, day, month and full year, one digit at a "
-    "time: 15 July 1980 gives 1 + 5 + 0 + 7 + 1 + 9 + 8 + 0 = 31. Its compound and root describe "
-    "the course your life tends to take.",
+    // LifePath: made of the two parts below, with or without a worked date.
+    "",
 };
+
+constexpr std::string_view kLifePathAdds =
+    "The Life Path adds every digit of your date of birth, day, month and full year, one digit at a time";
+constexpr std::string_view kLifePathDescribes = "Its compound and root describe the course your life tends to take.";
 
 } // namespace
 
@@ -405,7 +408,16 @@ std::string_view chaldeanCompoundExplanation()
 
 std::string_view chaldeanExplanation(ChaldeanNumber number)
 {
+    if (number == ChaldeanNumber::LifePath) {
+        static const std::string general = std::string(kLifePathAdds) + ". " + std::string(kLifePathDescribes);
+        return general;
+    }
     return kExplanations[static_cast<std::size_t>(number)];
+}
+
+std::string chaldeanLifePathExplanation(std::string_view workedDate)
+{
+    return std::string(kLifePathAdds) + ": " + std::string(workedDate) + ". " + std::string(kLifePathDescribes);
 }
 
 } // namespace velmora

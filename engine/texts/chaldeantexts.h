@@ -3,6 +3,7 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "reading.h"
@@ -37,5 +38,9 @@ struct CompoundReading {
 // The numbers the Chaldean chart shows, each with a paragraph saying what it is.
 enum class ChaldeanNumber : std::uint8_t { Name, SoulUrge, Personality, Birth, LifePath };
 [[nodiscard]] std::string_view chaldeanExplanation(ChaldeanNumber number);
+
+// The Life Path's explanation working one date: workedDate such as
+// "your date, 15 July 1980, gives 1 + 5 + 0 + 7 + 1 + 9 + 8 + 0 = 31".
+[[nodiscard]] std::string chaldeanLifePathExplanation(std::string_view workedDate);
 
 } // namespace velmora

@@ -11,7 +11,7 @@ constexpr std::string_view kExplanation =
     "the way you are most likely to use them to shape your own path.";
 
 constexpr std::string_view kRow1[] = {
-    "This tells you are a leader. You are independent, ambitious and full of drive, and you like to "
+    "This tells you that you are a leader. You are independent, ambitious and full of drive, and you like to "
     "be the first to try something new. You have the courage to follow your own ideas even when "
     "others doubt them, and you do your finest work when you are in charge. Your originality and "
     "determination help you start projects and carry them through, and people often look to you for "

@@ -63,7 +63,7 @@ constexpr std::string_view kRow8[] = {
 };
 
 constexpr std::string_view kRow9[] = {
-    "You have the passion for serving the mankind. Generous and broad-minded, you feel the needs of "
+    "You have the passion for serving mankind. Generous and broad-minded, you feel the needs of "
     "others deeply. Helping people, whatever their background, gives your life its meaning, and you "
     "ask nothing in return. Your kindness travels further than you will ever know.",
 };

@@ -25,7 +25,7 @@ constexpr std::string_view kRow2[] = {
 };
 
 constexpr std::string_view kRow3[] = {
-    "All forms of art are you dream roles. On a stage, at a party or across a dinner table, you "
+    "All forms of art are your dream roles. On a stage, at a party or across a dinner table, you "
     "come alive whenever there is an audience, and your charm, wit and sense of style draw every "
     "eye in the room. Bright clothes and a quick joke are part of how you present yourself. Friends "
     "think of you as the one who brings the fun, and you hope they will always see you as young at "

@@ -9,17 +9,17 @@ namespace velmora {
 namespace {
 
 constexpr std::string_view kExplanation =
-    "The Maturity Number describes your underlying wishes, desires, and goals that slowly come to the "
-    "surface as you grow older. It shows what you will aim for in the second half of your life and what "
+    "The Realization Number, which most calculators call the Maturity Number, describes your underlying "
+    "wishes, desires, and goals that slowly come to the surface as you grow older. It shows what you will aim for in the second half of your life and what "
     "you may give back to the world once you have gathered the wisdom of experience.";
 
 constexpr std::string_view kRow0[] = {
-    "Your Maturity Number is dependent on your LifePath Number and Destiny Number. Please calculate "
+    "Your Realization Number is dependent on your Life Path Number and Destiny Number. Please calculate "
     "these two figures first.",
 };
 
 constexpr std::string_view kRow1[] = {
-    "As you grow older, will love being independent. Answering to no one but yourself becomes a "
+    "As you grow older, you will love being independent. Answering to no one but yourself becomes a "
     "quiet pleasure. Later life brings the courage to lead, to start new ventures and to trust your "
     "own judgement, and the work of these years will make you proud.",
     "Too many 1s among the core numbers signify a stubborn and domineering attitude.",
@@ -28,7 +28,7 @@ constexpr std::string_view kRow1[] = {
 };
 
 constexpr std::string_view kRow2[] = {
-    "You will discover unique in-built talent for understanding other people as the years pass by. "
+    "You will discover a unique in-built talent for understanding other people as the years pass by. "
     "With maturity you become a gentle peacemaker, a good listener and a trusted partner. You will "
     "find joy in cooperation, in close friendships and in quietly helping others to reach their own "
     "goals.",
@@ -38,7 +38,7 @@ constexpr std::string_view kRow2[] = {
 };
 
 constexpr std::string_view kRow3[] = {
-    "Fame, relations, confidence are some the key factor of your later years. Your creative gifts "
+    "Fame, relations and confidence are some of the key factors of your later years. Your creative gifts "
     "come forward with age, and you will enjoy expressing yourself and the admiration it brings.",
     "Many 3s in your chart will make you irresponsible about your work.",
     "Few 3s will signify a carefree and tension free life.",
@@ -60,8 +60,8 @@ constexpr std::string_view kRow5[] = {
     "brings you a love of freedom and a wish to see the world. You will enjoy travel, new "
     "experiences and the company of many kinds of people, and your versatility will help you turn "
     "every change into an opportunity to grow.",
-    "Many 5s in your chart indicates lack of concentration.",
-    "And less 5s indicates that you will take up new challenges and may adapt some positive changes "
+    "Many 5s in your chart indicate a lack of concentration.",
+    "And less 5s indicate that you will take up new challenges and may adopt some positive changes "
     "in the later part of your life.",
 };
 
@@ -74,12 +74,12 @@ constexpr std::string_view kRow6[] = {
 };
 
 constexpr std::string_view kRow7[] = {
-    "You start contemplating about the life your lead as you grow older, and you turn inward in "
+    "You start contemplating the life you lead as you grow older, and you turn inward in "
     "search of meaning. Study, reflection and spiritual questions become your companions. You will "
     "enjoy your own company, and your grasp of people will deepen. Others will come to you for "
     "thoughtful advice and a clear view of trouble.",
     "Several sevens may make you feel separated.",
-    "Less 7s will land you in a particular field study, which may be your goal.",
+    "Less 7s will land you in a particular field of study, which may be your goal.",
 };
 
 constexpr std::string_view kRow8[] = {
@@ -91,11 +91,11 @@ constexpr std::string_view kRow8[] = {
 };
 
 constexpr std::string_view kRow9[] = {
-    "Service to the mankind is the vision of the years ahead. With age you will feel called to help "
+    "Service to mankind is the vision of the years ahead. With age you will feel called to help "
     "others and to give back generously, and compassion and a wide view of the world will guide all "
     "of your choices.",
     "Several 9s indicate arrogance and isolation in your chart.",
-    "Less 9s in your signify that you will achieve your goal of leaving behind something immortal "
+    "Less 9s in your chart signify that you will achieve your goal of leaving behind something immortal "
     "for people to remember.",
 };
 

@@ -17,7 +17,7 @@ constexpr std::string_view kRow1[] = {
 };
 
 constexpr std::string_view kRow2[] = {
-    "You enclose a deep internal necessitate for love and companionship, and you feel whole when "
+    "You enclose a deep internal need for love and companionship, and you feel whole when "
     "you share your life with people who care for you. Harmony matters greatly to you; you are "
     "happiest when you can bring others together, settle quarrels and offer quiet support. A "
     "peaceful home and a loving partner satisfy you.",

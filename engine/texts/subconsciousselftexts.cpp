@@ -22,7 +22,7 @@ constexpr std::string_view kRow3[] = {
 };
 
 constexpr std::string_view kRow4[] = {
-    "You are a slow to react to issues. When something happens suddenly, you prefer to wait and "
+    "You are slow to react to issues. When something happens suddenly, you prefer to wait and "
     "study it before you take a step, and you often hesitate even after you have all the facts. "
     "This careful nature keeps you from rash mistakes, but indecision can cost you chances.",
 };
@@ -40,7 +40,7 @@ constexpr std::string_view kRow6[] = {
 };
 
 constexpr std::string_view kRow7[] = {
-    "You are well-balanced person. You are quite capable of handling most situations with calm good "
+    "You are a well-balanced person. You are quite capable of handling most situations with calm good "
     "sense. When serious trouble arrives, however, you tend to retreat within yourself to think it "
     "over alone, and others may then find you distant.",
 };

@@ -14,9 +14,12 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include <sys/stat.h>
 
 #include "clirun.h"
+#include "pdfwords.h"
 
 using namespace Qt::StringLiterals;
 
@@ -295,10 +298,84 @@ private Q_SLOTS:
         // The first week, Monday first: the dates, then each one's personal day.
         QVERIFY2(march.contains(u"Monday Tuesday Wednesday Thursday Friday Saturday Sunday 1 2 3 4 5 6 7 7 8 9 1 2 3 4"_s),
                  qPrintable(march));
-        QVERIFY2(march.endsWith(u"Mary Smith Page 2 of 3"_s), qPrintable(march));
+        QVERIFY2(march.endsWith(u"9 A day to tie up loose ends and return what you borrowed. Mary Smith Page 2 of 3"_s),
+                 qPrintable(march));
         // Only the span's days: February shows the 27th and 28th, April the 1st and 2nd.
-        QVERIFY2(pages[0].simplified().contains(u"Sunday 27 28 5 6 Mary Smith Page 1 of 3"_s),
+        QVERIFY2(pages[0].simplified().contains(u"Sunday 27 28 5 6 What each Personal Day means 1 A day to begin"_s),
                  qPrintable(pages[0].simplified()));
+
+        // On every page the key, and the grid and key down to the page's last fifth:
+        // the 31st of March in the grid's lower half, the key's last line below it.
+        const PdfWords words = pdfWords(file);
+        QCOMPARE(words.pageSizes.size(), 3);
+        for (int page = 0; page < 3; ++page) {
+            const qreal height = words.pageSizes[page].height();
+            const auto on = [&](const QString &text) {
+                return std::ranges::find_if(words.words, [&](const PdfWord &w) { return w.page == page && w.text == text; });
+            };
+            QVERIFY2(on(u"means"_s) != words.words.end(), qPrintable(pages[page]));
+            const auto last = on(u"borrowed."_s);
+            QVERIFY(last != words.words.end());
+            QVERIFY2(last->box.bottom() > height * 0.8, qPrintable(QString::number(last->box.bottom() / height)));
+        }
+        const auto thirtyFirst = std::ranges::find_if(words.words, [](const PdfWord &w) { return w.page == 1 && w.text == u"31"_s; });
+        QVERIFY(thirtyFirst != words.words.end());
+        QVERIFY2(thirtyFirst->box.top() > words.pageSizes[1].height() * 0.5,
+                 qPrintable(QString::number(thirtyFirst->box.top() / words.pageSizes[1].height())));
+    }
+
+    // With --find, the PDF keeps every day and marks the chosen ones (its key
+    // names the wishes); the calendar file holds the chosen days alone.
+    void findMarksTheChosenDaysInThePdfAndWritesOnlyThemToTheIcs_data()
+    {
+        QTest::addColumn<QStringList>("find");
+        QTest::addColumn<QString>("span");
+        QTest::addColumn<QString>("wishes");
+        QTest::addColumn<QStringList>("chosen"); // the chosen days, in order
+        QTest::newRow("a personal day on Fridays")
+            << QStringList{u"--find"_s, u"personal-day=6"_s, u"--weekday"_s, u"fri"_s} << u"2027-01-01:2027-03-31"_s
+            << u"Personal Day 6, on Fridays."_s << QStringList{u"2027-01-29"_s, u"2027-02-19"_s};
+        QStringList march;
+        for (int day = 1; day <= 31; ++day)
+            march << u"2027-03-%1"_s.arg(day, 2, 10, QChar(u'0'));
+        QTest::newRow("a personal month: every day of March")
+            << QStringList{u"--find"_s, u"personal-month=6,7"_s, u"--find"_s, u"personal-year=3"_s}
+            << u"2027-02-27:2027-03-31"_s << u"Personal Month 6 or 7, Personal Year 3."_s << march;
+        QTest::newRow("no day") << QStringList{u"--find"_s, u"personal-year=1"_s} << u"2027-03-01:2027-03-02"_s
+                                << u"Personal Year 1."_s << QStringList();
+    }
+    void findMarksTheChosenDaysInThePdfAndWritesOnlyThemToTheIcs()
+    {
+        QFETCH(QStringList, find);
+        QFETCH(QString, span);
+        QFETCH(QString, wishes);
+        QFETCH(QStringList, chosen);
+        const QString pdf = path(u"chosen.pdf"_s);
+        const QString ics = path(u"chosen.ics"_s);
+        const CliRun run = runWithLocale(kMary + QStringList{u"--calendar"_s, span, u"--pdf"_s, pdf, u"--ics"_s, ics} + find,
+                                         u"en_GB.UTF-8"_s);
+        QCOMPARE(run.exitCode, 0);
+        QVERIFY(run.out.isEmpty());
+
+        if (!QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty()) {
+            const PdfWords words = pdfWords(pdf);
+            const QString text = QString::fromUtf8(programOutput(u"pdftotext"_s, {pdf, u"-"_s})).simplified();
+            // Each page's key says what the mark means, once.
+            QCOMPARE(text.count(u"chosen a day you asked for: "_s + wishes), words.pageSizes.size());
+            const auto marks = std::ranges::count_if(words.words, [](const PdfWord &w) { return w.text == u"chosen"_s; });
+            QCOMPARE(marks, qsizetype(chosen.size() + words.pageSizes.size()));
+        }
+
+        const QJsonObject parsed = parsedIcs(ics);
+        if (parsed.isEmpty() || parsed[u"missing"_s].toBool())
+            QSKIP("Python's icalendar library (python3-icalendar) is not installed");
+        QCOMPARE(parsed[u"events"_s].toInt(), chosen.size());
+        const QJsonObject titles = parsed[u"titles"_s].toObject();
+        QCOMPARE(titles.keys(), chosen);
+        for (const QString &day : chosen) {
+            QCOMPARE(titles[day].toArray().size(), 1);
+            QVERIFY(titles[day].toArray()[0].toString().startsWith(u"Personal Day "_s));
+        }
     }
 
     void calendarFileFollowsTheRulesOfSave()

@@ -4,10 +4,12 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "clirun.h"
+#include "pdfwords.h"
 
 using namespace Qt::StringLiterals;
 
@@ -64,7 +66,7 @@ private Q_SLOTS:
                                                                         "+------+------+------+\n"
                                                                         "| 2: 1 | 5: 3 | 8: \u2013 |\n"
                                                                         "+------+------+------+\n"
-                                                                        "| 3: 1 | 6: \u2013 | 9: \u2013 |\n"
+                                                                        "| 3: 1 | 6: \u2013 | 9:   |\n"
                                                                         "+------+------+------+\n");
     }
     void drawsTheGridInTheText()
@@ -76,6 +78,45 @@ private Q_SLOTS:
         QCOMPARE(gridOf(run.out), grid);
         // After the part "More numbers", before nothing else.
         QVERIFY(run.out.indexOf("\nInclusion\n---------\n") > run.out.indexOf("\nKarmic Lessons: "));
+    }
+
+    // A value no letter of the system's chart carries is not on the chart,
+    // not missing: in the JSON (null), the text's explanation and the PDF's grid.
+    void marksAValueNoLetterCarriesAsNotOnTheChart_data()
+    {
+        QTest::addColumn<QString>("system");
+        QTest::addColumn<QString>("counts");
+        QTest::addColumn<QString>("sentence"); // empty: every value is on the chart
+        QTest::newRow("classic") << u"classic"_s << u"3 1 0 2 2 0 1 1 2"_s << QString();
+        QTest::newRow("common") << u"common"_s << u"3 1 0 2 2 0 1 1 2"_s << QString();
+        QTest::newRow("chaldean") << u"chaldean"_s << u"4 1 1 3 3 0 0 0 null"_s
+                                  << u"No letter of the Chaldean chart carries 9, so 9 is not on the chart"_s;
+    }
+    void marksAValueNoLetterCarriesAsNotOnTheChart()
+    {
+        QFETCH(QString, system);
+        QFETCH(QString, counts);
+        QFETCH(QString, sentence);
+        const CliRun json = runTool(maryAnnSmith() << u"--system"_s << system << u"--format"_s << u"json"_s);
+        QCOMPARE(json.exitCode, 0);
+        QStringList shown;
+        for (const QJsonValue value : QJsonDocument::fromJson(json.out).object().value(u"inclusion"_s).toArray())
+            shown << (value.isNull() ? u"null"_s : QString::number(value.toInteger(-1)));
+        QCOMPARE(shown.join(u' '), counts);
+
+        const CliRun text = runTool(maryAnnSmith() << u"--system"_s << system);
+        QCOMPARE(QString::fromUtf8(text.out).contains(u"not on the chart"_s), !sentence.isEmpty());
+        if (!sentence.isEmpty())
+            QVERIFY2(QString::fromUtf8(text.out).contains(sentence), text.out.constData());
+
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        QTemporaryDir folder;
+        const QString pdf = folder.filePath(u"mary.pdf"_s);
+        QCOMPARE(runTool(maryAnnSmith() << u"--system"_s << system << u"--pdf"_s << pdf).exitCode, 0);
+        const QString printed = QString::fromUtf8(programOutput(u"pdftotext"_s, {pdf, u"-"_s})).simplified();
+        // The grid's cell says it, and the reading under it again.
+        QCOMPARE(printed.count(u"not on the chart"_s), sentence.isEmpty() ? 0 : 2);
     }
 
     void givesEachPlaneItsLettersTotalAndNumber()

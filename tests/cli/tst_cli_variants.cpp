@@ -344,7 +344,7 @@ private Q_SLOTS:
         process.start(pdftotext, {u"-layout"_s, file, u"-"_s});
         QVERIFY(process.waitForFinished(30000));
         const QString text = QString::fromUtf8(process.readAllStandardOutput()).simplified();
-        for (const QString &part : {u"Born 17 May 1990"_s, u"System: Classic"_s, u"Wishes: destiny=6,8"_s,
+        for (const QString &part : {u"Born 17 May 1990"_s, u"System: Classic"_s, u"Wishes: Destiny 6 or 8"_s,
                                     u"Name Destiny Soul Urge Personality Karmic Debts Match"_s,
                                     u"Destiny 6: John Smyth, Jonathan Smyth"_s,
                                     u"Destiny 8: John Smith, Jonathan Smith"_s, u"Page 1 of 1"_s})
@@ -357,6 +357,60 @@ private Q_SLOTS:
         const QString reading = QJsonDocument::fromJson(single.out)[u"destiny"_s][u"text"_s].toString();
         const QString paragraph = reading.split(u"\n\n"_s).at(2).simplified();
         QVERIFY2(text.contains(paragraph.left(60)), qPrintable(paragraph));
+    }
+
+    // The sheet as a family receives it: the wishes in words, the family's
+    // name at the top and in every footer, a sentence when no spelling meets
+    // the wishes, and under chaldean each compound read beside its root.
+    void sheetSpeaksToTheFamily_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QStringList>("shown");
+        QTest::addColumn<QStringList>("notShown");
+        const QString family = u"Velmora name variants for the Smith or Smyth family"_s;
+        QTest::newRow("two wishes")
+            << (kJonSmith + QStringList{u"--want"_s, u"destiny=6,8"_s, u"--want"_s, u"soulUrge=6"_s})
+            << QStringList{family, u"Wishes: Destiny 6 or 8, Soul Urge 6"_s, u"Destiny 8: John Smith"_s}
+            << QStringList{u"No spelling meets"_s, u"Compound number"_s};
+        QTest::newRow("no spelling meets them")
+            << (kJonSmith + QStringList{u"--want"_s, u"destiny=22"_s, u"--no-debts"_s})
+            << QStringList{family, u"Wishes: Destiny 22, no Karmic Debt carried by the name"_s,
+                           u"No spelling meets every wish (Destiny 22, no Karmic Debt carried by the name)"_s}
+            << QStringList{u"Destiny 9:"_s};
+        QTest::newRow("chaldean compounds")
+            << (kJonSmith + QStringList{u"--system"_s, u"chaldean"_s, u"--want"_s, u"destiny=30,35"_s})
+            << QStringList{family, u"Wishes: Destiny 30 or 35"_s, u"Destiny 30/3: Jon Smith, Jon Smyth"_s,
+                           u"Compound number 30, "_s, u"Compound number 35, "_s}
+            << QStringList{u"Compound number 46"_s};
+        QTest::newRow("one family name of three, shortened")
+            << QStringList{u"--first"_s, u"Ann"_s, u"--last"_s, u"Lee|"_s + QString(70, u'x'), u"--date"_s, kDate}
+            << QStringList{u"Velmora name variants for the Lee or "_s}
+            << QStringList{QString(70, u'x')};
+    }
+    void sheetSpeaksToTheFamily()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QStringList, shown);
+        QFETCH(QStringList, notShown);
+        if (QStandardPaths::findExecutable(u"pdftotext"_s).isEmpty())
+            QSKIP("pdftotext (poppler-utils) is not installed");
+        const QString file = path(u"family.pdf"_s);
+        const CliRun run = runTool(arguments + QStringList{u"--pdf"_s, file});
+        QCOMPARE(run.exitCode, 0);
+        QProcess process;
+        process.start(u"pdftotext"_s, {file, u"-"_s});
+        QVERIFY(process.waitForFinished(30000));
+        const QString all = QString::fromUtf8(process.readAllStandardOutput());
+        const QString text = all.simplified();
+        for (const QString &part : shown)
+            QVERIFY2(text.contains(part), qPrintable(u"no '"_s + part + u"' in: "_s + text));
+        for (const QString &part : notShown)
+            QVERIFY2(!text.contains(part), qPrintable(u"'"_s + part + u"' in: "_s + text));
+        // The title heads the first page and closes every page's footer.
+        const QStringList pages = all.split(u'\f', Qt::SkipEmptyParts);
+        for (const QString &page : pages)
+            QVERIFY2(page.simplified().contains(QRegularExpression(QRegularExpression::escape(shown[0]) + u".* Page \\d+ of \\d+$"_s)),
+                     qPrintable(page));
     }
 
     // The examples of name variants, run as written in whichever document

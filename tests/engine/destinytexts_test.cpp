@@ -9,7 +9,7 @@ namespace {
 const TextCase kDestinyTexts[] = {
     {"explanation", velmora::destinyTable, TextCase::kExplanation, 0,
      "This number describes your vibration in the world", 265},
-    {"row1_meaning", velmora::destinyTable, 1, 0, "This tells you are a leader. You are", 389},
+    {"row1_meaning", velmora::destinyTable, 1, 0, "This tells you that you are a leader.", 405},
     {"row1_negative", velmora::destinyTable, 1, 1, "The negative trait of this number includes one", 187},
     {"row2_meaning", velmora::destinyTable, 2, 0, "This number gives you good people managing skills.", 475},
     {"row2_negative", velmora::destinyTable, 2, 1, "The negative trait of this number is that", 242},

@@ -16,7 +16,7 @@ const TextCase kHiddenPassionTexts[] = {
     {"row6", velmora::hiddenPassionTable, 6, 0, "You want to love and be loved. Family", 253},
     {"row7", velmora::hiddenPassionTable, 7, 0, "Knowledge is power. You love to learn all", 383},
     {"row8", velmora::hiddenPassionTable, 8, 0, "You are a born leader and manager. You", 316},
-    {"row9", velmora::hiddenPassionTable, 9, 0, "You have the passion for serving the mankind.", 274},
+    {"row9", velmora::hiddenPassionTable, 9, 0, "You have the passion for serving mankind.", 263},
 };
 
 INSTANTIATE_TEST_SUITE_P(HiddenPassion, ReadingTextTest, ::testing::ValuesIn(kHiddenPassionTexts),

@@ -11,7 +11,7 @@ const TextCase kPersonalityTexts[] = {
      "As the name suggests this number is associated", 203},
     {"row1", velmora::personalityTable, 1, 0, "Great feeling of importance is what you love.", 351},
     {"row2", velmora::personalityTable, 2, 0, "You dream about having close relationships with your", 338},
-    {"row3", velmora::personalityTable, 3, 0, "All forms of art are you dream roles.", 396},
+    {"row3", velmora::personalityTable, 3, 0, "All forms of art are your dream roles.", 407},
     {"row4", velmora::personalityTable, 4, 0, "You visualize of being someone rock-solid whom everyone", 296},
     {"row5", velmora::personalityTable, 5, 0, "You would love to be totally free and", 341},
     {"row6", velmora::personalityTable, 6, 0, "You love your family and relations. You crave", 314},

@@ -74,7 +74,7 @@ TEST(ShowReading, writesMasterNumbersInFull)
 TEST(ShowReading, realizationZeroReadsItsOwnSentence)
 {
     const std::string text = realizationReading(0).plainText();
-    EXPECT_TRUE(text.ends_with("Your Realization Number is 0\n\nYour Maturity Number is dependent on your LifePath "
+    EXPECT_TRUE(text.ends_with("Your Realization Number is 0\n\nYour Realization Number is dependent on your Life Path "
                                "Number and Destiny Number. Please calculate these two figures first."));
 }
 

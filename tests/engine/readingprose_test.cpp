@@ -15,6 +15,7 @@
 #include <cctype>
 #include <cstddef>
 #include <map>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -169,6 +170,9 @@ bool isAmerican(const std::string &w)
     };
     if (std::ranges::find(listed, w) != listed.end())
         return true;
+    // The Realization Number keeps the name it has everywhere in the program.
+    if (w == "realization")
+        return false;
     // -ize and -yze forms; size, prize and seize have no other spelling.
     for (const std::string_view ending : {"ize", "izes", "ized", "izing", "ization", "izations", "izational",
                                           "yze", "yzes", "yzed", "yzing"}) {
@@ -194,6 +198,70 @@ TEST(ReadingProse, keepsToBritishSpelling)
                 text.erase(0, forced.size());
         for (const std::string &w : words(text))
             EXPECT_FALSE(isAmerican(w)) << p.where << ": \"" << w << "\"";
+    }
+}
+
+// The slips a reading of the texts found once: each kind as a check over
+// every paragraph, so that none comes back in another text.
+// "Realization" for "The Realization Number describes ...": the first number
+// the text names with a capital, empty when it names none.
+std::string firstNumberNamed(const std::string &text)
+{
+    static const std::regex named(R"(([A-Z][a-z]+(?: [A-Z][a-z]+)*) Number)");
+    std::smatch match;
+    if (!std::regex_search(text, match, named))
+        return {};
+    std::string name = match[1];
+    for (const std::string_view article : {"The ", "Your "})
+        if (name.starts_with(article))
+            name.erase(0, article.size());
+    return name;
+}
+
+TEST(ReadingProse, hasNoSlipOfTheKindsFoundBefore)
+{
+    const struct {
+        std::string_view slip;
+        bool (*found)(std::string_view text);
+    } checks[] = {
+        {"a product name", [](std::string_view text) {
+             return std::ranges::any_of(words(text), [](const std::string &w) { return w == "tavi" || w == "velmora"; });
+         }},
+        {"a doubled word", [](std::string_view text) {
+             static const std::regex doubled(R"(\b([A-Za-z]+) \1\b)", std::regex::icase);
+             return std::regex_search(text.begin(), text.end(), doubled);
+         }},
+        {"one reader addressed in the plural", [](std::string_view text) {
+             const std::vector<std::string> w = words(text);
+             for (std::size_t i = 0; i + 2 < w.size(); ++i)
+                 if (w[i] == "you" && w[i + 1] == "are"
+                     && (w[i + 2].ends_with("ers") || (i + 3 < w.size() && w[i + 3].ends_with("ers") && w[i + 2] != "a")))
+                     return true;
+             return false;
+         }},
+        {"a sentence broken off", [](std::string_view text) {
+             return !text.empty() && !text.ends_with('.') && !text.ends_with('!') && !text.ends_with('?');
+         }},
+    };
+    for (const Paragraph &p : allParagraphs()) {
+        // A compound's title and the forum link's label are no sentences.
+        if (p.where.ends_with(" title") || p.where == "forum invitation")
+            continue;
+        for (const auto &check : checks)
+            EXPECT_FALSE(check.found(p.text)) << p.where << ": " << check.slip << " in \"" << p.text << "\"";
+    }
+}
+
+// An explanation that names a number names its own first: the Realization
+// reading once opened on the Maturity Number.
+TEST(ReadingProse, explanationsNameTheirOwnNumberFirst)
+{
+    for (const velmora::SectionDescriptor &section : velmora::sectionDescriptors()) {
+        const std::string named = firstNumberNamed(std::string(section.table().explanation));
+        if (!named.empty()) {
+            EXPECT_TRUE(section.caption.starts_with(named + " Number"))
+                << "the explanation of " << section.caption << " names the " << named << " Number first";
+        }
     }
 }
 

@@ -15,17 +15,17 @@ using velmora::realizationTable;
 
 const TextCase kRealizationTexts[] = {
     {"explanation", realizationTable, TextCase::kExplanation, 0,
-     "The Maturity Number describes your underlying wishes, desires,", 277},
-    {"row1_maturing", realizationTable, 1, 0, "As you grow older, will love being independent.", 246},
+     "The Realization Number, which most calculators call the Maturity Number,", 328},
+    {"row1_maturing", realizationTable, 1, 0, "As you grow older, you will love being independent.", 253},
     {"row2_maturing", realizationTable, 2, 0,
-     "You will discover unique in-built talent for understanding", 290},
-    {"row3_maturing", realizationTable, 3, 0, "Fame, relations, confidence are some the key factor", 186},
+     "You will discover a unique in-built talent for understanding", 291},
+    {"row3_maturing", realizationTable, 3, 0, "Fame, relations and confidence are some of the key factors", 191},
     {"row4_maturing", realizationTable, 4, 0, "Remember you have the capability to think big", 340},
     {"row5_maturing", realizationTable, 5, 0, "You will discover your true goal of life,", 315},
     {"row6_maturing", realizationTable, 6, 0, "You have a golden heart. You love relations,", 442},
-    {"row7_maturing", realizationTable, 7, 0, "You start contemplating about the life your lead", 323},
+    {"row7_maturing", realizationTable, 7, 0, "You start contemplating the life you lead", 314},
     {"row8_maturing", realizationTable, 8, 0, "You are devoted and a determined person. You", 257},
-    {"row9_maturing", realizationTable, 9, 0, "Service to the mankind is the vision of", 209},
+    {"row9_maturing", realizationTable, 9, 0, "Service to mankind is the vision of", 202},
     {"row11_master11", realizationTable, 11, 0, "You are highly spiritual and endowed with an", 275},
     {"row22_master22", realizationTable, 22, 0, "You have the ability to overcome all obstacles", 292},
 };

@@ -12,7 +12,7 @@ const TextCase kSoulUrgeTexts[] = {
     {"explanation", soulUrgeTable, TextCase::kExplanation, 0,
      "This number tries to close the gap between", 187},
     {"row1", soulUrgeTable, 1, 0, "You achieve a sense of gratification when you", 329},
-    {"row2", soulUrgeTable, 2, 0, "You enclose a deep internal necessitate for love", 318},
+    {"row2", soulUrgeTable, 2, 0, "You enclose a deep internal need for love", 310},
     {"row3", soulUrgeTable, 3, 0, "You achieve a sense of pleasure when you", 423},
     {"row4", soulUrgeTable, 4, 0, "At hand there is an ever-present need to", 394},
     {"row5", soulUrgeTable, 5, 0, "The yearning to have complete liberty to be", 346},

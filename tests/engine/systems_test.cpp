@@ -5,6 +5,7 @@
 
 #include <cctype>
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -235,6 +236,32 @@ TEST(Chaldean, hasOnlyItsOwnNumbers)
     for (const NumberId id : {NumberId::Destiny, NumberId::LifePath, NumberId::Birthday})
         EXPECT_EQ(chart.reading(velmora::describe(id).section).plainText().find(velmora::kNotValidText),
                   std::string::npos);
+}
+
+// The Chaldean Life Path's explanation adds the digits of the person's own
+// date, with or without the working kept; the other systems' explain no date.
+TEST(Chaldean, lifePathExplanationWorksThePersonsOwnDate)
+{
+    const struct {
+        int day, month, year;
+        bool working;
+        std::string_view worked;
+    } cases[] = {
+        {7, 3, 1985, false, "your date, 7 March 1985, gives 0 + 7 + 0 + 3 + 1 + 9 + 8 + 5 = 33."},
+        {7, 3, 1985, true, "your date, 7 March 1985, gives 0 + 7 + 0 + 3 + 1 + 9 + 8 + 5 = 33."},
+        {29, 9, 9999, false, "your date, 29 September 9999, gives 2 + 9 + 0 + 9 + 9 + 9 + 9 + 9 = 56."},
+        {1, 1, 812, true, "your date, 1 January 812, gives 0 + 1 + 0 + 1 + 0 + 8 + 1 + 2 = 13."},
+    };
+    for (const auto &c : cases) {
+        const velmora::BirthData born = person("Ann", "", "Lee", c.day, c.month, c.year);
+        const std::string text =
+            velmora::textSection(chartUnder(velmora::chaldeanSystem(), born, c.working), velmora::SectionId::LifePath).text;
+        EXPECT_NE(text.find(c.worked), std::string::npos) << text;
+        EXPECT_EQ(text.find("15 July 1980"), std::string::npos) << text;
+        for (const velmora::System *other : {&velmora::classicSystem(), &velmora::commonSystem()})
+            EXPECT_EQ(velmora::textSection(chartUnder(*other, born, c.working), velmora::SectionId::LifePath).text.find("your date"),
+                      std::string::npos);
+    }
 }
 
 TEST(Comparison, isTheSameEitherWayRoundUnderEverySystem)
