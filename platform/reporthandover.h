@@ -29,6 +29,21 @@ inline constexpr QLatin1StringView kCallerGoneError{"example.orvex.tavivelmora.E
 // call so marked whose caller has left is not followed any more.
 inline constexpr QLatin1StringView kCallerWaitsKey{"example.orvex.tavivelmora.caller-waits"};
 
+// Who a program of the package is on the session bus: its component id as
+// the bus name, the object path that gives, and the names of its own errors
+// and platform-data key. Each program of the package has its own, so that
+// each keeps one copy per user apart from the other.
+struct BusIdentity {
+    QLatin1StringView busName;
+    QLatin1StringView objectPath;
+    QLatin1StringView busyError;
+    QLatin1StringView callerGoneError;
+    QLatin1StringView callerWaitsKey;
+};
+
+// The window program's.
+inline constexpr BusIdentity kProgramIdentity{kBusName, kObjectPath, kBusyError, kCallerGoneError, kCallerWaitsKey};
+
 // The tokens a launcher gave this copy to bring a window to the front with:
 // on Wayland an xdg-activation token, on X11 a startup-notification id.
 // Qt removes them from the environment as it starts, so main() reads them
@@ -58,7 +73,8 @@ struct LaunchTokens {
 // Asks the copy that owns the bus name to open the file (Open), or to come to
 // the front when fileName is empty (Activate), over a connection of its own
 // that is closed before a call left unanswered is reported.
-[[nodiscard]] HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs = 5000);
+[[nodiscard]] HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs = 5000,
+                            const BusIdentity &identity = kProgramIdentity);
 
 // The running copy's side of the bus. Open hands the file to the receiver,
 // which answers whether it takes it; a file it cannot take is answered with
@@ -73,7 +89,7 @@ class ApplicationService : public QObject, protected QDBusContext
 public:
     enum class Registration { Owner, OtherOwner, Failed };
 
-    ApplicationService();
+    explicit ApplicationService(const BusIdentity &identity = kProgramIdentity);
     ~ApplicationService() override;
 
     // Serves the object path, then asks for the bus name without queueing.
@@ -95,6 +111,7 @@ private:
     // False, with an error answered, for a call whose caller has given up.
     bool callerWaits(const QVariantMap &platformData);
 
+    BusIdentity m_identity;
     ReportReceiver m_receiver;
     QString m_registrationError;
     std::optional<QByteArray> m_waiting;
