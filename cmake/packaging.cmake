@@ -14,7 +14,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "attitude) from a name and a date of birth and shows a reading for each.\n"
     "Readings can be saved as small report files, printed or kept as PDF. A\n"
     "command-line tool gives the same readings for scripts and for CSV files\n"
-    "of many people at once.")
+    "of many people at once. Tavi Velmora Desk, the practitioner's window,\n"
+    "shows a client's chart, forecast and comparison under three systems.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tavi-velmora.example")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

@@ -17,14 +17,6 @@ namespace velmora::desk {
 
 class DeskWindow;
 
-// The desk's own name on the session bus, apart from the window program's,
-// so that each keeps one copy per user and a launcher can start either.
-inline constexpr handover::BusIdentity kDeskIdentity{
-    QLatin1StringView{"example.orvex.tavivelmora.Desk"}, QLatin1StringView{"/example/orvex/tavivelmora/Desk"},
-    QLatin1StringView{"example.orvex.tavivelmora.Desk.Error.Busy"},
-    QLatin1StringView{"example.orvex.tavivelmora.Desk.Error.CallerGone"},
-    QLatin1StringView{"example.orvex.tavivelmora.Desk.caller-waits"}};
-
 // What the desk's command line asks for.
 struct DeskCommandLine {
     enum class Action { Run, Help, Version, Error };

@@ -44,10 +44,10 @@ int main(int argc, char *argv[])
     const DeskCommandLine commandLine = velmora::desk::parseDeskCommandLine(QCoreApplication::arguments());
     if (commandLine.action == DeskCommandLine::Action::Error)
         return print(stderr, QStringLiteral("tavi-velmora-desk: %1 (see --help)\n").arg(commandLine.error), 2);
-    QGuiApplication::setDesktopFileName(QString(velmora::desk::kDeskIdentity.busName));
+    QGuiApplication::setDesktopFileName(QString(velmora::handover::kDeskIdentity.busName));
     QApplication::setWindowIcon(velmora::applicationIcon());
 
-    velmora::QtPlatform platform(launchTokens, velmora::desk::kDeskIdentity);
+    velmora::QtPlatform platform(launchTokens, velmora::handover::kDeskIdentity);
     if (commandLine.busActivated) {
         if (const QString problem = platform.serveBusName(); !problem.isEmpty())
             return print(stderr, QStringLiteral("tavi-velmora-desk: %1; started by the session bus, it ends\n").arg(problem), 1);

@@ -13,6 +13,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <utility>
@@ -272,11 +273,19 @@ void ApplicationService::Open(const QStringList &uris, const QVariantMap &platfo
         sendErrorReply(m_identity.busyError, u"the running copy cannot take a report now"_s);
 }
 
-void ApplicationService::ActivateAction(const QString &, const QVariantList &, const QVariantMap &)
+void ApplicationService::ActivateAction(const QString &actionName, const QVariantList &, const QVariantMap &platformData)
 {
-    // The program offers no actions to launchers. The name asked for is not
-    // repeated: it may be of any length.
-    sendErrorReply(QDBusError::NotSupported, u"the program offers no actions"_s);
+    const auto action = std::ranges::find(m_identity.actions, actionName, &BusAction::name);
+    if (action == m_identity.actions.end()) {
+        // The name asked for is not repeated: it may be of any length.
+        sendErrorReply(QDBusError::NotSupported, u"the program offers no such action"_s);
+        return;
+    }
+    // The other program comes to the front with the launcher's tokens; the
+    // bus starts it when it does not run. Nothing here waits for it.
+    QDBusMessage call = QDBusMessage::createMethodCall(action->busName, action->objectPath, kInterface, u"Activate"_s);
+    call << platformData;
+    connection().asyncCall(call);
 }
 
 } // namespace velmora::handover

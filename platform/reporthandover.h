@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <array>
 #include <optional>
+#include <span>
 
 #include "singleinstance.h"
 
@@ -29,20 +31,44 @@ inline constexpr QLatin1StringView kCallerGoneError{"example.orvex.tavivelmora.E
 // call so marked whose caller has left is not followed any more.
 inline constexpr QLatin1StringView kCallerWaitsKey{"example.orvex.tavivelmora.caller-waits"};
 
+// A desktop action of a program's launcher entry that starts another
+// program of the package: a launcher asks for it by name (ActivateAction),
+// and the program asks the other to come to the front by its bus name, which
+// the session bus starts when it does not run.
+struct BusAction {
+    QLatin1StringView name;
+    QLatin1StringView busName;
+    QLatin1StringView objectPath;
+};
+
 // Who a program of the package is on the session bus: its component id as
-// the bus name, the object path that gives, and the names of its own errors
-// and platform-data key. Each program of the package has its own, so that
-// each keeps one copy per user apart from the other.
+// the bus name, the object path that gives, the names of its own errors and
+// platform-data key, and the actions it offers launchers. Each program of the
+// package has its own, so that each keeps one copy per user apart from the
+// other.
 struct BusIdentity {
     QLatin1StringView busName;
     QLatin1StringView objectPath;
     QLatin1StringView busyError;
     QLatin1StringView callerGoneError;
     QLatin1StringView callerWaitsKey;
+    std::span<const BusAction> actions;
 };
 
+// The practitioner's window's.
+inline constexpr BusIdentity kDeskIdentity{
+    QLatin1StringView{"example.orvex.tavivelmora.desk"}, QLatin1StringView{"/example/orvex/tavivelmora/desk"},
+    QLatin1StringView{"example.orvex.tavivelmora.desk.Error.Busy"},
+    QLatin1StringView{"example.orvex.tavivelmora.desk.Error.CallerGone"},
+    QLatin1StringView{"example.orvex.tavivelmora.desk.caller-waits"}, {}};
+
+// The window program's launcher entry offers the desk as its action "desk".
+inline constexpr std::array<BusAction, 1> kProgramActions{
+    {{QLatin1StringView{"desk"}, kDeskIdentity.busName, kDeskIdentity.objectPath}}};
+
 // The window program's.
-inline constexpr BusIdentity kProgramIdentity{kBusName, kObjectPath, kBusyError, kCallerGoneError, kCallerWaitsKey};
+inline constexpr BusIdentity kProgramIdentity{kBusName,         kObjectPath,    kBusyError,
+                                              kCallerGoneError, kCallerWaitsKey, kProgramActions};
 
 // The tokens a launcher gave this copy to bring a window to the front with:
 // on Wayland an xdg-activation token, on X11 a startup-notification id.
