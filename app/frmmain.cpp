@@ -587,7 +587,13 @@ void frmMain::printReport()
         m_chart.emplace(velmora::chartOf(m_birthData, velmora::classicSystem(), today, true));
     const velmora::PrintOutcome outcome = m_services.printing.print(
         this, {velmora::documentTitle(m_birthData), velmora::documentCreator(), velmora::localePageSize(),
-               [this](QPagedPaintDevice &printer) { return velmora::paintReadings(printer, *m_chart); },
+               [this](QPagedPaintDevice &printer) {
+                   // The summary page before the readings; no practice's heading.
+                   velmora::ReportOptions options;
+                   options.sections = velmora::printoutSectionNames();
+                   options.preparedOn = m_services.clock.today();
+                   return velmora::paintReadings(printer, *m_chart, options);
+               },
                printFileName(m_birthData)});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));

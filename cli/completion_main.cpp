@@ -13,6 +13,7 @@
 #include "clioptions.h"
 #include "descriptors.h"
 #include "enginetext.h"
+#include "readingdocument.h"
 #include "system.h"
 
 namespace {
@@ -53,6 +54,7 @@ int main(int argc, char *argv[])
     text.replace(QStringLiteral("@SYSTEMS@"), systemKeys.join(u' '));
     text.replace(QStringLiteral("@WANTS@"), withEquals(wants).join(u' '));
     text.replace(QStringLiteral("@FINDS@"), withEquals(DayFilter::keys()).join(u' '));
+    text.replace(QStringLiteral("@SECTIONS@"), reportSectionNames().join(u' '));
     QFile out(QString::fromLocal8Bit(argv[2]));
     if (!out.open(QIODevice::WriteOnly | QIODevice::Truncate) || out.write(text.toUtf8()) < 0 || !out.flush()) {
         std::fprintf(stderr, "velmora-completion: cannot write %s\n", argv[2]);

@@ -3,6 +3,8 @@
 
 #include <optional>
 
+#include "readingdocument.h"
+
 namespace velmora {
 
 class CalendarRun;
@@ -12,7 +14,8 @@ struct BirthData;
 struct CliOptions;
 
 // One person, typed on the command line or read from a report file: saved as
-// a report file when asked, drawn as a PDF, and printed as text (the
+// a report file when asked, drawn as a PDF and written as its editable copies
+// (ODT, HTML), and printed as text (the
 // readings, the part "More numbers", the letter charts and with --explain
 // the working) or JSON; with a calendar, the calendar instead of the readings.
 class PersonRun
@@ -26,7 +29,12 @@ public:
 private:
     // The person of --first, --middle, --last and --date, saved when --save names a file.
     [[nodiscard]] std::optional<BirthData> typedPerson();
-    int finish(const BirthData &person);
+    // What the document holds beside the chart: the sections, the practice's
+    // details (the practice file's, each replaced by the command line's where
+    // given), its logo and the notes, read before any file is written.
+    [[nodiscard]] std::optional<ReportOptions> reportOptions();
+    [[nodiscard]] bool readNotes(ReportOptions &report);
+    int finish(const BirthData &person, const ReportOptions &report);
     int print(const Chart &chart);
 
     const CliOptions &m_options;

@@ -151,7 +151,7 @@ void ChartView::showChart(const Chart &chart)
     m_shown.clear();
     for (const NumberDescriptor &number : numberDescriptors()) {
         if (chart[number.id].defined)
-            m_shown.insert(number.id, writtenNumber(chart[number.id]));
+            m_shown.insert(number.id, writtenNumber(chart, number.id));
     }
     for (const CoreNumber &core : kCore) {
         QAbstractButton *button = m_core->button(static_cast<int>(core.id));

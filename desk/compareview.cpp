@@ -98,7 +98,7 @@ void CompareView::refresh()
         int row = 0;
         for (const CoreNumber &core : coreNumbers()) {
             const NumberValue &value = (*charts[column])[core.id];
-            auto *item = new QTableWidgetItem(value.defined ? writtenNumber(value) : u"\u2013"_s);
+            auto *item = new QTableWidgetItem(value.defined ? writtenNumber(*charts[column], core.id) : u"\u2013"_s);
             item->setTextAlignment(Qt::AlignCenter);
             m_table->setItem(row++, column, item);
         }

@@ -30,6 +30,7 @@
 #include "forecastview.h"
 #include "personform.h"
 #include "platform.h"
+#include "practice.h"
 #include "readingdocument.h"
 #include "reportfile.h"
 #include "system.h"
@@ -295,6 +296,21 @@ void DeskWindow::comeToFront()
     activateWindow();
 }
 
+ReportOptions DeskWindow::reportOptions()
+{
+    // The practice's heading as the tool's report has it; a logo that cannot
+    // be read leaves the heading without it.
+    ReportOptions options;
+    options.practice = readPracticeFile(practiceFilePath());
+    if (!options.practice.logoFile.isEmpty()) {
+        QString problem;
+        if (const std::optional<QImage> logo = loadLogo(options.practice.logoFile, &problem))
+            options.logo = *logo;
+    }
+    options.preparedOn = m_platform.today();
+    return options;
+}
+
 void DeskWindow::printReport()
 {
     if (!m_chart)
@@ -302,7 +318,9 @@ void DeskWindow::printReport()
     const Chart &chart = *m_chart;
     const PrintOutcome outcome = m_platform.print(
         this, {documentTitle(chart.person()), documentCreator(), localePageSize(),
-               [&chart](QPagedPaintDevice &printer) { return paintReadings(printer, chart, true); },
+               [&chart, options = reportOptions()](QPagedPaintDevice &printer) {
+                   return paintReadings(printer, chart, options);
+               },
                pdfFileName(chart.person())});
     if (outcome == PrintOutcome::Failed)
         m_platform.showMessage(this, {MessageIcon::Critical, kNotPrinted, QString(kTitle), MessageButtons::Ok});
@@ -317,7 +335,7 @@ void DeskWindow::saveReportPdf()
     const QString fileName = m_platform.chooseFile(this, request);
     if (fileName.isEmpty())
         return;
-    const QByteArray pdf = readingsPdf(*m_chart, localePageSize(), true);
+    const QByteArray pdf = readingsPdf(*m_chart, localePageSize(), reportOptions());
     QSaveFile file(fileName);
     if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
         m_platform.showMessage(this, {MessageIcon::Critical,

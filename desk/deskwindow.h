@@ -16,6 +16,7 @@ class QTabWidget;
 
 namespace velmora {
 class Platform;
+struct ReportOptions;
 struct System;
 }
 
@@ -78,6 +79,7 @@ protected:
 
 private:
     void buildMenus();
+    [[nodiscard]] ReportOptions reportOptions();
     void recompute();
 
     Platform &m_platform;

@@ -7,10 +7,10 @@
 
 namespace velmora::desk {
 
-// A number as numerologists write it: the compound (or the master number)
-// first, then every master number met on the way down, then the root, apart
-// by slashes: 33/6, 29/11/2, 30/3; a plain root alone (7); a list (the
-// Karmic Lessons and Debts) apart by commas, each written so, or a dash when it is empty.
-[[nodiscard]] QString writtenNumber(const NumberValue &number);
+// A number of the chart as numerologists write it (numberNotation: 33/6,
+// 29/11/2, 30/3); a list (the Karmic Lessons and Debts, Hidden Passion by
+// value) with each of its values so written, apart by commas, or a dash when
+// it is empty.
+[[nodiscard]] QString writtenNumber(const Chart &chart, NumberId id);
 
 } // namespace velmora::desk

@@ -2,9 +2,7 @@
 #include "letterchartspainter.h"
 
 #include <QFontMetricsF>
-#include <QGuiApplication>
 #include <QPainter>
-#include <QScreen>
 
 #include <algorithm>
 #include <array>
@@ -37,24 +35,15 @@ constexpr int columnOf(int value)
     return (value - 1) / 3;
 }
 
-// What a document without a paint device is laid out at: the screen's dots.
-qreal dotsPerInch(const QPaintDevice *device)
-{
-    if (device != nullptr)
-        return device->logicalDpiY();
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    return screen != nullptr ? screen->logicalDotsPerInchY() : 96;
-}
-
 qreal penWidth(const QPaintDevice *device)
 {
-    return dotsPerInch(device) / 144.0; // half a point
+    return rulePen(device).widthF();
 }
 
-QPen rulePen(const QPaintDevice *device, const QColor &colour)
+QPen colouredRulePen(const QPaintDevice *device, const QColor &colour)
 {
-    QPen pen(colour);
-    pen.setWidthF(penWidth(device));
+    QPen pen = rulePen(device);
+    pen.setColor(colour);
     return pen;
 }
 
@@ -159,7 +148,7 @@ void paintInclusionGrid(QPainter &painter, const QRectF &rect, const QStringList
         const bool missing = count == u"0"_s;
         if (missing)
             painter.fillRect(box, colours.shade);
-        painter.setPen(rulePen(painter.device(), colours.text));
+        painter.setPen(colouredRulePen(painter.device(), colours.text));
         painter.drawRect(box);
         const QRectF inner = box.adjusted(inset, inset, -inset, -inset);
         painter.setPen(colours.text);
@@ -189,7 +178,7 @@ void paintPlanesTable(QPainter &painter, const QRectF &rect, const QStringList &
             const QRectF box(x, y, width, table.rowHeight);
             if (isEmptyPlaneRow(cells, row))
                 painter.fillRect(box, colours.shade);
-            painter.setPen(rulePen(painter.device(), colours.text));
+            painter.setPen(colouredRulePen(painter.device(), colours.text));
             painter.drawRect(box);
             painter.setPen(row == 0 ? colours.heading : colours.text);
             painter.setFont(row == 0 || column == 0 ? bold : plain);

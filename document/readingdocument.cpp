@@ -4,25 +4,34 @@
 #include <QAbstractTextDocumentLayout>
 #include <QBuffer>
 #include <QFontMetricsF>
+#include <QGuiApplication>
 #include <QLocale>
 #include <QPageLayout>
 #include <QPagedPaintDevice>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QScreen>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
+#include <QTextDocumentWriter>
+#include <QTextImageFormat>
 #include <QTextLayout>
+#include <QTextObjectInterface>
 
 #include <algorithm>
+#include <ranges>
 
 #include <langinfo.h>
 
 #include "enginetext.h"
 #include "fontfamily.h"
 #include "letterchartsobject.h"
+#include "lifetimeline.h"
 #include "morenumberstext.h"
+#include "reportsummary.h"
 #include "shownasmark.h"
+#include "chaldeantexts.h"
 
 using namespace Qt::StringLiterals;
 
@@ -43,16 +52,6 @@ QString documentText(std::string_view text)
     return result;
 }
 
-QTextCharFormat headingFormat(qreal pointSize = 0)
-{
-    QTextCharFormat format;
-    format.setFontWeight(QFont::Bold);
-    format.setForeground(kHeadingColour);
-    if (pointSize > 0)
-        format.setFontPointSize(pointSize);
-    return format;
-}
-
 bool isHeading(const QTextBlock &block)
 {
     for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment) {
@@ -68,6 +67,7 @@ struct Line {
     qreal bottom = 0;
     bool heading = false;
     bool blank = false;
+    bool breakBefore = false; // its block asks for a new page
 };
 
 QList<Line> documentLines(const QTextDocument &document)
@@ -78,10 +78,11 @@ QList<Line> documentLines(const QTextDocument &document)
         const QTextLayout *layout = block.layout();
         const bool heading = isHeading(block);
         const bool blank = block.text().trimmed().isEmpty();
+        const bool breakBefore = (block.blockFormat().pageBreakPolicy() & QTextFormat::PageBreak_AlwaysBefore) != 0;
         for (int k = 0; k < layout->lineCount(); ++k) {
             const QTextLine line = layout->lineAt(k);
             const qreal top = layout->position().y() + line.y();
-            lines.append({top, top + line.height(), heading, blank});
+            lines.append({top, top + line.height(), heading, blank, breakBefore && k == 0});
         }
     }
     return lines;
@@ -107,53 +108,251 @@ QTextBlockFormat partBlockFormat()
     return block;
 }
 
-QTextCharFormat plainFormat()
+void insertCaption(QTextCursor &cursor, const QString &caption, bool newPage)
 {
-    QTextCharFormat plain;
-    plain.setFontWeight(QFont::Normal);
-    plain.setForeground(kTextColour);
-    return plain;
+    QTextBlockFormat block = captionBlockFormat();
+    if (newPage)
+        block.setPageBreakPolicy(QTextFormat::PageBreak_AlwaysBefore);
+    cursor.insertBlock(block);
+    cursor.insertText(caption, headingFormat(kCaptionPointSize));
 }
 
-// The further numbers after the eight readings, each under its heading.
-void appendMoreNumbers(QTextCursor &cursor, const Chart &chart)
+// A further number under its caption, its compound's reading under a
+// heading of its own as the eight readings have it.
+void appendTextSection(QTextCursor &cursor, const Chart &chart, const SectionDescriptor &descriptor, bool newPage)
 {
-    cursor.insertBlock(partBlockFormat());
-    cursor.insertText(toQString(kMoreNumbersTitle), headingFormat(kPartPointSize));
-    QTextBlockFormat headingBlock;
-    headingBlock.setTopMargin(kTextPointSize);
-    for (const SectionDescriptor &descriptor : sectionsOf(Part::MoreNumbers)) {
-        if (!chart.shows(descriptor.id))
-            continue;
-        const TextSection section = textSection(chart, descriptor.id);
-        cursor.insertBlock(headingBlock);
-        cursor.insertText(toQString(section.heading), headingFormat());
-        cursor.insertBlock(QTextBlockFormat());
-        cursor.insertText(documentText(section.text), plainFormat());
+    const TextSection section = textSection(chart, descriptor.id);
+    insertCaption(cursor, toQString(section.heading), newPage);
+    QString text = documentText(section.text);
+    const CompoundReading *compound = chaldeanCompound(chart[descriptor.first].compound);
+    QString compoundHeading;
+    if (compound != nullptr) {
+        compoundHeading = toQString(kCompoundHeading) + QString::number(compound->number) + u", "_s
+            + toQString(compound->title);
+        const QString inline_ = u"\n\n"_s + compoundHeading + u": "_s + documentText(compound->text);
+        if (text.endsWith(inline_))
+            text.chop(inline_.size());
+        else
+            compoundHeading.clear();
     }
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(text, plainFormat());
+    if (compoundHeading.isEmpty())
+        return;
+    cursor.insertText(u"\n\n"_s, plainFormat());
+    cursor.insertText(compoundHeading, headingFormat());
+    cursor.insertText(u"\n"_s, plainFormat());
+    cursor.insertText(documentText(compound->text), plainFormat());
 }
 
-// The Inclusion grid and the Planes of Expression, each drawn under its
-// heading, so that the two go to a new page with it; what they show follows.
-void appendLetterCharts(QTextCursor &cursor, const Chart &chart)
+// A chart element drawn under its caption, so that it goes to a new page
+// with it; what it shows follows, and the planes' readings.
+void appendElement(QTextCursor &cursor, const Chart &chart, const ElementDescriptor &element, bool newPage)
 {
-    QTextBlockFormat headingBlock;
-    headingBlock.setTopMargin(kTextPointSize);
+    insertCaption(cursor, toQString(element.title), newPage);
+    LetterChartsObject::insertElement(cursor, chart, element);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(toQString(element.explanation()), plainFormat());
+    if (element.layout != ElementLayout::Planes)
+        return;
     QTextBlockFormat paragraph;
     paragraph.setTopMargin(kTextPointSize * 0.8);
-    for (const ElementDescriptor &element : elementDescriptors()) {
-        cursor.insertBlock(headingBlock);
-        cursor.insertText(toQString(element.title), headingFormat());
-        LetterChartsObject::insertElement(cursor, chart, element);
-        cursor.insertBlock(QTextBlockFormat());
-        cursor.insertText(toQString(element.explanation()), plainFormat());
-        if (element.layout != ElementLayout::Planes)
-            continue;
-        for (const PlaneDescriptor &plane : planeDescriptors()) {
-            cursor.insertBlock(paragraph);
-            cursor.insertText(toQString(planeReading(plane.plane, chart.plane(plane.plane))), plainFormat());
+    for (const PlaneDescriptor &plane : planeDescriptors()) {
+        cursor.insertBlock(paragraph);
+        cursor.insertText(toQString(planeReading(plane.plane, chart.plane(plane.plane))), plainFormat());
+    }
+}
+
+// The practitioner's paragraphs for a section, under it.
+void appendNotes(QTextCursor &cursor, const QStringList &notes)
+{
+    QTextBlockFormat block;
+    block.setTopMargin(kTextPointSize * 0.8);
+    block.setLeftMargin(kTextPointSize * 1.5);
+    QTextCharFormat label = plainFormat();
+    label.setFontItalic(true);
+    label.setForeground(kHeadingColour);
+    QTextCharFormat note = plainFormat();
+    note.setFontItalic(true);
+    for (qsizetype k = 0; k < notes.size(); ++k) {
+        cursor.insertBlock(block);
+        if (k == 0)
+            cursor.insertText(u"Note: "_s, label);
+        // A control character or a mark that turns the text around would be obeyed, not shown.
+        cursor.insertText(withMarksShown(notes[k]), note);
+    }
+}
+
+// A picture's name in the document: its PNG data as a data URL.
+QString pictureName(const QImage &image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return u"data:image/png;base64,"_s + QString::fromLatin1(png.toBase64());
+}
+
+// How wide an editable copy's text is laid out: the text of an A4 page, in the document's pixels of 1/96 inch.
+constexpr qreal kEditableWidth = (210 - 2 * kPageMarginMillimetres) / 25.4 * 96;
+// An editable copy's pictures have this many dots to the document's pixel.
+constexpr int kPictureScale = 3;
+
+// Each drawing of the document as a picture drawn as it prints, and the core
+// numbers as a line of text.
+void drawingsAsPictures(QTextDocument &document)
+{
+    document.setTextWidth(kEditableWidth);
+    QList<std::pair<int, QTextCharFormat>> drawings;
+    for (QTextBlock block = document.begin(); block.isValid(); block = block.next()) {
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            if (fragment.charFormat().objectType() < QTextFormat::UserObject)
+                continue;
+            for (int k = 0; k < fragment.length(); ++k)
+                drawings.append({fragment.position() + k, fragment.charFormat()});
         }
     }
+    // From the end, so that the positions before stay as they are.
+    for (const auto &[position, format] : std::views::reverse(drawings)) {
+        QTextCursor cursor(&document);
+        cursor.setPosition(position);
+        cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
+        if (format.objectType() == CoreNumbersObject::kType) {
+            const QStringList cells = format.property(CoreNumbersObject::kCells).toStringList();
+            QStringList numbers;
+            for (qsizetype k = 0; k + 1 < cells.size(); k += 2)
+                numbers << cells[k] + u' ' + cells[k + 1];
+            cursor.insertText(numbers.join(u" · "_s), headingFormat());
+            continue;
+        }
+        QTextObjectInterface *handler = document.documentLayout()->handlerForObject(format.objectType());
+        const QSizeF size = handler->intrinsicSize(&document, position, format);
+        QImage image((size * kPictureScale).toSize(), QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        painter.scale(kPictureScale, kPictureScale);
+        handler->drawObject(&painter, QRectF(QPointF(), size), &document, position, format);
+        painter.end();
+        const QString name = pictureName(image);
+        document.addResource(QTextDocument::ImageResource, QUrl(name), image);
+        QTextImageFormat picture;
+        picture.setName(name);
+        picture.setWidth(size.width());
+        picture.setHeight(size.height());
+        cursor.insertImage(picture);
+    }
+}
+
+constexpr QStringView kSummary = u"summary";
+constexpr QStringView kYearAhead = u"yearAhead";
+
+QString practiceLine(const PracticeDetails &practice)
+{
+    QStringList parts;
+    for (const QString &part : {practice.name, practice.contact}) {
+        if (!part.trimmed().isEmpty())
+            parts << withMarksShown(part.trimmed());
+    }
+    return parts.join(u" \u00b7 "_s);
+}
+
+// The practice's logo, name and contact line at the head of the first page.
+void appendPracticeHeading(QTextCursor &cursor, const ReportOptions &options)
+{
+    const QString name = withMarksShown(options.practice.name.trimmed());
+    const QString contact = withMarksShown(options.practice.contact.trimmed());
+    if (!options.logo.isNull()) {
+        // Named by its data, so that an HTML copy holds it too.
+        const QString resource = pictureName(options.logo);
+        cursor.document()->addResource(QTextDocument::ImageResource, QUrl(resource), options.logo);
+        // 18 mm high on the page, in the document's pixels of 1/96 inch.
+        const qreal height = 18 / 25.4 * 96;
+        QTextImageFormat image;
+        image.setName(resource);
+        image.setHeight(height);
+        image.setWidth(std::min(height * options.logo.width() / std::max(1, options.logo.height()), height * 4));
+        cursor.insertImage(image);
+        cursor.insertBlock();
+    }
+    QTextCharFormat practice = plainFormat();
+    practice.setFontWeight(QFont::Bold);
+    practice.setFontPointSize(kCaptionPointSize);
+    if (!name.isEmpty()) {
+        cursor.insertText(name, practice);
+        cursor.insertBlock();
+    }
+    if (!contact.isEmpty()) {
+        cursor.insertText(contact, plainFormat());
+        cursor.insertBlock();
+    }
+    QTextBlockFormat after;
+    after.setTopMargin(kTextPointSize);
+    cursor.setBlockFormat(after);
+}
+
+// The person, and with the summary what the report is of and for whom.
+void appendPerson(QTextCursor &cursor, const Chart &chart, const ReportOptions &options, bool summary)
+{
+    const BirthData &data = chart.person();
+    QTextCharFormat person;
+    person.setFontWeight(QFont::Bold);
+    person.setFontPointSize(kPersonPointSize);
+    cursor.insertText(toQString(fullName(data)), person);
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(u"Date of birth: %1 %2 %3"_s.arg(QString::number(data.BirthDay),
+                                                       QLocale::c().monthName(data.BirthMonth),
+                                                       QString::number(data.BirthYear)),
+                      QTextCharFormat());
+    if (summary || options.nameSystem) {
+        cursor.insertBlock(QTextBlockFormat());
+        cursor.insertText(u"Numerology system: "_s + toQString(chart.system().name), QTextCharFormat());
+    }
+    if (!summary)
+        return;
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(u"Date of interest: "_s + toQString(calendarDateText(chart.dateOfInterest())), QTextCharFormat());
+    QString prepared = u"Prepared for "_s + toQString(fullName(data));
+    if (const QString name = withMarksShown(options.practice.name.trimmed()); !name.isEmpty())
+        prepared += u" by "_s + name;
+    if (options.preparedOn.isValid())
+        prepared += u" on "_s + toQString(calendarDateText(calendarDate(options.preparedOn)));
+    cursor.insertBlock(QTextBlockFormat());
+    cursor.insertText(prepared, QTextCharFormat());
+}
+
+// Appends the named section; false when the chart's system has none such.
+bool appendSection(QTextCursor &cursor, const Chart &chart, const QString &name, bool newPage)
+{
+    if (name == kYearAhead) {
+        if (!chart.shows(SectionId::PersonalYear))
+            return false;
+        insertCaption(cursor, u"The Year Ahead: %1"_s.arg(chart.dateOfInterest().year), newPage);
+        appendYearAhead(cursor, chart);
+        return true;
+    }
+    for (const ElementDescriptor &element : elementDescriptors()) {
+        if (name == toQString(element.key)) {
+            appendElement(cursor, chart, element, newPage);
+            return true;
+        }
+    }
+    for (const SectionDescriptor &section : sectionDescriptors()) {
+        if (name != toQString(section.jsonKey))
+            continue;
+        if (!chart.shows(section.id))
+            return false;
+        if (section.part == Part::MoreNumbers) {
+            appendTextSection(cursor, chart, section, newPage);
+        } else {
+            insertCaption(cursor, toQString(section.caption), newPage);
+            cursor.insertBlock(QTextBlockFormat());
+            insertReading(cursor, chart.reading(section.id));
+        }
+        return true;
+    }
+    return false;
 }
 
 // The appendix: one plain line per number, so that each can be checked by hand.
@@ -175,6 +374,24 @@ void appendWorking(QTextCursor &cursor, const Chart &chart, bool nameSystem)
 
 } // namespace
 
+QTextCharFormat headingFormat(qreal pointSize)
+{
+    QTextCharFormat format;
+    format.setFontWeight(QFont::Bold);
+    format.setForeground(kHeadingColour);
+    if (pointSize > 0)
+        format.setFontPointSize(pointSize);
+    return format;
+}
+
+QTextCharFormat plainFormat()
+{
+    QTextCharFormat plain;
+    plain.setFontWeight(QFont::Normal);
+    plain.setForeground(kTextColour);
+    return plain;
+}
+
 QFont readingFont(qreal pointSize)
 {
     QFont font(kFontFamily);
@@ -188,6 +405,21 @@ QFont boldReadingFont(qreal pointSize)
     QFont font = readingFont(pointSize);
     font.setBold(true);
     return font;
+}
+
+qreal dotsPerInch(const QPaintDevice *device)
+{
+    if (device != nullptr)
+        return device->logicalDpiY();
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    return screen != nullptr ? screen->logicalDotsPerInchY() : 96;
+}
+
+QPen rulePen(const QPaintDevice *device)
+{
+    QPen pen(kTextColour);
+    pen.setWidthF(dotsPerInch(device) / 144.0); // half a point
+    return pen;
 }
 
 void setPageMargins(QPagedPaintDevice &device)
@@ -218,40 +450,64 @@ void insertReading(QTextCursor &cursor, const Reading &reading)
         cursor.insertText(documentText(passage.text), passage.style == Style::Heading ? heading : plain);
 }
 
-std::unique_ptr<QTextDocument> readingDocument(const Chart &chart, bool nameSystem)
+QStringList reportSectionNames()
 {
-    const BirthData &data = chart.person();
+    QStringList names{kSummary.toString()};
+    for (const SectionId id : {SectionId::LifePath, SectionId::Destiny, SectionId::SoulUrge, SectionId::Personality,
+                               SectionId::Birthday, SectionId::Realization, SectionId::Pinnacles,
+                               SectionId::Challenges, SectionId::HiddenPassion, SectionId::SubconsciousSelf,
+                               SectionId::Attitude, SectionId::KarmicLessons, SectionId::KarmicDebts,
+                               SectionId::PersonalYear, SectionId::PersonalMonth, SectionId::PersonalDay})
+        names << toQString(describe(id).jsonKey);
+    names << kYearAhead.toString();
+    for (const ElementDescriptor &element : elementDescriptors())
+        names << toQString(element.key);
+    return names;
+}
+
+QStringList printoutSectionNames()
+{
+    QStringList names{kSummary.toString()};
+    for (const SectionDescriptor &section : sectionDescriptors())
+        names << toQString(section.jsonKey);
+    for (const ElementDescriptor &element : elementDescriptors())
+        names << toQString(element.key);
+    return names;
+}
+
+std::unique_ptr<QTextDocument> readingDocument(const Chart &chart, const ReportOptions &options)
+{
     auto document = std::make_unique<QTextDocument>();
-    new LetterChartsObject(document.get()); // owned by the document
+    new LetterChartsObject(document.get()); // each owned by the document
+    new LifeTimelineObject(document.get());
+    new CoreNumbersObject(document.get());
     document->setDefaultFont(readingFont(kTextPointSize));
     document->setDocumentMargin(0);
+    document->setMetaInformation(QTextDocument::DocumentTitle, withMarksShown(documentTitle(chart.person())));
+    // A word longer than the line (a note without spaces) breaks where it must.
+    QTextOption wrapping = document->defaultTextOption();
+    wrapping.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+    document->setDefaultTextOption(wrapping);
 
     QTextCursor cursor(document.get());
-    QTextCharFormat person;
-    person.setFontWeight(QFont::Bold);
-    person.setFontPointSize(kPersonPointSize);
-    cursor.insertText(toQString(fullName(data)), person);
-    cursor.insertBlock();
-    cursor.insertText(u"Date of birth: %1 %2 %3"_s.arg(QString::number(data.BirthDay),
-                                                       QLocale::c().monthName(data.BirthMonth),
-                                                       QString::number(data.BirthYear)),
-                      QTextCharFormat());
-    if (nameSystem) {
-        cursor.insertBlock();
-        cursor.insertText(u"Numerology system: "_s + toQString(chart.system().name), QTextCharFormat());
+    if (!options.practice.name.trimmed().isEmpty() || !options.practice.contact.trimmed().isEmpty()
+        || !options.logo.isNull())
+        appendPracticeHeading(cursor, options);
+    const bool summary = options.sections.contains(kSummary);
+    appendPerson(cursor, chart, options, summary);
+    if (summary) {
+        appendSummaryCharts(cursor, chart);
+        appendNotes(cursor, options.notes.value(kSummary.toString()));
     }
-
-    for (const SectionDescriptor &section : sectionsOf(Part::Readings)) {
-        if (!chart.shows(section.id))
+    // After the summary, the sections start on a page of their own.
+    bool newPage = summary;
+    for (const QString &name : options.sections) {
+        if (name == kSummary || !appendSection(cursor, chart, name, newPage))
             continue;
-        cursor.insertBlock(captionBlockFormat());
-        cursor.insertText(toQString(section.caption), headingFormat(kCaptionPointSize));
-        cursor.insertBlock(QTextBlockFormat());
-        insertReading(cursor, chart.reading(section.id));
+        newPage = false;
+        appendNotes(cursor, options.notes.value(name));
     }
-    appendMoreNumbers(cursor, chart);
-    appendLetterCharts(cursor, chart);
-    appendWorking(cursor, chart, nameSystem);
+    appendWorking(cursor, chart, options.nameSystem);
     return document;
 }
 
@@ -261,6 +517,11 @@ QList<qreal> pageTops(const QTextDocument &document, qreal pageHeight)
     QList<qreal> tops{lines.isEmpty() ? 0 : lines.constFirst().top};
     qsizetype firstOnPage = 0;
     for (qsizetype k = 0; k < lines.size(); ++k) {
+        if (lines[k].breakBefore && k > firstOnPage) {
+            firstOnPage = k;
+            tops.append(lines[k].top);
+            continue;
+        }
         // A line taller than a page stands alone on its page.
         if (lines[k].bottom - tops.constLast() <= pageHeight || k == firstOnPage)
             continue;
@@ -312,13 +573,13 @@ QPageSize localePageSize()
     return QPageSize(QPageSize::A4);
 }
 
-bool paintReadings(QPagedPaintDevice &device, const Chart &chart, bool nameSystem)
+bool paintReadings(QPagedPaintDevice &device, const Chart &chart, const ReportOptions &options)
 {
     setPageMargins(device);
-    const std::unique_ptr<QTextDocument> document = readingDocument(chart, nameSystem);
+    const std::unique_ptr<QTextDocument> document = readingDocument(chart, options);
     document->documentLayout()->setPaintDevice(&device);
     const QRectF page = device.pageLayout().paintRectPixels(device.logicalDpiX());
-    const PageFooter footer(device, toQString(fullName(chart.person())));
+    const PageFooter footer(device, toQString(fullName(chart.person())), practiceLine(options.practice));
     document->setTextWidth(page.width());
     const QList<qreal> tops = pageTops(*document, page.height() - footer.reservedHeight());
 
@@ -349,16 +610,17 @@ bool paintReadings(QPagedPaintDevice &device, const Chart &chart, bool nameSyste
     return painter.end();
 }
 
-QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize, bool nameSystem)
+QByteArray readingsPdf(const Chart &chart, const QPageSize &pageSize, const ReportOptions &options)
 {
     return pdfDocument(documentTitle(chart.person()), pageSize,
-                       [&](QPagedPaintDevice &device) { return paintReadings(device, chart, nameSystem); });
+                       [&](QPagedPaintDevice &device) { return paintReadings(device, chart, options); });
 }
 
-PageFooter::PageFooter(const QPaintDevice &device, QString name)
+PageFooter::PageFooter(const QPaintDevice &device, QString name, QString practice)
     : m_font(readingFont(kFooterPointSize))
     , m_metrics(m_font, &device)
     , m_name(std::move(name))
+    , m_practice(std::move(practice))
 {
 }
 
@@ -371,6 +633,9 @@ void PageFooter::paint(QPainter &painter, const QRectF &page, int pageNumber, in
     painter.setPen(kTextColour);
     painter.drawText(footer, Qt::AlignLeft | Qt::AlignBottom, m_metrics.elidedText(m_name, Qt::ElideRight, nameWidth));
     painter.drawText(footer, Qt::AlignRight | Qt::AlignBottom, pageText);
+    if (!m_practice.isEmpty())
+        painter.drawText(footer.translated(0, -m_metrics.height()), Qt::AlignLeft | Qt::AlignBottom,
+                         m_metrics.elidedText(m_practice, Qt::ElideRight, page.width()));
 }
 
 QByteArray pdfDocument(const QString &title, const QPageSize &pageSize,
@@ -387,6 +652,30 @@ QByteArray pdfDocument(const QString &title, const QPageSize &pageSize,
     if (!paint(writer))
         return {};
     return pdf;
+}
+
+std::unique_ptr<QTextDocument> editableDocument(const Chart &chart, const ReportOptions &options)
+{
+    std::unique_ptr<QTextDocument> document = readingDocument(chart, options);
+    drawingsAsPictures(*document);
+    return document;
+}
+
+QByteArray reportOdt(const Chart &chart, const ReportOptions &options)
+{
+    const std::unique_ptr<QTextDocument> document = editableDocument(chart, options);
+    QByteArray odt;
+    QBuffer buffer(&odt);
+    buffer.open(QIODevice::WriteOnly);
+    QTextDocumentWriter writer(&buffer, "odf");
+    if (!writer.write(document.get()))
+        return {};
+    return odt;
+}
+
+QByteArray reportHtml(const Chart &chart, const ReportOptions &options)
+{
+    return editableDocument(chart, options)->toHtml().toUtf8();
 }
 
 } // namespace velmora

@@ -7,6 +7,8 @@
 #include "descriptors.h"
 #include "enginetext.h"
 #include "personinput.h"
+#include "practice.h"
+#include "readingdocument.h"
 #include "system.h"
 
 #include <algorithm>
@@ -66,6 +68,34 @@ constexpr std::array kOptions = {
               u"--pdf needs a person (--first, --last and --date) or --open FILE.vlm",
               u"Write the readings as a PDF document on the paper of the locale (A4 or Letter); - writes it to "
               "standard output. The readings are printed too when --format is given."},
+    OptionRow{u"odt", u"FILE.odt", modes(CliMode::Open, CliMode::Person), NotEmpty | WritesInstead,
+              u"--odt needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"Write the same document as the PDF as an OpenDocument text file a word processor edits, its "
+              "drawings as pictures; - writes it to standard output."},
+    OptionRow{u"html", u"FILE.html", modes(CliMode::Open, CliMode::Person), NotEmpty | WritesInstead,
+              u"--html needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"Write the same document as the PDF as an HTML page, its drawings as pictures inside it; - writes "
+              "it to standard output."},
+    OptionRow{u"sections", u"LIST", modes(CliMode::Open, CliMode::Person), 0,
+              u"--sections needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --pdf, --odt or --html: the sections of the document, in order, apart by commas: %1. "
+              "Default: all of them in this order."},
+    OptionRow{u"practitioner", u"NAME", modes(CliMode::Open, CliMode::Person), 0,
+              u"--practitioner needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --pdf, --odt or --html: the practitioner's name, at the head of the first page and in every "
+              "page's footer (default: name in the practice file, %1)."},
+    OptionRow{u"contact", u"TEXT", modes(CliMode::Open, CliMode::Person), 0,
+              u"--contact needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --pdf, --odt or --html: the practice's contact line, under its name (default: contact in the "
+              "practice file)."},
+    OptionRow{u"logo", u"FILE", modes(CliMode::Open, CliMode::Person), NotEmpty,
+              u"--logo needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --pdf, --odt or --html: a PNG or SVG logo beside the practitioner's name, at most 10 MB and "
+              "10000 pixels a side (default: logo in the practice file)."},
+    OptionRow{u"notes-file", u"FILE", modes(CliMode::Open, CliMode::Person), NotEmpty,
+              u"--notes-file needs a person (--first, --last and --date) or --open FILE.vlm",
+              u"With --pdf, --odt or --html: the practitioner's notes, lines SECTION: text (a section name as "
+              "--sections takes it), each printed under its section."},
     OptionRow{u"input", u"FILE", modes(CliMode::Batch), 0, u"--input works only with --batch",
               u"CSV input for --batch; - or none: standard input."},
     OptionRow{u"replace-columns", {}, modes(CliMode::Batch), 0, u"--replace-columns works only with --batch",
@@ -189,6 +219,10 @@ QString batchColumnsText()
 // The help of an option, with what the descriptors and systems() give filled in.
 QString helpOf(const OptionRow &option)
 {
+    if (option.name == u"sections")
+        return option.description.toString().arg(reportSectionNames().join(u","_s));
+    if (option.name == u"practitioner")
+        return option.description.toString().arg(practiceFilePath());
     if (option.name == u"batch")
         return option.description.toString().arg(batchColumnsText());
     if (option.name == u"system") {
@@ -234,6 +268,12 @@ QString valueProblem(const QCommandLineParser &parser)
     return {};
 }
 
+// The options that write the report document other than --pdf, and those
+// that shape it.
+const std::array<QString, 2> kDocumentOptions = {u"odt"_s, u"html"_s};
+const std::array<QString, 5> kReportOptions = {u"sections"_s, u"practitioner"_s, u"contact"_s, u"logo"_s,
+                                               u"notes-file"_s};
+
 QString formatProblem(const QCommandLineParser &parser, const ModeRow &mode)
 {
     if (!parser.isSet(u"format"_s))
@@ -242,6 +282,11 @@ QString formatProblem(const QCommandLineParser &parser, const ModeRow &mode)
         return u"--pdf - writes the PDF to standard output, so it does not combine with --format"_s;
     if (parser.value(u"ics"_s) == u"-"_s)
         return u"--ics - writes the calendar file to standard output, so it does not combine with --format"_s;
+    for (const QString &option : kDocumentOptions) {
+        if (parser.value(option) == u"-"_s)
+            return u"--%1 - writes the document to standard output, so it does not combine with --format"_s.arg(
+                option);
+    }
     const QString format = parser.value(u"format"_s);
     if (format == u"json"_s || format == mode.plainFormat)
         return {};
@@ -252,6 +297,37 @@ QString formatProblem(const QCommandLineParser &parser, const ModeRow &mode)
     if (calendar)
         return u"unknown format '%1' for --calendar; use text, csv or json"_s.arg(format);
     return mode.unknownFormat.toString().arg(format);
+}
+
+// The options of the report document: given with a document to shape, one
+// at most written to standard output, and the sections known.
+QString documentProblem(const QCommandLineParser &parser)
+{
+    const bool document = parser.isSet(u"pdf"_s) || parser.isSet(u"odt"_s) || parser.isSet(u"html"_s);
+    for (const QString &option : kReportOptions) {
+        if (parser.isSet(option) && (!document || parser.isSet(u"calendar"_s)))
+            return u"--%1 works only with --pdf, --odt or --html of a person's readings"_s.arg(option);
+    }
+    if (parser.isSet(u"calendar"_s)) {
+        for (const QString &option : kDocumentOptions) {
+            if (parser.isSet(option))
+                return u"--calendar does not combine with --%1"_s.arg(option);
+        }
+    }
+    QStringList toStandardOutput;
+    for (const QString &option : {u"ics"_s, u"pdf"_s, u"odt"_s, u"html"_s}) {
+        if (parser.value(option) == u"-"_s)
+            toStandardOutput << u"--"_s + option + u" -"_s;
+    }
+    if (toStandardOutput.size() > 1)
+        return toStandardOutput.join(u" and "_s)
+            + (toStandardOutput.size() == 2 ? u" cannot both write to standard output"_s
+                                            : u" cannot all write to standard output"_s);
+    if (!parser.isSet(u"sections"_s))
+        return {};
+    QString problem;
+    (void)reportSections(parser.value(u"sections"_s), &problem);
+    return problem;
 }
 
 // The options that belong to --calendar, given together as they can be.
@@ -279,8 +355,6 @@ QString calendarProblem(const QCommandLineParser &parser)
                 return u"--find lists days; it does not combine with --%1"_s.arg(option);
         }
     }
-    if (parser.value(u"ics"_s) == u"-"_s && parser.value(u"pdf"_s) == u"-"_s)
-        return u"--ics - and --pdf - cannot both write to standard output"_s;
     return {};
 }
 
@@ -390,7 +464,8 @@ bool drawsPdf(const QStringList &arguments)
     // The very parser the run uses: a command line it refuses draws nothing.
     QCommandLineParser parser;
     describeCommandLine(parser);
-    return parser.parse(arguments) && parser.isSet(u"pdf"_s);
+    return parser.parse(arguments)
+        && (parser.isSet(u"pdf"_s) || parser.isSet(u"odt"_s) || parser.isSet(u"html"_s));
 }
 
 CliMode chosenMode(const QCommandLineParser &parser)
@@ -426,6 +501,8 @@ QString commandLineProblem(const QCommandLineParser &parser, CliMode mode)
         return problem;
     if (mode == CliMode::Variants)
         return variantsProblem(parser);
+    if (QString problem = documentProblem(parser); !problem.isEmpty())
+        return problem;
     return calendarProblem(parser);
 }
 
@@ -440,6 +517,29 @@ bool printsReadings(const QCommandLineParser &parser)
     return parser.isSet(u"format"_s) || std::ranges::none_of(kOptions, [&](const OptionRow &option) {
                return (option.traits & WritesInstead) != 0 && isSet(parser, option);
            });
+}
+
+QStringList reportSections(const QString &list, QString *problem)
+{
+    const QStringList known = reportSectionNames();
+    QStringList sections;
+    for (const QString &item : list.split(u',')) {
+        const QString name = item.trimmed();
+        QString fault;
+        if (name.isEmpty())
+            fault = u"--sections '%1': an empty name; use %2"_s.arg(list, known.join(u", "_s));
+        else if (!known.contains(name))
+            fault = u"--sections: unknown section '%1'; use %2"_s.arg(name, known.join(u", "_s));
+        else if (sections.contains(name))
+            fault = u"--sections: '%1' is named twice"_s.arg(name);
+        if (!fault.isEmpty()) {
+            if (problem != nullptr)
+                *problem = fault;
+            return {};
+        }
+        sections << name;
+    }
+    return sections;
 }
 
 QString systemKeysText()
@@ -527,6 +627,18 @@ CommandLine readCommandLine(const QStringList &arguments, const std::function<QD
     options.dateGiven = parser.isSet(u"date"_s);
     options.saveFile = parser.value(u"save"_s);
     options.pdfFile = parser.value(u"pdf"_s);
+    options.odtFile = parser.value(u"odt"_s);
+    options.htmlFile = parser.value(u"html"_s);
+    // Checked with the command line.
+    options.sections = parser.isSet(u"sections"_s) ? reportSections(parser.value(u"sections"_s), nullptr)
+                                                   : reportSectionNames();
+    options.practitionerGiven = parser.isSet(u"practitioner"_s);
+    options.practitioner = parser.value(u"practitioner"_s);
+    options.contactGiven = parser.isSet(u"contact"_s);
+    options.contact = parser.value(u"contact"_s);
+    options.logoFile = parser.value(u"logo"_s);
+    options.notesFile = parser.value(u"notes-file"_s);
+    options.today = today();
     options.openFile = parser.value(u"open"_s);
     options.inputFile = parser.value(u"input"_s);
     options.compareFirst = parser.value(u"compare"_s);

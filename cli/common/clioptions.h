@@ -54,6 +54,18 @@ struct CliOptions {
     bool dateGiven = false;
     QString saveFile;
     QString pdfFile;
+    // The report document: its editable copies, its sections in order, and
+    // the practice's details and notes given on the command line.
+    QString odtFile;
+    QString htmlFile;
+    QStringList sections;
+    bool practitionerGiven = false;
+    QString practitioner;
+    bool contactGiven = false;
+    QString contact;
+    QString logoFile;
+    QString notesFile;
+    QDate today; // the day the document is prepared on
     QString openFile;
     QString inputFile; // --input of --batch
     QString compareFirst;
@@ -83,6 +95,10 @@ struct CommandLine {
 // Reads the arguments (the program's name first); today gives the date of
 // interest when --on does not.
 [[nodiscard]] CommandLine readCommandLine(const QStringList &arguments, const std::function<QDate()> &today);
+
+// The sections a --sections list names, in its order; nothing, with the
+// usage error in problem, when it names one unknown, none or one twice.
+[[nodiscard]] QStringList reportSections(const QString &list, QString *problem);
 
 // "classic, common or chaldean": every system's key, as a usage error lists them.
 [[nodiscard]] QString systemKeysText();
@@ -118,7 +134,8 @@ void describeCommandLine(QCommandLineParser &parser);
 // (--save, --pdf) keeps them back unless --format asks for them.
 [[nodiscard]] bool printsReadings(const QCommandLineParser &parser);
 
-// Whether the tool, given these arguments (its name first), will draw a PDF.
+// Whether the tool, given these arguments (its name first), will draw a PDF
+// or lay out a document (--odt, --html).
 // Read before the application object exists: drawing needs fonts, and so a
 // GUI application, which the offscreen platform gives with no display.
 [[nodiscard]] bool drawsPdf(const QStringList &arguments);

@@ -116,9 +116,14 @@ QString commandLineClash(const CliOptions &options, std::FILE *printed)
     case CliMode::None:
         break;
     }
+    // What the report document reads.
+    input(u"--logo"_s, options.logoFile);
+    input(u"--notes-file"_s, options.notesFile);
     std::vector<NamedFile> outputs;
-    for (const auto &[option, name] : {std::pair{u"--save"_s, options.saveFile}, std::pair{u"--pdf"_s, options.pdfFile},
-                                       std::pair{u"--ics"_s, options.icsFile}}) {
+    for (const auto &[option, name] :
+         {std::pair{u"--save"_s, options.saveFile}, std::pair{u"--pdf"_s, options.pdfFile},
+          std::pair{u"--odt"_s, options.odtFile}, std::pair{u"--html"_s, options.htmlFile},
+          std::pair{u"--ics"_s, options.icsFile}}) {
         if (!name.isEmpty() && name != u"-"_s)
             outputs.push_back({option, name});
     }

@@ -62,7 +62,9 @@ expect "- mary.txt people.csv reports" --variants ""
 expect "csv json text" --first "Jon|John" --last Smith --format ""
 expect "csv json text" --variants people.csv --format ""
 expect "soulUrge=" --variants people.csv --want so
-expect "--no-debts" --variants people.csv --no
+expect "--no-debts" --variants people.csv --no-
+expect "lifePath,summary,yearAhead" --pdf out.pdf --sections lifePath,summary,y
+expect "- reports" --odt ""
 if [ -n "$tool" ]; then
     expect "$("$tool" --help | grep -o -- '--[a-z][a-z-]*' | sort -u | paste -sd " ")" -
     # "unknown system 'x'; use classic, common or chaldean (see --help)"

@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
-// The document's outline: the parts after the eight readings stand a level
-// above a reading's caption, in the text's heading levels and on the page.
+// The document's outline: the appendix stands a level above a section's
+// caption, in the text's heading levels and on the page, and every section,
+// a reading or a further number, is set alike.
 #include <QTest>
 #include <QTextBlock>
 #include <QTextDocument>
 #include <QTextLayout>
 
 #include "chart.h"
+#include "morenumberstext.h"
 #include "readingdocument.h"
 
 using namespace Qt::StringLiterals;
@@ -52,7 +54,6 @@ private Q_SLOTS:
     void partsStandAboveTheCaptions_data()
     {
         QTest::addColumn<QString>("part");
-        QTest::newRow("More numbers") << u"More numbers"_s;
         QTest::newRow("the appendix") << u"Appendix: how the numbers were found"_s;
     }
     void partsStandAboveTheCaptions()
@@ -71,6 +72,48 @@ private Q_SLOTS:
             QVERIFY2(heading.pointSize > below.pointSize, caption.c_str());
             QVERIFY2(heading.lineHeight > below.lineHeight, caption.c_str());
         }
+    }
+
+    // One typographic scale: the further numbers' captions are the readings'
+    // (level 2, the same size), and a compound's reading stands under a
+    // heading of its own as in the eight readings, never run into the text.
+    void everySectionIsSetAsTheReadings_data()
+    {
+        QTest::addColumn<QString>("system");
+        for (const velmora::System *system : velmora::systems())
+            QTest::newRow(system->key.data()) << QString::fromUtf8(system->key.data(), qsizetype(system->key.size()));
+    }
+    void everySectionIsSetAsTheReadings()
+    {
+        QFETCH(QString, system);
+        const velmora::Chart chart =
+            velmora::chartOf(person(), *velmora::findSystem(system.toStdString()), {1, 1, 2026}, true);
+        const std::unique_ptr<QTextDocument> document = velmora::readingDocument(chart);
+        document->setTextWidth(500);
+        (void)document->size();
+        const Heading reading = headingOf(*document, u"Destiny Number"_s);
+        QCOMPARE(reading.level, 2);
+        int further = 0;
+        for (const velmora::SectionDescriptor &section : velmora::sectionsOf(velmora::Part::MoreNumbers)) {
+            if (!chart.shows(section.id))
+                continue;
+            const QString caption = QString::fromStdString(velmora::textSection(chart, section.id).heading);
+            const Heading heading = headingOf(*document, caption);
+            QVERIFY2(heading.level == 2 && heading.pointSize == reading.pointSize, qPrintable(caption));
+            ++further;
+        }
+        QVERIFY(further >= 5); // Life Path, Birthday and the personal cycles under every system
+        int compounds = 0;
+        for (QTextBlock block = document->begin(); block.isValid(); block = block.next()) {
+            const qsizetype at = block.text().indexOf(u"Compound number "_s);
+            if (at < 0)
+                continue;
+            QVERIFY2(at == 0 && block.begin().fragment().charFormat().fontWeight() >= QFont::Bold,
+                     qPrintable(block.text()));
+            ++compounds;
+        }
+        // The Chaldean chart of Anna Lee Smith has compounds beside its name numbers and its Life Path.
+        QCOMPARE(compounds > 0, chart.system().hasCompounds());
     }
 };
 
