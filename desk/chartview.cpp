@@ -20,8 +20,10 @@
 #include "chart.h"
 #include "enginetext.h"
 #include "letterchartswidget.h"
+#include "lifetimeline.h"
 #include "morenumberstext.h"
 #include "readingcolours.h"
+#include "timelinewidget.h"
 #include "writtennumber.h"
 
 using namespace Qt::StringLiterals;
@@ -69,6 +71,7 @@ ChartView::ChartView(QWidget *parent)
     , m_letterCharts(new LetterChartsWidget(this))
     , m_karmic(new QLabel(this))
     , m_reading(new QTextBrowser(this))
+    , m_timeline(new TimelineWidget(this))
 {
     auto *coreBox = new QGroupBox(u"Core numbers"_s, this);
     auto *coreGrid = new QGridLayout(coreBox);
@@ -116,6 +119,9 @@ ChartView::ChartView(QWidget *parent)
     lettersLayout->addWidget(m_letterCharts);
     lettersLayout->addWidget(m_karmic);
     leftLayout->addWidget(lettersBox);
+    m_timeline->setObjectName(u"timeline"_s);
+    m_timeline->setAccessibleName(u"Pinnacles and challenges along the client's life"_s);
+    leftLayout->addWidget(m_timeline);
     leftLayout->addWidget(m_numbers, 1);
 
     auto *splitter = new QSplitter(this);
@@ -141,6 +147,7 @@ void ChartView::clear()
     }
     m_numbers->clear();
     m_letterCharts->clear();
+    m_timeline->showTimeline(std::nullopt);
     m_karmic->clear();
     m_reading->setPlainText(u"Type a first and a last name to see the chart."_s);
 }
@@ -173,6 +180,7 @@ void ChartView::showChart(const Chart &chart)
         }
     }
     m_letterCharts->showChart(chart);
+    m_timeline->showTimeline(chart.shows(SectionId::Pinnacles) ? std::optional(LifeTimeline::of(chart)) : std::nullopt);
     const auto listed = [&](NumberId id) {
         const QString shown = m_shown.value(id);
         return shown.isEmpty() || shown == u"\u2013"_s ? u"none"_s : shown;

@@ -23,11 +23,12 @@ class Chart;
 namespace velmora::desk {
 
 class LetterChartsWidget;
+class TimelineWidget;
 
 // The chart of one person at a glance: the core numbers (Life Path, Destiny,
 // Soul Urge, Personality, Birthday, Maturity) as numerologists write them,
 // every other number the system has, the Inclusion grid and the Planes, the
-// Karmic Lessons and Debts; the number chosen shows its reading and its working.
+// pinnacles and challenges along the client's life, the Karmic Lessons and Debts; the number chosen shows its reading and its working.
 class ChartView : public QWidget
 {
     Q_OBJECT
@@ -55,6 +56,7 @@ private:
     LetterChartsWidget *m_letterCharts;
     QLabel *m_karmic;
     QTextBrowser *m_reading;
+    TimelineWidget *m_timeline;
     const Chart *m_chart = nullptr;
     std::optional<NumberId> m_opened;
     QMap<NumberId, QString> m_shown;

@@ -336,6 +336,10 @@ void DeskWindowTest::writesScreenshotsWhenAsked()
             const QString name = u"%1/desk-%2-%3.png"_s.arg(folder, pages[page], dark ? u"dark"_s : u"light"_s);
             QVERIFY(window.grab().save(name));
         }
+        window.setSystem(velmora::classicSystem());
+        window.showPage(DeskWindow::Page::Chart);
+        QTest::qWait(50);
+        QVERIFY(window.grab().save(u"%1/desk-chart-classic-%2.png"_s.arg(folder, dark ? u"dark"_s : u"light"_s)));
     }
 }
 
