@@ -16,6 +16,8 @@
 #include <QUrlQuery>
 
 #include <algorithm>
+#include <array>
+#include <cstdio>
 #include <atomic>
 #include <cerrno>
 #include <cstring>
@@ -44,7 +46,11 @@ std::atomic<quint64> connections{0};
 
 QString isoDate(const QDate &date)
 {
-    return date.isValid() ? QString::asprintf("%04d-%02d-%02d", date.year(), date.month(), date.day()) : QString();
+    if (!date.isValid())
+        return {};
+    std::array<char, 16> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", date.year(), date.month(), date.day());
+    return QString::fromLatin1(text.data());
 }
 
 QDate dateFrom(const QVariant &value)
@@ -129,7 +135,7 @@ QString faultOf(const Client &client)
     for (const HistoryEntry &entry : client.history)
         texts << entry.system << entry.document;
     for (const QString &tag : client.tags) {
-        if (tag.isEmpty() || tag.contains(QRegularExpression(QStringLiteral("\\s"))))
+        if (tag.isEmpty() || std::ranges::any_of(tag, [](QChar c) { return c.isSpace(); }))
             return QStringLiteral("%1: the tag \"%2\" is not one word").arg(who, tag);
         texts << tag;
     }
@@ -180,7 +186,7 @@ struct ClientBook::Private {
     std::optional<int> storedVersion(QString *refusal);
 
     std::optional<qint64> insertClient(const Client &client, const QString &now);
-    bool writeParts(qint64 id, const Client &client);
+    bool writeParts(qint64 id, const Client &client, const QString &shown);
     bool linksExist(const Client &client);
     std::optional<QList<Client>> load(qint64 from, qint64 to, qint64 limit);
 };
@@ -503,12 +509,13 @@ std::unique_ptr<ClientBook> ClientBook::open(const QString &address, QString *er
 
 std::optional<qint64> ClientBook::Private::insertClient(const Client &client, const QString &now)
 {
+    const QString shown = shownName(client);
     const auto rows = select(
         QStringLiteral("adding a client"),
         QStringLiteral("INSERT INTO clients (first_name, middle_name, last_name, birth, name_in_use, notes, system, "
                        "shown_name, sort_key, created, changed) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?) RETURNING id"),
         {text(client.first), text(client.middle), text(client.last), isoDate(client.birth), client.nameInUse,
-         text(client.notes), text(client.system), text(shownName(client)), foldedKey(shownName(client)), now, now});
+         text(client.notes), text(client.system), text(shown), foldedKey(shown), now, now});
     if (!rows || rows->size() != 1)
         return std::nullopt;
     const qint64 id = rows->first().value(0).toLongLong();
@@ -519,14 +526,15 @@ std::optional<qint64> ClientBook::Private::insertClient(const Client &client, co
                   {id, isoTime(entry.made.isValid() ? entry.made : QDateTime::currentDateTimeUtc()), text(entry.system),
                    optionalDate(entry.dateOfInterest), text(entry.document)}))
             return std::nullopt;
-    if (!writeParts(id, client))
+    if (!writeParts(id, client, shown))
         return std::nullopt;
     return id;
 }
 
 // The later names, tags, links and search keys of a client whose own row is written.
-bool ClientBook::Private::writeParts(qint64 id, const Client &client)
+bool ClientBook::Private::writeParts(qint64 id, const Client &client, const QString &shown)
 {
+    const QString sortKey = foldedKey(shown);
     const QString what = QStringLiteral("writing a client");
     QStringList keys;
     for (const QString *part : {&client.first, &client.middle, &client.last})
@@ -551,8 +559,10 @@ bool ClientBook::Private::writeParts(qint64 id, const Client &client)
                   {id, i, client.links.at(i).otherId, text(client.links.at(i).label)}))
             return false;
     keys.removeDuplicates();
+    const QString birth = isoDate(client.birth);
     for (const QString &key : std::as_const(keys))
-        if (!exec(what, QStringLiteral("INSERT INTO name_keys (name_key, client_id) VALUES (?, ?)"), {key, id}))
+        if (!exec(what, QStringLiteral("INSERT INTO name_keys (name_key, sort_key, birth, client_id) VALUES (?, ?, ?, ?)"),
+                  {key, sortKey, birth, id}))
             return false;
     return true;
 }
@@ -713,7 +723,7 @@ bool ClientBook::updateClient(const Client &client)
         for (const char *table : {"later_names", "tags", "links", "name_keys"})
             if (!d->exec(what, QStringLiteral("DELETE FROM %1 WHERE client_id = ?").arg(QLatin1String(table)), {client.id}))
                 return false;
-        return d->writeParts(client.id, client);
+        return d->writeParts(client.id, client, shownName(client));
     });
 }
 
@@ -772,45 +782,84 @@ bool ClientBook::forEachClient(const std::function<bool(const Client &)> &visit)
     }
 }
 
+// The condition a term puts on a client whose id is in the column client.
+static QString conditionOf(const SearchTerm &term, const QString &client, QVariantList *values)
+{
+    values->append(term.start);
+    if (!term.end.isEmpty())
+        values->append(term.end);
+    const QString end = term.end.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?");
+    switch (term.kind) {
+    case SearchTerm::Name:
+        return QStringLiteral("EXISTS (SELECT 1 FROM name_keys o WHERE o.client_id = %1 AND o.name_key >= ?%2)")
+            .arg(client, end.arg(QStringLiteral("o.name_key")));
+    case SearchTerm::Birth:
+        return QStringLiteral("c.birth >= ?%1").arg(end.arg(QStringLiteral("c.birth")));
+    case SearchTerm::Tag:
+        break;
+    }
+    return QStringLiteral("EXISTS (SELECT 1 FROM tags t WHERE t.client_id = %1 AND t.tag_key = ?)").arg(client);
+}
+
 std::optional<QList<ClientSummary>> ClientBook::findClients(const QString &query, int limit)
 {
-    QString sql = QStringLiteral("SELECT id, shown_name, first_name, middle_name, last_name, birth FROM clients");
-    QStringList conditions;
+    QList<SearchTerm> terms = parseSearch(query);
+    // The longest name typed leads (it is likely the rarest): its range of
+    // the name index is read in list order, the other terms only looked up.
+    const auto lead = std::ranges::max_element(terms, {}, [](const SearchTerm &term) {
+        return term.kind == SearchTerm::Name ? term.start.size() : -1;
+    });
+    const bool byName = lead != terms.end() && lead->kind == SearchTerm::Name;
     QVariantList values;
-    for (const SearchTerm &term : parseSearch(query)) {
-        switch (term.kind) {
-        case SearchTerm::Name:
-            conditions.append(term.end.isEmpty()
-                                  ? QStringLiteral("id IN (SELECT client_id FROM name_keys WHERE name_key >= ?)")
-                                  : QStringLiteral("id IN (SELECT client_id FROM name_keys WHERE name_key >= ? AND name_key < ?)"));
-            break;
-        case SearchTerm::Birth:
-            conditions.append(QStringLiteral("birth >= ? AND birth < ?"));
-            break;
-        case SearchTerm::Tag:
-            conditions.append(QStringLiteral("id IN (SELECT client_id FROM tags WHERE tag_key = ?)"));
-            break;
+    QStringList conditions;
+    QString sql;
+    if (byName) {
+        const SearchTerm first = *lead;
+        terms.erase(lead);
+        conditions.append(QStringLiteral("k.name_key >= ?"));
+        values.append(first.start);
+        if (!first.end.isEmpty()) {
+            conditions.append(QStringLiteral("k.name_key < ?"));
+            values.append(first.end);
         }
-        values.append(term.start);
-        if (!term.end.isEmpty())
-            values.append(term.end);
+        for (const SearchTerm &term : std::as_const(terms))
+            conditions.append(conditionOf(term, QStringLiteral("k.client_id"), &values).replace(QLatin1String("c.birth"), QLatin1String("k.birth")));
+        // A client with two words of the same start is found twice: told
+        // apart here, so that each shows once.
+        sql = QStringLiteral("SELECT c.id, c.shown_name, c.first_name, c.middle_name, c.last_name, c.birth FROM "
+                             "(SELECT k.client_id, k.sort_key, k.birth FROM name_keys k WHERE %1 "
+                             "ORDER BY k.sort_key, k.birth, k.client_id%2) s JOIN clients c ON c.id = s.client_id "
+                             "ORDER BY s.sort_key, s.birth, s.client_id")
+                  .arg(conditions.join(QStringLiteral(" AND ")), limit > 0 ? QStringLiteral(" LIMIT ?") : QString());
+    } else {
+        for (const SearchTerm &term : std::as_const(terms))
+            conditions.append(conditionOf(term, QStringLiteral("c.id"), &values));
+        sql = QStringLiteral("SELECT c.id, c.shown_name, c.first_name, c.middle_name, c.last_name, c.birth FROM "
+                             "clients c%1 ORDER BY c.sort_key, c.birth, c.id%2")
+                  .arg(conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")),
+                       limit > 0 ? QStringLiteral(" LIMIT ?") : QString());
     }
-    if (!conditions.isEmpty())
-        sql += QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND "));
-    sql += QStringLiteral(" ORDER BY sort_key, birth, id");
-    if (limit > 0) {
-        sql += QStringLiteral(" LIMIT ?");
-        values.append(limit);
+    // Rows enough for limit clients, even when some come twice.
+    for (qint64 rowsAsked = byName ? 2 * qint64(limit) : limit;; rowsAsked *= 4) {
+        QVariantList bound = values;
+        if (limit > 0)
+            bound.append(rowsAsked);
+        const auto rows = d->select(QStringLiteral("Finding clients"), sql, bound, false);
+        if (!rows)
+            return std::nullopt;
+        QList<ClientSummary> found;
+        for (const Row &row : *rows) {
+            const qint64 id = row.at(0).toLongLong();
+            if (!found.isEmpty() && found.last().id == id)
+                continue;
+            if (limit > 0 && found.size() == limit)
+                break;
+            found.append({id, row.at(1).toString(), joinedName(row.at(2).toString(), row.at(3).toString(), row.at(4).toString()),
+                          dateFrom(row.at(5))});
+        }
+        if (limit <= 0 || found.size() == limit || rows->size() < rowsAsked)
+            return found;
     }
-    const auto rows = d->select(QStringLiteral("Finding clients"), sql, values, false);
-    if (!rows)
-        return std::nullopt;
-    QList<ClientSummary> found;
-    found.reserve(rows->size());
-    for (const Row &row : *rows)
-        found.append({row.at(0).toLongLong(), row.at(1).toString(),
-                      joinedName(row.at(2).toString(), row.at(3).toString(), row.at(4).toString()), dateFrom(row.at(5))});
-    return found;
 }
 
 bool ClientBook::backupTo(const QString &file)
