@@ -65,7 +65,7 @@ QString deskVersionText()
     return u"tavi-velmora-desk " VELMORA_VERSION "\n"_s;
 }
 
-std::unique_ptr<DeskWindow> startDesk(Platform &platform, const QByteArray &file)
+std::unique_ptr<DeskWindow> startDesk(Platform &platform, const QByteArray &file, const QString &bookAddress)
 {
     for (int attempt = 0; !platform.claimSingleInstance(); ++attempt) {
         const HandOver handOver = platform.handOverReport(file);
@@ -87,6 +87,8 @@ std::unique_ptr<DeskWindow> startDesk(Platform &platform, const QByteArray &file
     }
 
     auto window = std::make_unique<DeskWindow>(platform);
+    if (!bookAddress.isEmpty())
+        window->openBook(bookAddress);
     window->restoreState();
     window->show();
     if (!file.isEmpty())

@@ -8,11 +8,14 @@
 #include <QShowEvent>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QDateTime>
 #include <QDir>
+#include <QDockWidget>
 #include <QFile>
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSaveFile>
@@ -20,14 +23,17 @@
 #include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
+#include <QTimer>
 #include <QVBoxLayout>
 
 #include <utility>
 
 #include "chartview.h"
+#include "clientspanel.h"
 #include "compareview.h"
 #include "enginetext.h"
 #include "forecastview.h"
+#include "notesview.h"
 #include "personform.h"
 #include "platform.h"
 #include "practice.h"
@@ -44,16 +50,18 @@ constexpr QLatin1StringView kTitle{"Tavi Velmora Desk"};
 constexpr QLatin1StringView kSection{"Desk"};
 constexpr QLatin1StringView kNotPrinted{"The report could not be printed."};
 constexpr QLatin1StringView kHelpText{
-    "Type the client's names and date of birth at the top, choose the system "
-    "and the date of interest; the pages show the chart, the forecast and a "
-    "comparison with a second person.\n\n"
+    "Find a client down the left side (Ctrl+F: a name part, a date or tag:word), "
+    "or type a person's names and date of birth at the top and keep them as a "
+    "client. Choose the system and the date of interest; the pages show the "
+    "chart, the forecast, a comparison with a second person and the client's "
+    "notes and history. Every change to a client is saved at once.\n\n"
     "Chart: choose a number to read its reading and how it was found.\n"
     "Forecast: step by month (Ctrl+Page Up, Ctrl+Page Down) and by year "
     "(Ctrl+Shift+Page Up, Ctrl+Shift+Page Down); tick Personal Days and "
     "weekdays to make them stand out.\n"
     "Compare: type a second person.\n\n"
     "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+P print, "
-    "Ctrl+1 to Ctrl+3 the pages, F1 this help."};
+    "Ctrl+1 to Ctrl+4 the pages, F1 this help."};
 
 // What a print to a file, or a saved PDF, proposes: the readings named after
 // the person in the documents folder. A '/' would lead into a folder, and a
@@ -84,6 +92,9 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     , m_chartView(new ChartView(this))
     , m_forecast(new ForecastView(this))
     , m_compare(new CompareView(this))
+    , m_notes(new NotesView(this))
+    , m_keep(new QPushButton(u"&Keep as Client"_s, this))
+    , m_notesTimer(new QTimer(this))
 {
     setObjectName(u"frmDesk"_s);
     setWindowTitle(kTitle);
@@ -114,12 +125,17 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     top->addWidget(m_interest);
     top->addWidget(today);
     top->addStretch(1);
+    m_keep->setObjectName(u"cmdKeepClient"_s);
+    m_keep->setAccessibleName(u"Keep the person as a client of the book"_s);
+    m_keep->hide();
+    top->addWidget(m_keep);
 
     m_pages->setObjectName(u"tabsClient"_s);
     m_pages->setAccessibleName(u"Client's pages"_s);
     m_pages->addTab(m_chartView, u"&Chart"_s);
     m_pages->addTab(m_forecast, u"&Forecast"_s);
     m_pages->addTab(m_compare, u"Co&mpare"_s);
+    m_pages->addTab(m_notes, u"&Notes and History"_s);
 
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
@@ -139,6 +155,14 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
         recompute();
     });
     connect(today, &QPushButton::clicked, this, [this] { setDateOfInterest(m_platform.today()); });
+    connect(m_keep, &QPushButton::clicked, this, &DeskWindow::keepAsClient);
+    // Notes are saved a moment after the typing stops, and at once when the
+    // client changes or the window closes.
+    m_notesTimer->setSingleShot(true);
+    m_notesTimer->setInterval(400);
+    connect(m_notes, &NotesView::notesEdited, m_notesTimer, qOverload<>(&QTimer::start));
+    connect(m_notes, &NotesView::tagsEdited, this, &DeskWindow::saveClient);
+    connect(m_notesTimer, &QTimer::timeout, this, &DeskWindow::saveClient);
 
     buildMenus();
     m_forecast->showMonth(m_interest->date());
@@ -159,6 +183,13 @@ void DeskWindow::buildMenus()
     };
     QMenu *file = menuBar()->addMenu(u"&File"_s);
     action(file, u"actNewClient"_s, u"&New Client"_s, QKeySequence::New, &DeskWindow::newClient);
+    action(file, u"actFindClient"_s, u"&Find Client"_s, QKeySequence::Find, [this] {
+        if (m_clients == nullptr)
+            return;
+        m_clientsDock->show();
+        m_clients->findChild<QLineEdit *>(u"txtSearch"_s)->setFocus(Qt::ShortcutFocusReason);
+        m_clients->findChild<QLineEdit *>(u"txtSearch"_s)->selectAll();
+    });
     action(file, u"actOpenReport"_s, u"&Open Report File\u2026"_s, QKeySequence::Open, [this] {
         const QString chosen = m_platform.chooseFile(
             this, {FileDialogRequest::Mode::Open, u"Open Report File"_s, u"Reports (*.vlm)"_s, u"vlm"_s, {}});
@@ -173,8 +204,8 @@ void DeskWindow::buildMenus()
     action(file, u"actQuit"_s, u"&Quit"_s, QKeySequence::Quit, [this] { close(); });
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
-    const std::array<QString, 3> pages = {u"&Chart"_s, u"&Forecast"_s, u"Co&mpare"_s};
-    for (int k = 0; k < 3; ++k)
+    const std::array<QString, 4> pages = {u"&Chart"_s, u"&Forecast"_s, u"Co&mpare"_s, u"&Notes and History"_s};
+    for (int k = 0; k < 4; ++k)
         action(view, u"actPage%1"_s.arg(k + 1), pages[static_cast<std::size_t>(k)],
                QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k)), [this, k] { m_pages->setCurrentIndex(k); });
     view->addSeparator();
@@ -220,6 +251,11 @@ void DeskWindow::setSystem(const System &system)
     }
     for (QAction *choice : m_systemActions->actions())
         choice->setChecked(choice->objectName() == u"actSystem_"_s + toQString(system.key));
+    // The system is remembered for each client.
+    if (m_client && m_client->system != toQString(system.key)) {
+        m_client->system = toQString(system.key);
+        saveClient();
+    }
     recompute();
 }
 
@@ -257,6 +293,22 @@ void DeskWindow::recompute()
         m_chartView->clear();
     m_forecast->showPerson(person, *m_system);
     m_compare->showClient(person, *m_system, interest);
+    if (m_client && person) {
+        // The names and the date typed are the client's: saved at once.
+        const QDate birth(person->BirthYear, person->BirthMonth, person->BirthDay);
+        const QString first = toQString(person->FirstName);
+        const QString middle = toQString(person->MiddleName);
+        const QString last = toQString(person->LastName);
+        if (m_client->first != first || m_client->middle != middle || m_client->last != last
+            || m_client->birth != birth) {
+            m_client->first = first;
+            m_client->middle = middle;
+            m_client->last = last;
+            m_client->birth = birth;
+            saveClient();
+        }
+    }
+    updateKeepButton();
     m_printAction->setEnabled(person.has_value());
     m_pdfAction->setEnabled(person.has_value());
     setWindowTitle(person ? toQString(fullName(*person)) + u" \u2013 "_s + kTitle : QString(kTitle));
@@ -264,6 +316,14 @@ void DeskWindow::recompute()
 
 void DeskWindow::newClient()
 {
+    if (m_notesTimer->isActive()) {
+        m_notesTimer->stop();
+        saveClient();
+    }
+    m_client.reset();
+    m_notes->showClient(std::nullopt);
+    if (m_clients != nullptr)
+        m_clients->selectClient(0);
     m_person->clear();
     m_person->findChild<QWidget *>(u"txtClientFirst"_s)->setFocus(Qt::ShortcutFocusReason);
     showPage(Page::Chart);
@@ -324,6 +384,8 @@ void DeskWindow::printReport()
                pdfFileName(chart.person())});
     if (outcome == PrintOutcome::Failed)
         m_platform.showMessage(this, {MessageIcon::Critical, kNotPrinted, QString(kTitle), MessageButtons::Ok});
+    else if (outcome == PrintOutcome::Printed)
+        addToHistory(u"reading, printed"_s);
 }
 
 void DeskWindow::saveReportPdf()
@@ -346,6 +408,7 @@ void DeskWindow::saveReportPdf()
         return;
     }
     statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));
+    addToHistory(u"pdf:"_s + fileName);
 }
 
 void DeskWindow::showHelp()
@@ -366,6 +429,9 @@ void DeskWindow::restoreState()
     const int page = value(u"Page"_s).toInt();
     if (page >= 0 && page < m_pages->count())
         m_pages->setCurrentIndex(page);
+    // The client last shown, when the book has them still; else the person typed.
+    if (const qint64 id = value(u"Client"_s).toLongLong(); id > 0 && m_book && showClient(id))
+        return;
     BirthData person;
     person.FirstName = value(u"First"_s).toStdString();
     person.MiddleName = value(u"Middle"_s).toStdString();
@@ -390,6 +456,7 @@ void DeskWindow::saveState()
         keep(u"ChartSplitter"_s, QString::fromLatin1(splitter->saveState().toBase64()));
     keep(u"System"_s, toQString(m_system->key));
     keep(u"Page"_s, QString::number(m_pages->currentIndex()));
+    keep(u"Client"_s, m_client ? QString::number(m_client->id) : QString());
     const std::optional<BirthData> person = m_person->person();
     keep(u"First"_s, person ? toQString(person->FirstName) : QString());
     keep(u"Middle"_s, person ? toQString(person->MiddleName) : QString());
@@ -400,8 +467,116 @@ void DeskWindow::saveState()
 
 void DeskWindow::closeEvent(QCloseEvent *event)
 {
+    if (m_notesTimer->isActive()) {
+        m_notesTimer->stop();
+        saveClient();
+    }
     saveState();
     event->accept();
+}
+
+void DeskWindow::openBook(const QString &address)
+{
+    QString problem;
+    m_book = book::ClientBook::open(address, &problem);
+    m_clients = new ClientsPanel(address, this);
+    m_clientsDock = new QDockWidget(u"Clients"_s, this);
+    m_clientsDock->setObjectName(u"dockClients"_s);
+    m_clientsDock->setFeatures(QDockWidget::DockWidgetMovable | QDockWidget::DockWidgetFloatable);
+    m_clientsDock->setWidget(m_clients);
+    addDockWidget(Qt::LeftDockWidgetArea, m_clientsDock);
+    if (!m_book)
+        m_clients->showProblem(u"The client book cannot be opened, so no client is kept or shown; what is typed "
+                               "here is not saved.\n\n"_s + problem);
+    connect(m_clients, &ClientsPanel::clientChosen, this, &DeskWindow::showClient);
+    connect(m_clients, &ClientsPanel::newClientAsked, this, &DeskWindow::newClient);
+    updateKeepButton();
+}
+
+bool DeskWindow::showClient(qint64 id)
+{
+    if (!m_book)
+        return false;
+    if (m_notesTimer->isActive()) {
+        m_notesTimer->stop();
+        saveClient();
+    }
+    std::optional<book::Client> client = m_book->client(id);
+    if (!client) {
+        statusBar()->showMessage(u"The client could not be read: %1"_s.arg(m_book->errorString()));
+        return false;
+    }
+    // Shown before it is the client, so that filling the form saves nothing.
+    m_client.reset();
+    if (const System *system = findSystem(client->system.toStdString()))
+        setSystem(*system);
+    m_person->setPerson(book::birthDataOf(*client));
+    m_client = std::move(client);
+    m_notes->showClient(m_client);
+    m_clients->selectClient(id);
+    updateKeepButton();
+    return true;
+}
+
+void DeskWindow::keepAsClient()
+{
+    const std::optional<BirthData> person = m_person->person();
+    if (!m_book || m_client || !person)
+        return;
+    book::Client client;
+    client.first = toQString(person->FirstName);
+    client.middle = toQString(person->MiddleName);
+    client.last = toQString(person->LastName);
+    client.birth = QDate(person->BirthYear, person->BirthMonth, person->BirthDay);
+    client.system = toQString(m_system->key);
+    const qint64 id = m_book->addClient(client);
+    if (id == 0) {
+        m_platform.showMessage(this, {MessageIcon::Critical, u"The client was not kept: %1"_s.arg(m_book->errorString()),
+                                      QString(kTitle), MessageButtons::Ok});
+        return;
+    }
+    showClient(id);
+    m_clients->search();
+    statusBar()->showMessage(u"Kept %1 as a client"_s.arg(client.first + u' ' + client.last));
+}
+
+void DeskWindow::saveClient()
+{
+    if (!m_book || !m_client)
+        return;
+    m_client->notes = m_notes->notes();
+    m_client->tags = m_notes->tags();
+    const qint64 id = m_client->id;
+    if (!m_book->updateClient(*m_client)) {
+        // Nothing is passed off as saved: the client shows again as the book has it.
+        m_platform.showMessage(this, {MessageIcon::Critical, u"The change was not saved: %1"_s.arg(m_book->errorString()),
+                                      QString(kTitle), MessageButtons::Ok});
+        showClient(id);
+        return;
+    }
+    m_client = m_book->client(id);
+    m_notes->showClient(m_client);
+    m_clients->search();
+}
+
+void DeskWindow::addToHistory(const QString &document)
+{
+    if (!m_book || !m_client)
+        return;
+    const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), m_interest->date(),
+                                   document};
+    if (!m_book->addHistory(m_client->id, entry)) {
+        statusBar()->showMessage(u"The reading was not added to the client's history: %1"_s.arg(m_book->errorString()));
+        return;
+    }
+    m_client = m_book->client(m_client->id);
+    m_notes->showClient(m_client);
+}
+
+void DeskWindow::updateKeepButton()
+{
+    m_keep->setVisible(m_book != nullptr && !m_client);
+    m_keep->setEnabled(m_person->person().has_value());
 }
 
 void DeskWindow::showEvent(QShowEvent *event)

@@ -3,16 +3,21 @@
 
 #include <QMainWindow>
 
+#include <memory>
 #include <optional>
 
 #include "birthdata.h"
 #include "chart.h"
+#include "clientbook.h"
 
 class QAction;
 class QActionGroup;
 class QComboBox;
 class QDateEdit;
+class QDockWidget;
+class QPushButton;
 class QTabWidget;
+class QTimer;
 
 namespace velmora {
 class Platform;
@@ -23,24 +28,42 @@ struct System;
 namespace velmora::desk {
 
 class ChartView;
+class ClientsPanel;
 class CompareView;
 class ForecastView;
+class NotesView;
 class PersonForm;
 
-// The practitioner's window: the client's page (a person typed in) under the
-// system chosen at the top and a date of interest, as a chart, a forecast
-// and a comparison; printing and PDF through the reading document. It
-// remembers its size, its layout, the system, the page shown and the person
-// last shown.
+// The practitioner's window: the client's page (a client of the book, or a
+// person typed in) under the system chosen at the top and a date of
+// interest, as a chart, a forecast, a comparison and the client's notes and
+// history; the clients of the book down one side; printing and PDF through
+// the reading document, each added to the client's history. Every edit of a
+// client is saved at once through the book. It remembers its size, its
+// layout, the system, the page and the client or person last shown.
 class DeskWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    enum class Page { Chart, Forecast, Compare };
+    enum class Page { Chart, Forecast, Compare, Notes };
 
     explicit DeskWindow(Platform &platform, QWidget *parent = nullptr);
     ~DeskWindow() override;
+
+    // Opens the client book at address and shows its clients down one side.
+    // A book that cannot be opened is said there, with what to do; the
+    // window works on without it, and nothing typed is passed off as saved.
+    void openBook(const QString &address);
+    [[nodiscard]] book::ClientBook *book() const { return m_book.get(); }
+    [[nodiscard]] ClientsPanel *clientsPanel() const { return m_clients; }
+    [[nodiscard]] NotesView *notesView() const { return m_notes; }
+    // The client of the book shown; nothing for a person typed in.
+    [[nodiscard]] const std::optional<book::Client> &client() const { return m_client; }
+    // Shows the client of the book; false, after saying why, when it cannot be read.
+    bool showClient(qint64 id);
+    // Keeps the person typed in as a new client of the book.
+    void keepAsClient();
 
     // Brings back what the last window kept; the window is shown after.
     void restoreState();
@@ -79,6 +102,10 @@ protected:
 
 private:
     void buildMenus();
+    // Writes the client shown through the book, then shows it as stored.
+    void saveClient();
+    void addToHistory(const QString &document);
+    void updateKeepButton();
     [[nodiscard]] ReportOptions reportOptions();
     void recompute();
 
@@ -91,6 +118,13 @@ private:
     ChartView *m_chartView;
     ForecastView *m_forecast;
     CompareView *m_compare;
+    NotesView *m_notes;
+    QPushButton *m_keep;
+    QTimer *m_notesTimer;
+    ClientsPanel *m_clients = nullptr;
+    QDockWidget *m_clientsDock = nullptr;
+    std::unique_ptr<book::ClientBook> m_book;
+    std::optional<book::Client> m_client;
     QActionGroup *m_systemActions = nullptr;
     QAction *m_printAction = nullptr;
     QAction *m_pdfAction = nullptr;

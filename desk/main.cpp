@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "appicon.h"
+#include "clientbook.h"
 #include "deskstartup.h"
 #include "deskwindow.h"
 #include "qtplatform.h"
@@ -53,7 +54,8 @@ int main(int argc, char *argv[])
             return print(stderr, QStringLiteral("tavi-velmora-desk: %1; started by the session bus, it ends\n").arg(problem), 1);
     }
     const std::unique_ptr<velmora::desk::DeskWindow> window
-        = velmora::desk::startDesk(platform, QFile::encodeName(commandLine.file));
+        = velmora::desk::startDesk(platform, QFile::encodeName(commandLine.file),
+                                   velmora::book::ClientBook::defaultAddress());
     if (!window)
         return 0;
     return QApplication::exec();
