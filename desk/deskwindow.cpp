@@ -316,10 +316,7 @@ void DeskWindow::recompute()
 
 void DeskWindow::newClient()
 {
-    if (m_notesTimer->isActive()) {
-        m_notesTimer->stop();
-        saveClient();
-    }
+    flushNotes();
     m_client.reset();
     m_notes->showClient(std::nullopt);
     if (m_clients != nullptr)
@@ -467,10 +464,7 @@ void DeskWindow::saveState()
 
 void DeskWindow::closeEvent(QCloseEvent *event)
 {
-    if (m_notesTimer->isActive()) {
-        m_notesTimer->stop();
-        saveClient();
-    }
+    flushNotes();
     saveState();
     event->accept();
 }
@@ -497,10 +491,7 @@ bool DeskWindow::showClient(qint64 id)
 {
     if (!m_book)
         return false;
-    if (m_notesTimer->isActive()) {
-        m_notesTimer->stop();
-        saveClient();
-    }
+    flushNotes();
     std::optional<book::Client> client = m_book->client(id);
     if (!client) {
         statusBar()->showMessage(u"The client could not be read: %1"_s.arg(m_book->errorString()));
@@ -559,10 +550,20 @@ void DeskWindow::saveClient()
     m_clients->search();
 }
 
+void DeskWindow::flushNotes()
+{
+    if (m_notesTimer->isActive()) {
+        m_notesTimer->stop();
+        saveClient();
+    }
+}
+
 void DeskWindow::addToHistory(const QString &document)
 {
     if (!m_book || !m_client)
         return;
+    // Notes still waiting to be saved go first: the client is read again after.
+    flushNotes();
     const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), m_interest->date(),
                                    document};
     if (!m_book->addHistory(m_client->id, entry)) {

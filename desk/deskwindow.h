@@ -104,6 +104,8 @@ private:
     void buildMenus();
     // Writes the client shown through the book, then shows it as stored.
     void saveClient();
+    // Saves the notes at once when they wait for the typing to stop.
+    void flushNotes();
     void addToHistory(const QString &document);
     void updateKeepButton();
     [[nodiscard]] ReportOptions reportOptions();

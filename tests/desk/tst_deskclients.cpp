@@ -10,12 +10,16 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QDir>
+#include <QStyle>
 
 #include "chartview.h"
 #include "clientbook.h"
 #include "clientspanel.h"
 #include "deskwindow.h"
+#include "darkpalette.h"
 #include "fakeplatform.h"
+#include "forecastview.h"
 #include "notesview.h"
 #include "personform.h"
 #include "system.h"
@@ -87,6 +91,7 @@ private Q_SLOTS:
     void saysWhenTheBookCannotBeOpened_data();
     void saysWhenTheBookCannotBeOpened();
     void bringsBackTheLastClientAndKeepsTheReadingsMade();
+    void writesScreenshotsWhenAsked();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -171,6 +176,7 @@ void DeskClientsTest::savesEveryEditAtOnce_data()
     QTest::newRow("the system") << u"system"_s;
     QTest::newRow("the notes") << u"notes"_s;
     QTest::newRow("the tags") << u"tags"_s;
+    QTest::newRow("the notes, printed at once") << u"notes printed"_s;
 }
 
 void DeskClientsTest::savesEveryEditAtOnce()
@@ -188,6 +194,10 @@ void DeskClientsTest::savesEveryEditAtOnce()
     } else if (edit == u"notes"_s) {
         window.findChild<QPlainTextEdit *>(u"txtNotes"_s)->setPlainText(u"Asked about 2027.\n\u00e9\u00e8"_s);
         QTest::qWait(600); // the notes wait for the typing to stop
+    } else if (edit == u"notes printed"_s) {
+        window.findChild<QPlainTextEdit *>(u"txtNotes"_s)->setPlainText(u"Asked about 2027."_s);
+        window.printReport(); // reads the client again for its history
+        QCOMPARE(window.findChild<QPlainTextEdit *>(u"txtNotes"_s)->toPlainText(), u"Asked about 2027."_s);
     } else {
         auto *tags = window.findChild<QLineEdit *>(u"txtTags"_s);
         tags->setText(u"engine, regular, engine"_s);
@@ -202,6 +212,8 @@ void DeskClientsTest::savesEveryEditAtOnce()
         QCOMPARE(client->system, u"chaldean"_s);
     else if (edit == u"notes"_s)
         QCOMPARE(client->notes, u"Asked about 2027.\n\u00e9\u00e8"_s);
+    else if (edit == u"notes printed"_s)
+        QCOMPARE(client->notes, u"Asked about 2027."_s);
     else
         QCOMPARE(client->tags, (QStringList{u"engine"_s, u"regular"_s}));
     QVERIFY(platform.messages.isEmpty());
@@ -269,6 +281,56 @@ void DeskClientsTest::bringsBackTheLastClientAndKeepsTheReadingsMade()
     QCOMPARE(again.personForm()->person()->LastName, "Hopper");
     QCOMPARE(again.client()->history.size(), 1);
     QCOMPARE(again.notesView()->historyCount(), 1);
+}
+
+// VELMORA_DESK_SHOTS=FOLDER: each page, light and dark, as PNG pictures for the release notes.
+void DeskClientsTest::writesScreenshotsWhenAsked()
+{
+    const QString folder = qEnvironmentVariable("VELMORA_DESK_SHOTS");
+    if (folder.isEmpty())
+        QSKIP("VELMORA_DESK_SHOTS names no folder");
+    QDir().mkpath(folder);
+    qint64 kept = 0;
+    for (const bool dark : {false, true}) {
+        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
+        FakePlatform platform;
+        DeskWindow window(platform);
+        window.openBook(m_address);
+        window.resize(1400, 820);
+        window.show();
+        window.findChild<QLineEdit *>(u"txtClientFirst"_s)->setText(u"John"_s);
+        window.findChild<QLineEdit *>(u"txtClientMiddle"_s)->setText(u"Fitzgerald"_s);
+        window.findChild<QLineEdit *>(u"txtClientLast"_s)->setText(u"Kennedy"_s);
+        window.findChild<QDateEdit *>(u"txtClientBirth"_s)->setDate(QDate(1917, 5, 29));
+        if (kept == 0) {
+            window.keepAsClient();
+            kept = window.client()->id;
+        } else {
+            window.showClient(kept);
+        }
+        window.findChild<QPlainTextEdit *>(u"txtNotes"_s)->setPlainText(u"Came about the new business name."_s);
+        window.printReport();
+        waitForSearch(*window.clientsPanel());
+        window.setSystem(velmora::chaldeanSystem());
+        window.setDateOfInterest(QDate(2027, 3, 1));
+        window.forecastView()->choosePersonalDay(8, true);
+        window.forecastView()->chooseWeekday(5, true);
+        window.findChild<QLineEdit *>(u"txtOtherFirst"_s)->setText(u"Jacqueline"_s);
+        window.findChild<QLineEdit *>(u"txtOtherMiddle"_s)->setText(u"Lee"_s);
+        window.findChild<QLineEdit *>(u"txtOtherLast"_s)->setText(u"Bouvier"_s);
+        window.findChild<QDateEdit *>(u"txtOtherBirth"_s)->setDate(QDate(1929, 7, 28));
+        const QStringList pages = {u"chart"_s, u"forecast"_s, u"compare"_s, u"notes"_s};
+        for (int page = 0; page < pages.size(); ++page) {
+            window.showPage(static_cast<DeskWindow::Page>(page));
+            QTest::qWait(50);
+            const QString name = u"%1/desk-%2-%3.png"_s.arg(folder, pages[page], dark ? u"dark"_s : u"light"_s);
+            QVERIFY(window.grab().save(name));
+        }
+        window.setSystem(velmora::classicSystem());
+        window.showPage(DeskWindow::Page::Chart);
+        QTest::qWait(50);
+        QVERIFY(window.grab().save(u"%1/desk-chart-classic-%2.png"_s.arg(folder, dark ? u"dark"_s : u"light"_s)));
+    }
 }
 
 QTEST_MAIN(DeskClientsTest)

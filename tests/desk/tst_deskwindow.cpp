@@ -16,6 +16,7 @@
 #include "chartview.h"
 #include "deskstartup.h"
 #include "deskwindow.h"
+#include "darkpalette.h"
 #include "fakeplatform.h"
 #include "forecastview.h"
 #include "personform.h"
@@ -48,21 +49,6 @@ QString writeFile(const QTemporaryDir &folder, const QString &name, const QByteA
 // John Smith, born 4 March 1980, as the window program saves him.
 const QByteArray kSoundReport = "Mrkq\r\n\r\nVplwk\r\n7\r\n6\r\nPdufk\r\n4<;3\r\n";
 
-QPalette darkPalette()
-{
-    QPalette dark;
-    dark.setColor(QPalette::Window, QColor(0x2b, 0x2b, 0x2b));
-    dark.setColor(QPalette::WindowText, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Base, QColor(0x20, 0x20, 0x20));
-    dark.setColor(QPalette::AlternateBase, QColor(0x30, 0x30, 0x30));
-    dark.setColor(QPalette::Text, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Button, QColor(0x35, 0x35, 0x35));
-    dark.setColor(QPalette::ButtonText, QColor(0xe0, 0xe0, 0xe0));
-    dark.setColor(QPalette::Highlight, QColor(0x3d, 0x7a, 0xd6));
-    dark.setColor(QPalette::HighlightedText, Qt::white);
-    return dark;
-}
-
 } // namespace
 
 class DeskWindowTest : public QObject
@@ -83,7 +69,6 @@ private Q_SLOTS:
     void aSecondCopyHandsOverAndEnds_data();
     void aSecondCopyHandsOverAndEnds();
     void printsTheChartShown();
-    void writesScreenshotsWhenAsked();
 };
 
 void DeskWindowTest::init()
@@ -304,43 +289,6 @@ void DeskWindowTest::printsTheChartShown()
     QVERIFY(platform.printJobs.constFirst().title.contains(u"Ada Lovelace"_s));
     QVERIFY(platform.printedPdf.startsWith("%PDF"));
     QVERIFY(platform.messages.isEmpty());
-}
-
-// VELMORA_DESK_SHOTS=FOLDER: each page, light and dark, as PNG pictures for the release notes.
-void DeskWindowTest::writesScreenshotsWhenAsked()
-{
-    const QString folder = qEnvironmentVariable("VELMORA_DESK_SHOTS");
-    if (folder.isEmpty())
-        QSKIP("VELMORA_DESK_SHOTS names no folder");
-    QDir().mkpath(folder);
-    for (const bool dark : {false, true}) {
-        QApplication::setPalette(dark ? darkPalette() : QApplication::style()->standardPalette());
-        FakePlatform platform;
-        DeskWindow window(platform);
-        window.resize(1100, 760);
-        window.show();
-        typeClient(window, u"John"_s, u"Kennedy"_s, QDate(1917, 5, 29));
-        window.findChild<QLineEdit *>(u"txtClientMiddle"_s)->setText(u"Fitzgerald"_s);
-        window.setSystem(velmora::chaldeanSystem());
-        window.setDateOfInterest(QDate(2027, 3, 1));
-        window.forecastView()->choosePersonalDay(8, true);
-        window.forecastView()->chooseWeekday(5, true);
-        window.findChild<QLineEdit *>(u"txtOtherFirst"_s)->setText(u"Jacqueline"_s);
-        window.findChild<QLineEdit *>(u"txtOtherMiddle"_s)->setText(u"Lee"_s);
-        window.findChild<QLineEdit *>(u"txtOtherLast"_s)->setText(u"Bouvier"_s);
-        window.findChild<QDateEdit *>(u"txtOtherBirth"_s)->setDate(QDate(1929, 7, 28));
-        const QStringList pages = {u"chart"_s, u"forecast"_s, u"compare"_s};
-        for (int page = 0; page < pages.size(); ++page) {
-            window.showPage(static_cast<DeskWindow::Page>(page));
-            QTest::qWait(50);
-            const QString name = u"%1/desk-%2-%3.png"_s.arg(folder, pages[page], dark ? u"dark"_s : u"light"_s);
-            QVERIFY(window.grab().save(name));
-        }
-        window.setSystem(velmora::classicSystem());
-        window.showPage(DeskWindow::Page::Chart);
-        QTest::qWait(50);
-        QVERIFY(window.grab().save(u"%1/desk-chart-classic-%2.png"_s.arg(folder, dark ? u"dark"_s : u"light"_s)));
-    }
 }
 
 QTEST_MAIN(DeskWindowTest)
