@@ -6,6 +6,7 @@
 #include <QTextDocument>
 
 #include "letterchartspainter.h"
+#include "readingdocument.h"
 
 using namespace Qt::StringLiterals;
 
@@ -15,20 +16,6 @@ namespace {
 // The texts of the cells: the nine counts, value 1 first; or the table's
 // rows, the header first, five to a row.
 constexpr int kCells = QTextFormat::UserProperty + 1;
-
-constexpr qreal kTablePointSize = 9;
-
-void insertObject(QTextCursor &cursor, int type, const QStringList &cells)
-{
-    QTextBlockFormat block;
-    block.setTopMargin(kTablePointSize / 2);
-    block.setBottomMargin(kTablePointSize);
-    cursor.insertBlock(block);
-    QTextCharFormat format;
-    format.setObjectType(type);
-    format.setProperty(kCells, cells);
-    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
-}
 
 } // namespace
 
@@ -53,12 +40,12 @@ void LetterChartsObject::insertElement(QTextCursor &cursor, const Chart &chart, 
 
 void LetterChartsObject::insertInclusionGrid(QTextCursor &cursor, const Chart &chart)
 {
-    insertObject(cursor, kInclusionGrid, inclusionCells(chart));
+    insertDrawing(cursor, kInclusionGrid, kCells, inclusionCells(chart));
 }
 
 void LetterChartsObject::insertPlanesTable(QTextCursor &cursor, const Chart &chart)
 {
-    insertObject(cursor, kPlanesTable, planesCells(chart));
+    insertDrawing(cursor, kPlanesTable, kCells, planesCells(chart));
 }
 
 QSizeF LetterChartsObject::intrinsicSize(QTextDocument *document, int, const QTextFormat &format)

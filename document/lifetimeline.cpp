@@ -161,14 +161,7 @@ void LifeTimelineObject::insert(QTextCursor &cursor, const LifeTimeline &timelin
     for (const LifeTimeline::Period &period : timeline.periods)
         fields << period.pinnacle << period.challenge << QString::number(period.ages.from)
                << QString::number(period.ages.to);
-    QTextBlockFormat block;
-    block.setTopMargin(kPointSize / 2);
-    block.setBottomMargin(kPointSize);
-    cursor.insertBlock(block);
-    QTextCharFormat format;
-    format.setObjectType(kType);
-    format.setProperty(kFields, fields);
-    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    insertDrawing(cursor, kType, kFields, fields);
 }
 
 QSizeF LifeTimelineObject::intrinsicSize(QTextDocument *document, int, const QTextFormat &)

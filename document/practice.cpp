@@ -21,6 +21,24 @@ namespace {
 // size the first page prints it.
 constexpr int kSvgPixels = 600;
 
+// Whether the PNG's chunks run whole from its signature to its end chunk:
+// the PNG library would report a file cut short on standard error itself.
+bool hasWholeChunks(const QByteArray &png)
+{
+    qsizetype at = 8; // the signature
+    while (at + 12 <= png.size()) {
+        const auto byte = [&](qsizetype k) { return static_cast<quint32>(static_cast<uchar>(png[at + k])); };
+        const quint32 length = byte(0) << 24 | byte(1) << 16 | byte(2) << 8 | byte(3);
+        if (length > static_cast<quint32>(png.size()))
+            return false;
+        const bool end = png.mid(at + 4, 4) == "IEND";
+        at += 12 + static_cast<qsizetype>(length);
+        if (end)
+            return at <= png.size();
+    }
+    return false;
+}
+
 } // namespace
 
 QString practiceFilePath()
@@ -35,16 +53,6 @@ PracticeDetails readPracticeFile(const QString &fileName)
     const QSettings settings(fileName, QSettings::IniFormat);
     return {settings.value(u"practice/name"_s).toString(), settings.value(u"practice/contact"_s).toString(),
             settings.value(u"practice/logo"_s).toString()};
-}
-
-bool writePracticeFile(const QString &fileName, const PracticeDetails &details)
-{
-    QSettings settings(fileName, QSettings::IniFormat);
-    settings.setValue(u"practice/name"_s, details.name);
-    settings.setValue(u"practice/contact"_s, details.contact);
-    settings.setValue(u"practice/logo"_s, details.logoFile);
-    settings.sync();
-    return settings.status() == QSettings::NoError;
 }
 
 std::optional<QImage> loadLogo(const QString &fileName, QString *problem)
@@ -66,6 +74,8 @@ std::optional<QImage> loadLogo(const QString &fileName, QString *problem)
     buffer.setData(bytes);
     QImageReader reader(&buffer, "png");
     if (reader.canRead()) {
+        if (!hasWholeChunks(bytes))
+            return refuse(u"the PNG image is cut short or damaged"_s);
         const QSize size = reader.size();
         if (size.width() > kLogoMaxSide || size.height() > kLogoMaxSide)
             return refuse(tooLarge.arg(size.width()).arg(size.height()));

@@ -26,8 +26,6 @@ struct PracticeDetails {
 // The details the file holds (keys name, contact and logo of the group
 // [practice]); none where it is missing or unreadable.
 [[nodiscard]] PracticeDetails readPracticeFile(const QString &fileName);
-// Writes the details to the file, replacing what it held; false when it cannot.
-[[nodiscard]] bool writePracticeFile(const QString &fileName, const PracticeDetails &details);
 
 // The largest logo read: its file's size, and its pixels a side.
 inline constexpr qint64 kLogoMaxBytes = 10 * 1024 * 1024;

@@ -29,6 +29,7 @@
 #include "letterchartsobject.h"
 #include "lifetimeline.h"
 #include "morenumberstext.h"
+#include "numbernotation.h"
 #include "reportsummary.h"
 #include "shownasmark.h"
 #include "chaldeantexts.h"
@@ -43,6 +44,7 @@ constexpr qreal kCaptionPointSize = 12;
 constexpr qreal kPartPointSize = 14;
 constexpr qreal kPersonPointSize = 14;
 constexpr qreal kFooterPointSize = 8;
+constexpr qreal kDrawingMargin = 9; // below a drawing; half of it above
 
 QString documentText(std::string_view text)
 {
@@ -122,9 +124,13 @@ void insertCaption(QTextCursor &cursor, const QString &caption, bool newPage)
 void appendTextSection(QTextCursor &cursor, const Chart &chart, const SectionDescriptor &descriptor, bool newPage)
 {
     const TextSection section = textSection(chart, descriptor.id);
-    insertCaption(cursor, toQString(section.heading), newPage);
-    QString text = documentText(section.text);
     const CompoundReading *compound = chaldeanCompound(chart[descriptor.first].compound);
+    QString caption = toQString(section.heading);
+    if (compound != nullptr) // "Life Path Number: 31/4", as the summary writes it
+        caption.replace(u": %1 (compound %2)"_s.arg(chart.number(descriptor.first)).arg(compound->number),
+                        u": "_s + numberNotation(chart, descriptor.first));
+    insertCaption(cursor, caption, newPage);
+    QString text = documentText(section.text);
     QString compoundHeading;
     if (compound != nullptr) {
         compoundHeading = toQString(kCompoundHeading) + QString::number(compound->number) + u", "_s
@@ -420,6 +426,18 @@ QPen rulePen(const QPaintDevice *device)
     QPen pen(kTextColour);
     pen.setWidthF(dotsPerInch(device) / 144.0); // half a point
     return pen;
+}
+
+void insertDrawing(QTextCursor &cursor, int objectType, int property, const QStringList &data)
+{
+    QTextBlockFormat block;
+    block.setTopMargin(kDrawingMargin / 2);
+    block.setBottomMargin(kDrawingMargin);
+    cursor.insertBlock(block);
+    QTextCharFormat format;
+    format.setObjectType(objectType);
+    format.setProperty(property, data);
+    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
 }
 
 void setPageMargins(QPagedPaintDevice &device)

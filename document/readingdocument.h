@@ -57,6 +57,11 @@ void insertReading(QTextCursor &cursor, const Reading &reading);
 // The pen of a drawing's rules: half a point wide.
 [[nodiscard]] QPen rulePen(const QPaintDevice *device);
 
+// Inserts a drawing at the cursor in a block of its own, a little room
+// above and more below it: one character of the object type, its data kept
+// in the property given.
+void insertDrawing(QTextCursor &cursor, int objectType, int property, const QStringList &data);
+
 // Sets the margins every page gets (kPageMarginMillimetres); a printer's
 // unprintable area wins where it is wider.
 void setPageMargins(QPagedPaintDevice &device);

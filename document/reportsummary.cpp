@@ -101,14 +101,7 @@ void CoreNumbersObject::insert(QTextCursor &cursor, const Chart &chart)
         if (chart[number.id].defined)
             cells << number.name.toString() << numberNotation(chart, number.id);
     }
-    QTextBlockFormat block;
-    block.setTopMargin(6);
-    block.setBottomMargin(6);
-    cursor.insertBlock(block);
-    QTextCharFormat format;
-    format.setObjectType(kType);
-    format.setProperty(kCells, cells);
-    cursor.insertText(QString(QChar::ObjectReplacementCharacter), format);
+    insertDrawing(cursor, kType, kCells, cells);
 }
 
 QSizeF CoreNumbersObject::intrinsicSize(QTextDocument *document, int, const QTextFormat &format)

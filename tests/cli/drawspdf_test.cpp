@@ -44,6 +44,8 @@ INSTANTIATE_TEST_SUITE_P(
         PdfCase{"pdfToStandardOutput", {"--open", "a.vlm", "--pdf", "-"}, true},
         // "--" as a name is a value, not the end of the options: the PDF is drawn.
         PdfCase{"dashesAsAName", {"--first", "--", "--last", "B", "--date", "1980-01-02", "--pdf", "a.pdf"}, true},
+        PdfCase{"editableCopy", {"--open", "a.vlm", "--odt", "a.odt"}, true},
+        PdfCase{"htmlCopy", {"--open", "a.vlm", "--html", "-"}, true},
         PdfCase{"noPdf", {"--open", "a.vlm", "--format", "json"}, false},
         PdfCase{"pdfAfterTheEndOfOptions", {"--open", "a.vlm", "--", "--pdf", "a.pdf"}, false},
         PdfCase{"pdfWithoutItsValue", {"--open", "a.vlm", "--pdf"}, false},

@@ -63,6 +63,10 @@ private Q_SLOTS:
         QTest::newRow("compare") << u"tavi-velmora-cli --compare anna.vlm John,,Smith,1980-07-15"_s;
         QTest::newRow("inclusion and planes")
             << u"tavi-velmora-cli --first Mary --middle Ann --last Smith --date 1985-03-07 --on 2025-12-31"_s;
+        QTest::newRow("client's report")
+            << u"tavi-velmora-cli --open anna.vlm --pdf anna-report.pdf --sections summary,lifePath,destiny,yearAhead "
+               "--practitioner Ada"_s;
+        QTest::newRow("client's report as HTML") << u"tavi-velmora-cli --open anna.vlm --html - --sections lifePath"_s;
         QTest::newRow("calendar as JSON")
             << u"tavi-velmora-cli --first Mary --last Smith --date 1985-03-07 --calendar 2027-03-01:2027-03-02 --format json"_s;
         QTest::newRow("calendar's days found")
