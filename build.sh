@@ -16,16 +16,19 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 # What building and running the program need; the other commands add theirs.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libical-dev)
+# Qt's SQLite and PostgreSQL drivers are plugins loaded at run time by the client book.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev qt6-svg-dev libxcb1-dev libical-dev libqt6sql6-sqlite
+          libqt6sql6-psql)
 # The benchmarks are built with the tests (not run), so they cannot rot: hence
 # libbenchmark-dev here; bash-completion, so that the completion test runs;
-# python3-odf reads back the OpenDocument copy of the report. qt6-svg-dev:
-# an SVG logo on the report; the package's dependency on its library comes
-# from the binaries.
+# python3-odf reads back the OpenDocument copy of the report; postgresql,
+# whose server the client book's tests start in a temporary folder.
+# qt6-svg-dev: an SVG logo on the report; the package's dependency on its
+# library comes from the binaries.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core
                dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland
-               python3-icalendar khal locales bash-completion python3-odf)
+               python3-icalendar khal locales bash-completion python3-odf postgresql)
 
 install_missing() {
     local missing=() package

@@ -14,7 +14,8 @@ string(CONCAT CPACK_PACKAGE_DESCRIPTION
     "attitude) from a name and a date of birth and shows a reading for each.\n"
     "Readings can be saved as small report files, printed or kept as PDF. A\n"
     "command-line tool gives the same readings for scripts and for CSV files\n"
-    "of many people at once.")
+    "of many people at once. Tavi Velmora Desk, the practitioner's window,\n"
+    "shows a client's chart, forecast and comparison under three systems.")
 set(CPACK_PACKAGE_HOMEPAGE_URL "https://www.tavi-velmora.example")
 set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSE)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
@@ -24,6 +25,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins at run time, which dpkg-shlibdeps cannot see:
 # the X11 one comes with libqt6gui6, which the program links; the Wayland one
 # is recommended, so that a Wayland session without X11 runs the program too.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland, libqt6sql6-psql")
+# The client book's database drivers are Qt plugins too: SQLite for the book
+# in a file, which every user has; PostgreSQL for a book a practice shares.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_STRIP_FILES ON)
 include(CPack)

@@ -37,8 +37,9 @@ void say(const QString &text)
 
 } // namespace
 
-QtPlatform::QtPlatform(handover::LaunchTokens launchTokens)
+QtPlatform::QtPlatform(handover::LaunchTokens launchTokens, const handover::BusIdentity &identity)
     : m_launchTokens(std::move(launchTokens))
+    , m_identity(identity)
 {
 }
 
@@ -200,18 +201,18 @@ handover::ApplicationService::Registration QtPlatform::registerOnBus()
         m_busProblem = u"no session bus (%1)"_s.arg(bus.lastError().message());
         return Registration::Failed;
     }
-    m_service = std::make_unique<handover::ApplicationService>();
+    m_service = std::make_unique<handover::ApplicationService>(m_identity);
     const Registration registration = m_service->registerOn(bus);
     switch (registration) {
     case Registration::Owner:
         return registration;
     case Registration::OtherOwner:
-        m_busProblem = u"another copy owns the name %1"_s.arg(handover::kBusName);
+        m_busProblem = u"another copy owns the name %1"_s.arg(m_identity.busName);
         m_runningCopyOnBus = true;
         break;
     case Registration::Failed:
         m_busProblem =
-            u"the session bus refuses the name %1 (%2)"_s.arg(handover::kBusName, m_service->registrationError());
+            u"the session bus refuses the name %1 (%2)"_s.arg(m_identity.busName, m_service->registrationError());
         break;
     }
     m_service.reset();
@@ -292,7 +293,7 @@ bool QtPlatform::claimSingleInstance()
 HandOver QtPlatform::handOverReport(const QByteArray &fileName)
 {
     // Without a bus there is no hand-over: the lock tells only that a copy runs.
-    return m_runningCopyOnBus ? handover::send(fileName, m_launchTokens) : HandOver::Refused;
+    return m_runningCopyOnBus ? handover::send(fileName, m_launchTokens, 5000, m_identity) : HandOver::Refused;
 }
 
 void QtPlatform::receiveReports(ReportReceiver receiver)

@@ -20,7 +20,8 @@ class InstanceLock;
 class QtPlatform final : public Platform
 {
 public:
-    explicit QtPlatform(handover::LaunchTokens launchTokens = {});
+    explicit QtPlatform(handover::LaunchTokens launchTokens = {},
+                        const handover::BusIdentity &identity = handover::kProgramIdentity);
     ~QtPlatform() override;
 
     MessageAnswer showMessage(QWidget *parent, const Message &message) override;
@@ -50,6 +51,7 @@ private:
 
     QRandomGenerator m_random;
     handover::LaunchTokens m_launchTokens;
+    handover::BusIdentity m_identity;
     std::unique_ptr<InstanceLock> m_instanceLock;
     std::unique_ptr<InstanceLock> m_cacheLock;
     std::unique_ptr<handover::ApplicationService> m_service;

@@ -13,6 +13,7 @@
 
 #include <xcb/xcb.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include <utility>
@@ -127,7 +128,7 @@ std::optional<QByteArray> fileNameOf(const QString &uri)
     return path;
 }
 
-HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs)
+HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs, const BusIdentity &identity)
 {
     // A connection of its own, closed before the caller says that nothing was
     // taken: a running copy that wakes later then finds its caller gone.
@@ -136,8 +137,8 @@ HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeou
     {
         const QDBusConnection bus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, kConnection);
         QVariantMap platformData = tokens.platformData();
-        platformData.insert(kCallerWaitsKey, true);
-        QDBusMessage call = QDBusMessage::createMethodCall(kBusName, kObjectPath, kInterface,
+        platformData.insert(identity.callerWaitsKey, true);
+        QDBusMessage call = QDBusMessage::createMethodCall(identity.busName, identity.objectPath, kInterface,
                                                            fileName.isEmpty() ? u"Activate"_s : u"Open"_s);
         // This copy is the one to start when none runs, not one the bus starts.
         call.setAutoStartService(false);
@@ -149,7 +150,7 @@ HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeou
         const QString error = reply.errorName();
         if (reply.type() == QDBusMessage::ReplyMessage)
             result = HandOver::Taken;
-        else if (error == kBusyError)
+        else if (error == identity.busyError)
             result = HandOver::Refused;
         else if (error == u"org.freedesktop.DBus.Error.ServiceUnknown"_s
                  || error == u"org.freedesktop.DBus.Error.NameHasNoOwner"_s)
@@ -159,7 +160,10 @@ HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeou
     return result;
 }
 
-ApplicationService::ApplicationService() = default;
+ApplicationService::ApplicationService(const BusIdentity &identity)
+    : m_identity(identity)
+{
+}
 
 ApplicationService::~ApplicationService()
 {
@@ -175,17 +179,17 @@ ApplicationService::Registration ApplicationService::registerOn(QDBusConnection 
     }
     // The object is served before the name is owned, so that no call made the
     // moment the name appears finds nothing there.
-    if (!bus.registerObject(kObjectPath, this, QDBusConnection::ExportAllSlots)) {
-        m_registrationError = u"the object path %1 is taken"_s.arg(kObjectPath);
+    if (!bus.registerObject(m_identity.objectPath, this, QDBusConnection::ExportAllSlots)) {
+        m_registrationError = u"the object path %1 is taken"_s.arg(m_identity.objectPath);
         return Registration::Failed;
     }
     const QDBusReply<QDBusConnectionInterface::RegisterServiceReply> reply = bus.interface()->registerService(
-        kBusName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
+        m_identity.busName, QDBusConnectionInterface::DontQueueService, QDBusConnectionInterface::DontAllowReplacement);
     if (reply.isValid() && reply.value() == QDBusConnectionInterface::ServiceRegistered) {
         m_bus = bus;
         return Registration::Owner;
     }
-    bus.unregisterObject(kObjectPath);
+    bus.unregisterObject(m_identity.objectPath);
     if (reply.isValid())
         return Registration::OtherOwner;
     m_registrationError = reply.error().message();
@@ -197,8 +201,8 @@ void ApplicationService::release()
     m_receiver = {};
     if (!m_bus)
         return;
-    m_bus->unregisterObject(kObjectPath);
-    m_bus->unregisterService(kBusName);
+    m_bus->unregisterObject(m_identity.objectPath);
+    m_bus->unregisterService(m_identity.busName);
     m_bus.reset();
 }
 
@@ -240,12 +244,12 @@ bool ApplicationService::deliver(const QByteArray &fileName, const QVariantMap &
 
 bool ApplicationService::callerWaits(const QVariantMap &platformData)
 {
-    if (!platformData.value(kCallerWaitsKey).toBool())
+    if (!platformData.value(m_identity.callerWaitsKey).toBool())
         return true;
     const QDBusReply<bool> onBus = connection().interface()->isServiceRegistered(message().service());
     if (!onBus.isValid() || onBus.value())
         return true;
-    sendErrorReply(kCallerGoneError, u"the caller has given up waiting"_s);
+    sendErrorReply(m_identity.callerGoneError, u"the caller has given up waiting"_s);
     return false;
 }
 
@@ -266,14 +270,22 @@ void ApplicationService::Open(const QStringList &uris, const QVariantMap &platfo
         return;
     }
     if (!deliver(*fileName, platformData))
-        sendErrorReply(kBusyError, u"the running copy cannot take a report now"_s);
+        sendErrorReply(m_identity.busyError, u"the running copy cannot take a report now"_s);
 }
 
-void ApplicationService::ActivateAction(const QString &, const QVariantList &, const QVariantMap &)
+void ApplicationService::ActivateAction(const QString &actionName, const QVariantList &, const QVariantMap &platformData)
 {
-    // The program offers no actions to launchers. The name asked for is not
-    // repeated: it may be of any length.
-    sendErrorReply(QDBusError::NotSupported, u"the program offers no actions"_s);
+    const auto action = std::ranges::find(m_identity.actions, actionName, &BusAction::name);
+    if (action == m_identity.actions.end()) {
+        // The name asked for is not repeated: it may be of any length.
+        sendErrorReply(QDBusError::NotSupported, u"the program offers no such action"_s);
+        return;
+    }
+    // The other program comes to the front with the launcher's tokens; the
+    // bus starts it when it does not run. Nothing here waits for it.
+    QDBusMessage call = QDBusMessage::createMethodCall(action->busName, action->objectPath, kInterface, u"Activate"_s);
+    call << platformData;
+    connection().asyncCall(call);
 }
 
 } // namespace velmora::handover

@@ -7,7 +7,9 @@
 #include <QStringList>
 #include <QVariantMap>
 
+#include <array>
 #include <optional>
+#include <span>
 
 #include "singleinstance.h"
 
@@ -28,6 +30,45 @@ inline constexpr QLatin1StringView kCallerGoneError{"example.orvex.tavivelmora.E
 // leaves the bus before it tells the person that nothing was opened, and a
 // call so marked whose caller has left is not followed any more.
 inline constexpr QLatin1StringView kCallerWaitsKey{"example.orvex.tavivelmora.caller-waits"};
+
+// A desktop action of a program's launcher entry that starts another
+// program of the package: a launcher asks for it by name (ActivateAction),
+// and the program asks the other to come to the front by its bus name, which
+// the session bus starts when it does not run.
+struct BusAction {
+    QLatin1StringView name;
+    QLatin1StringView busName;
+    QLatin1StringView objectPath;
+};
+
+// Who a program of the package is on the session bus: its component id as
+// the bus name, the object path that gives, the names of its own errors and
+// platform-data key, and the actions it offers launchers. Each program of the
+// package has its own, so that each keeps one copy per user apart from the
+// other.
+struct BusIdentity {
+    QLatin1StringView busName;
+    QLatin1StringView objectPath;
+    QLatin1StringView busyError;
+    QLatin1StringView callerGoneError;
+    QLatin1StringView callerWaitsKey;
+    std::span<const BusAction> actions;
+};
+
+// The practitioner's window's.
+inline constexpr BusIdentity kDeskIdentity{
+    QLatin1StringView{"example.orvex.tavivelmora.desk"}, QLatin1StringView{"/example/orvex/tavivelmora/desk"},
+    QLatin1StringView{"example.orvex.tavivelmora.desk.Error.Busy"},
+    QLatin1StringView{"example.orvex.tavivelmora.desk.Error.CallerGone"},
+    QLatin1StringView{"example.orvex.tavivelmora.desk.caller-waits"}, {}};
+
+// The window program's launcher entry offers the desk as its action "desk".
+inline constexpr std::array<BusAction, 1> kProgramActions{
+    {{QLatin1StringView{"desk"}, kDeskIdentity.busName, kDeskIdentity.objectPath}}};
+
+// The window program's.
+inline constexpr BusIdentity kProgramIdentity{kBusName,         kObjectPath,    kBusyError,
+                                              kCallerGoneError, kCallerWaitsKey, kProgramActions};
 
 // The tokens a launcher gave this copy to bring a window to the front with:
 // on Wayland an xdg-activation token, on X11 a startup-notification id.
@@ -58,7 +99,8 @@ struct LaunchTokens {
 // Asks the copy that owns the bus name to open the file (Open), or to come to
 // the front when fileName is empty (Activate), over a connection of its own
 // that is closed before a call left unanswered is reported.
-[[nodiscard]] HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs = 5000);
+[[nodiscard]] HandOver send(const QByteArray &fileName, const LaunchTokens &tokens, int timeoutMs = 5000,
+                            const BusIdentity &identity = kProgramIdentity);
 
 // The running copy's side of the bus. Open hands the file to the receiver,
 // which answers whether it takes it; a file it cannot take is answered with
@@ -73,7 +115,7 @@ class ApplicationService : public QObject, protected QDBusContext
 public:
     enum class Registration { Owner, OtherOwner, Failed };
 
-    ApplicationService();
+    explicit ApplicationService(const BusIdentity &identity = kProgramIdentity);
     ~ApplicationService() override;
 
     // Serves the object path, then asks for the bus name without queueing.
@@ -95,6 +137,7 @@ private:
     // False, with an error answered, for a call whose caller has given up.
     bool callerWaits(const QVariantMap &platformData);
 
+    BusIdentity m_identity;
     ReportReceiver m_receiver;
     QString m_registrationError;
     std::optional<QByteArray> m_waiting;

@@ -6,9 +6,9 @@
 #include <QStringList>
 
 #include <optional>
-#include <vector>
 
 #include "calendardays.h"
+#include "dayfilter.h"
 
 namespace velmora {
 
@@ -24,37 +24,5 @@ struct CalendarSpan {
 // YYYY-MM-DD (a day) or FIRST:LAST written YYYY-MM-DD, at most ten years.
 // Nothing, with the usage error's text in problem, when it names none.
 [[nodiscard]] std::optional<CalendarSpan> parseCalendarSpan(const QString &text, QString *problem);
-
-// The days --find (and --weekday) pick out: for every --find, its personal
-// cycle with one of its values, on one of the weekdays (every weekday when
-// none is named).
-class DayFilter
-{
-public:
-    enum class Cycle { Year, Month, Day };
-
-    // Each of finds: KEY=V[,V...] with KEY the personal year, month or day
-    // named as findNumberByName takes it (personal-day, personalDay ...) and
-    // V 1-9; weekdays: empty, or mon ... sun apart by commas.
-    [[nodiscard]] static std::optional<DayFilter> parse(const QStringList &finds, const QString &weekdays,
-                                                        QString *problem);
-
-    [[nodiscard]] bool matches(const CalendarDay &day) const;
-
-    // The wishes in words, as the printed calendar's key gives them:
-    // "Personal Day 6 or 8, Personal Month 3, on Fridays".
-    [[nodiscard]] QString words() const;
-
-    // "personal-year", "personal-month", "personal-day": the keys of --find.
-    [[nodiscard]] static QStringList keys();
-
-private:
-    struct Wish {
-        Cycle cycle;
-        unsigned values; // bit v: the value v is asked for
-    };
-    std::vector<Wish> m_wishes;
-    unsigned m_weekdays = 0; // bit d (1 Monday ... 7 Sunday); 0: every day
-};
 
 } // namespace velmora

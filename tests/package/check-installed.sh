@@ -22,10 +22,22 @@ grep -qx 'DBusActivatable=true' "$desktop" || fail "the launcher entry is not D-
 exec_line=$(sed -n 's/^Exec=//p' "$service")
 [ -x "${exec_line% --bus-activated}" ] && [ "${exec_line##* }" = --bus-activated ] \
     || fail "the D-Bus service does not start the installed program with --bus-activated"
+# The desk: its own entry, activatable by its own name, offered by the main entry as an action.
+desk=$prefix/share/applications/example.orvex.tavivelmora.desk.desktop
+desktop-file-validate "$desk"
+grep -qx 'Exec=tavi-velmora-desk %f' "$desk" || fail "the desk's entry does not take a file"
+grep -qx 'GenericName=Numerology Practice' "$desk" || fail "the desk's entry has another generic name"
+grep -qx 'Exec=tavi-velmora-desk' "$desktop" || fail "the launcher entry does not offer the desk"
+desk_exec=$(sed -n 's/^Exec=//p' "$prefix/share/dbus-1/services/example.orvex.tavivelmora.desk.service")
+[ -x "${desk_exec% --bus-activated}" ] && [ "${desk_exec##* }" = --bus-activated ] \
+    || fail "the desk's D-Bus service does not start the installed desk with --bus-activated"
+[ "$(env -u DISPLAY -u WAYLAND_DISPLAY "$prefix/bin/tavi-velmora-desk" --version)" = "tavi-velmora-desk 1.0.0" ] \
+    || fail "tavi-velmora-desk --version"
+appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/example.orvex.tavivelmora.desk.metainfo.xml"
 mime=$prefix/share/mime/packages/example.orvex.tavivelmora.xml
 grep -q '<glob pattern="\*\.vlm" case-sensitive="true"/>' "$mime" || fail "no case-sensitive *.vlm glob"
 appstreamcli validate --pedantic --no-net "$prefix/share/metainfo/example.orvex.tavivelmora.metainfo.xml"
-for page in tavi-velmora tavi-velmora-cli; do
+for page in tavi-velmora tavi-velmora-cli tavi-velmora-desk; do
     warnings=$(zcat "$prefix/share/man/man1/$page.1.gz" | LC_ALL=C.UTF-8 groff -man -ww -z 2>&1)
     [ -z "$warnings" ] || fail "man page $page: $warnings"
 done

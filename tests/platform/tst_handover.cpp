@@ -195,6 +195,31 @@ private Q_SLOTS:
         QVERIFY(call({u"org.freedesktop.Application.Activate"_s, u"{'activation-token': <'t1'>}"_s}));
         QCOMPARE(received, (QList<QByteArray>{"/tmp/second.vlm", "/tmp/a.vlm", QByteArray()}));
     }
+
+    // The launcher entry's action "desk", asked of the window program, brings
+    // the desk (under its own name) to the front with the launcher's token.
+    void theDeskActionReachesTheDesk()
+    {
+        handover::ApplicationService program;
+        QCOMPARE(program.registerOn(QDBusConnection::sessionBus()), handover::ApplicationService::Registration::Owner);
+        QDBusConnection deskBus = QDBusConnection::connectToBus(QDBusConnection::SessionBus, u"desk"_s);
+        const auto disconnect = qScopeGuard([] { QDBusConnection::disconnectFromBus(u"desk"_s); });
+        handover::ApplicationService desk(handover::kDeskIdentity);
+        QCOMPARE(desk.registerOn(deskBus), handover::ApplicationService::Registration::Owner);
+        QList<QByteArray> received;
+        desk.setReceiver([&](const QByteArray &fileName) {
+            received << fileName;
+            return true;
+        });
+        QProcess gdbus;
+        gdbus.start(u"gdbus"_s, {u"call"_s, u"--session"_s, u"--dest"_s, handover::kBusName, u"--object-path"_s,
+                                 handover::kObjectPath, u"--method"_s, u"org.freedesktop.Application.ActivateAction"_s,
+                                 u"desk"_s, u"[]"_s, u"{'desktop-startup-id': <'launcher_TIME42'>}"_s});
+        while (!gdbus.waitForFinished(10))
+            QCoreApplication::processEvents();
+        QCOMPARE(gdbus.exitCode(), 0);
+        QTRY_COMPARE(received, QList<QByteArray>{QByteArray()});
+    }
 };
 
 int main(int argc, char *argv[])

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QFile>
+
+#include <cstdio>
+
+#include "appicon.h"
+#include "clientbook.h"
+#include "deskstartup.h"
+#include "deskwindow.h"
+#include "qtplatform.h"
+
+namespace {
+
+int print(std::FILE *stream, const QString &text, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return std::fflush(stream) == 0 ? status : 1;
+}
+
+QStringList argumentsOf(int argc, char *argv[])
+{
+    QStringList arguments;
+    for (int k = 0; k < argc; ++k)
+        arguments << QFile::decodeName(argv[k]);
+    return arguments;
+}
+
+} // namespace
+
+int main(int argc, char *argv[])
+{
+    using velmora::desk::DeskCommandLine;
+    // Help and the version need no display: they are answered before Qt connects to one.
+    const DeskCommandLine early = velmora::desk::parseDeskCommandLine(argumentsOf(argc, argv));
+    if (early.action == DeskCommandLine::Action::Help)
+        return print(stdout, velmora::desk::deskHelpText(), 0);
+    if (early.action == DeskCommandLine::Action::Version)
+        return print(stdout, velmora::desk::deskVersionText(), 0);
+
+    // Qt takes the launcher's activation tokens out of the environment as it starts.
+    const auto launchTokens = velmora::handover::LaunchTokens::fromEnvironment();
+    // The application name, the executable's, names the settings store and the lock.
+    QApplication application(argc, argv);
+    const DeskCommandLine commandLine = velmora::desk::parseDeskCommandLine(QCoreApplication::arguments());
+    if (commandLine.action == DeskCommandLine::Action::Error)
+        return print(stderr, QStringLiteral("tavi-velmora-desk: %1 (see --help)\n").arg(commandLine.error), 2);
+    QGuiApplication::setDesktopFileName(QString(velmora::handover::kDeskIdentity.busName));
+    QApplication::setWindowIcon(velmora::applicationIcon());
+
+    velmora::QtPlatform platform(launchTokens, velmora::handover::kDeskIdentity);
+    if (commandLine.busActivated) {
+        if (const QString problem = platform.serveBusName(); !problem.isEmpty())
+            return print(stderr, QStringLiteral("tavi-velmora-desk: %1; started by the session bus, it ends\n").arg(problem), 1);
+    }
+    const std::unique_ptr<velmora::desk::DeskWindow> window
+        = velmora::desk::startDesk(platform, QFile::encodeName(commandLine.file),
+                                   velmora::book::ClientBook::defaultAddress());
+    if (!window)
+        return 0;
+    return QApplication::exec();
+}

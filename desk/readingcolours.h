@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QColor>
+#include <QPalette>
+#include <QString>
+
+#include "letterchartspainter.h"
+#include "reading.h"
+
+class QTextCursor;
+
+namespace velmora::desk {
+
+// The colour of a reading's headings on the palette's base: the printed
+// page's green on a light base, a lighter green on a dark one, so that the
+// readings follow a dark theme and stay readable.
+[[nodiscard]] QColor headingColour(const QPalette &palette);
+
+// The letter charts in the palette's colours.
+[[nodiscard]] LetterChartColours letterChartColours(const QPalette &palette);
+
+// Inserts the reading at the cursor: plain passages in the palette's text
+// colour, headings bold in headingColour.
+void insertReading(QTextCursor &cursor, const Reading &reading, const QPalette &palette);
+// A heading as a reading's, or a plain paragraph, in the same colours.
+void insertHeading(QTextCursor &cursor, const QString &text, const QPalette &palette);
+void insertPlain(QTextCursor &cursor, const QString &text, const QPalette &palette);
+
+} // namespace velmora::desk
