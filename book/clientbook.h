@@ -104,6 +104,9 @@ public:
     // The client with this id; nothing when there is none (errorString() then says so) or on failure.
     [[nodiscard]] std::optional<Client> client(qint64 id);
     // Replaces the stored client of client.id with this one (created kept, changed set).
+    // The history is kept as stored: it only grows, by addHistory. When client.changed
+    // is set and the stored client has changed since (another window or process saved
+    // it), nothing is written and errorString() says to read the client again.
     [[nodiscard]] bool updateClient(const Client &client);
     // Removes the client, its names, links to and from it, and its history.
     [[nodiscard]] bool removeClient(qint64 id);
