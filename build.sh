@@ -16,13 +16,15 @@ cd "$(dirname "${BASH_SOURCE[0]}")"
 
 command=${1:-run}
 # What building and running the program need; the other commands add theirs.
-packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libical-dev)
+# Qt's SQLite and PostgreSQL drivers are plugins loaded at run time by the client book.
+packages=(cmake ninja-build g++ pkg-config qt6-base-dev libxcb1-dev libical-dev libqt6sql6-sqlite libqt6sql6-psql)
 # The benchmarks are built with the tests (not run), so they cannot rot: hence
-# libbenchmark-dev here; bash-completion, so that the completion test runs.
+# libbenchmark-dev here; bash-completion, so that the completion test runs;
+# postgresql, whose server the client book's tests start in a temporary folder.
 test_packages=(libgtest-dev libbenchmark-dev xvfb xauth xdotool imagemagick x11-utils adwaita-qt6
                poppler-utils groff fonts-dejavu-core fonts-liberation fonts-noto-core
                dbus-daemon libglib2.0-bin xclip at-spi2-core python3-pyatspi sway wtype grim qt6-wayland
-               python3-icalendar khal locales bash-completion)
+               python3-icalendar khal locales bash-completion postgresql)
 
 install_missing() {
     local missing=() package

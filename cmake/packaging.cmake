@@ -24,6 +24,9 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt loads its platform plugins at run time, which dpkg-shlibdeps cannot see:
 # the X11 one comes with libqt6gui6, which the program links; the Wayland one
 # is recommended, so that a Wayland session without X11 runs the program too.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "fonts-dejavu-core, qt6-wayland, libqt6sql6-psql")
+# The client book's database drivers are Qt plugins too: SQLite for the book
+# in a file, which every user has; PostgreSQL for a book a practice shares.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "libqt6sql6-sqlite")
 set(CPACK_STRIP_FILES ON)
 include(CPack)
