@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 namespace velmora {
 
@@ -28,6 +29,8 @@ private:
     [[nodiscard]] std::optional<BirthData> typedPerson();
     int finish(const BirthData &person);
     int print(const Chart &chart);
+    // For a client: who the readings are for, the name in use beside the birth name; else empty.
+    [[nodiscard]] std::string clientLine() const;
 
     const CliOptions &m_options;
     CliStreams &m_streams;

@@ -31,8 +31,9 @@ struct NamedFile {
                                   std::FILE *printed);
 
 // outputClash for the files the options name in their mode: the report, CSV
-// or variants read (standard input where the mode reads it), and --save,
-// --pdf, --ics and the stream printed to written.
+// or variants read (standard input where the mode reads it), the client book
+// in a file (options.book, filled in) and the files --import reads; and
+// --save, --pdf, --ics, --export, --backup and the stream printed to written.
 [[nodiscard]] QString commandLineClash(const CliOptions &options, std::FILE *printed);
 
 // Every file the tool makes other than a report (a PDF, a calendar) is
