@@ -229,13 +229,15 @@ std::optional<Client> clientOfRecord(const PersonCsv &csv, const ExtraColumns &c
         return std::nullopt;
     }
     for (const std::vector<std::string> &record : *history) {
-        const QDateTime made = QDateTime::fromString(fromUtf8(record[0]), Qt::ISODate);
+        // Whole seconds in UTC, years 1-9999, as an export writes them back.
+        QDateTime made = QDateTime::fromString(fromUtf8(record[0]), Qt::ISODate).toUTC();
+        made.setTime(QTime(made.time().hour(), made.time().minute(), made.time().second()));
         const std::optional<QDate> of = optionalDate(record[2]);
-        if (!made.isValid() || !of) {
+        if (!made.isValid() || made.date().year() < kMinYear || made.date().year() > kMaxYear || !of) {
             *why = "history: '" + record[0] + "' or '" + record[2] + "' is not a time or date as an export writes them";
             return std::nullopt;
         }
-        client.history.append({made.toUTC(), fromUtf8(record[1]), *of, fromUtf8(record[3])});
+        client.history.append({made, fromUtf8(record[1]), *of, fromUtf8(record[3])});
     }
     return client;
 }

@@ -471,12 +471,14 @@ QString modeProblem(const QCommandLineParser &parser, CliMode chosen)
 void describeCommandLine(QCommandLineParser &parser)
 {
     parser.setApplicationDescription(
-        u"Numerology readings for one person, for a saved report file, or for a CSV batch; two people "
-        "compared; spellings of a name weighed side by side; or a person's forecast calendar of personal years, "
-        "months and days.\n"
-        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch or variant rows) or a file "
-        "could not be read or written; 2 wrong command line, or batch input that names the batch's own columns "
-        "without --replace-columns."_s);
+        u"Numerology readings for one person, for a saved report file, for a client of the client book, or for a CSV "
+        "batch; two people compared; spellings of a name weighed side by side; a person's forecast calendar of "
+        "personal years, months and days; or the client book's clients added, found, changed, imported and "
+        "exported.\n"
+        "Exit status: 0 done; 1 input refused (a person, a report file, one or more batch or variant rows, a file to "
+        "import, a client not in the book), a client book that cannot be opened or is damaged, or a file that could "
+        "not be read or written; 2 wrong command line, batch input that names the batch's own columns without "
+        "--replace-columns, or a client's name that matches several clients."_s);
     parser.addOption(QCommandLineOption({u"h"_s, u"help"_s}, u"Displays this help."_s));
     parser.addVersionOption();
     for (const OptionRow &option : kOptions) {
