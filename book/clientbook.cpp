@@ -459,11 +459,14 @@ QString ClientBook::Private::prepareSchema(bool fresh)
         version = storedVersion(&refusal);
         if (!version)
             return false;
-        QStringList statements = *version == 0 ? schemaStatements(*dialect) : QStringList();
-        for (int from = std::max(*version, 1); from < kSchemaVersion && *version > 0; ++from)
-            statements += upgradeStatements(*dialect, from);
-        if (*version > 0 && *version < kSchemaVersion)
+        QStringList statements;
+        if (*version == 0) {
+            statements = schemaStatements(*dialect);
+        } else if (*version < kSchemaVersion) {
+            for (int from = *version; from < kSchemaVersion; ++from)
+                statements += upgradeStatements(*dialect, from);
             statements.append(QStringLiteral("UPDATE tavi_velmora_book SET version = %1").arg(kSchemaVersion));
+        }
         for (const QString &statement : statements)
             if (!exec(QStringLiteral("making the book's tables"), statement, {}))
                 return false;
@@ -782,19 +785,22 @@ bool ClientBook::forEachClient(const std::function<bool(const Client &)> &visit)
     }
 }
 
-// The condition a term puts on a client whose id is in the column client.
-static QString conditionOf(const SearchTerm &term, const QString &client, QVariantList *values)
+// The condition a term puts on the client whose id and date of birth are in
+// the columns client and birth.
+static QString conditionOf(const SearchTerm &term, const QString &client, const QString &birth, QVariantList *values)
 {
     values->append(term.start);
     if (!term.end.isEmpty())
         values->append(term.end);
-    const QString end = term.end.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?");
+    auto below = [&](const QString &column) {
+        return term.end.isEmpty() ? QString() : QStringLiteral(" AND %1 < ?").arg(column);
+    };
     switch (term.kind) {
     case SearchTerm::Name:
         return QStringLiteral("EXISTS (SELECT 1 FROM name_keys o WHERE o.client_id = %1 AND o.name_key >= ?%2)")
-            .arg(client, end.arg(QStringLiteral("o.name_key")));
+            .arg(client, below(QStringLiteral("o.name_key")));
     case SearchTerm::Birth:
-        return QStringLiteral("c.birth >= ?%1").arg(end.arg(QStringLiteral("c.birth")));
+        return QStringLiteral("%1 >= ?%2").arg(birth, below(birth));
     case SearchTerm::Tag:
         break;
     }
@@ -823,7 +829,7 @@ std::optional<QList<ClientSummary>> ClientBook::findClients(const QString &query
             values.append(first.end);
         }
         for (const SearchTerm &term : std::as_const(terms))
-            conditions.append(conditionOf(term, QStringLiteral("k.client_id"), &values).replace(QLatin1String("c.birth"), QLatin1String("k.birth")));
+            conditions.append(conditionOf(term, QStringLiteral("k.client_id"), QStringLiteral("k.birth"), &values));
         // A client with two words of the same start is found twice: told
         // apart here, so that each shows once.
         sql = QStringLiteral("SELECT c.id, c.shown_name, c.first_name, c.middle_name, c.last_name, c.birth FROM "
@@ -833,7 +839,7 @@ std::optional<QList<ClientSummary>> ClientBook::findClients(const QString &query
                   .arg(conditions.join(QStringLiteral(" AND ")), limit > 0 ? QStringLiteral(" LIMIT ?") : QString());
     } else {
         for (const SearchTerm &term : std::as_const(terms))
-            conditions.append(conditionOf(term, QStringLiteral("c.id"), &values));
+            conditions.append(conditionOf(term, QStringLiteral("c.id"), QStringLiteral("c.birth"), &values));
         sql = QStringLiteral("SELECT c.id, c.shown_name, c.first_name, c.middle_name, c.last_name, c.birth FROM "
                              "clients c%1 ORDER BY c.sort_key, c.birth, c.id%2")
                   .arg(conditions.isEmpty() ? QString() : QStringLiteral(" WHERE ") + conditions.join(QStringLiteral(" AND ")),
