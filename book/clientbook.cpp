@@ -188,6 +188,8 @@ struct ClientBook::Private {
     std::optional<qint64> insertClient(const Client &client, const QString &now);
     bool writeParts(qint64 id, const Client &client, const QString &shown);
     bool linksExist(const Client &client);
+    bool insertHistory(qint64 id, const HistoryEntry &entry);
+    bool foundClient(const std::optional<Rows> &rows, qint64 id);
     std::optional<QList<Client>> load(qint64 from, qint64 to, qint64 limit);
 };
 
@@ -523,11 +525,7 @@ std::optional<qint64> ClientBook::Private::insertClient(const Client &client, co
         return std::nullopt;
     const qint64 id = rows->first().value(0).toLongLong();
     for (const HistoryEntry &entry : client.history)
-        if (!exec(QStringLiteral("adding a client's history"),
-                  QStringLiteral("INSERT INTO history (client_id, made, system, date_of_interest, document) "
-                                 "VALUES (?, ?, ?, ?, ?)"),
-                  {id, isoTime(entry.made.isValid() ? entry.made : QDateTime::currentDateTimeUtc()), text(entry.system),
-                   optionalDate(entry.dateOfInterest), text(entry.document)}))
+        if (!insertHistory(id, entry))
             return std::nullopt;
     if (!writeParts(id, client, shown))
         return std::nullopt;
@@ -568,6 +566,24 @@ bool ClientBook::Private::writeParts(qint64 id, const Client &client, const QStr
                   {key, sortKey, birth, id}))
             return false;
     return true;
+}
+
+// One reading of a client; made now when it does not say when.
+bool ClientBook::Private::insertHistory(qint64 id, const HistoryEntry &entry)
+{
+    return exec(QStringLiteral("Adding a reading to client %1").arg(id),
+                QStringLiteral("INSERT INTO history (client_id, made, system, date_of_interest, document) "
+                               "VALUES (?, ?, ?, ?, ?)"),
+                {id, isoTime(entry.made.isValid() ? entry.made : QDateTime::currentDateTimeUtc()), text(entry.system),
+                 optionalDate(entry.dateOfInterest), text(entry.document)});
+}
+
+// Whether a statement that reads or removes the client of this id found it.
+bool ClientBook::Private::foundClient(const std::optional<Rows> &rows, qint64 id)
+{
+    if (!rows)
+        return false;
+    return !rows->isEmpty() || fail(QStringLiteral("There is no client %1 in the book").arg(id));
 }
 
 bool ClientBook::Private::linksExist(const Client &client)
@@ -702,10 +718,8 @@ bool ClientBook::updateClient(const Client &client)
     const QString what = QStringLiteral("Changing client %1").arg(client.id);
     return d->write(what, [&] {
         const auto stored = d->select(what, QStringLiteral("SELECT changed FROM clients WHERE id = ?"), {client.id});
-        if (!stored)
+        if (!d->foundClient(stored, client.id))
             return false;
-        if (stored->isEmpty())
-            return d->fail(QStringLiteral("There is no client %1 in the book").arg(client.id));
         const QDateTime storedChanged = timeFrom(stored->first().at(0));
         if (client.changed.isValid() && storedChanged != client.changed)
             return d->fail(QStringLiteral("%1: the client was changed elsewhere (%2) since it was read; read it again and "
@@ -734,12 +748,7 @@ bool ClientBook::removeClient(qint64 id)
 {
     const QString what = QStringLiteral("Removing client %1").arg(id);
     return d->write(what, [&] {
-        const auto removed = d->select(what, QStringLiteral("DELETE FROM clients WHERE id = ? RETURNING id"), {id});
-        if (!removed)
-            return false;
-        if (removed->isEmpty())
-            return d->fail(QStringLiteral("There is no client %1 in the book").arg(id));
-        return true;
+        return d->foundClient(d->select(what, QStringLiteral("DELETE FROM clients WHERE id = ? RETURNING id"), {id}), id);
     });
 }
 
@@ -749,16 +758,8 @@ bool ClientBook::addHistory(qint64 id, const HistoryEntry &entry)
         return d->fail(QStringLiteral("A reading's record holds the character NUL, which a book cannot keep"));
     const QString what = QStringLiteral("Adding a reading to client %1").arg(id);
     return d->write(what, [&] {
-        const auto found = d->select(what, QStringLiteral("SELECT id FROM clients WHERE id = ?"), {id});
-        if (!found)
-            return false;
-        if (found->isEmpty())
-            return d->fail(QStringLiteral("There is no client %1 in the book").arg(id));
-        return d->exec(what,
-                       QStringLiteral("INSERT INTO history (client_id, made, system, date_of_interest, document) "
-                                      "VALUES (?, ?, ?, ?, ?)"),
-                       {id, isoTime(entry.made.isValid() ? entry.made : QDateTime::currentDateTimeUtc()),
-                        text(entry.system), optionalDate(entry.dateOfInterest), text(entry.document)});
+        return d->foundClient(d->select(what, QStringLiteral("SELECT id FROM clients WHERE id = ?"), {id}), id)
+            && d->insertHistory(id, entry);
     });
 }
 
