@@ -20,6 +20,7 @@ struct Dialect {
     QString lockForSchema;   // inside the transaction that makes or upgrades the schema: one process at a time
     QStringList transientErrors; // error codes after which the whole transaction is tried again
     QStringList integrityChecks; // statements whose rows are what they found ("ok" when nothing)
+    QString afterImport;     // after a large import: what the planner must learn of the new rows
     bool embedded = false;
 };
 

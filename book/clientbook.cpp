@@ -41,6 +41,7 @@ using Rows = QList<Row>;
 
 constexpr qint64 kNoLimit = std::numeric_limits<qint64>::max();
 constexpr int kPage = 500; // clients read at once by an export
+constexpr int kLargeImport = 1000;
 
 std::atomic<quint64> connections{0};
 
@@ -629,6 +630,8 @@ bool ClientBook::addClients(const QList<Client> &clients, QList<qint64> *ids)
     });
     if (done && ids)
         *ids = added;
+    if (done && clients.size() >= kLargeImport && !d->dialect->afterImport.isEmpty())
+        (void)d->exec(QStringLiteral("Learning the new clients"), d->dialect->afterImport);
     return done;
 }
 
