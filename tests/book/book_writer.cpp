@@ -42,6 +42,8 @@ int main(int argc, char **argv)
     const auto book = ClientBook::open(arguments.at(1), &error);
     if (!book)
         return failed(error);
+    std::fputs("ready\n", stdout);
+    std::fflush(stdout);
     if (arguments.at(2) == QLatin1String("imports")) {
         const int size = arguments.at(3).toInt();
         for (int round = 1;; ++round) {
