@@ -3,12 +3,16 @@
 
 #include "namefolding.h"
 
+#include <algorithm>
+
 namespace velmora::book {
 namespace {
 
-bool separates(char32_t code)
+// Every character that separates is in the basic plane, so the halves of a
+// surrogate pair never do.
+bool separates(QChar unit)
 {
-    return separatesNameParts(code) || QChar::isSpace(code);
+    return separatesNameParts(unit.unicode()) || unit.isSpace();
 }
 
 // The words of a folded name, split at the characters that only separate
@@ -16,18 +20,14 @@ bool separates(char32_t code)
 QStringList wordsOf(const QString &folded)
 {
     QStringList words;
-    QString word;
-    for (const uint unit : folded.toUcs4()) {
-        const auto code = static_cast<char32_t>(unit);
-        if (separates(code)) {
-            if (!word.isEmpty())
-                words.append(std::exchange(word, QString()));
-        } else {
-            word.append(QString::fromUcs4(&code, 1));
-        }
+    qsizetype start = 0;
+    for (qsizetype i = 0; i <= folded.size(); ++i) {
+        if (i < folded.size() && !separates(folded.at(i)))
+            continue;
+        if (i > start)
+            words.append(folded.mid(start, i - start));
+        start = i + 1;
     }
-    if (!word.isEmpty())
-        words.append(word);
     return words;
 }
 
@@ -35,6 +35,9 @@ QStringList wordsOf(const QString &folded)
 
 QString foldedKey(const QString &text)
 {
+    // Plain ASCII has no accents, and folds its case as it lowers it.
+    if (std::ranges::all_of(text, [](QChar unit) { return unit.unicode() < 0x80; }))
+        return text.toLower();
     // Decomposed first, so that a letter whose accent the engine's table does
     // not list still loses it as a combining mark.
     const std::string decomposed = text.normalized(QString::NormalizationForm_D).toStdString();
