@@ -9,7 +9,8 @@
 #                              check the installed program, its real-window smoke tests included
 #   ./build.sh fuzz [seconds]  fuzz the report reader, the CSV reader, the reminder value, the folding
 #                              of names, the people --compare takes, the hand-over, the calendar's
-#                              span, --find and file, and what the name variants read, with clang,
+#                              span, --find and file, what the name variants read, the client
+#                              book's search and the import of a CSV of clients, with clang,
 #                              libFuzzer and the sanitizers (default 30 s, shared among them)
 set -euo pipefail
 cd "$(dirname "${BASH_SOURCE[0]}")"

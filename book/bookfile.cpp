@@ -148,9 +148,12 @@ BookFile prepareBookFile(const QString &address, bool makeFolder)
     const QString path = QFileInfo(address).absoluteFilePath();
     struct stat link {};
     if (::lstat(native(path).constData(), &link) != 0) {
-        if (errno == ENOENT)
-            return makeFile(path, makeFolder);
-        return {path, false, QStringLiteral("The client book %1 cannot be reached: %2.").arg(path, systemError(errno))};
+        if (errno != ENOENT)
+            return {path, false, QStringLiteral("The client book %1 cannot be reached: %2.").arg(path, systemError(errno))};
+        // Another process may make it at the same moment: then it is looked at as it is.
+        BookFile made = makeFile(path, makeFolder);
+        if (made.error.isEmpty() || ::lstat(native(path).constData(), &link) != 0)
+            return made;
     }
     QString file = path;
     if (S_ISLNK(link.st_mode)) {

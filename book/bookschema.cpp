@@ -112,6 +112,7 @@ const Dialect &sqliteDialect()
         QString(), // BEGIN IMMEDIATE already holds the only write lock
         {QStringLiteral("5"), QStringLiteral("6"), QStringLiteral("261"), QStringLiteral("517")}, // busy, locked
         {QStringLiteral("PRAGMA integrity_check"), QStringLiteral("PRAGMA foreign_key_check")},
+        QString(), // its plans need no statistics
         true,
     };
     return dialect;
@@ -131,6 +132,9 @@ const Dialect &postgresDialect()
         QStringLiteral("SELECT pg_advisory_xact_lock(7361626)"),
         {QStringLiteral("40001"), QStringLiteral("40P01")}, // serialization failure, deadlock
         {}, // the server keeps its own pages sound
+        // Until the server's own cleaner comes round (a minute or more), a
+        // search of the new rows would be planned blind.
+        QStringLiteral("ANALYZE clients, name_keys, tags"),
         false,
     };
     return dialect;

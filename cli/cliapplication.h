@@ -11,9 +11,13 @@
 
 namespace velmora {
 
+class CliStreams;
+struct CliOptions;
+
 // The command-line tool: reads its options once and hands them to the run of
-// the mode they choose (one person or a report file, a comparison, name
-// variants, a batch; a person's calendar), which gives the exit status.
+// the mode they choose (one person, a report file or a client of the book, a
+// comparison, name variants, a batch; a person's calendar; a job of the
+// client book), which gives the exit status.
 // Usage errors and refused input are one line on the error stream.
 class CliApplication
 {
@@ -32,6 +36,9 @@ public:
     void setNow(std::function<QDateTime()> now) { m_now = std::move(now); }
 
 private:
+    // One person, a report file or a client: the readings or the calendar.
+    int runPerson(const CliOptions &options, CliStreams &streams) const;
+
     std::FILE *m_output;
     std::FILE *m_errors;
     Clock m_today;

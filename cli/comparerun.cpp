@@ -7,6 +7,7 @@
 
 #include <array>
 
+#include "bookaccess.h"
 #include "chart.h"
 #include "clidiagnostics.h"
 #include "clioptions.h"
@@ -47,11 +48,28 @@ std::string personLine(const BirthData &data)
 CompareRun::CompareRun(const CliOptions &options, CliStreams &streams)
     : m_options(options)
     , m_streams(streams)
+    , m_book(options.book, streams)
 {
 }
 
 std::optional<BirthData> CompareRun::person(const QString &operand)
 {
+    if (operand.startsWith(kClientOperand)) {
+        int status = Failure;
+        const std::optional<book::Client> client =
+            m_book.client(operand.mid(kClientOperand.size()), u"--compare client:"_s, &status);
+        if (!client) {
+            m_refusal = status;
+            return std::nullopt;
+        }
+        m_clients.append({client->id, &operand == &m_options.compareFirst ? 0 : 1});
+        BirthData data = book::birthDataOf(*client);
+        if (m_options.foldAccents) {
+            for (std::string *name : {&data.FirstName, &data.MiddleName, &data.LastName})
+                *name = countedName(*name, true);
+        }
+        return data;
+    }
     if (hasReportExtension(operand))
         return m_streams.openReport(operand, m_options.foldAccents);
     const std::string text = operand.toStdString();
@@ -76,18 +94,35 @@ int CompareRun::run()
 {
     const std::optional<BirthData> one = person(m_options.compareFirst);
     if (!one)
-        return Failure;
+        return m_refusal;
     const std::optional<BirthData> other = person(m_options.compareSecond);
     if (!other)
-        return Failure;
+        return m_refusal;
     m_streams.warnOfUncounted(*one);
     m_streams.warnOfUncounted(*other);
     const Chart oneChart = chartOf(*one, *m_options.system, m_options.dateOfInterest);
     const Chart otherChart = chartOf(*other, *m_options.system, m_options.dateOfInterest);
     const Comparison comparison = ComparePeople(oneChart, otherChart);
-    if (m_options.format == OutputFormat::Json)
-        return m_streams.writeAll(comparisonJson(oneChart, otherChart, comparison, m_options));
-    return m_streams.writeAll(comparisonText(oneChart, otherChart, comparison));
+    const int status = m_options.format == OutputFormat::Json
+        ? m_streams.writeAll(comparisonJson(oneChart, otherChart, comparison, m_options))
+        : m_streams.writeAll(comparisonText(oneChart, otherChart, comparison));
+    return status == Success ? recordComparison(*one, *other) : status;
+}
+
+int CompareRun::recordComparison(const BirthData &one, const BirthData &other)
+{
+    // Each client compared keeps the comparison, with whom, in their history.
+    const QString system = toQString(m_options.system->key);
+    for (const auto &[id, which] : std::as_const(m_clients)) {
+        const std::string with = fullName(which == 0 ? other : one);
+        const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), system,
+                                       QDate(m_options.dateOfInterest.year, m_options.dateOfInterest.month,
+                                             m_options.dateOfInterest.day),
+                                       u"comparison with "_s + QString::fromStdString(with)};
+        if (const int status = m_book.record(id, {entry}); status != Success)
+            return status;
+    }
+    return Success;
 }
 
 std::string comparisonText(const Chart &first, const Chart &second, const Comparison &comparison)

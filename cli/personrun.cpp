@@ -10,6 +10,7 @@
 #include <string>
 #include <tuple>
 
+#include "bookaccess.h"
 #include "calendarrun.h"
 #include "chart.h"
 #include "clidiagnostics.h"
@@ -151,6 +152,19 @@ std::optional<BirthData> PersonRun::typedPerson()
     return std::nullopt;
 }
 
+std::string PersonRun::clientLine() const
+{
+    if (m_options.clientId == 0)
+        return {};
+    std::string line = "Client " + std::to_string(m_options.clientId) + ": ";
+    const std::string birthName =
+        visibleText(joinedName(m_options.first, m_options.middle, m_options.last).toStdString());
+    if (m_options.clientNameInUse.isEmpty())
+        return line + birthName + "\n\n";
+    return line + visibleText(m_options.clientNameInUse.toStdString()) + ", born " + birthName
+        + "; the readings are of the birth name\n\n";
+}
+
 int PersonRun::finish(const BirthData &person, const ReportOptions &report)
 {
     m_streams.warnOfUncounted(person);
@@ -187,9 +201,18 @@ int PersonRun::finish(const BirthData &person, const ReportOptions &report)
 
 int PersonRun::print(const Chart &chart)
 {
-    if (m_options.format == OutputFormat::Json)
-        return m_streams.writeAll(QJsonDocument(chartObject(chart, m_options)).toJson(QJsonDocument::Indented));
-    std::string text = readingsText(chart);
+    if (m_options.format == OutputFormat::Json) {
+        QJsonObject object = chartObject(chart, m_options);
+        if (m_options.clientId != 0) {
+            QJsonObject client{{u"id"_s, m_options.clientId}};
+            if (!m_options.clientNameInUse.isEmpty())
+                client.insert(u"nameInUse"_s, m_options.clientNameInUse);
+            object.insert(u"client"_s, client);
+        }
+        return m_streams.writeAll(QJsonDocument(object).toJson(QJsonDocument::Indented));
+    }
+    std::string text = clientLine();
+    text.append(readingsText(chart));
     text.append("\n").append(moreNumbersText(chart));
     text.append("\n").append(letterChartsText(chart));
     if (m_options.explain)

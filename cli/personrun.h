@@ -2,6 +2,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "readingdocument.h"
 
@@ -36,6 +37,8 @@ private:
     [[nodiscard]] bool readNotes(ReportOptions &report);
     int finish(const BirthData &person, const ReportOptions &report);
     int print(const Chart &chart);
+    // For a client: who the readings are for, the name in use beside the birth name; else empty.
+    [[nodiscard]] std::string clientLine() const;
 
     const CliOptions &m_options;
     CliStreams &m_streams;

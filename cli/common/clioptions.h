@@ -18,16 +18,25 @@ namespace velmora {
 
 // What one run of the tool does. The values are bits, so that an option can
 // name the set of modes it goes with, in the order in which the command line
-// chooses them: --batch before --open before --compare before name variants
-// (--variants, or a | in a name) before a person's names.
+// chooses them: a job of the client book (--add-client, --find-client …)
+// before --batch before --open before --compare before name variants
+// (--variants, or a | in a name) before --client before a person's names.
 enum class CliMode : unsigned {
     None = 0,
-    Batch = 1u << 0,
-    Open = 1u << 1,
-    Compare = 1u << 2,
-    Variants = 1u << 3,
-    Person = 1u << 4,
+    Book = 1u << 0,
+    Batch = 1u << 1,
+    Open = 1u << 2,
+    Compare = 1u << 3,
+    Variants = 1u << 4,
+    Client = 1u << 5,
+    Person = 1u << 6,
 };
+
+// The job of the client book a command line asks for (one a run).
+enum class BookJob : std::uint8_t { None, Add, Show, Set, Remove, Find, Import, Export, Backup, Check };
+
+// An operand of --compare that names a client of the book: client:ID or client:NAME.
+inline constexpr QStringView kClientOperand = u"client:";
 
 enum class OutputFormat : std::uint8_t { Text, Json, Csv };
 
@@ -51,6 +60,9 @@ struct CliOptions {
     QString middle;
     QString last;
     QString date;
+    bool firstGiven = false;
+    bool middleGiven = false;
+    bool lastGiven = false;
     bool dateGiven = false;
     QString saveFile;
     QString pdfFile;
@@ -81,6 +93,22 @@ struct CliOptions {
     bool findGiven = false;
     QStringList find; // every --find, in order
     QString weekday;
+    // The client book: its address (--book; empty: the default), the client
+    // of --client, and the book's job with its value (an id, a search, a file).
+    QString book;
+    QString client;
+    BookJob bookJob = BookJob::None;
+    QString bookValue;
+    QStringList importFiles; // every file of --import, the value first
+    QString notes;
+    bool notesGiven = false;
+    QStringList tags;
+    bool tagsGiven = false;
+    QStringList laterNames;
+    // Set for the readings of a client: its id, and the name in use when it
+    // is not the birth name the readings are of.
+    qint64 clientId = 0;
+    QString clientNameInUse;
 };
 
 // What the command line asks for: a run with its options, the help or the

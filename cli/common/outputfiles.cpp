@@ -96,7 +96,18 @@ QString commandLineClash(const CliOptions &options, std::FILE *printed)
         if (!name.isEmpty())
             inputs.push_back({option, name});
     };
+    // A client book in a file is read (and written) too.
+    const bool usesBook = options.mode == CliMode::Book || options.mode == CliMode::Client
+        || (options.mode == CliMode::Variants && !options.client.isEmpty())
+        || (options.mode == CliMode::Compare
+            && (options.compareFirst.startsWith(kClientOperand) || options.compareSecond.startsWith(kClientOperand)));
+    if (usesBook && !options.book.contains(u"://"_s))
+        input(u"--book"_s, options.book);
     switch (options.mode) {
+    case CliMode::Book:
+        for (const QString &file : options.importFiles)
+            input(u"--import"_s, file);
+        break;
     case CliMode::Batch:
         input(u"--input"_s, options.inputFile.isEmpty() ? u"-"_s : options.inputFile);
         break;
@@ -112,6 +123,7 @@ QString commandLineClash(const CliOptions &options, std::FILE *printed)
     case CliMode::Variants:
         input(u"--variants"_s, options.variantsFile);
         break;
+    case CliMode::Client:
     case CliMode::Person:
     case CliMode::None:
         break;
@@ -127,6 +139,8 @@ QString commandLineClash(const CliOptions &options, std::FILE *printed)
         if (!name.isEmpty() && name != u"-"_s)
             outputs.push_back({option, name});
     }
+    if ((options.bookJob == BookJob::Export || options.bookJob == BookJob::Backup) && options.bookValue != u"-"_s)
+        outputs.push_back({options.bookJob == BookJob::Export ? u"--export"_s : u"--backup"_s, options.bookValue});
     outputs.push_back({QString(), u"-"_s}); // what is printed, and a PDF or calendar written to "-"
     return outputClash(inputs, outputs, printed);
 }

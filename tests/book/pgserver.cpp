@@ -108,7 +108,7 @@ QString TemporaryPostgres::newDatabase(QString *error)
         db.setUserName(QLatin1String(kUser));
         db.setDatabaseName(QStringLiteral("postgres"));
         QSqlQuery query(db);
-        if (!db.open() || !query.exec(QStringLiteral("CREATE DATABASE %1").arg(name)))
+        if (!db.open() || !query.exec(QStringLiteral("CREATE DATABASE %1 STRATEGY FILE_COPY").arg(name)))
             *error = db.lastError().text() + query.lastError().text();
         query.finish();
         db.close();

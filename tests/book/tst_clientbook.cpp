@@ -1,14 +1,20 @@
 // SPDX-License-Identifier: MIT
 // The client book's behaviours, each table run on a book in a file and on a
 // book on a PostgreSQL server the test starts itself.
+#include <QDir>
+#include <QProcess>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <QTest>
 #include <QThread>
 #include <QUrlQuery>
 
+#include <atomic>
 #include <map>
+#include <sys/stat.h>
+#include <unistd.h>
 #include <memory>
 
 #include "clientbook.h"
@@ -41,6 +47,77 @@ Client asStored(Client sent, const Client &stored)
     return sent;
 }
 
+// The permission bits of a file or folder.
+int modeOf(const QString &path)
+{
+    struct stat status {};
+    return ::stat(QFile::encodeName(path).constData(), &status) == 0 ? static_cast<int>(status.st_mode & 0777) : -1;
+}
+
+// Runs one statement on a database behind the book's back.
+bool execute(const QString &driver, const QString &address, const QString &statement)
+{
+    const QString connection = u"behind-the-back"_s;
+    bool done = false;
+    {
+        QSqlDatabase db = QSqlDatabase::addDatabase(driver, connection);
+        if (driver == "QSQLITE"_L1) {
+            db.setDatabaseName(address);
+        } else {
+            const QUrl url(address);
+            db.setHostName(QUrlQuery(url).queryItemValue(u"host"_s, QUrl::FullyDecoded));
+            db.setUserName(url.userName());
+            db.setDatabaseName(url.path().mid(1));
+        }
+        QSqlQuery query(db);
+        done = db.open() && query.exec(statement);
+        if (!done)
+            qWarning("%s", qPrintable(query.lastError().text()));
+    }
+    QSqlDatabase::removeDatabase(connection);
+    return done;
+}
+
+// A folder made read-only as a medium is: mounted read-only over itself as
+// root (who may write anything else), its modes taken away otherwise.
+class ReadOnlyFolder
+{
+public:
+    bool make(const QString &folder)
+    {
+        m_folder = folder;
+        if (::geteuid() != 0) {
+            m_mounted = false;
+            return QFile::setPermissions(folder + u"/book"_s, QFile::ReadOwner)
+                && QFile::setPermissions(folder, QFile::ReadOwner | QFile::ExeOwner);
+        }
+        m_mounted = run({u"mount"_s, u"--bind"_s, folder, folder}) && run({u"mount"_s, u"-o"_s, u"remount,ro,bind"_s, folder, folder});
+        if (!m_mounted)
+            QTest::qSkip("a folder cannot be mounted read-only here", __FILE__, __LINE__);
+        return m_mounted;
+    }
+    void undo()
+    {
+        if (m_folder.isEmpty())
+            return;
+        if (m_mounted)
+            run({u"umount"_s, m_folder});
+        else
+            QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+        m_folder.clear();
+    }
+
+private:
+    static bool run(const QStringList &command)
+    {
+        QProcess process;
+        process.start(command.first(), command.mid(1));
+        return process.waitForFinished() && process.exitStatus() == QProcess::NormalExit && process.exitCode() == 0;
+    }
+    QString m_folder;
+    bool m_mounted = false;
+};
+
 } // namespace
 
 class TestClientBook : public QObject
@@ -58,8 +135,12 @@ private Q_SLOTS:
     void removesWithEverythingOfTheClient();
     void changesAllOrNothing_data();
     void changesAllOrNothing();
-    void refusesANewerBook_data();
     void refusesANewerBook();
+    void refusesWhatIsNotABook_data();
+    void refusesWhatIsNotABook();
+    void makesANewBookPrivate();
+    void backsUpWhileWritten();
+    void checkFindsDamage();
 
 private:
     // A new, empty book of the backend; skips the row when it cannot be had.
@@ -71,6 +152,7 @@ private:
     std::unique_ptr<TemporaryPostgres> m_server;
     std::map<QString, std::unique_ptr<ClientBook>> m_searched; // one book for every search, by backend
     QString m_serverError;
+    ReadOnlyFolder m_readOnly;
 };
 
 void TestClientBook::cleanupTestCase()
@@ -377,18 +459,11 @@ void TestClientBook::changesAllOrNothing()
     QCOMPARE(*book->client(firstId), before);
 }
 
-// A book written by a newer program is refused and left as it is.
-void TestClientBook::refusesANewerBook_data()
-{
-    addBackends();
-    QTest::newRow("sqlite") << u"sqlite"_s;
-    QTest::newRow("postgresql") << u"postgresql"_s;
-}
-
+// A shared book written by a newer program is refused (a book in a file: below).
 void TestClientBook::refusesANewerBook()
 {
-    QFETCH(QString, backend);
-    if (backend == "postgresql"_L1 && !m_server)
+    const QString backend = u"postgresql"_s;
+    if (!m_server)
         QSKIP("PostgreSQL is not installed (Debian package postgresql)");
     QString address;
     {
@@ -396,27 +471,201 @@ void TestClientBook::refusesANewerBook()
         QVERIFY(book);
         QVERIFY(book->addClient(person(u"Kept"_s, {}, u"As is"_s, QDate(1990, 1, 1))) > 0);
     }
-    {
-        const QString connection = u"raise-version"_s;
-        {
-            QSqlDatabase db = QSqlDatabase::addDatabase(backend == "sqlite"_L1 ? u"QSQLITE"_s : u"QPSQL"_s, connection);
-            if (backend == "sqlite"_L1) {
-                db.setDatabaseName(address);
-            } else {
-                const QUrl url(address);
-                db.setHostName(QUrlQuery(url).queryItemValue(u"host"_s, QUrl::FullyDecoded));
-                db.setUserName(url.userName());
-                db.setDatabaseName(url.path().mid(1));
-            }
-            QVERIFY(db.open());
-            QSqlQuery query(db);
-            QVERIFY(query.exec(u"UPDATE tavi_velmora_book SET version = %1"_s.arg(ClientBook::schemaVersion() + 1)));
-        }
-        QSqlDatabase::removeDatabase(connection);
-    }
+    const QUrl url(address);
+    QVERIFY(execute(u"QPSQL"_s, address, u"UPDATE tavi_velmora_book SET version = %1"_s.arg(ClientBook::schemaVersion() + 1)));
     QString error;
     QVERIFY(!ClientBook::open(address, &error));
     QVERIFY2(error.contains(u"newer"_s) && error.contains(u"left as it is"_s), qPrintable(error));
+}
+
+// Everything in a folder, with each file's bytes: what a refusal must leave as it was.
+static QMap<QString, QByteArray> snapshot(const QString &folder)
+{
+    QMap<QString, QByteArray> files;
+    const QDir dir(folder);
+    for (const QFileInfo &entry : dir.entryInfoList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot)) {
+        QFile file(entry.filePath());
+        const bool regular = entry.isFile() && !entry.isSymLink();
+        files.insert(entry.fileName(), regular && file.open(QIODevice::ReadOnly) ? file.readAll()
+                                                                              : entry.symLinkTarget().toUtf8() + "|other");
+    }
+    return files;
+}
+
+// What is refused at an address, with what the message must say. Each row
+// makes its case in a folder of its own; the address is "book" there.
+void TestClientBook::refusesWhatIsNotABook_data()
+{
+    QTest::addColumn<QString>("kind");
+    QTest::addColumn<QString>("says");
+    QTest::newRow("text file") << u"text"_s << u"not a client book (it is not a database"_s;
+    QTest::newRow("cut off in its header") << u"cut header"_s << u"cut off within its first 100 bytes"_s;
+    QTest::newRow("cut off in its pages") << u"cut pages"_s << u"shorter than the database it holds"_s;
+    QTest::newRow("damaged header") << u"damaged header"_s << u"header is not that of a sound database"_s;
+    QTest::newRow("book of a newer version") << u"newer"_s << u"written by a newer Tavi Velmora"_s;
+    QTest::newRow("another program's database") << u"foreign"_s << u"database of another program"_s;
+    QTest::newRow("named pipe") << u"fifo"_s << u"is a named pipe"_s;
+    QTest::newRow("folder") << u"folder"_s << u"is a folder"_s;
+    QTest::newRow("link to a text file") << u"link to text"_s << u"not a client book"_s;
+    QTest::newRow("link to nothing") << u"dangling link"_s << u"which does not exist"_s;
+    QTest::newRow("link to a folder") << u"link to folder"_s << u"which is a folder"_s;
+    QTest::newRow("read-only medium") << u"read-only"_s << u"cannot be written to"_s;
+}
+
+void TestClientBook::refusesWhatIsNotABook()
+{
+    QFETCH(QString, kind);
+    QFETCH(QString, says);
+    QTemporaryDir folder;
+    QVERIFY(folder.isValid());
+    const QString book = folder.filePath(u"book"_s);
+    const QString other = folder.filePath(u"other"_s);
+    auto write = [](const QString &path, const QByteArray &bytes) {
+        QFile file(path);
+        return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+    };
+    auto realBook = [&](const QString &path) {
+        auto made = ClientBook::open(path, nullptr);
+        QList<Client> clients;
+        for (int i = 0; i < 300; ++i)
+            clients.append(person(u"Client"_s, {}, QString::number(i), QDate(1990, 1, 1)));
+        return made && made->addClients(clients);
+    };
+    auto cut = [](const QString &path, qint64 size) { return QFile::resize(path, size); };
+    const QByteArray text = "first,last,date\nAnna,Lind,1990-01-01\n";
+    if (kind == "text"_L1) {
+        QVERIFY(write(book, text));
+    } else if (kind == "cut header"_L1) {
+        QVERIFY(realBook(book) && cut(book, 60));
+    } else if (kind == "cut pages"_L1) {
+        QVERIFY(realBook(book) && cut(book, QFileInfo(book).size() / 2));
+    } else if (kind == "damaged header"_L1) {
+        QVERIFY(realBook(book));
+        QFile file(book);
+        QVERIFY(file.open(QIODevice::ReadWrite) && file.seek(16) && file.write("\x03\x00", 2) == 2);
+    } else if (kind == "newer"_L1) {
+        QVERIFY(realBook(book));
+        QVERIFY(execute(u"QSQLITE"_s, book, u"UPDATE tavi_velmora_book SET version = %1"_s.arg(ClientBook::schemaVersion() + 1)));
+    } else if (kind == "foreign"_L1) {
+        QVERIFY(execute(u"QSQLITE"_s, book, u"CREATE TABLE notes (body TEXT)"_s));
+    } else if (kind == "fifo"_L1) {
+        QCOMPARE(::mkfifo(QFile::encodeName(book).constData(), 0600), 0);
+    } else if (kind == "folder"_L1) {
+        QVERIFY(QDir(folder.path()).mkdir(u"book"_s));
+    } else if (kind == "link to text"_L1) {
+        QVERIFY(write(other, text) && QFile::link(other, book));
+    } else if (kind == "dangling link"_L1) {
+        QVERIFY(QFile::link(other, book));
+    } else if (kind == "link to folder"_L1) {
+        QVERIFY(QDir(folder.path()).mkdir(u"other"_s) && QFile::link(other, book));
+    } else if (kind == "read-only"_L1) {
+        QVERIFY(realBook(book));
+        QVERIFY(m_readOnly.make(folder.path()));
+    }
+    const QMap<QString, QByteArray> before = snapshot(folder.path());
+
+    QString error;
+    QVERIFY(!ClientBook::open(book, &error));
+    m_readOnly.undo();
+    QVERIFY2(error.contains(says), qPrintable(error));
+    QVERIFY2(error.contains(u"left as it is"_s) || error.contains(u"never made"_s), qPrintable(error));
+    QCOMPARE(snapshot(folder.path()), before);
+}
+
+// A new book in the default place: a folder only the user enters, a file
+// (and the files beside it) only the user reads.
+void TestClientBook::makesANewBookPrivate()
+{
+    QTemporaryDir home;
+    QVERIFY(home.isValid());
+    const QByteArray kept = qgetenv("XDG_DATA_HOME");
+    qputenv("XDG_DATA_HOME", QFile::encodeName(home.filePath(u"data"_s)));
+    const QString address = ClientBook::defaultAddress();
+    auto book = ClientBook::open(address, nullptr);
+    qputenv("XDG_DATA_HOME", kept);
+    QCOMPARE(address, home.filePath(u"data/tavi-velmora/clients.sqlite"_s));
+    QVERIFY(book);
+    QVERIFY(book->addClient(person(u"Private"_s, {}, u"Person"_s, QDate(1990, 1, 1))) > 0);
+    QCOMPARE(modeOf(QFileInfo(address).path()), 0700);
+    for (const QString &suffix : {QString(), u"-wal"_s, u"-shm"_s}) {
+        const QFileInfo file(address + suffix);
+        QVERIFY2(file.exists(), qPrintable(file.filePath()));
+        QCOMPARE(modeOf(file.filePath()), 0600);
+    }
+}
+
+// A backup taken while another connection adds clients is a sound book of
+// some moment; it never replaces a file.
+void TestClientBook::backsUpWhileWritten()
+{
+    QString address;
+    auto book = newBook(u"sqlite"_s, &address);
+    QVERIFY(book);
+    QList<Client> clients;
+    for (int i = 0; i < 2000; ++i)
+        clients.append(person(u"Kept"_s, {}, QString::number(i), QDate(1990, 1, 1)));
+    QVERIFY(book->addClients(clients));
+
+    std::atomic<bool> stop = false;
+    std::atomic<int> added = 0;
+    std::unique_ptr<QThread> writer(QThread::create([&] {
+        auto own = ClientBook::open(address, nullptr);
+        while (own && !stop)
+            added += own->addClient(person(u"Added"_s, {}, u"Meanwhile"_s, QDate(2000, 1, 1))) > 0 ? 1 : 0;
+    }));
+    writer->start();
+    while (added < 5)
+        QThread::msleep(1);
+    const QString backup = m_folder.filePath(u"backup-%1.sqlite"_s.arg(++m_files));
+    const bool done = book->backupTo(backup);
+    const int addedBefore = added;
+    QThread::msleep(20);
+    stop = true;
+    writer->wait();
+    QVERIFY2(done, qPrintable(book->errorString()));
+    QVERIFY(added > addedBefore);
+    QCOMPARE(modeOf(backup), 0600);
+
+    QString error;
+    auto copy = ClientBook::open(backup, &error);
+    QVERIFY2(copy, qPrintable(error));
+    QCOMPARE(copy->check(), std::optional<QStringList>(QStringList()));
+    const qint64 count = copy->clientCount().value_or(0);
+    QVERIFY2(count >= 2005 && count <= 2000 + added, qPrintable(QString::number(count)));
+    copy.reset();
+
+    const QByteArray bytes = snapshot(m_folder.path()).value(QFileInfo(backup).fileName());
+    QVERIFY(!book->backupTo(backup));
+    QVERIFY2(book->errorString().contains(u"never replaces"_s), qPrintable(book->errorString()));
+    QCOMPARE(snapshot(m_folder.path()).value(QFileInfo(backup).fileName()), bytes);
+}
+
+// Pages damaged inside a book that still opens: the check says so.
+void TestClientBook::checkFindsDamage()
+{
+    QString address;
+    {
+        auto book = newBook(u"sqlite"_s, &address);
+        QVERIFY(book);
+        QList<Client> clients;
+        for (int i = 0; i < 3000; ++i)
+            clients.append(person(u"Client"_s, u"Of"_s, QString::number(i), QDate(1990, 1, 1)));
+        QVERIFY(book->addClients(clients));
+        QCOMPARE(book->check(), std::optional<QStringList>(QStringList()));
+    }
+    {
+        QFile file(address);
+        QVERIFY(file.open(QIODevice::ReadWrite));
+        const qint64 middle = file.size() / 2 / 4096 * 4096;
+        QVERIFY(file.seek(middle + 100));
+        QVERIFY(file.write(QByteArray(1500, '\x5a')) == 1500);
+    }
+    QString error;
+    auto book = ClientBook::open(address, &error);
+    QVERIFY2(book, qPrintable(error));
+    const auto found = book->check();
+    QVERIFY(found);
+    QVERIFY(!found->isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestClientBook)

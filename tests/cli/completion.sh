@@ -53,7 +53,7 @@ expect "-" --open anna.vlm --pdf -
 expect "- mary.txt people.csv reports" --batch --input ""
 expect "csv json" --batch --format ""
 expect "json text" --open anna.vlm --format ""
-expect "--replace-columns" --batch --re
+expect "--replace-columns" --batch --rep
 expect "csv json text" --first Mary --calendar 2027 --format ""
 expect "fri" --calendar 2027 --find personal-day=6 --weekday f
 expect "personal-day= personal-month= personal-year=" --calendar 2027 --find ""
@@ -65,6 +65,11 @@ expect "soulUrge=" --variants people.csv --want so
 expect "--no-debts" --variants people.csv --no-
 expect "lifePath,summary,yearAhead" --pdf out.pdf --sections lifePath,summary,y
 expect "- reports" --odt ""
+expect "csv json text" --find-client mari --format ""
+expect "anna.vlm mary.txt people.csv reports" --import ""
+expect "anna.vlm mary.txt people.csv reports" --import people.csv ""
+expect "- people.csv reports" --export ""
+expect "" --client ""
 if [ -n "$tool" ]; then
     expect "$("$tool" --help | grep -o -- '--[a-z][a-z-]*' | sort -u | paste -sd " ")" -
     # "unknown system 'x'; use classic, common or chaldean (see --help)"

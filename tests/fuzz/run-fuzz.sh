@@ -5,8 +5,9 @@
 # seeded with the test corpus: the report reader, the CSV reader and the
 # stored reminder value, the folding of names, the people --compare takes,
 # the hand-over's addresses, the calendar's span and --find, the calendar
-# file's writer, and what the name variants read (--want, alternatives, the
-# --variants file).
+# file's writer, what the name variants read (--want, alternatives, the
+# --variants file), the client book's search, and the import of a CSV of
+# clients.
 # Exits non-zero on any crash, leak, hang or memory blow-up; the input that
 # caused it is left in the build folder.
 #   tests/fuzz/run-fuzz.sh [seconds] [build folder]    (default: 30 in all, build-fuzz)
@@ -25,7 +26,7 @@ CC=clang CXX=clang++ cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Re
     -DBUILD_TESTING=OFF -DVELMORA_FUZZ=ON -DVELMORA_SANITIZE=ON \
     -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link >/dev/null
 targets=(fuzz_report fuzz_csv fuzz_reminder fuzz_names fuzz_compare fuzz_handover fuzz_calendar fuzz_ics
-    fuzz_variants)
+    fuzz_variants fuzz_booksearch fuzz_clientcsv)
 cmake --build "$build" --target "${targets[@]}"
 
 # The time is shared out; every target gets at least a second.
@@ -48,6 +49,8 @@ for target in "${targets[@]}"; do
     fuzz_calendar) options=(-max_len=256 "$seeds/calendar") ;;
     fuzz_ics) options=(-max_len=512 "$seeds/ics") ;;
     fuzz_variants) options=(-max_len=4096 "$seeds/variants") ;;
+    fuzz_booksearch) options=(-max_len=256 "$seeds/booksearch") ;;
+    fuzz_clientcsv) options=(-max_len=4096 "$seeds/clientcsv") ;;
     esac
     echo "== $target, $share s" >&2
     ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
