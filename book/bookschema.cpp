@@ -133,8 +133,9 @@ const Dialect &postgresDialect()
         {QStringLiteral("40001"), QStringLiteral("40P01")}, // serialization failure, deadlock
         {}, // the server keeps its own pages sound
         // Until the server's own cleaner comes round (a minute or more), a
-        // search of the new rows would be planned blind.
-        QStringLiteral("ANALYZE clients, name_keys, tags"),
+        // search of the new rows would be planned blind and read the table
+        // beside the index ("m" among 100,000 new clients: 54 ms, 35 ms after).
+        QStringLiteral("VACUUM (ANALYZE) clients, name_keys, tags"),
         false,
     };
     return dialect;
