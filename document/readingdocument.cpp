@@ -20,7 +20,7 @@
 #include <QTextObjectInterface>
 
 #include <algorithm>
-#include <ranges>
+#include <utility>
 
 #include <langinfo.h>
 
@@ -220,7 +220,8 @@ void drawingsAsPictures(QTextDocument &document)
         }
     }
     // From the end, so that the positions before stay as they are.
-    for (const auto &[position, format] : std::views::reverse(drawings)) {
+    std::reverse(drawings.begin(), drawings.end());
+    for (const auto &[position, format] : std::as_const(drawings)) {
         QTextCursor cursor(&document);
         cursor.setPosition(position);
         cursor.setPosition(position + 1, QTextCursor::KeepAnchor);
