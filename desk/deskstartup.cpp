@@ -2,7 +2,6 @@
 #include "deskstartup.h"
 
 #include <QApplication>
-#include <QCommandLineParser>
 #include <QFile>
 #include <QPointer>
 #include <QTimer>
@@ -14,35 +13,6 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora::desk {
-
-DeskCommandLine parseDeskCommandLine(const QStringList &arguments)
-{
-    // Qt's own options are words after a single dash (-platform), so a single
-    // dash starts a word here too.
-    QCommandLineParser parser;
-    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
-    const QCommandLineOption help(QStringList{u"h"_s, u"help"_s});
-    const QCommandLineOption version(QStringList{u"v"_s, u"version"_s});
-    const QCommandLineOption busActivated(u"bus-activated"_s);
-    parser.addOptions({help, version, busActivated});
-    const bool known = parser.parse(arguments.isEmpty() ? QStringList{QString()} : arguments);
-    DeskCommandLine line;
-    if (parser.isSet(help)) {
-        line.action = DeskCommandLine::Action::Help;
-    } else if (parser.isSet(version)) {
-        line.action = DeskCommandLine::Action::Version;
-    } else if (!known) {
-        line.action = DeskCommandLine::Action::Error;
-        line.error = u"unknown option '%1'"_s.arg(parser.unknownOptionNames().value(0));
-    } else if (parser.positionalArguments().size() > 1) {
-        line.action = DeskCommandLine::Action::Error;
-        line.error = u"one report file at most, not %1"_s.arg(parser.positionalArguments().size());
-    } else {
-        line.file = parser.positionalArguments().value(0);
-        line.busActivated = parser.isSet(busActivated);
-    }
-    return line;
-}
 
 QString deskHelpText()
 {

@@ -17,20 +17,8 @@ namespace velmora::desk {
 
 class DeskWindow;
 
-// What the desk's command line asks for.
-struct DeskCommandLine {
-    enum class Action { Run, Help, Version, Error };
-
-    Action action = Action::Run;
-    QString file;  // Run: a report file to open; empty for none
-    QString error; // Error: what is wrong
-    bool busActivated = false;
-};
-
-// --help (-h) and --version (-v) win wherever they stand; otherwise at most
-// one report file and --bus-activated. Before QApplication has taken Qt's
-// own options out, only Help and Version are to be trusted.
-[[nodiscard]] DeskCommandLine parseDeskCommandLine(const QStringList &arguments);
+// The desk's --help and --version; its command line is read as the main
+// window's (parseCommandLine).
 [[nodiscard]] QString deskHelpText();
 [[nodiscard]] QString deskVersionText();
 

@@ -1,6 +1,5 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
-#include <QFile>
 
 #include <cstdio>
 
@@ -8,6 +7,7 @@
 #include "clientbook.h"
 #include "deskstartup.h"
 #include "deskwindow.h"
+#include "programarguments.h"
 #include "qtplatform.h"
 
 namespace {
@@ -18,32 +18,24 @@ int print(std::FILE *stream, const QString &text, int status)
     return std::fflush(stream) == 0 ? status : 1;
 }
 
-QStringList argumentsOf(int argc, char *argv[])
-{
-    QStringList arguments;
-    for (int k = 0; k < argc; ++k)
-        arguments << QFile::decodeName(argv[k]);
-    return arguments;
-}
-
 } // namespace
 
 int main(int argc, char *argv[])
 {
-    using velmora::desk::DeskCommandLine;
+    using Action = velmora::CommandLine::Action;
     // Help and the version need no display: they are answered before Qt connects to one.
-    const DeskCommandLine early = velmora::desk::parseDeskCommandLine(argumentsOf(argc, argv));
-    if (early.action == DeskCommandLine::Action::Help)
+    const velmora::CommandLine early = velmora::parseCommandLine(argc, argv);
+    if (early.action == Action::Help)
         return print(stdout, velmora::desk::deskHelpText(), 0);
-    if (early.action == DeskCommandLine::Action::Version)
+    if (early.action == Action::Version)
         return print(stdout, velmora::desk::deskVersionText(), 0);
 
     // Qt takes the launcher's activation tokens out of the environment as it starts.
     const auto launchTokens = velmora::handover::LaunchTokens::fromEnvironment();
     // The application name, the executable's, names the settings store and the lock.
     QApplication application(argc, argv);
-    const DeskCommandLine commandLine = velmora::desk::parseDeskCommandLine(QCoreApplication::arguments());
-    if (commandLine.action == DeskCommandLine::Action::Error)
+    const velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
+    if (commandLine.action == Action::Error)
         return print(stderr, QStringLiteral("tavi-velmora-desk: %1 (see --help)\n").arg(commandLine.error), 2);
     QGuiApplication::setDesktopFileName(QString(velmora::handover::kDeskIdentity.busName));
     QApplication::setWindowIcon(velmora::applicationIcon());
@@ -54,7 +46,7 @@ int main(int argc, char *argv[])
             return print(stderr, QStringLiteral("tavi-velmora-desk: %1; started by the session bus, it ends\n").arg(problem), 1);
     }
     const std::unique_ptr<velmora::desk::DeskWindow> window
-        = velmora::desk::startDesk(platform, QFile::encodeName(commandLine.file),
+        = velmora::desk::startDesk(platform, commandLine.nativeReportFile,
                                    velmora::book::ClientBook::defaultAddress());
     if (!window)
         return 0;
