@@ -83,24 +83,6 @@ QVariant optionalDate(const QDate &date)
     return date.isValid() ? QVariant(isoDate(date)) : QVariant(QMetaType(QMetaType::QString));
 }
 
-QString joinedName(const QString &first, const QString &middle, const QString &last)
-{
-    QStringList parts;
-    for (const QString *part : {&first, &middle, &last})
-        if (!part->isEmpty())
-            parts.append(*part);
-    return parts.join(QLatin1Char(' '));
-}
-
-QString shownName(const Client &client)
-{
-    if (client.nameInUse >= 0 && client.nameInUse < client.laterNames.size()) {
-        const LaterName &name = client.laterNames.at(client.nameInUse);
-        return joinedName(name.first, name.middle, name.last);
-    }
-    return joinedName(client.first, client.middle, client.last);
-}
-
 bool isPostgresAddress(const QString &address)
 {
     return address.startsWith(QLatin1String("postgresql://"), Qt::CaseInsensitive)
@@ -147,6 +129,24 @@ QString faultOf(const Client &client)
 }
 
 } // namespace
+
+QString joinedName(const QString &first, const QString &middle, const QString &last)
+{
+    QStringList parts;
+    for (const QString *part : {&first, &middle, &last})
+        if (!part->isEmpty())
+            parts.append(*part);
+    return parts.join(QLatin1Char(' '));
+}
+
+QString nameInUse(const Client &client)
+{
+    if (client.nameInUse >= 0 && client.nameInUse < client.laterNames.size()) {
+        const LaterName &name = client.laterNames.at(client.nameInUse);
+        return joinedName(name.first, name.middle, name.last);
+    }
+    return joinedName(client.first, client.middle, client.last);
+}
 
 BirthData birthDataOf(const Client &client)
 {
@@ -515,7 +515,7 @@ std::unique_ptr<ClientBook> ClientBook::open(const QString &address, QString *er
 
 std::optional<qint64> ClientBook::Private::insertClient(const Client &client, const QString &now)
 {
-    const QString shown = shownName(client);
+    const QString shown = nameInUse(client);
     const auto rows = select(
         QStringLiteral("adding a client"),
         QStringLiteral("INSERT INTO clients (first_name, middle_name, last_name, birth, name_in_use, notes, system, "
@@ -737,13 +737,13 @@ bool ClientBook::updateClient(const Client &client)
                                        "name_in_use = ?, notes = ?, system = ?, shown_name = ?, sort_key = ?, changed = ? "
                                        "WHERE id = ?"),
                         {text(client.first), text(client.middle), text(client.last), isoDate(client.birth),
-                         client.nameInUse, text(client.notes), text(client.system), text(shownName(client)),
-                         foldedKey(shownName(client)), changed, client.id}))
+                         client.nameInUse, text(client.notes), text(client.system), text(nameInUse(client)),
+                         foldedKey(nameInUse(client)), changed, client.id}))
             return false;
         for (const char *table : {"later_names", "tags", "links", "name_keys"})
             if (!d->exec(what, QStringLiteral("DELETE FROM %1 WHERE client_id = ?").arg(QLatin1String(table)), {client.id}))
                 return false;
-        return d->writeParts(client.id, client, shownName(client));
+        return d->writeParts(client.id, client, nameInUse(client));
     });
 }
 

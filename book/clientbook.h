@@ -72,6 +72,11 @@ struct ClientSummary {
 // The birth data of the client's birth name, as the engine and the report files take it.
 [[nodiscard]] BirthData birthDataOf(const Client &client);
 
+// A name as the book shows it: its parts that are not empty, one space apart.
+[[nodiscard]] QString joinedName(const QString &first, const QString &middle, const QString &last);
+// The name the client goes by now: the later name in use, or the birth name.
+[[nodiscard]] QString nameInUse(const Client &client);
+
 // The client book: one SQLite file (the default) or a PostgreSQL database
 // shared by a practice. One schema and one set of queries serve both. Every
 // change is one transaction; a failure leaves the book as it was and says why

@@ -158,7 +158,7 @@ std::string PersonRun::clientLine() const
         return {};
     std::string line = "Client " + std::to_string(m_options.clientId) + ": ";
     const std::string birthName =
-        visibleText(joinedName(m_options.first, m_options.middle, m_options.last).toStdString());
+        visibleText(book::joinedName(m_options.first, m_options.middle, m_options.last).toStdString());
     if (m_options.clientNameInUse.isEmpty())
         return line + birthName + "\n\n";
     return line + visibleText(m_options.clientNameInUse.toStdString()) + ", born " + birthName

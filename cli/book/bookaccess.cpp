@@ -127,19 +127,6 @@ QString bookAddress(const CliOptions &options)
     return options.book.isEmpty() ? book::ClientBook::defaultAddress() : options.book;
 }
 
-QString joinedName(const QString &first, const QString &middle, const QString &last)
-{
-    return middle.isEmpty() ? first + u' ' + last : first + u' ' + middle + u' ' + last;
-}
-
-QString nameInUse(const book::Client &client)
-{
-    if (client.nameInUse < 0 || client.nameInUse >= client.laterNames.size())
-        return joinedName(client.first, client.middle, client.last);
-    const book::LaterName &name = client.laterNames[client.nameInUse];
-    return joinedName(name.first, name.middle, name.last);
-}
-
 int runForClient(const CliOptions &options, CliStreams &streams, const QDateTime &now,
                  const std::function<int(const CliOptions &)> &job)
 {
@@ -170,7 +157,7 @@ int runForClient(const CliOptions &options, CliStreams &streams, const QDateTime
     forClient.last = client->last;
     forClient.clientId = client->id;
     if (client->nameInUse >= 0)
-        forClient.clientNameInUse = nameInUse(*client);
+        forClient.clientNameInUse = book::nameInUse(*client);
     if (const System *system = findSystem(client->system.toStdString());
         system != nullptr && !options.systemNamed) {
         forClient.system = system;

@@ -51,10 +51,6 @@ private:
 // The book's address the options name: --book, or the default book.
 [[nodiscard]] QString bookAddress(const CliOptions &options);
 
-// A name as every output writes it: first, middle (when there is one) and last, one space apart.
-[[nodiscard]] QString joinedName(const QString &first, const QString &middle, const QString &last);
-// The name the client goes by now: the later name in use, or the birth name.
-[[nodiscard]] QString nameInUse(const book::Client &client);
 
 // Runs a job for the client --client names, as for a person typed: the job
 // gets the options with the client's birth name and date in place of

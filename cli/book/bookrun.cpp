@@ -47,7 +47,7 @@ QString laterNameText(const book::LaterName &name)
         about << name.label;
     if (name.taken.isValid())
         about << dateText(name.taken);
-    const QString joined = joinedName(name.first, name.middle, name.last);
+    const QString joined = book::joinedName(name.first, name.middle, name.last);
     return about.isEmpty() ? joined : joined + u" ("_s + about.join(u", "_s) + u')';
 }
 
@@ -58,8 +58,8 @@ std::string clientText(const Client &client)
         if (!value.isEmpty())
             text.append(label).append(shown(value)).append("\n");
     };
-    line("Name in use: ", client.nameInUse >= 0 ? nameInUse(client) : QString());
-    line("Birth name:  ", joinedName(client.first, client.middle, client.last));
+    line("Name in use: ", client.nameInUse >= 0 ? book::nameInUse(client) : QString());
+    line("Birth name:  ", book::joinedName(client.first, client.middle, client.last));
     line("Born:        ", dateText(client.birth));
     for (qsizetype k = 0; k < client.laterNames.size(); ++k)
         line(k == 0 ? "Later names: " : "             ", laterNameText(client.laterNames[k]));
@@ -109,7 +109,7 @@ QJsonObject clientObject(const Client &client)
                                    {u"document"_s, entry.document}});
     }
     return {{u"id"_s, client.id},
-            {u"name"_s, nameInUse(client)},
+            {u"name"_s, book::nameInUse(client)},
             {u"first"_s, client.first},
             {u"middle"_s, client.middle},
             {u"last"_s, client.last},
@@ -137,7 +137,7 @@ std::optional<book::LaterName> laterNameOf(const QString &text)
             return std::nullopt;
         name.taken = QDate(taken->year, taken->month, taken->day);
     }
-    if (joinedName(name.first, name.middle, name.last).trimmed().isEmpty())
+    if (book::joinedName(name.first, name.middle, name.last).trimmed().isEmpty())
         return std::nullopt;
     return name;
 }
