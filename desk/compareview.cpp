@@ -9,6 +9,8 @@
 #include <QTextCursor>
 #include <QVBoxLayout>
 
+#include <array>
+
 #include "chart.h"
 #include "chartview.h"
 #include "compatibility.h"
@@ -61,6 +63,9 @@ void CompareView::showClient(const std::optional<BirthData> &client, const Syste
     m_client = client;
     m_system = &system;
     m_dateOfInterest = dateOfInterest;
+    m_clientChart.reset();
+    if (client)
+        m_clientChart.emplace(chartOf(*client, system, dateOfInterest));
     refresh();
 }
 
@@ -87,11 +92,11 @@ void CompareView::refresh()
         m_relations->clear();
         return;
     }
-    std::optional<Chart> charts[2];
-    if (m_client)
-        charts[0].emplace(chartOf(*m_client, *m_system, m_dateOfInterest));
+    std::optional<Chart> otherChart;
     if (other)
-        charts[1].emplace(chartOf(*other, *m_system, m_dateOfInterest));
+        otherChart.emplace(chartOf(*other, *m_system, m_dateOfInterest));
+    const std::array<const Chart *, 2> charts = {m_clientChart ? &*m_clientChart : nullptr,
+                                                 otherChart ? &*otherChart : nullptr};
     for (int column = 0; column < 2; ++column) {
         if (!charts[column])
             continue;

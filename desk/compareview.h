@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "birthdata.h"
+#include "chart.h"
 
 class QLabel;
 class QTableWidget;
@@ -43,6 +44,7 @@ private:
     QTableWidget *m_table;
     QTextBrowser *m_relations;
     std::optional<BirthData> m_client;
+    std::optional<Chart> m_clientChart; // worked out once per client, system and date, not per keystroke
     const System *m_system = nullptr;
     CalendarDate m_dateOfInterest;
 };
