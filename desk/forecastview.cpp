@@ -31,6 +31,19 @@ QPushButton *stepButton(QWidget *parent, const QString &name, const QString &tex
     return button;
 }
 
+// The cells around the month hold no day: neither the keyboard nor a screen
+// reader stops on them.
+void fillBlanks(QTableWidget *grid)
+{
+    for (int row = 0; row < grid->rowCount(); ++row)
+        for (int column = 0; column < grid->columnCount(); ++column)
+            if (grid->item(row, column) == nullptr) {
+                auto *blank = new QTableWidgetItem;
+                blank->setFlags(Qt::NoItemFlags);
+                grid->setItem(row, column, blank);
+            }
+}
+
 } // namespace
 
 ForecastView::ForecastView(QWidget *parent)
@@ -155,6 +168,7 @@ void ForecastView::refresh()
     m_days.clear();
     if (!m_month.isValid() || !m_person || m_system == nullptr) {
         m_heading->setText(m_month.isValid() ? QLocale::c().toString(m_month, u"MMMM yyyy"_s) : QString());
+        fillBlanks(m_grid);
         return;
     }
     const QDate last = m_month.addMonths(1).addDays(-1);
@@ -174,6 +188,7 @@ void ForecastView::refresh()
         item->setData(kDateRole, day.date);
         m_grid->setItem(cell / 7, cell % 7, item);
     }
+    fillBlanks(m_grid);
     markChosen();
 }
 
