@@ -16,19 +16,10 @@
 set -euo pipefail
 # shellcheck source=tests/smoke/lib.sh
 source "$(dirname "$(readlink -f "$0")")/lib.sh"
-if [ -z "${VELMORA_SMOKE_BUS:-}" ]; then
-    # A bus of the test's own that starts only the services in its folder: the
-    # screen readers' bus, and later the program's, to have the bus start it
-    # as a launcher would.
-    VELMORA_SMOKE_BUS=$(mktemp -d)
-    export VELMORA_SMOKE_BUS
-    mkdir -p "$VELMORA_SMOKE_BUS/services"
-    cp /usr/share/dbus-1/services/org.a11y.Bus.service "$VELMORA_SMOKE_BUS/services/"
-    write_bus_config "$VELMORA_SMOKE_BUS/bus.conf" "$VELMORA_SMOKE_BUS/services"
-    dbus-run-session --config-file="$VELMORA_SMOKE_BUS/bus.conf" -- "$0" "$@" && status=0 || status=$?
-    rm -rf "$VELMORA_SMOKE_BUS"
-    exit "$status"
-fi
+# A bus of the test's own that starts only the services in its folder: the
+# screen readers' bus, and later the program's, to have the bus start it as a
+# launcher would.
+on_own_session_bus "$@"
 
 program=$(readlink -f "$1")
 shots=${2:-$(pwd)/smoke-screenshots}
@@ -46,51 +37,8 @@ fail() {
     exit 1
 }
 
-visible_windows() { # title: the ids of the shown windows with that title
-    xdotool search --onlyvisible --name "^$1\$" 2>/dev/null || true
-}
 
-# Waits for a shown window with the title other than the ones given, prints
-# its id and gives it the keyboard focus (there is no window manager to do it).
-wait_for_window() { # title, seconds, ids to skip...
-    local title=$1 seconds=$2
-    shift 2
-    poll_until "$seconds" new_window "$title" "$@" || fail "no window \"$title\" after $seconds s"
-    xdotool windowfocus --sync "$found" 2>/dev/null || xdotool windowfocus "$found"
-    echo "$found"
-}
-found=
-new_window() { # title, ids to skip...: true once one shows, in $found
-    local title=$1 id
-    shift
-    for id in $(visible_windows "$title"); do
-        if [[ " $* " != *" $id "* ]]; then
-            found=$id
-            return 0
-        fi
-    done
-    [ -z "$app" ] || kill -0 "$app" 2>/dev/null || fail "the program ended early"
-    return 1
-}
-ended() { ! kill -0 "$1" 2>/dev/null; }
 
-# A display of its own: a free number, and a server that really answers.
-start_xvfb() {
-    local number tries
-    for tries in 1 2 3 4 5; do
-        number=$((100 + RANDOM % 800))
-        [ -e "/tmp/.X$number-lock" ] || [ -e "/tmp/.X11-unix/X$number" ] && continue
-        Xvfb ":$number" -screen 0 1024x768x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
-        xvfb=$!
-        export DISPLAY=:$number
-        poll_until 5 x_answers_or_ended
-        xdotool getdisplaygeometry >/dev/null 2>&1 && return 0
-        kill "$xvfb" 2>/dev/null || true
-        wait "$xvfb" 2>/dev/null || true
-    done
-    fail "no X server could be started"
-}
-x_answers_or_ended() { xdotool getdisplaygeometry >/dev/null 2>&1 || ended "$xvfb"; }
 # The title bar as the window system has it.
 check_title() { # id, caption
     local title
@@ -98,10 +46,6 @@ check_title() { # id, caption
     [ "$title" = "$2" ] || fail "a title bar reads \"$title\" instead of \"$2\""
 }
 
-wait_until_gone() { # id, seconds
-    poll_until "$2" window_gone "$1" || fail "window $1 still open after $2 s"
-}
-window_gone() { ! xdotool search --onlyvisible --name '.*' 2>/dev/null | grep -qx "$1"; }
 
 # Presses keys in the window that has the focus, then waits for the dialog or
 # message box they open, checks its title bar, and closes it with a key.

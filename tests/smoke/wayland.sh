@@ -15,43 +15,8 @@ program=$(readlink -f "$1")
 shots=${2:-$(pwd)/smoke-screenshots}
 mkdir -p "$shots"
 work=$(mktemp -d)
-chmod 711 "$work"
 pids=()
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
-
-as=()
-if [ "$(id -u)" -eq 0 ]; then
-    user=velmora-smoke
-    id "$user" >/dev/null 2>&1 || useradd --system -M -d /nonexistent -s /usr/sbin/nologin "$user"
-    as=(setpriv --reuid="$user" --regid="$user" --clear-groups)
-fi
-home=$work/home
-runtime=$home/runtime
-mkdir -m 700 "$home" "$runtime"
-[ ${#as[@]} -eq 0 ] || chown -R "$user:" "$home"
-# A checkout in root's home is closed to that user: it runs a copy of the
-# program, and reads a copy of the leak suppressions a sanitized build names.
-if [ ${#as[@]} -gt 0 ] && ! "${as[@]}" test -x "$program"; then
-    install -m 755 "$program" "$work/tavi-velmora"
-    program=$work/tavi-velmora
-fi
-if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]] && [ -f "${BASH_REMATCH[1]}" ]; then
-    install -m 644 "${BASH_REMATCH[1]}" "$work/lsan.supp"
-    LSAN_OPTIONS=${LSAN_OPTIONS//${BASH_REMATCH[1]}/$work/lsan.supp}
-fi
-
-# Runs a command as the session's user, in the session's environment. Run
-# in the background, it becomes the command itself (exec), so that $! is the
-# command and the end of the test ends it.
-session() {
-    (exec_session "$@")
-}
-exec_session() {
-    exec "${as[@]}" env -i PATH=/usr/local/bin:/usr/bin:/bin HOME="$home" XDG_RUNTIME_DIR="$runtime" \
-        XDG_CONFIG_HOME="$home/config" WAYLAND_DISPLAY=wayland-1 DBUS_SESSION_BUS_ADDRESS="unix:path=$runtime/bus" \
-        SWAYSOCK="$runtime/sway.sock" QT_QPA_PLATFORM=wayland LANG=C.UTF-8 \
-        ASAN_OPTIONS="${ASAN_OPTIONS:-}" UBSAN_OPTIONS="${UBSAN_OPTIONS:-}" LSAN_OPTIONS="${LSAN_OPTIONS:-}" "$@"
-}
 
 fail() {
     echo "wayland: $*" >&2
@@ -62,40 +27,22 @@ fail() {
     exit 1
 }
 
+start_wayland_session
+program=$(session_program "$program")
+# A sanitized build names its leak suppressions, which the session's user reads a copy of.
+if [[ "${LSAN_OPTIONS:-}" =~ suppressions=([^:]*) ]] && [ -f "${BASH_REMATCH[1]}" ]; then
+    install -m 644 "${BASH_REMATCH[1]}" "$work/lsan.supp"
+    LSAN_OPTIONS=${LSAN_OPTIONS//${BASH_REMATCH[1]}/$work/lsan.supp}
+fi
+
 # Waits until the condition (a command) holds, up to the seconds given.
 wait_until() { # seconds, what, command...
     local seconds=$1 what=$2
     shift 2
     poll_until "$seconds" "$@" || fail "$what: not after $seconds s"
 }
-
-# The windows sway shows, one a line: "focused|-" TAB title.
-windows() {
-    session swaymsg -t get_tree -r 2>/dev/null | python3 -c '
-import json, sys
-def walk(node):
-    if node.get("pid") and node.get("name") is not None:
-        print(("focused" if node.get("focused") else "-") + "\t" + node["name"])
-    for child in node.get("nodes", []) + node.get("floating_nodes", []):
-        walk(child)
-walk(json.load(sys.stdin))'
-}
-count_windows() { windows | cut -f2 | grep -cx "$1" || true; }
-has_windows() { [ "$(count_windows "$1")" -eq "$2" ]; }
-focused_is() { windows | grep -qx "focused	$1"; }
 # A new virtual keyboard takes a moment before its first key counts.
 keys() { session wtype -s 100 "$@"; }
-
-printf 'output HEADLESS-1 resolution 1024x768\nxwayland disable\nfocus_on_window_activation focus\n' >"$work/sway.conf"
-chmod 644 "$work/sway.conf"
-write_bus_config "$work/bus.conf"
-exec_session dbus-daemon --config-file="$work/bus.conf" --nofork --nopidfile --address="unix:path=$runtime/bus" >"$work/dbus.log" 2>&1 &
-pids+=($!)
-exec_session env WLR_BACKENDS=headless WLR_LIBINPUT_NO_DEVICES=1 WLR_RENDERER=pixman sway -c "$work/sway.conf" \
-    >"$work/sway.log" 2>&1 &
-pids+=($!)
-# sway listens for IPC at $SWAYSOCK.
-wait_until 10 "sway and the session bus" sh -c "test -S '$runtime/wayland-1' && test -S '$runtime/sway.sock' && test -S '$runtime/bus'"
 
 printf 'Mrkq\r\n\r\nVplwk\r\n7\r\n6\r\nPdufk\r\n4<;3\r\n' >"$home/john.vlm"
 chmod 644 "$home/john.vlm"
