@@ -3,8 +3,8 @@
 # the launcher entry, the MIME type and the AppStream metadata validate, the
 # icon theme has every size, the manual pages format cleanly, the bash
 # completion completes, the command-line tool starts, and the desktop program
-# passes the real-window smoke tests on X11 (with the screen readers' walk)
-# and on Wayland. CI runs the smoke tests here only, once.
+# and the desk pass the real-window smoke tests on X11 (with the screen
+# readers' walk) and on Wayland. CI runs the smoke tests here only, once.
 #   check-installed.sh [PREFIX]     (default /usr)
 set -euo pipefail
 prefix=${1:-/usr}
@@ -70,10 +70,15 @@ if [ -z "$shots" ]; then
     shots=$(mktemp -d)
     trap 'rm -rf "$shots"' EXIT
 fi
-for smoke in smoke.sh wayland.sh; do
-    if ! "$here/../smoke/$smoke" "$prefix/bin/tavi-velmora" "$shots"; then
+smoke() { # test, arguments
+    if ! "$here/../smoke/$1" "${@:2}" "$shots"; then
         trap - EXIT
-        fail "the smoke test $smoke failed; screenshots in $shots"
+        fail "the smoke test $1 $2 failed; screenshots in $shots"
     fi
+}
+smoke smoke.sh "$prefix/bin/tavi-velmora"
+smoke wayland.sh "$prefix/bin/tavi-velmora"
+for display in x11 wayland; do
+    smoke desk.sh "$display" "$prefix/bin/tavi-velmora-desk" "$prefix/bin/tavi-velmora-cli" "$prefix/bin/tavi-velmora"
 done
 echo "check-installed: passed"
