@@ -19,6 +19,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSaveFile>
+#include <QScreen>
 #include <QSplitter>
 #include <QStandardPaths>
 #include <QStatusBar>
@@ -416,8 +417,13 @@ void DeskWindow::showHelp()
 void DeskWindow::restoreState()
 {
     const auto value = [this](const QString &key) { return m_platform.settingsValue(kSection, key); };
-    restoreGeometry(QByteArray::fromBase64(value(u"Geometry"_s).toLatin1()));
-    QMainWindow::restoreState(QByteArray::fromBase64(value(u"State"_s).toLatin1()));
+    // A first start has room for the clients' names, the chart and its
+    // reading, within the screen.
+    if (!restoreGeometry(QByteArray::fromBase64(value(u"Geometry"_s).toLatin1())))
+        resize(QSize(fontMetrics().averageCharWidth() * 150, fontMetrics().height() * 44)
+                   .boundedTo(screen()->availableGeometry().size()));
+    if (!QMainWindow::restoreState(QByteArray::fromBase64(value(u"State"_s).toLatin1())) && m_clientsDock != nullptr)
+        resizeDocks({m_clientsDock}, {fontMetrics().averageCharWidth() * 32}, Qt::Horizontal);
     // The splitter takes its sizes once the window has its own: before, the
     // space it gains on showing would all go to the reading.
     m_pendingSplitter = QByteArray::fromBase64(value(u"ChartSplitter"_s).toLatin1());

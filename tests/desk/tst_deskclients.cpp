@@ -4,8 +4,10 @@
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalSpy>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -91,6 +93,7 @@ private Q_SLOTS:
     void saysWhenTheBookCannotBeOpened_data();
     void saysWhenTheBookCannotBeOpened();
     void bringsBackTheLastClientAndKeepsTheReadingsMade();
+    void aFirstStartShowsWholeNamesWithinTheScreen();
     void writesScreenshotsWhenAsked();
 
 private:
@@ -281,6 +284,25 @@ void DeskClientsTest::bringsBackTheLastClientAndKeepsTheReadingsMade()
     QCOMPARE(again.personForm()->person()->LastName, "Hopper");
     QCOMPARE(again.client()->history.size(), 1);
     QCOMPARE(again.notesView()->historyCount(), 1);
+}
+
+// With nothing kept from an earlier start, the clients' column shows whole
+// names and dates, and the window stays on the screen.
+void DeskClientsTest::aFirstStartShowsWholeNamesWithinTheScreen()
+{
+    FakePlatform platform;
+    DeskWindow window(platform);
+    window.openBook(m_address);
+    window.restoreState();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    const QSize screen = window.screen()->availableGeometry().size();
+    QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
+    auto *list = window.findChild<QListWidget *>(u"lstClients"_s);
+    QTRY_COMPARE(list->count(), 3);
+    for (int row = 0; row < list->count(); ++row)
+        QVERIFY2(list->fontMetrics().horizontalAdvance(list->item(row)->text()) < list->viewport()->width(),
+                 qPrintable(list->item(row)->text()));
 }
 
 // VELMORA_DESK_SHOTS=FOLDER: each page, light and dark, as PNG pictures for the release notes.
