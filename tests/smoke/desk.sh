@@ -31,7 +31,7 @@ other=$(readlink -f "$4")
 shots=${5:-$(pwd)/smoke-screenshots}
 mkdir -p "$shots"
 work=$(mktemp -d)
-pids=() app= xvfb=
+pids=() app='' xvfb=''
 trap 'for p in "${pids[@]}"; do kill "$p" 2>/dev/null || true; done; rm -rf "$work"' EXIT
 began=$SECONDS
 title="Tavi Velmora Desk"
@@ -148,7 +148,7 @@ print(d["personalYear"]["number"], d["personalMonth"]["number"])'
 mapfile -t classic < <(numbers classic)
 next_month=$(date -d "$(date +%Y-%m-01) +1 month" +%Y-%m-01)
 mapfile -t chaldean < <(numbers chaldean "$next_month")
-[ ${#classic[@]} -eq 3 ] && [ ${#chaldean[@]} -eq 3 ] || fail "the tool gave no numbers for the client"
+if [ ${#classic[@]} -ne 3 ] || [ ${#chaldean[@]} -ne 3 ]; then fail "the tool gave no numbers for the client"; fi
 [ -z "${session_user:-}" ] || chown -R "$session_user:" "$home/data"
 
 # The number a core button shows is the tool's: written from its compound
@@ -235,9 +235,9 @@ poll_until 10 test -s "$home/maria.pdf" || fail "no PDF was saved"
 focus "$window" 10
 pdftotext "$home/maria.pdf" "$work/maria.txt"
 grep -q "$person" "$work/maria.txt" || fail "the PDF does not name $person"
-set -- ${chaldean[0]}
-grep -qw "$1" "$work/maria.txt" || fail "the PDF does not show the Life Path $1"
-say "the PDF: $(wc -l <"$work/maria.txt") lines, naming $person and the Life Path $1"
+read -r life_path _ <<<"${chaldean[0]}"
+grep -qw "$life_path" "$work/maria.txt" || fail "the PDF does not show the Life Path $life_path"
+say "the PDF: $(wc -l <"$work/maria.txt") lines, naming $person and the Life Path $life_path"
 
 press ctrl+4
 read_names 10 "list item" ".*maria\.pdf.*" >/dev/null

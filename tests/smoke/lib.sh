@@ -1,4 +1,7 @@
-# Shared by the smoke tests (sourced, not run).
+# shellcheck shell=bash
+# Shared by the smoke tests (sourced, not run). The tests set work, their
+# temporary folder, before they call these.
+# shellcheck disable=SC2154
 
 # Runs the command until it succeeds, polling, for at most the seconds given;
 # false when the time runs out. A condition, never a fixed wait.

@@ -50,7 +50,7 @@ chmod 644 "$home/john.vlm"
 main="Tavi Velmora v1.0"
 exec_session "$program" >"$work/app.log" 2>&1 &
 app=$!
-pids+=($app)
+pids+=("$app")
 wait_until 20 "the main window" focused_is "$main"
 session grim "$runtime/input.png" && cp "$runtime/input.png" "$shots/wayland-input-page.png"
 
