@@ -127,6 +127,16 @@ InputFault makeVariant(const PersonFields &fields, bool fold, NameVariant &varia
     return InputFault::None;
 }
 
+std::string writtenName(const NameVariant &variant)
+{
+    std::string name = variant.first;
+    for (const std::string *part : {&variant.middle, &variant.last}) {
+        if (!part->empty())
+            name.append(1, ' ').append(*part);
+    }
+    return name;
+}
+
 bool hasUncounted(const NameVariant &variant)
 {
     return !uncountedCharacters(fullName(variant.person)).empty();

@@ -48,6 +48,9 @@ struct NameVariant {
 // find in them, or InputFault::None.
 [[nodiscard]] InputFault makeVariant(const PersonFields &fields, bool fold, NameVariant &variant);
 
+// The variant's full name as written: its parts apart by single spaces.
+[[nodiscard]] std::string writtenName(const NameVariant &variant);
+
 // Whether a name of the variant holds characters that do not count.
 [[nodiscard]] bool hasUncounted(const NameVariant &variant);
 
