@@ -6,6 +6,7 @@
 
 #include "chaldeantexts.h"
 #include "enginetext.h"
+#include "morenumberstext.h"
 #include "shortenedtext.h"
 
 using namespace Qt::StringLiterals;
@@ -77,6 +78,31 @@ QString familyName(const std::vector<NameVariant> &variants)
         return {};
     const QString last = shown.takeLast();
     return u"the "_s + (shown.isEmpty() ? last : shown.join(u", "_s) + u" or "_s + last) + u" family"_s;
+}
+
+VariantSheet variantSheet(const std::vector<NameVariant> &variants, const System &system, const VariantWishes &wishes,
+                          const CalendarDate &dateOfInterest)
+{
+    VariantSheet sheet;
+    const QString family = familyName(variants);
+    sheet.title = family.isEmpty() ? u"Velmora name variants"_s : u"Velmora name variants for "_s + family;
+    const auto bornOn = [](const BirthData &person) {
+        return CalendarDate{person.BirthDay, person.BirthMonth, person.BirthYear};
+    };
+    if (!variants.empty() && std::ranges::all_of(variants, [&](const NameVariant &v) {
+            return bornOn(v.person) == bornOn(variants.front().person);
+        }))
+        sheet.facts << u"Born "_s + toQString(calendarDateText(bornOn(variants.front().person)));
+    sheet.facts << u"System: "_s + toQString(system.name);
+    const QString wished = toQString(wishes.words());
+    sheet.facts << (wished.isEmpty() ? u"Wishes: none; every variant's Destiny is read below"_s
+                                     : u"Wishes: "_s + wished);
+    if (!wishes.empty() && std::ranges::none_of(variants, &NameVariant::match))
+        sheet.notes << u"No spelling meets every wish (%1): the table shows what each one gives instead."_s.arg(wished);
+    sheet.readingsHeading = wishes.empty() ? u"The Destiny of each variant"_s
+                                           : u"The Destiny of each matching variant"_s;
+    sheet.readings = destinyReadings(variants, system, dateOfInterest);
+    return sheet;
 }
 
 } // namespace velmora
