@@ -482,6 +482,7 @@ void DeskWindow::openBook(const QString &address)
     if (!m_book)
         m_clients->showProblem(u"The client book cannot be opened, so no client is kept or shown; what is typed "
                                "here is not saved.\n\n"_s + problem);
+    m_compare->setBook(m_book.get());
     connect(m_clients, &ClientsPanel::clientChosen, this, &DeskWindow::showClient);
     connect(m_clients, &ClientsPanel::newClientAsked, this, &DeskWindow::newClient);
     updateKeepButton();
