@@ -2,6 +2,7 @@
 #include "namesview.h"
 
 #include <QAbstractTableModel>
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QEvent>
 #include <QFont>
@@ -11,13 +12,16 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPointer>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTableView>
 #include <QTableWidget>
+#include <QThreadPool>
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <memory>
 
 #include "descriptors.h"
 #include "enginetext.h"
@@ -225,6 +229,8 @@ NamesView::NamesView(QWidget *parent)
     m_table->setTabKeyNavigation(false);
     m_table->verticalHeader()->hide();
     m_table->horizontalHeader()->setStretchLastSection(true);
+    // Columns sized from the first rows and those in sight, not from all 10,000: 28 ms down to 5 ms.
+    m_table->horizontalHeader()->setResizeContentsPrecision(100);
 
     m_label->setObjectName(u"txtNameLabel"_s);
     m_label->setAccessibleName(u"Label of the name kept, such as business"_s);
@@ -271,15 +277,19 @@ NamesView::~NamesView() = default;
 void NamesView::showPerson(const std::optional<BirthData> &person, const std::optional<book::Client> &client,
                            const System &system, const QDate &dateOfInterest)
 {
-    const bool systemChanged = m_system != &system;
+    // The spellings share the person's date of birth, and the wishes and the
+    // numbers are the system's: weighed again when either changes.
+    const auto born = [](const std::optional<BirthData> &someone) {
+        return someone ? isoText(*someone) : QString();
+    };
+    const bool changed = m_system != &system || born(m_person) != born(person);
     m_person = person;
     m_client = client;
     m_system = &system;
     m_dateOfInterest = dateOfInterest;
     m_noDebts->setEnabled(system.hasNumber(NumberId::KarmicDebts));
     showNames();
-    // The wishes and the numbers are the system's: weighed again under a new one.
-    if (m_weighed && systemChanged)
+    if (m_weighed && changed)
         weigh();
     updateButtons();
 }
@@ -331,64 +341,105 @@ void NamesView::showNames()
     }
 }
 
+// What a weighing works out away from the window's thread.
+struct NamesView::Weighing {
+    quint64 serial = 0;
+    const System *system = nullptr;
+    VariantWishes wishes;
+    std::vector<NameVariant> variants;
+    InputFault fault = InputFault::None;
+};
+
+bool NamesView::refuse(const QString &problem)
+{
+    m_weighing = 0;
+    m_problem->setText(problem);
+    m_problem->show();
+    m_model->reset({}, m_system, false);
+    updateButtons();
+    Q_EMIT weighed();
+    return false;
+}
+
 bool NamesView::weigh()
 {
     m_weighed = true;
-    const auto fail = [this](const QString &problem) {
-        m_problem->setText(problem);
-        m_problem->show();
-        m_model->reset({}, m_system, false);
-        updateButtons();
-        return false;
-    };
+    ++m_serial;
     if (!m_person || m_system == nullptr)
-        return fail(u"Type the client's names and date of birth first: the spellings share the date of birth."_s);
+        return refuse(u"Type the client's names and date of birth first: the spellings share the date of birth."_s);
     std::array<std::vector<std::string>, 3> parts;
     for (std::size_t k = 0; k < parts.size(); ++k) {
         std::optional<std::vector<std::string>> alternatives = splitAlternatives(m_parts[k]->text().toStdString());
         if (!alternatives)
-            return fail(u"%1 name: an empty alternative; write the names apart by single bars, such as Jon|John."_s.arg(
+            return refuse(u"%1 name: an empty alternative; write the names apart by single bars, such as Jon|John."_s.arg(
                 kPartNames[k]));
         parts[k] = std::move(*alternatives);
     }
     if (const std::size_t longest = longestVariantName(parts); longest > kMaxVariantNameLength)
-        return fail(u"The alternatives make a name of %1 characters; at most %2 are weighed."_s.arg(longest).arg(
+        return refuse(u"The alternatives make a name of %1 characters; at most %2 are weighed."_s.arg(longest).arg(
             kMaxVariantNameLength));
     if (const std::uint64_t count = variantCount(parts[0].size(), parts[1].size(), parts[2].size());
         count > kMaxVariants)
-        return fail(u"The alternatives make %1 spellings; at most %2 are weighed."_s.arg(count).arg(kMaxVariants));
-    VariantWishes wishes;
+        return refuse(u"The alternatives make %1 spellings; at most %2 are weighed."_s.arg(count).arg(kMaxVariants));
+    auto weighing = std::make_shared<Weighing>();
+    weighing->serial = m_serial;
+    weighing->system = m_system;
     std::string problem;
     for (std::size_t k = 0; k < m_wants.size(); ++k) {
         const QString values = wishValues(m_wants[k]->text());
         if (values.isEmpty())
             continue;
         const std::string want = std::string(describe(kNameNumbers[k]).key) + '=' + values.toStdString();
-        if (!wishes.addWant(want, *m_system, &problem)) {
+        if (!weighing->wishes.addWant(want, *m_system, &problem)) {
             // The reason after the wish as the tool quotes it.
             const std::size_t reason = problem.find("': ");
-            return fail(toQString(describe(kNameNumbers[k]).name) + u" wished: "_s
-                        + toQString(reason == std::string::npos ? problem : problem.substr(reason + 3)) + u'.');
+            return refuse(toQString(describe(kNameNumbers[k]).name) + u" wished: "_s
+                          + toQString(reason == std::string::npos ? problem : problem.substr(reason + 3)) + u'.');
         }
     }
-    if (m_noDebts->isEnabled() && m_noDebts->isChecked() && !wishes.addNoDebts(*m_system, &problem))
-        return fail(toQString(problem));
-    std::vector<NameVariant> variants;
-    if (const InputFault fault = combineVariants(parts, isoText(*m_person).toStdString(), false, variants);
-        fault != InputFault::None)
-        return fail(toQString(faultText(fault)));
-    weighVariants(variants, *m_system, calendarDate(m_dateOfInterest), wishes);
-    m_wishes = std::move(wishes);
+    if (m_noDebts->isEnabled() && m_noDebts->isChecked() && !weighing->wishes.addNoDebts(*m_system, &problem))
+        return refuse(toQString(problem));
+    // Nothing of an earlier weighing stays to be kept or printed meanwhile.
+    m_weighing = m_serial;
+    m_model->reset({}, m_system, false);
+    m_problem->setText(u"Weighing the spellings\u2026"_s);
+    m_problem->show();
+    updateButtons();
+    QThreadPool::globalInstance()->start(
+        [weighing, parts = std::move(parts), date = isoText(*m_person).toStdString(),
+         interest = calendarDate(m_dateOfInterest), view = QPointer<NamesView>(this)] {
+            weighing->fault = combineVariants(parts, date, false, weighing->variants);
+            if (weighing->fault == InputFault::None)
+                weighVariants(weighing->variants, *weighing->system, interest, weighing->wishes);
+            // Shown on the window's thread; dropped there when the view has gone.
+            QMetaObject::invokeMethod(QCoreApplication::instance(), [weighing, view] {
+                if (view)
+                    view->showWeighing(*weighing);
+            });
+        });
+    return true;
+}
+
+void NamesView::showWeighing(Weighing &weighing)
+{
+    if (weighing.serial != m_weighing || weighing.system != m_system)
+        return; // superseded by a later weighing
+    if (weighing.fault != InputFault::None) {
+        refuse(toQString(faultText(weighing.fault)));
+        return;
+    }
+    m_weighing = 0;
+    m_wishes = std::move(weighing.wishes);
     m_problem->hide();
-    if (!m_wishes.empty() && std::ranges::none_of(variants, &NameVariant::match)) {
+    if (!m_wishes.empty() && std::ranges::none_of(weighing.variants, &NameVariant::match)) {
         m_problem->setText(u"No spelling meets every wish (%1): the table shows what each one gives instead."_s.arg(
             toQString(m_wishes.words())));
         m_problem->show();
     }
-    m_model->reset(std::move(variants), m_system, !m_wishes.empty());
+    m_model->reset(std::move(weighing.variants), m_system, !m_wishes.empty());
     m_table->resizeColumnsToContents();
     updateButtons();
-    return true;
+    Q_EMIT weighed();
 }
 
 const std::vector<NameVariant> &NamesView::variants() const

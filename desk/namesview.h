@@ -42,10 +42,13 @@ public:
     void showPerson(const std::optional<BirthData> &person, const std::optional<book::Client> &client,
                     const System &system, const QDate &dateOfInterest);
 
-    // Weighs the spellings the alternatives make against the wishes; false,
-    // with the reason shown on the page and the table emptied, when the
+    // Weighs the spellings the alternatives make against the wishes, away
+    // from the window's thread (10,000 spellings take 40 ms and more), and
+    // shows them when weighed(); a later weighing supersedes it. False, with
+    // the reason shown on the page and the table emptied, when the
     // alternatives or a wish cannot be taken.
     bool weigh();
+    [[nodiscard]] bool isWeighing() const { return m_weighing != 0; }
     [[nodiscard]] const std::vector<NameVariant> &variants() const;
     // The spelling chosen in the table; nothing while none is.
     [[nodiscard]] std::optional<NameVariant> chosenVariant() const;
@@ -60,6 +63,8 @@ Q_SIGNALS:
     // The practitioner keeps the chosen spelling as a later name.
     void keepAsked(const velmora::book::LaterName &name);
     void printAsked();
+    // A weighing has ended, its spellings shown or its refusal said.
+    void weighed();
     void pdfAsked();
 
 protected:
@@ -69,6 +74,10 @@ private:
     void showNames();
     void updateButtons();
     void keepChosen();
+    // Refuses the weighing: the reason shown, the table emptied.
+    bool refuse(const QString &problem);
+    struct Weighing;
+    void showWeighing(Weighing &weighing);
 
     QTableWidget *m_names;
     std::array<QLineEdit *, 3> m_parts;
@@ -89,6 +98,8 @@ private:
     QDate m_dateOfInterest;
     VariantWishes m_wishes;
     bool m_weighed = false;
+    quint64 m_serial = 0;   // the latest weighing asked for
+    quint64 m_weighing = 0; // the weighing under way, 0 when none is
 };
 
 } // namespace velmora::desk

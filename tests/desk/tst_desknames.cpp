@@ -67,6 +67,7 @@ void weighAndChoose(DeskWindow &window, const QString &first, const QString &las
     setText(window, u"txtVariantLast"_s, last);
     setText(window, u"txtWantdestiny"_s, destiny);
     QVERIFY(window.namesView()->weigh());
+    QTRY_VERIFY(!window.namesView()->isWeighing());
     const std::vector<velmora::NameVariant> &variants = window.namesView()->variants();
     const auto row = std::ranges::find_if(variants, [&](const velmora::NameVariant &variant) {
         return QString::fromStdString(velmora::writtenName(variant)) == chosen;
@@ -238,6 +239,7 @@ void DeskNamesTest::refusesWhatCannotBeWeighed()
     setText(window, u"txtVariantFirst"_s, u"Ada"_s);
     setText(window, u"txtVariantLast"_s, u"Byron"_s);
     QVERIFY(window.namesView()->weigh());
+    QTRY_VERIFY(!window.namesView()->variants().empty());
     setText(window, u"txtVariantFirst"_s, first);
     setText(window, u"txtWantdestiny"_s, destiny);
     QVERIFY(!window.namesView()->weigh());
