@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QStandardPaths>
+#include <QTabWidget>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QTest>
@@ -26,6 +27,7 @@ using velmora::desk::DeskWindow;
 using velmora::desk::NamesView;
 
 Q_DECLARE_METATYPE(velmora::book::LaterName)
+Q_DECLARE_METATYPE(velmora::desk::DeskWindow::Page)
 
 namespace {
 
@@ -100,6 +102,8 @@ private Q_SLOTS:
     void comparesWithAClientAsTheirChartShowsThem();
     void addsTheNamesSheetToTheHistory_data();
     void addsTheNamesSheetToTheHistory();
+    void namesEveryControlForScreenReaders_data();
+    void namesEveryControlForScreenReaders();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -341,6 +345,31 @@ void DeskNamesTest::addsTheNamesSheetToTheHistory()
     const QList<velmora::book::HistoryEntry> history = openBook(m_address)->client(id)->history;
     QCOMPARE(history.size(), 1);
     QCOMPARE(history.front().document, pdf ? u"pdf:"_s + file : u"names sheet, printed"_s);
+}
+
+void DeskNamesTest::namesEveryControlForScreenReaders_data()
+{
+    QTest::addColumn<DeskWindow::Page>("page");
+    QTest::newRow("names") << DeskWindow::Page::Names;
+    QTest::newRow("compare, with a book") << DeskWindow::Page::Compare;
+}
+
+void DeskNamesTest::namesEveryControlForScreenReaders()
+{
+    QFETCH(DeskWindow::Page, page);
+    FakePlatform platform;
+    DeskWindow window(platform);
+    window.openBook(m_address);
+    window.showPage(page);
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    auto *tabs = window.findChild<QTabWidget *>(u"tabsClient"_s);
+    // Every control the keyboard reaches on the page is named to a screen reader.
+    for (QWidget *control : tabs->currentWidget()->findChildren<QWidget *>()) {
+        if (control->isVisible() && (control->focusPolicy() & Qt::TabFocus) != 0 && control->focusProxy() == nullptr)
+            QVERIFY2(!control->accessibleName().isEmpty(),
+                     qPrintable(control->objectName() + u' ' + control->metaObject()->className()));
+    }
 }
 
 QTEST_MAIN(DeskNamesTest)
