@@ -164,7 +164,7 @@ private:
 NamesView::NamesView(QWidget *parent)
     : QWidget(parent)
     , m_names(new QTableWidget(0, 6, this))
-    , m_noDebts(new QCheckBox(u"No Karmic &Debt carried by the name"_s, this))
+    , m_noDebts(new QCheckBox(u"No Karmic De&bt carried by the name"_s, this))
     , m_weigh(new QPushButton(u"&Weigh Spellings"_s, this))
     , m_problem(new QLabel(this))
     , m_table(new QTableView(this))
@@ -172,7 +172,7 @@ NamesView::NamesView(QWidget *parent)
     , m_label(new QLineEdit(this))
     , m_keep(new QPushButton(u"&Keep as Later Name"_s, this))
     , m_print(new QPushButton(u"P&rint Names Sheet\u2026"_s, this))
-    , m_pdf(new QPushButton(u"Save Names Sheet as PD&F\u2026"_s, this))
+    , m_pdf(new QPushButton(u"S&ave Names Sheet as PDF\u2026"_s, this))
 {
     m_names->setObjectName(u"tblNames"_s);
     m_names->setAccessibleName(u"The client's names and their numbers"_s);
