@@ -348,6 +348,7 @@ struct NamesView::Weighing {
     VariantWishes wishes;
     std::vector<NameVariant> variants;
     InputFault fault = InputFault::None;
+    std::size_t uncounted = 0; // spellings with characters that do not count
 };
 
 bool NamesView::refuse(const QString &problem)
@@ -409,8 +410,10 @@ bool NamesView::weigh()
         [weighing, parts = std::move(parts), date = isoText(*m_person).toStdString(),
          interest = calendarDate(m_dateOfInterest), view = QPointer<NamesView>(this)] {
             weighing->fault = combineVariants(parts, date, false, weighing->variants);
-            if (weighing->fault == InputFault::None)
+            if (weighing->fault == InputFault::None) {
+                weighing->uncounted = static_cast<std::size_t>(std::ranges::count_if(weighing->variants, &hasUncounted));
                 weighVariants(weighing->variants, *weighing->system, interest, weighing->wishes);
+            }
             // Shown on the window's thread; dropped there when the view has gone.
             QMetaObject::invokeMethod(QCoreApplication::instance(), [weighing, view] {
                 if (view)
@@ -430,12 +433,15 @@ void NamesView::showWeighing(Weighing &weighing)
     }
     m_weighing = 0;
     m_wishes = std::move(weighing.wishes);
-    m_problem->hide();
-    if (!m_wishes.empty() && std::ranges::none_of(weighing.variants, &NameVariant::match)) {
-        m_problem->setText(u"No spelling meets every wish (%1): the table shows what each one gives instead."_s.arg(
-            toQString(m_wishes.words())));
-        m_problem->show();
-    }
+    QStringList notes;
+    if (!m_wishes.empty() && std::ranges::none_of(weighing.variants, &NameVariant::match))
+        notes << u"No spelling meets every wish (%1): the table shows what each one gives instead."_s.arg(
+            toQString(m_wishes.words()));
+    if (weighing.uncounted > 0)
+        notes << (weighing.uncounted == 1 ? u"1 spelling has"_s : u"%1 spellings have"_s.arg(weighing.uncounted))
+                + u" characters in a name that do not count: only the letters A\u2013Z do."_s;
+    m_problem->setText(notes.join(u'\n'));
+    m_problem->setVisible(!notes.isEmpty());
     m_model->reset(std::move(weighing.variants), m_system, !m_wishes.empty());
     m_table->resizeColumnsToContents();
     updateButtons();
