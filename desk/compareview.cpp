@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "compareview.h"
 
+#include <QComboBox>
+#include <QFormLayout>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QTextBrowser>
 #include <QTextCursor>
@@ -13,6 +16,7 @@
 
 #include "chart.h"
 #include "chartview.h"
+#include "clientbook.h"
 #include "compatibility.h"
 #include "enginetext.h"
 #include "personform.h"
@@ -22,16 +26,47 @@
 using namespace Qt::StringLiterals;
 
 namespace velmora::desk {
+namespace {
+
+// A search shows at most this many clients to choose from: a name part or a date narrows them.
+constexpr int kShownClients = 200;
+
+} // namespace
 
 CompareView::CompareView(QWidget *parent)
     : QWidget(parent)
     , m_other(new PersonForm(u"txtOther"_s, u"Second person's"_s, this))
     , m_table(new QTableWidget(static_cast<int>(coreNumbers().size()), 2, this))
     , m_relations(new QTextBrowser(this))
+    , m_search(new QLineEdit(this))
+    , m_clients(new QComboBox(this))
+    , m_clientProblem(new QLabel(this))
 {
     auto *otherBox = new QGroupBox(u"Compare with"_s, this);
     auto *otherLayout = new QVBoxLayout(otherBox);
+    m_search->setObjectName(u"txtCompareSearch"_s);
+    m_search->setAccessibleName(u"Find a client to compare with"_s);
+    m_search->setPlaceholderText(u"a name part, a date or tag:word"_s);
+    m_search->setClearButtonEnabled(true);
+    m_clients->setObjectName(u"cboCompareClient"_s);
+    m_clients->setAccessibleName(u"Second person: the person typed in, or a client found"_s);
+    m_clients->setSizeAdjustPolicy(QComboBox::AdjustToContents);
+    m_clientProblem->setObjectName(u"lblCompareProblem"_s);
+    m_clientProblem->setWordWrap(true);
+    m_clientProblem->hide();
+    auto *choice = new QFormLayout;
+    auto *searchLabel = new QLabel(u"Find c&lient:"_s, this);
+    searchLabel->setBuddy(m_search);
+    auto *clientLabel = new QLabel(u"Compare &with:"_s, this);
+    clientLabel->setBuddy(m_clients);
+    choice->addRow(searchLabel, m_search);
+    choice->addRow(clientLabel, m_clients);
+    otherLayout->addLayout(choice);
+    otherLayout->addWidget(m_clientProblem);
     otherLayout->addWidget(m_other);
+    for (QWidget *widget : {static_cast<QWidget *>(m_search), static_cast<QWidget *>(m_clients),
+                            static_cast<QWidget *>(searchLabel), static_cast<QWidget *>(clientLabel)})
+        widget->setProperty("bookOnly", true);
 
     m_table->setObjectName(u"tblCompare"_s);
     m_table->setAccessibleName(u"Core numbers side by side"_s);
@@ -54,7 +89,71 @@ CompareView::CompareView(QWidget *parent)
     layout->addWidget(m_table);
     layout->addWidget(m_relations, 1);
     connect(m_other, &PersonForm::changed, this, &CompareView::refresh);
+    connect(m_search, &QLineEdit::textChanged, this, &CompareView::findClients);
+    connect(m_clients, &QComboBox::activated, this,
+            [this](int index) { chooseClient(m_clients->itemData(index).toLongLong()); });
+    setBook(nullptr);
+}
+
+void CompareView::setBook(book::ClientBook *book)
+{
+    m_book = book;
+    for (QWidget *widget : findChildren<QWidget *>()) {
+        if (widget->property("bookOnly").toBool())
+            widget->setVisible(book != nullptr);
+    }
+    chooseClient(0);
+    findClients();
+}
+
+void CompareView::findClients()
+{
+    const QSignalBlocker block(m_clients);
+    m_clients->clear();
+    m_clients->addItem(u"The person typed below"_s, qint64{0});
+    if (m_book == nullptr)
+        return;
+    const std::optional<QList<book::ClientSummary>> found = m_book->findClients(m_search->text(), kShownClients);
+    if (!found) {
+        m_clientProblem->setText(u"The clients could not be found: %1"_s.arg(m_book->errorString()));
+        m_clientProblem->show();
+        return;
+    }
+    m_clientProblem->hide();
+    for (const book::ClientSummary &client : *found)
+        m_clients->addItem(u"%1, born %2"_s.arg(client.name, client.birth.toString(Qt::ISODate)), client.id);
+    // The client compared with stays chosen while the search still finds them.
+    const int shown = m_clients->findData(m_otherClientId);
+    m_clients->setCurrentIndex(shown < 0 ? 0 : shown);
+}
+
+bool CompareView::chooseClient(qint64 id)
+{
+    std::optional<book::Client> client;
+    m_clientProblem->hide();
+    if (id != 0 && m_book != nullptr) {
+        client = m_book->client(id);
+        if (!client) {
+            m_clientProblem->setText(u"The client could not be read: %1"_s.arg(m_book->errorString()));
+            m_clientProblem->show();
+        }
+    }
+    m_otherClientId = client ? id : 0;
+    m_otherClient = client ? std::optional(book::birthDataOf(*client)) : std::nullopt;
+    if (m_clients->findData(m_otherClientId) < 0 && client)
+        m_clients->addItem(u"%1, born %2"_s.arg(book::nameInUse(*client), client->birth.toString(Qt::ISODate)), id);
+    {
+        const QSignalBlocker block(m_clients);
+        m_clients->setCurrentIndex(m_clients->findData(m_otherClientId));
+    }
+    m_other->setEnabled(!client);
     refresh();
+    return id == 0 || client.has_value();
+}
+
+std::optional<BirthData> CompareView::otherPerson() const
+{
+    return m_otherClientId != 0 ? m_otherClient : m_other->person();
 }
 
 void CompareView::showClient(const std::optional<BirthData> &client, const System &system,
@@ -83,7 +182,7 @@ QString CompareView::relationsText() const
 void CompareView::refresh()
 {
     m_table->clearContents();
-    const std::optional<BirthData> other = m_other->person();
+    const std::optional<BirthData> other = otherPerson();
     const auto header = [](const std::optional<BirthData> &person, const QString &none) {
         return person ? toQString(fullName(*person)) : none;
     };

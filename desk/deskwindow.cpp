@@ -34,6 +34,7 @@
 #include "compareview.h"
 #include "enginetext.h"
 #include "forecastview.h"
+#include "namesview.h"
 #include "notesview.h"
 #include "personform.h"
 #include "platform.h"
@@ -41,6 +42,7 @@
 #include "readingdocument.h"
 #include "reportfile.h"
 #include "system.h"
+#include "variantsdocument.h"
 
 using namespace Qt::StringLiterals;
 
@@ -60,16 +62,19 @@ constexpr QLatin1StringView kHelpText{
     "Forecast: step by month (Ctrl+Page Up, Ctrl+Page Down) and by year "
     "(Ctrl+Shift+Page Up, Ctrl+Shift+Page Down); tick Personal Days and "
     "weekdays to make them stand out.\n"
-    "Compare: type a second person.\n\n"
+    "Compare: type a second person, or find a client of the book.\n"
+    "Names: the client's names and their numbers; type alternatives of each "
+    "name part apart by bars (Jon|John) and the numbers wished for, weigh the "
+    "spellings, and keep the one chosen as a later name.\n\n"
     "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+P print, "
-    "Ctrl+1 to Ctrl+4 the pages, F1 this help."};
+    "Ctrl+1 to Ctrl+5 the pages, F1 this help."};
 
 // What a print to a file, or a saved PDF, proposes: the readings named after
 // the person in the documents folder. A '/' would lead into a folder, and a
 // name has at most 255 bytes.
-QString pdfFileName(const BirthData &person)
+QString pdfFileName(const BirthData &person, const QString &what = u"Velmora readings"_s)
 {
-    QString name = u"Velmora readings - "_s + toQString(fullName(person));
+    QString name = what + u" - "_s + toQString(fullName(person));
     name.replace(u'/', u'-');
     const QString suffix = u".pdf"_s;
     while (QFile::encodeName(name + suffix).size() > 255)
@@ -93,6 +98,7 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     , m_chartView(new ChartView(this))
     , m_forecast(new ForecastView(this))
     , m_compare(new CompareView(this))
+    , m_names(new NamesView(this))
     , m_notes(new NotesView(this))
     , m_keep(new QPushButton(u"&Keep as Client"_s, this))
     , m_notesTimer(new QTimer(this))
@@ -137,6 +143,7 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     m_pages->addTab(m_forecast, u"&Forecast"_s);
     m_pages->addTab(m_compare, u"Co&mpare"_s);
     m_pages->addTab(m_notes, u"&Notes and History"_s);
+    m_pages->addTab(m_names, u"Nam&es"_s);
 
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);
@@ -164,6 +171,9 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     connect(m_notes, &NotesView::notesEdited, m_notesTimer, qOverload<>(&QTimer::start));
     connect(m_notes, &NotesView::tagsEdited, this, &DeskWindow::saveClient);
     connect(m_notesTimer, &QTimer::timeout, this, &DeskWindow::saveClient);
+    connect(m_names, &NamesView::keepAsked, this, &DeskWindow::keepName);
+    connect(m_names, &NamesView::printAsked, this, &DeskWindow::printNamesSheet);
+    connect(m_names, &NamesView::pdfAsked, this, &DeskWindow::saveNamesPdf);
 
     buildMenus();
     m_forecast->showMonth(m_interest->date());
@@ -205,8 +215,9 @@ void DeskWindow::buildMenus()
     action(file, u"actQuit"_s, u"&Quit"_s, QKeySequence::Quit, [this] { close(); });
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
-    const std::array<QString, 4> pages = {u"&Chart"_s, u"&Forecast"_s, u"Co&mpare"_s, u"&Notes and History"_s};
-    for (int k = 0; k < 4; ++k)
+    const std::array<QString, 5> pages = {u"&Chart"_s, u"&Forecast"_s, u"Co&mpare"_s, u"&Notes and History"_s,
+                                          u"Nam&es"_s};
+    for (int k = 0; k < 5; ++k)
         action(view, u"actPage%1"_s.arg(k + 1), pages[static_cast<std::size_t>(k)],
                QKeySequence(Qt::CTRL | static_cast<Qt::Key>(Qt::Key_1 + k)), [this, k] { m_pages->setCurrentIndex(k); });
     view->addSeparator();
@@ -309,6 +320,7 @@ void DeskWindow::recompute()
             saveClient();
         }
     }
+    showNames();
     updateKeepButton();
     m_printAction->setEnabled(person.has_value());
     m_pdfAction->setEnabled(person.has_value());
@@ -371,6 +383,10 @@ ReportOptions DeskWindow::reportOptions()
 
 void DeskWindow::printReport()
 {
+    if (page() == Page::Names) {
+        printNamesSheet();
+        return;
+    }
     if (!m_chart)
         return;
     const Chart &chart = *m_chart;
@@ -388,14 +404,24 @@ void DeskWindow::printReport()
 
 void DeskWindow::saveReportPdf()
 {
+    if (page() == Page::Names) {
+        saveNamesPdf();
+        return;
+    }
     if (!m_chart)
         return;
+    savePdf(pdfFileName(m_chart->person()),
+            [this, chart = *m_chart] { return readingsPdf(chart, localePageSize(), reportOptions()); });
+}
+
+void DeskWindow::savePdf(const QString &proposed, const std::function<QByteArray()> &make)
+{
     FileDialogRequest request{FileDialogRequest::Mode::Save, u"Save as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
-                              QFileInfo(pdfFileName(m_chart->person())).absolutePath()};
+                              QFileInfo(proposed).absolutePath()};
     const QString fileName = m_platform.chooseFile(this, request);
     if (fileName.isEmpty())
         return;
-    const QByteArray pdf = readingsPdf(*m_chart, localePageSize(), reportOptions());
+    const QByteArray pdf = make();
     QSaveFile file(fileName);
     if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
         m_platform.showMessage(this, {MessageIcon::Critical,
@@ -407,6 +433,51 @@ void DeskWindow::saveReportPdf()
     }
     statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));
     addToHistory(u"pdf:"_s + fileName);
+}
+
+void DeskWindow::printNamesSheet()
+{
+    const std::optional<VariantSheet> sheet = m_names->sheet();
+    const std::optional<BirthData> person = m_person->person();
+    if (!sheet || !person) {
+        statusBar()->showMessage(u"Weigh the spellings on the Names page first: the names sheet shows them."_s);
+        return;
+    }
+    const PrintOutcome outcome = m_platform.print(
+        this, {sheet->title, documentCreator(), localePageSize(),
+               [&sheet](QPagedPaintDevice &printer) { return paintVariantSheet(printer, *sheet); },
+               pdfFileName(*person, u"Velmora name variants"_s)});
+    if (outcome == PrintOutcome::Failed)
+        m_platform.showMessage(this, {MessageIcon::Critical, u"The names sheet could not be printed."_s,
+                                      QString(kTitle), MessageButtons::Ok});
+    else if (outcome == PrintOutcome::Printed)
+        addToHistory(u"names sheet, printed"_s);
+}
+
+void DeskWindow::saveNamesPdf()
+{
+    std::optional<VariantSheet> sheet = m_names->sheet();
+    const std::optional<BirthData> person = m_person->person();
+    if (!sheet || !person) {
+        statusBar()->showMessage(u"Weigh the spellings on the Names page first: the names sheet shows them."_s);
+        return;
+    }
+    savePdf(pdfFileName(*person, u"Velmora name variants"_s),
+            [sheet = std::move(*sheet)] { return variantSheetPdf(sheet, localePageSize()); });
+}
+
+void DeskWindow::keepName(const book::LaterName &name)
+{
+    if (!m_book || !m_client)
+        return;
+    m_client->laterNames.append(name);
+    if (saveClient())
+        statusBar()->showMessage(u"Kept %1 as a later name"_s.arg(book::joinedName(name.first, name.middle, name.last)));
+}
+
+void DeskWindow::showNames()
+{
+    m_names->showPerson(m_person->person(), m_client, *m_system, m_interest->date());
 }
 
 void DeskWindow::showHelp()
@@ -488,6 +559,7 @@ void DeskWindow::openBook(const QString &address)
     if (!m_book)
         m_clients->showProblem(u"The client book cannot be opened, so no client is kept or shown; what is typed "
                                "here is not saved.\n\n"_s + problem);
+    m_compare->setBook(m_book.get());
     connect(m_clients, &ClientsPanel::clientChosen, this, &DeskWindow::showClient);
     connect(m_clients, &ClientsPanel::newClientAsked, this, &DeskWindow::newClient);
     updateKeepButton();
@@ -511,6 +583,7 @@ bool DeskWindow::showClient(qint64 id)
     m_client = std::move(client);
     m_notes->showClient(m_client);
     m_clients->selectClient(id);
+    showNames();
     updateKeepButton();
     return true;
 }
@@ -537,10 +610,10 @@ void DeskWindow::keepAsClient()
     statusBar()->showMessage(u"Kept %1 as a client"_s.arg(client.first + u' ' + client.last));
 }
 
-void DeskWindow::saveClient()
+bool DeskWindow::saveClient()
 {
     if (!m_book || !m_client)
-        return;
+        return false;
     m_client->notes = m_notes->notes();
     m_client->tags = m_notes->tags();
     const qint64 id = m_client->id;
@@ -548,12 +621,20 @@ void DeskWindow::saveClient()
         // Nothing is passed off as saved: the client shows again as the book has it.
         m_platform.showMessage(this, {MessageIcon::Critical, u"The change was not saved: %1"_s.arg(m_book->errorString()),
                                       QString(kTitle), MessageButtons::Ok});
-        showClient(id);
-        return;
+        if (!showClient(id)) {
+            // Gone from the book (removed elsewhere): what is shown is a person typed in, not a client.
+            m_client.reset();
+            m_notes->showClient(std::nullopt);
+            showNames();
+            updateKeepButton();
+        }
+        return false;
     }
     m_client = m_book->client(id);
     m_notes->showClient(m_client);
+    showNames();
     m_clients->search();
+    return true;
 }
 
 void DeskWindow::flushNotes()

@@ -3,6 +3,7 @@
 
 #include <QMainWindow>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -31,6 +32,7 @@ class ChartView;
 class ClientsPanel;
 class CompareView;
 class ForecastView;
+class NamesView;
 class NotesView;
 class PersonForm;
 
@@ -46,7 +48,7 @@ class DeskWindow : public QMainWindow
     Q_OBJECT
 
 public:
-    enum class Page { Chart, Forecast, Compare, Notes };
+    enum class Page { Chart, Forecast, Compare, Notes, Names };
 
     explicit DeskWindow(Platform &platform, QWidget *parent = nullptr);
     ~DeskWindow() override;
@@ -87,12 +89,17 @@ public:
     [[nodiscard]] ChartView *chartView() const { return m_chartView; }
     [[nodiscard]] ForecastView *forecastView() const { return m_forecast; }
     [[nodiscard]] CompareView *compareView() const { return m_compare; }
+    [[nodiscard]] NamesView *namesView() const { return m_names; }
     // The chart shown, with its working; nothing while no person is complete.
     [[nodiscard]] const std::optional<Chart> &chart() const { return m_chart; }
 
     void newClient();
     void printReport();
     void saveReportPdf();
+    // Keeps the name as a later name of the client shown, saved at once.
+    void keepName(const book::LaterName &name);
+    void printNamesSheet();
+    void saveNamesPdf();
     void showHelp();
 
 protected:
@@ -102,8 +109,13 @@ protected:
 
 private:
     void buildMenus();
-    // Writes the client shown through the book, then shows it as stored.
-    void saveClient();
+    // Writes the client shown through the book, then shows it as stored;
+    // false, after saying why and showing the client as the book has it, when it was not written.
+    bool saveClient();
+    void showNames();
+    // Asks for a PDF file (proposed), writes what make draws to it and adds
+    // the document to the client's history.
+    void savePdf(const QString &proposed, const std::function<QByteArray()> &make);
     // Saves the notes at once when they wait for the typing to stop.
     void flushNotes();
     void addToHistory(const QString &document);
@@ -120,6 +132,7 @@ private:
     ChartView *m_chartView;
     ForecastView *m_forecast;
     CompareView *m_compare;
+    NamesView *m_names;
     NotesView *m_notes;
     QPushButton *m_keep;
     QTimer *m_notesTimer;

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "utf8character.h"
+
 namespace velmora {
 
 inline constexpr std::string_view kProgramName = "tavi-velmora-cli";
@@ -13,14 +15,6 @@ inline constexpr std::string_view kProgramName = "tavi-velmora-cli";
 // batch rows) or a file could not be read or written; 2: the command line
 // itself is wrong.
 enum ExitStatus : int { Success = 0, Failure = 1, UsageError = 2 };
-
-// The character of the UTF-8 text that starts at byte at: its code point and
-// its length in bytes; length 0 for a byte that starts no whole sequence.
-struct Utf8Character {
-    char32_t code = 0;
-    std::size_t length = 0;
-};
-[[nodiscard]] Utf8Character utf8CharacterAt(std::string_view text, std::size_t at);
 
 // The UTF-8 text with every character isShownAsMark (shownasmark.h) finds
 // shown as '?': the C0 and C1 controls, DEL and the direction overrides, and

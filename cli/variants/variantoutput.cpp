@@ -85,16 +85,6 @@ bool hasDateDebt(const NameVariant &variant)
 
 } // namespace
 
-std::string writtenName(const NameVariant &variant)
-{
-    std::string name = variant.first;
-    for (const std::string *part : {&variant.middle, &variant.last}) {
-        if (!part->empty())
-            name.append(1, ' ').append(*part);
-    }
-    return name;
-}
-
 VariantTable variantTable(const std::vector<NameVariant> &variants, const System &system,
                           const VariantWishes &wishes)
 {

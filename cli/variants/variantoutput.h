@@ -49,7 +49,4 @@ bool writeVariantCsv(std::FILE *output, const std::vector<NameVariant> &variants
 [[nodiscard]] QByteArray variantJson(const std::vector<NameVariant> &variants, const System &system,
                                      const VariantWishes &wishes);
 
-// The variant's full name as written: its parts apart by single spaces.
-[[nodiscard]] std::string writtenName(const NameVariant &variant);
-
 } // namespace velmora

@@ -3,97 +3,26 @@
 #include "variantsrun.h"
 
 #include <algorithm>
-#include <map>
 
-#include "chaldeantexts.h"
 #include "clidiagnostics.h"
 #include "clioptions.h"
 #include "clistreams.h"
 #include "enginetext.h"
-#include "morenumberstext.h"
 #include "readingdocument.h"
-#include "readingoutput.h"
 #include "shortenedtext.h"
 #include "variantinput.h"
 #include "variantoutput.h"
 #include "variantsdocument.h"
+#include "variantsheet.h"
 
 using namespace Qt::StringLiterals;
 
 namespace velmora {
 namespace {
 
-// A reading names at most this many of the variants it belongs to.
-constexpr std::size_t kNamesPerReading = 12;
-
 std::string utf8(const QString &text)
 {
     return text.toStdString();
-}
-
-// The first paragraph of the Destiny's reading under the variant's chart.
-QString destinyParagraph(const NameVariant &variant, const System &system, const CalendarDate &dateOfInterest)
-{
-    const Chart chart = chartOf(variant.person, system, dateOfInterest);
-    const ReadingRow *row = chart.table(SectionId::Destiny).find(chart.number(NumberId::Destiny));
-    if (row == nullptr || row->paragraphs.empty())
-        return toQString(kNotValidText);
-    return toQString(row->paragraphs.front()).replace(u"\r\n"_s, u"\n"_s);
-}
-
-// The readings of the matching variants' Destiny numbers: one for each
-// number (with its compound), naming the variants it belongs to.
-std::vector<VariantSheet::DestinyReading> destinyReadings(const std::vector<NameVariant> &variants,
-                                                          const System &system, const CalendarDate &dateOfInterest)
-{
-    std::map<std::pair<int, int>, std::vector<const NameVariant *>> groups;
-    for (const NameVariant &variant : variants) {
-        if (!variant.match)
-            break; // the matches come first
-        const NumberValue &destiny = variant.numbers[NumberId::Destiny];
-        groups[{destiny.value(), destiny.compound}].push_back(&variant);
-    }
-    std::vector<VariantSheet::DestinyReading> readings;
-    for (const auto &[number, members] : groups) {
-        QString heading = u"Destiny "_s;
-        if (number.second != 0)
-            heading += QString::number(number.second) + u'/';
-        heading += QString::number(number.first) + u": "_s;
-        for (std::size_t k = 0; k < members.size() && k < kNamesPerReading; ++k)
-            heading += (k == 0 ? u""_s : u", "_s) + toQString(shortenedText(writtenName(*members[k])));
-        if (members.size() > kNamesPerReading)
-            heading += u" and %1 more"_s.arg(members.size() - kNamesPerReading);
-        VariantSheet::DestinyReading reading{heading, destinyParagraph(*members.front(), system, dateOfInterest), {}, {}};
-        if (const CompoundReading *compound = chaldeanCompound(number.second)) {
-            reading.compoundHeading = toQString(kCompoundHeading) + QString::number(compound->number) + u", "_s
-                + toQString(compound->title);
-            reading.compoundText = toQString(compound->text);
-        }
-        readings.push_back(std::move(reading));
-    }
-    return readings;
-}
-
-// "the Smith family", "the Smith or Smyth family": the last names the
-// variants share, when there are at most three; empty otherwise.
-QString familyName(const std::vector<NameVariant> &variants)
-{
-    constexpr std::size_t kMostNames = 3;
-    std::vector<std::string> names;
-    for (const NameVariant &variant : variants) {
-        if (std::ranges::find(names, variant.person.LastName) != names.end())
-            continue;
-        if (names.size() == kMostNames)
-            return {};
-        names.push_back(variant.person.LastName);
-    }
-    QStringList shown;
-    for (const std::string &name : names)
-        shown << toQString(shortenedText(name));
-    if (shown.isEmpty())
-        return {};
-    const QString last = shown.takeLast();
-    return u"the "_s + (shown.isEmpty() ? last : shown.join(u", "_s) + u" or "_s + last) + u" family"_s;
 }
 
 } // namespace
@@ -142,13 +71,7 @@ int VariantsRun::combineAlternatives()
                     name, *value));
         parts[k] = std::move(*alternatives);
     }
-    std::size_t longest = 0;
-    for (const std::vector<std::string> &alternatives : parts) {
-        std::size_t part = 0;
-        for (const std::string &alternative : alternatives)
-            part = std::max(part, characterCount(alternative));
-        longest += part;
-    }
+    const std::size_t longest = longestVariantName(parts);
     if (longest > kMaxVariantNameLength)
         return m_streams.usageError(u"the alternatives make a name of %1 characters; name variants take names of at "
                                     "most %2 (first, middle and last together; --batch takes any length)"_s.arg(
@@ -158,40 +81,16 @@ int VariantsRun::combineAlternatives()
         return m_streams.usageError(u"the alternatives make %1 variants (%2 × %3 × %4); at most %5 are weighed"_s.arg(
             QString::number(count), QString::number(parts[0].size()), QString::number(parts[1].size()),
             QString::number(parts[2].size()), QString::number(kMaxVariants)));
-    // In reading order: the last name varies fastest, the first slowest.
-    const std::string date = utf8(m_options.date);
-    m_variants.reserve(count);
-    NameVariant variant;
-    for (const std::string &first : parts[0]) {
-        for (const std::string &middle : parts[1]) {
-            for (const std::string &last : parts[2]) {
-                // Only a first or last name of spaces alone can be refused here.
-                if (const InputFault fault = makeVariant({first, middle, last, date}, m_options.foldAccents, variant);
-                    fault != InputFault::None)
-                    return m_streams.failure(faultText(fault));
-                m_variants.push_back(variant);
-            }
-        }
-    }
+    if (const InputFault fault = combineVariants(parts, utf8(m_options.date), m_options.foldAccents, m_variants);
+        fault != InputFault::None)
+        return m_streams.failure(faultText(fault));
     return Success;
 }
 
 int VariantsRun::writePdf(const VariantTable &table) const
 {
     const System &system = *m_options.system;
-    VariantSheet sheet;
-    const QString family = familyName(m_variants);
-    sheet.title = family.isEmpty() ? u"Velmora name variants"_s : u"Velmora name variants for "_s + family;
-    if (!m_variants.empty() && std::ranges::all_of(m_variants, [&](const NameVariant &v) {
-            return isoDateText(v.person) == isoDateText(m_variants.front().person);
-        })) {
-        const BirthData &person = m_variants.front().person;
-        sheet.facts << u"Born "_s + toQString(calendarDateText({person.BirthDay, person.BirthMonth, person.BirthYear}));
-    }
-    sheet.facts << u"System: "_s + toQString(system.name);
-    const QString wishes = toQString(m_wishes.words());
-    sheet.facts << (wishes.isEmpty() ? u"Wishes: none; every variant's Destiny is read below"_s
-                                     : u"Wishes: "_s + wishes);
+    VariantSheet sheet = variantSheet(m_variants, system, m_wishes, m_options.dateOfInterest);
     for (const std::string &cell : table.head)
         sheet.head << toQString(cell);
     sheet.rows.reserve(table.rows.size());
@@ -201,11 +100,6 @@ int VariantsRun::writePdf(const VariantTable &table) const
             cells << toQString(cells.isEmpty() ? shortenedText(cell) : cell); // the name, shortened
         sheet.rows.push_back(std::move(cells));
     }
-    if (!m_wishes.empty() && std::ranges::none_of(m_variants, &NameVariant::match))
-        sheet.notes << u"No spelling meets every wish (%1): the table shows what each one gives instead."_s.arg(wishes);
-    sheet.readingsHeading = m_wishes.empty() ? u"The Destiny of each variant"_s
-                                             : u"The Destiny of each matching variant"_s;
-    sheet.readings = destinyReadings(m_variants, system, m_options.dateOfInterest);
     return m_streams.writePdf(m_options.pdfFile, variantSheetPdf(sheet, localePageSize()));
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -48,6 +49,9 @@ struct NameVariant {
 // find in them, or InputFault::None.
 [[nodiscard]] InputFault makeVariant(const PersonFields &fields, bool fold, NameVariant &variant);
 
+// The variant's full name as written: its parts apart by single spaces.
+[[nodiscard]] std::string writtenName(const NameVariant &variant);
+
 // Whether a name of the variant holds characters that do not count.
 [[nodiscard]] bool hasUncounted(const NameVariant &variant);
 
@@ -59,6 +63,18 @@ struct NameVariant {
 // How many variants the alternatives make, first × middle × last; the
 // largest number it can hold where the product is larger still.
 [[nodiscard]] std::uint64_t variantCount(std::size_t first, std::size_t middle, std::size_t last);
+
+// The characters of the longest name the alternatives of the first, middle
+// and last names make.
+[[nodiscard]] std::size_t longestVariantName(const std::array<std::vector<std::string>, 3> &parts);
+
+// Appends every spelling the alternatives make, first × middle × last, in
+// reading order (the last name varies fastest, the first slowest), each born
+// on the date (YYYY-MM-DD), counted with accents folded when asked. The fault
+// of the first spelling refused (only a first or last name of spaces alone
+// can be), with the spellings before it kept.
+[[nodiscard]] InputFault combineVariants(const std::array<std::vector<std::string>, 3> &parts,
+                                         const std::string &date, bool fold, std::vector<NameVariant> &variants);
 
 // Whether a Karmic Debt met in this number is carried by the name (Destiny,
 // Soul Urge, Personality), which another spelling may lose, rather than by the

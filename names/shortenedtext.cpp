@@ -3,7 +3,7 @@
 
 #include <algorithm>
 
-#include "clidiagnostics.h"
+#include "utf8character.h"
 
 namespace velmora {
 namespace {

@@ -112,6 +112,36 @@ std::uint64_t variantCount(std::size_t first, std::size_t middle, std::size_t la
     return count;
 }
 
+std::size_t longestVariantName(const std::array<std::vector<std::string>, 3> &parts)
+{
+    std::size_t longest = 0;
+    for (const std::vector<std::string> &alternatives : parts) {
+        std::size_t part = 0;
+        for (const std::string &alternative : alternatives)
+            part = std::max(part, characterCount(alternative));
+        longest += part;
+    }
+    return longest;
+}
+
+InputFault combineVariants(const std::array<std::vector<std::string>, 3> &parts, const std::string &date, bool fold,
+                           std::vector<NameVariant> &variants)
+{
+    variants.reserve(variants.size() + variantCount(parts[0].size(), parts[1].size(), parts[2].size()));
+    NameVariant variant;
+    for (const std::string &first : parts[0]) {
+        for (const std::string &middle : parts[1]) {
+            for (const std::string &last : parts[2]) {
+                if (const InputFault fault = makeVariant({first, middle, last, date}, fold, variant);
+                    fault != InputFault::None)
+                    return fault;
+                variants.push_back(variant);
+            }
+        }
+    }
+    return InputFault::None;
+}
+
 InputFault makeVariant(const PersonFields &fields, bool fold, NameVariant &variant)
 {
     const auto counted = [fold](std::string_view name) { return fold ? foldAccents(name) : std::string(name); };
@@ -125,6 +155,16 @@ InputFault makeVariant(const PersonFields &fields, bool fold, NameVariant &varia
     variant.middle.assign(trimSpaces(fields.middle));
     variant.last.assign(trimSpaces(fields.last));
     return InputFault::None;
+}
+
+std::string writtenName(const NameVariant &variant)
+{
+    std::string name = variant.first;
+    for (const std::string *part : {&variant.middle, &variant.last}) {
+        if (!part->empty())
+            name.append(1, ' ').append(*part);
+    }
+    return name;
 }
 
 bool hasUncounted(const NameVariant &variant)
