@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
@@ -79,6 +80,27 @@ QString pdfFileName(const BirthData &person)
     return QDir(folder).filePath(name + suffix);
 }
 
+// Which parts of a client two copies differ in, one bit each, so that
+// typing on in one part makes one edit to undo, not one for each pause.
+unsigned changedParts(const book::Client &a, const book::Client &b)
+{
+    unsigned parts = 0;
+    unsigned bit = 1;
+    for (const bool differs : {a.first != b.first, a.middle != b.middle, a.last != b.last, a.birth != b.birth,
+                               a.laterNames != b.laterNames, a.nameInUse != b.nameInUse, a.notes != b.notes,
+                               a.tags != b.tags, a.links != b.links, a.system != b.system}) {
+        if (differs)
+            parts |= bit;
+        bit <<= 1;
+    }
+    return parts;
+}
+
+QString clientNamed(const book::Client &client)
+{
+    return u"%1 (client %2)"_s.arg(book::nameInUse(client)).arg(client.id);
+}
+
 } // namespace
 
 DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
@@ -95,6 +117,9 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     , m_notes(new NotesView(this))
     , m_keep(new QPushButton(u"&Keep as Client"_s, this))
     , m_notesTimer(new QTimer(this))
+    , m_job(new BookJob(this))
+    , m_jobProgress(new QProgressBar(this))
+    , m_cancelJob(new QPushButton(u"Cancel"_s, this))
 {
     setObjectName(u"frmDesk"_s);
     setWindowTitle(kTitle);
@@ -144,6 +169,20 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     layout->addWidget(m_pages, 1);
     setCentralWidget(page);
     statusBar()->setObjectName(u"statusBar"_s);
+    m_jobProgress->setObjectName(u"prgBookJob"_s);
+    m_jobProgress->setAccessibleName(u"Progress of the import or export"_s);
+    m_cancelJob->setObjectName(u"cmdCancelBookJob"_s);
+    m_cancelJob->setAccessibleName(u"Cancel the import or export"_s);
+    statusBar()->addPermanentWidget(m_jobProgress);
+    statusBar()->addPermanentWidget(m_cancelJob);
+    m_jobProgress->hide();
+    m_cancelJob->hide();
+    connect(m_cancelJob, &QPushButton::clicked, this, &DeskWindow::cancelBookJob);
+    connect(m_job, &BookJob::progress, this, [this](qsizetype done, qsizetype total) {
+        m_jobProgress->setRange(0, static_cast<int>(total));
+        m_jobProgress->setValue(static_cast<int>(done));
+    });
+    connect(m_job, &BookJob::finished, this, &DeskWindow::jobFinished);
 
     connect(m_person, &PersonForm::changed, this, &DeskWindow::recompute);
     connect(m_systemBox, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -163,6 +202,14 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     connect(m_notes, &NotesView::notesEdited, m_notesTimer, qOverload<>(&QTimer::start));
     connect(m_notes, &NotesView::tagsEdited, this, &DeskWindow::saveClient);
     connect(m_notesTimer, &QTimer::timeout, this, &DeskWindow::saveClient);
+    connect(m_notes, &NotesView::linkAdded, this, &DeskWindow::addLink);
+    connect(m_notes, &NotesView::linkRemoved, this, [this](int index) {
+        if (m_client && index >= 0 && index < m_client->links.size()) {
+            m_client->links.removeAt(index);
+            saveClient();
+        }
+    });
+    connect(m_notes, &NotesView::linkOpened, this, &DeskWindow::showClient);
 
     buildMenus();
     m_forecast->showMonth(m_interest->date());
@@ -197,11 +244,36 @@ void DeskWindow::buildMenus()
             openReportFile(chosen);
     });
     file->addSeparator();
+    m_importAction = action(file, u"actImportClients"_s, u"&Import Clients\u2026"_s, QKeySequence(Qt::CTRL | Qt::Key_I),
+                            &DeskWindow::importClients);
+    m_exportAction = action(file, u"actExportClients"_s, u"E&xport Clients\u2026"_s,
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &DeskWindow::exportClients);
+    m_cancelJobAction = action(file, u"actCancelBookJob"_s, u"&Cancel Import or Export"_s, QKeySequence(),
+                               &DeskWindow::cancelBookJob);
+    m_cancelJobAction->setEnabled(false);
+    file->addSeparator();
     m_printAction = action(file, u"actPrint"_s, u"&Print\u2026"_s, QKeySequence::Print, &DeskWindow::printReport);
     m_pdfAction = action(file, u"actSavePdf"_s, u"Save as P&DF\u2026"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                          &DeskWindow::saveReportPdf);
     file->addSeparator();
     action(file, u"actQuit"_s, u"&Quit"_s, QKeySequence::Quit, [this] { close(); });
+
+    QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
+    m_undoAction = action(edit, u"actUndo"_s, u"&Undo"_s, QKeySequence::Undo, &DeskWindow::undo);
+    edit->addSeparator();
+    const auto onLinks = [this](void (NotesView::*act)()) {
+        return [this, act] {
+            showPage(Page::Notes);
+            (m_notes->*act)();
+        };
+    };
+    action(edit, u"actAddLink"_s, u"Add &Link to the Client Found"_s, QKeySequence(), onLinks(&NotesView::addLink));
+    action(edit, u"actRemoveLink"_s, u"Remo&ve Link"_s, QKeySequence(), onLinks(&NotesView::removeLink));
+    action(edit, u"actOpenLink"_s, u"&Open Linked Client"_s, QKeySequence(), onLinks(&NotesView::openLink));
+    edit->addSeparator();
+    m_removeAction = action(edit, u"actRemoveClient"_s, u"&Remove Client\u2026"_s,
+                            QKeySequence(Qt::CTRL | Qt::Key_Delete), &DeskWindow::removeClient);
+    updateUndoAction();
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     const std::array<QString, 4> pages = {u"&Chart"_s, u"&Forecast"_s, u"Co&mpare"_s, u"&Notes and History"_s};
@@ -473,6 +545,7 @@ void DeskWindow::openBook(const QString &address)
 {
     QString problem;
     m_book = book::ClientBook::open(address, &problem);
+    m_address = address;
     m_clients = new ClientsPanel(address, this);
     m_clientsDock = new QDockWidget(u"Clients"_s, this);
     m_clientsDock->setObjectName(u"dockClients"_s);
@@ -484,6 +557,13 @@ void DeskWindow::openBook(const QString &address)
                                "here is not saved.\n\n"_s + problem);
     connect(m_clients, &ClientsPanel::clientChosen, this, &DeskWindow::showClient);
     connect(m_clients, &ClientsPanel::newClientAsked, this, &DeskWindow::newClient);
+    connect(m_clients, &ClientsPanel::importAsked, this, &DeskWindow::importClients);
+    connect(m_clients, &ClientsPanel::exportAsked, this, &DeskWindow::exportClients);
+    if (m_book)
+        m_notes->setBook(address, [this](qint64 id) {
+            const std::optional<book::Client> other = m_book ? m_book->client(id) : std::nullopt;
+            return other ? book::nameInUse(*other) : QString();
+        });
     updateKeepButton();
 }
 
@@ -538,7 +618,9 @@ void DeskWindow::saveClient()
     m_client->notes = m_notes->notes();
     m_client->tags = m_notes->tags();
     const qint64 id = m_client->id;
-    if (!m_book->updateClient(*m_client)) {
+    // The client as the book has it before the edit, for Undo.
+    std::optional<book::Client> before = m_book->client(id);
+    if (!before || !m_book->updateClient(*m_client)) {
         // Nothing is passed off as saved: the client shows again as the book has it.
         m_platform.showMessage(this, {MessageIcon::Critical, u"The change was not saved: %1"_s.arg(m_book->errorString()),
                                       QString(kTitle), MessageButtons::Ok});
@@ -548,6 +630,8 @@ void DeskWindow::saveClient()
     m_client = m_book->client(id);
     m_notes->showClient(m_client);
     m_clients->search();
+    if (m_client)
+        keepEdit(std::move(*before), *m_client);
 }
 
 void DeskWindow::flushNotes()
@@ -595,6 +679,197 @@ void DeskWindow::changeEvent(QEvent *event)
     if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) && m_pdfAction != nullptr)
         recompute();
     QMainWindow::changeEvent(event);
+}
+
+void DeskWindow::importClients()
+{
+    if (!m_book || m_job->isRunning())
+        return;
+    const QString chosen = m_platform.chooseFile(
+        this, {FileDialogRequest::Mode::Open, u"Import Clients"_s,
+               u"Clients (*.csv *.vlm);;CSV files (*.csv);;Reports (*.vlm);;All files (*)"_s, u"csv"_s, {}});
+    if (!chosen.isEmpty())
+        importFile(chosen);
+}
+
+void DeskWindow::exportClients()
+{
+    if (!m_book || m_job->isRunning())
+        return;
+    const QString chosen = m_platform.chooseFile(
+        this, {FileDialogRequest::Mode::Save, u"Export Clients"_s, u"CSV files (*.csv)"_s, u"csv"_s, {}});
+    if (!chosen.isEmpty())
+        exportFile(chosen);
+}
+
+bool DeskWindow::importFile(const QString &fileName)
+{
+    if (!m_book)
+        return false;
+    flushNotes();
+    m_inputs << fileName;
+    m_exporting = false;
+    startedJob(m_job->startImport(m_address, fileName), u"Importing %1\u2026"_s);
+    return true;
+}
+
+bool DeskWindow::exportFile(const QString &fileName)
+{
+    if (!m_book)
+        return false;
+    flushNotes();
+    if (const QString clash = BookJob::exportClash(fileName, m_address, m_inputs); !clash.isEmpty()) {
+        m_platform.showMessage(this, {MessageIcon::Critical,
+                                      u"%1\n%2 Nothing was written."_s.arg(QDir::toNativeSeparators(fileName), clash),
+                                      QString(kTitle), MessageButtons::Ok});
+        return false;
+    }
+    m_exporting = true;
+    startedJob(m_job->startExport(m_address, fileName), u"Exporting the clients to %1\u2026"_s);
+    return true;
+}
+
+void DeskWindow::startedJob(bool started, const QString &doing)
+{
+    if (!started)
+        return;
+    m_jobProgress->setRange(0, 0);
+    m_jobProgress->show();
+    m_cancelJob->show();
+    m_cancelJobAction->setEnabled(true);
+    m_importAction->setEnabled(false);
+    m_exportAction->setEnabled(false);
+    statusBar()->showMessage(doing.arg(QDir::toNativeSeparators(m_inputs.value(m_inputs.size() - 1))));
+}
+
+void DeskWindow::cancelBookJob()
+{
+    if (m_job->isRunning())
+        statusBar()->showMessage(u"Cancelling\u2026"_s);
+    m_job->cancel();
+}
+
+void DeskWindow::jobFinished(const BookJob::Outcome &outcome)
+{
+    m_job->wait();
+    m_jobProgress->hide();
+    m_cancelJob->hide();
+    m_cancelJobAction->setEnabled(false);
+    m_importAction->setEnabled(true);
+    m_exportAction->setEnabled(true);
+    const QString file = QDir::toNativeSeparators(outcome.fileName);
+    if (outcome.cancelled) {
+        statusBar()->showMessage(m_exporting ? u"The export to %1 was cancelled; no file was written."_s.arg(file)
+                                             : u"The import of %1 was cancelled; nothing of it was added."_s.arg(file));
+    } else if (!outcome.error.isEmpty()) {
+        statusBar()->clearMessage();
+        m_platform.showMessage(
+            this, {MessageIcon::Critical,
+                   m_exporting ? u"%1\nThe clients were not exported: %2"_s.arg(file, outcome.error)
+                               : u"%1: %2\nNothing of the file was imported."_s.arg(file, outcome.error),
+                   QString(kTitle), MessageButtons::Ok});
+    } else {
+        statusBar()->showMessage(
+            (m_exporting ? u"Exported %1 clients to %2"_s : u"Imported %1 clients from %2"_s).arg(outcome.count).arg(file));
+    }
+    if (!m_exporting && m_clients != nullptr)
+        m_clients->search();
+}
+
+void DeskWindow::keepEdit(book::Client before, const book::Client &after)
+{
+    if (m_lastChange && m_lastChange->after && *m_lastChange->after == before
+        && changedParts(m_lastChange->before, before) == changedParts(before, after))
+        before = std::move(m_lastChange->before);
+    m_lastChange = LastChange{std::move(before), after};
+    updateUndoAction();
+}
+
+void DeskWindow::updateUndoAction()
+{
+    if (!m_lastChange)
+        m_undoAction->setText(u"&Undo"_s);
+    else
+        m_undoAction->setText((m_lastChange->after ? u"&Undo Edit of %1"_s : u"&Undo Removal of %1"_s)
+                                  .arg(book::nameInUse(m_lastChange->before)));
+    m_undoAction->setEnabled(m_lastChange.has_value() && m_book != nullptr);
+}
+
+void DeskWindow::undo()
+{
+    flushNotes();
+    if (!m_lastChange || !m_book)
+        return;
+    const LastChange change = *std::exchange(m_lastChange, std::nullopt);
+    updateUndoAction();
+    qint64 id = change.before.id;
+    if (change.after) {
+        // Written over the client as the edit left it: refused when it was changed elsewhere since.
+        book::Client restored = change.before;
+        restored.changed = change.after->changed;
+        if (!m_book->updateClient(restored)) {
+            m_platform.showMessage(this, {MessageIcon::Critical,
+                                          u"The last edit of %1 was not undone: %2"_s.arg(clientNamed(change.before),
+                                                                                          m_book->errorString()),
+                                          QString(kTitle), MessageButtons::Ok});
+            return;
+        }
+    } else {
+        // A client removed comes back as a new client of the book, with the
+        // links of theirs to clients still there; links others had to them went with them.
+        book::Client again = change.before;
+        again.links.removeIf([this](const book::ClientLink &link) { return !m_book->client(link.otherId); });
+        id = m_book->addClient(again);
+        if (id == 0) {
+            m_platform.showMessage(this, {MessageIcon::Critical,
+                                          u"%1 was not brought back: %2"_s.arg(clientNamed(change.before),
+                                                                               m_book->errorString()),
+                                          QString(kTitle), MessageButtons::Ok});
+            return;
+        }
+    }
+    showClient(id);
+    m_clients->search();
+    statusBar()->showMessage(change.after ? u"Undid the last edit of %1"_s.arg(clientNamed(change.before))
+                                          : u"Brought back %1 as client %2"_s.arg(book::nameInUse(change.before)).arg(id));
+}
+
+void DeskWindow::removeClient()
+{
+    if (!m_book || !m_client)
+        return;
+    flushNotes();
+    const book::Client shown = *m_client;
+    const MessageAnswer answer = m_platform.showMessage(
+        this, {MessageIcon::Information,
+               u"Remove %1 from the book? Their names, notes, tags, links and the readings made for them go with "
+               "them. Edit > Undo brings them back as a new client."_s.arg(clientNamed(shown)),
+               QString(kTitle), MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes)
+        return;
+    std::optional<book::Client> before = m_book->client(shown.id);
+    if (!before || !m_book->removeClient(shown.id)) {
+        m_platform.showMessage(this, {MessageIcon::Critical,
+                                      u"%1 was not removed: %2"_s.arg(clientNamed(shown), m_book->errorString()),
+                                      QString(kTitle), MessageButtons::Ok});
+        return;
+    }
+    m_lastChange = LastChange{std::move(*before), std::nullopt};
+    updateUndoAction();
+    m_client.reset();
+    m_notes->showClient(std::nullopt);
+    m_person->clear();
+    m_clients->selectClient(0);
+    m_clients->search();
+    statusBar()->showMessage(u"Removed %1"_s.arg(clientNamed(shown)));
+}
+
+void DeskWindow::addLink(qint64 otherId, const QString &label)
+{
+    if (!m_client || otherId == m_client->id)
+        return;
+    m_client->links.append({otherId, label});
+    saveClient();
 }
 
 } // namespace velmora::desk

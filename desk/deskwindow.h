@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "birthdata.h"
+#include "bookjob.h"
 #include "chart.h"
 #include "clientbook.h"
 
@@ -15,6 +16,7 @@ class QActionGroup;
 class QComboBox;
 class QDateEdit;
 class QDockWidget;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -90,6 +92,24 @@ public:
     // The chart shown, with its working; nothing while no person is complete.
     [[nodiscard]] const std::optional<Chart> &chart() const { return m_chart; }
 
+    // Import (a report or CSV file, taken whole or not at all) and export
+    // (every client as CSV) run away from the window's thread, showing their
+    // progress, and can be cancelled; the clients' list is read again after.
+    void importClients();
+    void exportClients();
+    // False when there is no book or a job runs already.
+    bool importFile(const QString &fileName);
+    bool exportFile(const QString &fileName);
+    void cancelBookJob();
+    [[nodiscard]] BookJob *bookJob() const { return m_job; }
+
+    // Takes back the last edit of a client, or the last removal, through the
+    // book; refused, with a message, when the client was changed elsewhere since.
+    void undo();
+    [[nodiscard]] bool canUndo() const { return m_lastChange.has_value(); }
+    // Removes the client shown, once the practitioner says yes to the client named.
+    void removeClient();
+
     void newClient();
     void printReport();
     void saveReportPdf();
@@ -102,6 +122,12 @@ protected:
 
 private:
     void buildMenus();
+    void startedJob(bool started, const QString &doing);
+    void jobFinished(const BookJob::Outcome &outcome);
+    void addLink(qint64 otherId, const QString &label);
+    void updateUndoAction();
+    // Keeps an edit saved for Undo; typing on in the same part of the same client extends the last one.
+    void keepEdit(book::Client before, const book::Client &after);
     // Writes the client shown through the book, then shows it as stored.
     void saveClient();
     // Saves the notes at once when they wait for the typing to stop.
@@ -132,6 +158,24 @@ private:
     QAction *m_pdfAction = nullptr;
     std::optional<Chart> m_chart;
     QByteArray m_pendingSplitter;
+    QString m_address;
+    QStringList m_inputs; // files read here, never written over by an export
+    BookJob *m_job;
+    bool m_exporting = false;
+    QProgressBar *m_jobProgress;
+    QPushButton *m_cancelJob;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_cancelJobAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_removeAction = nullptr;
+    // What Undo takes back: a client as it was before the last edit (and as
+    // that edit left it), or a client removed.
+    struct LastChange {
+        book::Client before;
+        std::optional<book::Client> after; // nothing: the client was removed
+    };
+    std::optional<LastChange> m_lastChange;
 };
 
 } // namespace velmora::desk
