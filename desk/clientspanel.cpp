@@ -25,7 +25,7 @@ ClientsPanel::ClientsPanel(const QString &address, QWidget *parent)
     , m_list(new QListWidget(this))
     , m_problem(new QLabel(this))
     , m_new(new QPushButton(u"&New Client"_s, this))
-    , m_import(new QPushButton(u"&Import\u2026"_s, this))
+    , m_import(new QPushButton(u"Im&port\u2026"_s, this))
     , m_export(new QPushButton(u"E&xport\u2026"_s, this))
     , m_worker(new ClientSearch(address))
 {

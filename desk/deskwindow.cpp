@@ -60,9 +60,11 @@ constexpr QLatin1StringView kHelpText{
     "Forecast: step by month (Ctrl+Page Up, Ctrl+Page Down) and by year "
     "(Ctrl+Shift+Page Up, Ctrl+Shift+Page Down); tick Personal Days and "
     "weekdays to make them stand out.\n"
-    "Compare: type a second person.\n\n"
-    "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+P print, "
-    "Ctrl+1 to Ctrl+4 the pages, F1 this help."};
+    "Compare: type a second person.\n"
+    "Notes and History: link the client to another client found by name.\n\n"
+    "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+I import clients (a report or CSV), "
+    "Ctrl+Shift+E export them as CSV, Ctrl+Z undo the last edit or removal of a client, "
+    "Ctrl+P print, Ctrl+1 to Ctrl+4 the pages, F1 this help."};
 
 // What a print to a file, or a saved PDF, proposes: the readings named after
 // the person in the documents folder. A '/' would lead into a folder, and a

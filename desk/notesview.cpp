@@ -32,9 +32,9 @@ NotesView::NotesView(QWidget *parent)
     , m_history(new QListWidget(this))
     , m_links(new QListWidget(this))
     , m_linkLabel(new QLineEdit(this))
-    , m_addLink(new QPushButton(u"Add &Link"_s, this))
-    , m_removeLink(new QPushButton(u"Remo&ve Link"_s, this))
-    , m_openLink(new QPushButton(u"O&pen Linked Client"_s, this))
+    , m_addLink(new QPushButton(u"Add Link"_s, this))
+    , m_removeLink(new QPushButton(u"Remove Link"_s, this))
+    , m_openLink(new QPushButton(u"Open Linked Client"_s, this))
     , m_linkBox(new QWidget(this))
 {
     m_none->setWordWrap(true);
@@ -58,7 +58,7 @@ NotesView::NotesView(QWidget *parent)
     m_openLink->setObjectName(u"cmdOpenLink"_s);
     m_openLink->setAccessibleName(u"Open the client of the chosen link"_s);
 
-    auto *linksLabel = new QLabel(u"&Links:"_s, m_linkBox);
+    auto *linksLabel = new QLabel(u"Lin&ks:"_s, m_linkBox);
     linksLabel->setBuddy(m_links);
     auto *labelLabel = new QLabel(u"Linked as:"_s, m_linkBox);
     labelLabel->setBuddy(m_linkLabel);
@@ -116,9 +116,16 @@ void NotesView::setBook(const QString &address, std::function<QString(qint64)> n
     m_finder = new ClientsPanel(address, m_linkBox);
     m_finder->setObjectName(u"linkFinder"_s);
     m_finder->hideButtons();
-    m_finder->setAccessibleName(u"Find the client to link to"_s);
-    auto *finderLabel = new QLabel(u"Link to &client:"_s, m_linkBox);
-    finderLabel->setBuddy(m_finder->findChild<QLineEdit *>(u"txtSearch"_s));
+    auto *search = m_finder->findChild<QLineEdit *>(u"txtSearch"_s);
+    search->setAccessibleName(u"Find the client to link to"_s);
+    m_finder->findChild<QListWidget *>(u"lstClients"_s)->setAccessibleName(u"Clients to link to"_s);
+    auto *finderLabel = new QLabel(u"Link &with:"_s, m_linkBox);
+    finderLabel->setBuddy(search);
+    // Tab goes through the links, then finding and linking another client.
+    auto *found = m_finder->findChild<QListWidget *>(u"lstClients"_s);
+    for (const auto &[from, to] : {std::pair<QWidget *, QWidget *>{m_links, m_openLink}, {m_openLink, m_removeLink},
+                                   {m_removeLink, search}, {search, found}, {found, m_linkLabel}, {m_linkLabel, m_addLink}})
+        setTabOrder(from, to);
     auto *layout = static_cast<QVBoxLayout *>(m_linkBox->layout());
     layout->insertWidget(layout->count() - 1, finderLabel);
     layout->insertWidget(layout->count() - 1, m_finder, 1);
