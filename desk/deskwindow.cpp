@@ -50,6 +50,8 @@ namespace {
 constexpr QLatin1StringView kTitle{"Tavi Velmora Desk"};
 constexpr QLatin1StringView kSection{"Desk"};
 constexpr QLatin1StringView kNotPrinted{"The report could not be printed."};
+// What waits while an import holds the book: a write would wait for the import's transaction.
+constexpr QLatin1StringView kWaitForImport{"%1 waits until the import ends."};
 constexpr QLatin1StringView kHelpText{
     "Find a client down the left side (Ctrl+F: a name part, a date or tag:word), "
     "or type a person's names and date of birth at the top and keep them as a "
@@ -218,7 +220,12 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     recompute();
 }
 
-DeskWindow::~DeskWindow() = default;
+DeskWindow::~DeskWindow()
+{
+    // The job's thread tells the window; it ends before the window does.
+    m_job->cancel();
+    m_job->wait();
+}
 
 void DeskWindow::buildMenus()
 {
@@ -538,6 +545,15 @@ void DeskWindow::saveState()
 
 void DeskWindow::closeEvent(QCloseEvent *event)
 {
+    // An import under way is given up (nothing of its file stays), so that
+    // the changes held for it are written now.
+    if (m_importing) {
+        m_job->cancel();
+        m_job->wait();
+        m_importing = false;
+    }
+    if (m_book)
+        writeHeldEdits();
     flushNotes();
     saveState();
     event->accept();
@@ -574,7 +590,8 @@ bool DeskWindow::showClient(qint64 id)
     if (!m_book)
         return false;
     flushNotes();
-    std::optional<book::Client> client = m_book->client(id);
+    // A change held while an import runs is the client as the practitioner left them.
+    std::optional<book::Client> client = m_heldEdits.contains(id) ? m_heldEdits.value(id) : m_book->client(id);
     if (!client) {
         statusBar()->showMessage(u"The client could not be read: %1"_s.arg(m_book->errorString()));
         return false;
@@ -596,6 +613,10 @@ void DeskWindow::keepAsClient()
     const std::optional<BirthData> person = m_person->person();
     if (!m_book || m_client || !person)
         return;
+    if (bookHeld()) {
+        statusBar()->showMessage(kWaitForImport.arg(u"Keeping a client"_s));
+        return;
+    }
     book::Client client;
     client.first = toQString(person->FirstName);
     client.middle = toQString(person->MiddleName);
@@ -619,21 +640,60 @@ void DeskWindow::saveClient()
         return;
     m_client->notes = m_notes->notes();
     m_client->tags = m_notes->tags();
-    const qint64 id = m_client->id;
-    // The client as the book has it before the edit, for Undo.
-    std::optional<book::Client> before = m_book->client(id);
-    if (!before || !m_book->updateClient(*m_client)) {
-        // Nothing is passed off as saved: the client shows again as the book has it.
-        m_platform.showMessage(this, {MessageIcon::Critical, u"The change was not saved: %1"_s.arg(m_book->errorString()),
-                                      QString(kTitle), MessageButtons::Ok});
-        showClient(id);
+    if (bookHeld()) {
+        m_heldEdits.insert(m_client->id, *m_client);
+        statusBar()->showMessage(u"The change to %1 is kept, and written to the book when the import ends"_s.arg(
+            clientNamed(*m_client)));
         return;
     }
-    m_client = m_book->client(id);
-    m_notes->showClient(m_client);
+    writeClient(*m_client);
+}
+
+bool DeskWindow::writeClient(const book::Client &client)
+{
+    const qint64 id = client.id;
+    // The client as the book has it before the edit, for Undo.
+    std::optional<book::Client> before = m_book->client(id);
+    if (!before || !m_book->updateClient(client)) {
+        // Nothing is passed off as saved: the client shows again as the book has it.
+        m_platform.showMessage(this, {MessageIcon::Critical,
+                                      u"The change to %1 was not saved: %2"_s.arg(clientNamed(client),
+                                                                                  m_book->errorString()),
+                                      QString(kTitle), MessageButtons::Ok});
+        if (m_client && m_client->id == id)
+            showClient(id);
+        return false;
+    }
+    std::optional<book::Client> after = m_book->client(id);
+    if (after)
+        keepEdit(std::move(*before), *after);
+    if (m_client && m_client->id == id) {
+        m_client = std::move(after);
+        m_notes->showClient(m_client);
+    }
     m_clients->search();
-    if (m_client)
-        keepEdit(std::move(*before), *m_client);
+    return true;
+}
+
+bool DeskWindow::bookHeld() const
+{
+    return m_importing;
+}
+
+void DeskWindow::writeHeldEdits()
+{
+    QMap<qint64, book::Client> held = std::exchange(m_heldEdits, {});
+    // The client shown is written as the page has them now, notes being typed included.
+    if (m_client && (held.remove(m_client->id) > 0 || m_notesTimer->isActive())) {
+        m_notesTimer->stop();
+        saveClient();
+    }
+    for (const book::Client &client : std::as_const(held))
+        writeClient(client);
+    for (const auto &[id, entry] : std::exchange(m_heldHistory, {}))
+        if (!m_book->addHistory(id, entry))
+            statusBar()->showMessage(
+                u"The reading was not added to the client's history: %1"_s.arg(m_book->errorString()));
 }
 
 void DeskWindow::flushNotes()
@@ -652,6 +712,12 @@ void DeskWindow::addToHistory(const QString &document)
     flushNotes();
     const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), m_interest->date(),
                                    document};
+    if (bookHeld()) {
+        m_heldHistory.append({m_client->id, entry});
+        m_client->history.append(entry);
+        m_notes->showClient(m_client);
+        return;
+    }
     if (!m_book->addHistory(m_client->id, entry)) {
         statusBar()->showMessage(u"The reading was not added to the client's history: %1"_s.arg(m_book->errorString()));
         return;
@@ -711,7 +777,8 @@ bool DeskWindow::importFile(const QString &fileName)
     flushNotes();
     m_inputs << fileName;
     m_exporting = false;
-    startedJob(m_job->startImport(m_address, fileName), u"Importing %1\u2026"_s);
+    m_importing = m_job->startImport(m_address, fileName);
+    startedJob(m_importing, u"Importing %1\u2026"_s);
     return true;
 }
 
@@ -741,6 +808,8 @@ void DeskWindow::startedJob(bool started, const QString &doing)
     m_cancelJobAction->setEnabled(true);
     m_importAction->setEnabled(false);
     m_exportAction->setEnabled(false);
+    m_undoAction->setEnabled(m_exporting && canUndo());
+    m_removeAction->setEnabled(m_exporting);
     statusBar()->showMessage(doing.arg(QDir::toNativeSeparators(m_inputs.value(m_inputs.size() - 1))));
 }
 
@@ -754,11 +823,14 @@ void DeskWindow::cancelBookJob()
 void DeskWindow::jobFinished(const BookJob::Outcome &outcome)
 {
     m_job->wait();
+    m_importing = false;
     m_jobProgress->hide();
     m_cancelJob->hide();
     m_cancelJobAction->setEnabled(false);
     m_importAction->setEnabled(true);
     m_exportAction->setEnabled(true);
+    m_removeAction->setEnabled(true);
+    updateUndoAction();
     const QString file = QDir::toNativeSeparators(outcome.fileName);
     if (outcome.cancelled) {
         statusBar()->showMessage(m_exporting ? u"The export to %1 was cancelled; no file was written."_s.arg(file)
@@ -774,8 +846,10 @@ void DeskWindow::jobFinished(const BookJob::Outcome &outcome)
         statusBar()->showMessage(
             (m_exporting ? u"Exported %1 clients to %2"_s : u"Imported %1 clients from %2"_s).arg(outcome.count).arg(file));
     }
-    if (!m_exporting && m_clients != nullptr)
+    if (!m_exporting) {
+        writeHeldEdits();
         m_clients->search();
+    }
 }
 
 void DeskWindow::keepEdit(book::Client before, const book::Client &after)
@@ -794,7 +868,7 @@ void DeskWindow::updateUndoAction()
     else
         m_undoAction->setText((m_lastChange->after ? u"&Undo Edit of %1"_s : u"&Undo Removal of %1"_s)
                                   .arg(book::nameInUse(m_lastChange->before)));
-    m_undoAction->setEnabled(m_lastChange.has_value() && m_book != nullptr);
+    m_undoAction->setEnabled(m_lastChange.has_value() && m_book != nullptr && !bookHeld());
 }
 
 void DeskWindow::undo()
@@ -802,6 +876,10 @@ void DeskWindow::undo()
     flushNotes();
     if (!m_lastChange || !m_book)
         return;
+    if (bookHeld()) {
+        statusBar()->showMessage(kWaitForImport.arg(u"Undo"_s));
+        return;
+    }
     const LastChange change = *std::exchange(m_lastChange, std::nullopt);
     updateUndoAction();
     qint64 id = change.before.id;
@@ -840,6 +918,10 @@ void DeskWindow::removeClient()
 {
     if (!m_book || !m_client)
         return;
+    if (bookHeld()) {
+        statusBar()->showMessage(kWaitForImport.arg(u"Removing a client"_s));
+        return;
+    }
     flushNotes();
     const book::Client shown = *m_client;
     const MessageAnswer answer = m_platform.showMessage(

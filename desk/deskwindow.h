@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMap>
 
 #include <memory>
 #include <optional>
@@ -126,6 +127,12 @@ private:
     void jobFinished(const BookJob::Outcome &outcome);
     void addLink(qint64 otherId, const QString &label);
     void updateUndoAction();
+    // Writes the client through the book, keeping the edit for Undo; false after saying why.
+    bool writeClient(const book::Client &client);
+    // While an import holds the book (a write would wait for its transaction),
+    // edits and readings made wait here and are written when it ends.
+    [[nodiscard]] bool bookHeld() const;
+    void writeHeldEdits();
     // Keeps an edit saved for Undo; typing on in the same part of the same client extends the last one.
     void keepEdit(book::Client before, const book::Client &after);
     // Writes the client shown through the book, then shows it as stored.
@@ -162,6 +169,7 @@ private:
     QStringList m_inputs; // files read here, never written over by an export
     BookJob *m_job;
     bool m_exporting = false;
+    bool m_importing = false; // from the import's start until the window has taken its outcome
     QProgressBar *m_jobProgress;
     QPushButton *m_cancelJob;
     QAction *m_importAction = nullptr;
@@ -176,6 +184,8 @@ private:
         std::optional<book::Client> after; // nothing: the client was removed
     };
     std::optional<LastChange> m_lastChange;
+    QMap<qint64, book::Client> m_heldEdits;
+    QList<std::pair<qint64, book::HistoryEntry>> m_heldHistory;
 };
 
 } // namespace velmora::desk

@@ -90,6 +90,8 @@ private Q_SLOTS:
     void init();
     void importsAFileWholeOrNotAtAll_data();
     void importsAFileWholeOrNotAtAll();
+    void holdsEditsWhileAnImportRuns_data();
+    void holdsEditsWhileAnImportRuns();
     void neverExportsOverTheBookOrAnInput_data();
     void neverExportsOverTheBookOrAnInput();
     void undoesTheLastEditOfAClient_data();
@@ -182,6 +184,50 @@ void DeskBookTest::importsAFileWholeOrNotAtAll()
     window.clientsPanel()->search();
     waitForSearch(*window.clientsPanel());
     QCOMPARE(window.clientsPanel()->shownIds().size(), m_ids.size() + added);
+}
+
+void DeskBookTest::holdsEditsWhileAnImportRuns_data()
+{
+    QTest::addColumn<QString>("end"); // how the import ends: "cancel" or "close" (the window)
+    QTest::newRow("the import cancelled") << u"cancel"_s;
+    QTest::newRow("the window closed") << u"close"_s;
+}
+
+void DeskBookTest::holdsEditsWhileAnImportRuns()
+{
+    QFETCH(QString, end);
+    const QString fileName = m_folder->filePath(u"many.csv"_s);
+    writeFile(fileName, manyClients(60000));
+    FakePlatform platform;
+    platform.chosenFiles.push_back(fileName);
+    DeskWindow window(platform);
+    window.openBook(m_address);
+    QVERIFY(window.showClient(m_ids[0]));
+    QSignalSpy progress(window.bookJob(), &BookJob::progress);
+    window.findChild<QAction *>(u"actImportClients"_s)->trigger();
+    QTRY_VERIFY_WITH_TIMEOUT(!progress.isEmpty() && progress.constLast().at(0).toLongLong() > 0, 60000);
+    // The import holds the book within its transaction: a change waits in the
+    // window rather than holding the window up until the import ends.
+    auto *tags = window.findChild<QLineEdit *>(u"txtTags"_s);
+    tags->setText(u"regular, during"_s);
+    tags->setModified(true);
+    Q_EMIT tags->editingFinished();
+    window.findChild<QPlainTextEdit *>(u"txtNotes"_s)->setPlainText(u"Typed while importing."_s);
+    QVERIFY(window.bookJob()->isRunning());
+    QCOMPARE(stored(m_address, m_ids[0])->tags, QStringList{u"regular"_s});
+    if (end == u"close"_s) {
+        window.close();
+    } else {
+        QSignalSpy finished(window.bookJob(), &BookJob::finished);
+        window.cancelBookJob();
+        QTRY_VERIFY_WITH_TIMEOUT(!finished.isEmpty() && window.findChild<QAction *>(u"actImportClients"_s)->isEnabled(),
+                                 60000);
+    }
+    const std::optional<Client> ada = stored(m_address, m_ids[0]);
+    QCOMPARE(ada->tags, (QStringList{u"regular"_s, u"during"_s}));
+    QCOMPARE(ada->notes, u"Typed while importing."_s);
+    QCOMPARE(countIn(m_address), m_ids.size());
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
 }
 
 void DeskBookTest::neverExportsOverTheBookOrAnInput_data()
