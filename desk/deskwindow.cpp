@@ -260,6 +260,9 @@ void DeskWindow::buildMenus()
     m_cancelJobAction = action(file, u"actCancelBookJob"_s, u"&Cancel Import or Export"_s, QKeySequence(),
                                &DeskWindow::cancelBookJob);
     m_cancelJobAction->setEnabled(false);
+    // Until a book is open.
+    m_importAction->setEnabled(false);
+    m_exportAction->setEnabled(false);
     file->addSeparator();
     m_printAction = action(file, u"actPrint"_s, u"&Print\u2026"_s, QKeySequence::Print, &DeskWindow::printReport);
     m_pdfAction = action(file, u"actSavePdf"_s, u"Save as P&DF\u2026"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
@@ -575,6 +578,8 @@ void DeskWindow::openBook(const QString &address)
                                "here is not saved.\n\n"_s + problem);
     connect(m_clients, &ClientsPanel::clientChosen, this, &DeskWindow::showClient);
     connect(m_clients, &ClientsPanel::newClientAsked, this, &DeskWindow::newClient);
+    m_importAction->setEnabled(m_book != nullptr);
+    m_exportAction->setEnabled(m_book != nullptr);
     connect(m_clients, &ClientsPanel::importAsked, this, &DeskWindow::importClients);
     connect(m_clients, &ClientsPanel::exportAsked, this, &DeskWindow::exportClients);
     if (m_book)
