@@ -777,19 +777,19 @@ void DeskWindow::exportClients()
 
 bool DeskWindow::importFile(const QString &fileName)
 {
-    if (!m_book)
+    if (!m_book || m_job->isRunning())
         return false;
     flushNotes();
     m_inputs << fileName;
     m_exporting = false;
     m_importing = m_job->startImport(m_address, fileName);
-    startedJob(m_importing, u"Importing %1\u2026"_s);
-    return true;
+    startedJob(m_importing, u"Importing %1\u2026"_s.arg(QDir::toNativeSeparators(fileName)));
+    return m_importing;
 }
 
 bool DeskWindow::exportFile(const QString &fileName)
 {
-    if (!m_book)
+    if (!m_book || m_job->isRunning())
         return false;
     flushNotes();
     if (const QString clash = BookJob::exportClash(fileName, m_address, m_inputs); !clash.isEmpty()) {
@@ -798,9 +798,9 @@ bool DeskWindow::exportFile(const QString &fileName)
                                       QString(kTitle), MessageButtons::Ok});
         return false;
     }
-    m_exporting = true;
-    startedJob(m_job->startExport(m_address, fileName), u"Exporting the clients to %1\u2026"_s);
-    return true;
+    m_exporting = m_job->startExport(m_address, fileName);
+    startedJob(m_exporting, u"Exporting the clients to %1\u2026"_s.arg(QDir::toNativeSeparators(fileName)));
+    return m_exporting;
 }
 
 void DeskWindow::startedJob(bool started, const QString &doing)
@@ -815,7 +815,7 @@ void DeskWindow::startedJob(bool started, const QString &doing)
     m_exportAction->setEnabled(false);
     m_undoAction->setEnabled(m_exporting && canUndo());
     m_removeAction->setEnabled(m_exporting);
-    statusBar()->showMessage(doing.arg(QDir::toNativeSeparators(m_inputs.value(m_inputs.size() - 1))));
+    statusBar()->showMessage(doing);
 }
 
 void DeskWindow::cancelBookJob()
