@@ -273,15 +273,19 @@ void DeskWindow::buildMenus()
     QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
     m_undoAction = action(edit, u"actUndo"_s, u"&Undo"_s, QKeySequence::Undo, &DeskWindow::undo);
     edit->addSeparator();
-    const auto onLinks = [this](void (NotesView::*act)()) {
-        return [this, act] {
-            showPage(Page::Notes);
-            (m_notes->*act)();
-        };
-    };
-    action(edit, u"actAddLink"_s, u"Add &Link to the Client Found"_s, QKeySequence(), onLinks(&NotesView::addLink));
-    action(edit, u"actRemoveLink"_s, u"Remo&ve Link"_s, QKeySequence(), onLinks(&NotesView::removeLink));
-    action(edit, u"actOpenLink"_s, u"&Open Linked Client"_s, QKeySequence(), onLinks(&NotesView::openLink));
+    // The links are those of the Notes page, which shows them.
+    action(edit, u"actAddLink"_s, u"Add &Link to the Client Found"_s, QKeySequence(), [this] {
+        showPage(Page::Notes);
+        m_notes->addLink();
+    });
+    action(edit, u"actRemoveLink"_s, u"Remo&ve Link"_s, QKeySequence(), [this] {
+        showPage(Page::Notes);
+        m_notes->removeLink();
+    });
+    action(edit, u"actOpenLink"_s, u"&Open Linked Client"_s, QKeySequence(), [this] {
+        showPage(Page::Notes);
+        m_notes->openLink();
+    });
     edit->addSeparator();
     m_removeAction = action(edit, u"actRemoveClient"_s, u"&Remove Client\u2026"_s,
                             QKeySequence(Qt::CTRL | Qt::Key_Delete), &DeskWindow::removeClient);
