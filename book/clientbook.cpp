@@ -608,7 +608,7 @@ qint64 ClientBook::addClient(const Client &client)
     return addClients({client}, &ids) ? ids.value(0) : 0;
 }
 
-bool ClientBook::addClients(const QList<Client> &clients, QList<qint64> *ids)
+bool ClientBook::addClients(const QList<Client> &clients, QList<qint64> *ids, const ImportProgress &progress)
 {
     for (qsizetype i = 0; i < clients.size(); ++i)
         if (const QString fault = faultOf(clients.at(i)); !fault.isEmpty())
@@ -625,6 +625,8 @@ bool ClientBook::addClients(const QList<Client> &clients, QList<qint64> *ids)
             if (!id)
                 return false;
             added.append(*id);
+            if (progress && !progress(added.size()))
+                return d->fail(QStringLiteral("The import was cancelled; nothing of it was kept"));
         }
         return true;
     });

@@ -104,8 +104,13 @@ public:
 
     // Stores a new client (id ignored); its new id, or 0 on failure.
     [[nodiscard]] qint64 addClient(const Client &client);
-    // Stores all or none of them (one transaction): an import. False on failure.
-    [[nodiscard]] bool addClients(const QList<Client> &clients, QList<qint64> *ids = nullptr);
+    // Told, within the transaction, how many clients an import has stored so
+    // far; returning false abandons the import, leaving the book as it was.
+    using ImportProgress = std::function<bool(qsizetype stored)>;
+    // Stores all or none of them (one transaction): an import. False on
+    // failure, or when progress abandons it (errorString() then says so).
+    [[nodiscard]] bool addClients(const QList<Client> &clients, QList<qint64> *ids = nullptr,
+                                  const ImportProgress &progress = {});
     // The client with this id; nothing when there is none (errorString() then says so) or on failure.
     [[nodiscard]] std::optional<Client> client(qint64 id);
     // Replaces the stored client of client.id with this one (created kept, changed set).

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "clientspanel.h"
 
+#include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -24,6 +25,8 @@ ClientsPanel::ClientsPanel(const QString &address, QWidget *parent)
     , m_list(new QListWidget(this))
     , m_problem(new QLabel(this))
     , m_new(new QPushButton(u"&New Client"_s, this))
+    , m_import(new QPushButton(u"Im&port\u2026"_s, this))
+    , m_export(new QPushButton(u"E&xport\u2026"_s, this))
     , m_worker(new ClientSearch(address))
 {
     setObjectName(u"clientsPanel"_s);
@@ -39,13 +42,22 @@ ClientsPanel::ClientsPanel(const QString &address, QWidget *parent)
     m_problem->hide();
     m_new->setObjectName(u"cmdNewClient"_s);
     m_new->setAccessibleName(u"New client"_s);
+    m_import->setObjectName(u"cmdImportClients"_s);
+    m_import->setAccessibleName(u"Import clients from a report or CSV file"_s);
+    m_export->setObjectName(u"cmdExportClients"_s);
+    m_export->setAccessibleName(u"Export every client as CSV"_s);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_search);
     layout->addWidget(m_problem);
     layout->addWidget(m_list, 1);
-    layout->addWidget(m_new);
+    // New Client over Import and Export, so that the column can stay narrow.
+    auto *buttons = new QGridLayout;
+    buttons->addWidget(m_new, 0, 0, 1, 2);
+    buttons->addWidget(m_import, 1, 0);
+    buttons->addWidget(m_export, 1, 1);
+    layout->addLayout(buttons);
 
     m_worker->moveToThread(&m_thread);
     connect(&m_thread, &QThread::finished, m_worker, &QObject::deleteLater);
@@ -63,6 +75,8 @@ ClientsPanel::ClientsPanel(const QString &address, QWidget *parent)
         }
     });
     connect(m_new, &QPushButton::clicked, this, &ClientsPanel::newClientAsked);
+    connect(m_import, &QPushButton::clicked, this, &ClientsPanel::importAsked);
+    connect(m_export, &QPushButton::clicked, this, &ClientsPanel::exportAsked);
     search();
 }
 
@@ -125,6 +139,12 @@ void ClientsPanel::selectClient(qint64 id)
     for (int row = 0; row < m_list->count(); ++row)
         if (m_list->item(row)->data(kIdRole).toLongLong() == id)
             m_list->setCurrentItem(m_list->item(row));
+}
+
+void ClientsPanel::hideButtons()
+{
+    for (QPushButton *button : {m_new, m_import, m_export})
+        button->hide();
 }
 
 } // namespace velmora::desk

@@ -17,7 +17,7 @@ namespace velmora::desk {
 class ClientSearch;
 
 // The clients down one side: a search field that finds as one types (a name
-// part, a date, tag:WORD), the clients found, and New. The search runs on a
+// part, a date, tag:WORD), the clients found, and New, Import and Export. The search runs on a
 // worker thread of its own; an answer that a later keystroke has overtaken
 // is dropped.
 class ClientsPanel : public QWidget
@@ -39,10 +39,14 @@ public:
     [[nodiscard]] QList<qint64> shownIds() const;
     [[nodiscard]] quint64 lastSerial() const { return m_serial; }
     void selectClient(qint64 id);
+    // Hides New, Import and Export: the panel then only finds a client (to link to, say).
+    void hideButtons();
 
 Q_SIGNALS:
     void clientChosen(qint64 id);
     void newClientAsked();
+    void importAsked();
+    void exportAsked();
     // Every answer taken, for those who wait on the search.
     void answered();
 
@@ -51,6 +55,8 @@ private:
     QListWidget *m_list;
     QLabel *m_problem;
     QPushButton *m_new;
+    QPushButton *m_import;
+    QPushButton *m_export;
     QThread m_thread;
     ClientSearch *m_worker;
     quint64 m_serial = 0;

@@ -17,6 +17,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QScreen>
@@ -52,6 +53,8 @@ namespace {
 constexpr QLatin1StringView kTitle{"Tavi Velmora Desk"};
 constexpr QLatin1StringView kSection{"Desk"};
 constexpr QLatin1StringView kNotPrinted{"The report could not be printed."};
+// What waits while an import holds the book: a write would wait for the import's transaction.
+constexpr QLatin1StringView kWaitForImport{"%1 waits until the import ends."};
 constexpr QLatin1StringView kHelpText{
     "Find a client down the left side (Ctrl+F: a name part, a date or tag:word), "
     "or type a person's names and date of birth at the top and keep them as a "
@@ -65,9 +68,11 @@ constexpr QLatin1StringView kHelpText{
     "Compare: type a second person, or find a client of the book.\n"
     "Names: the client's names and their numbers; type alternatives of each "
     "name part apart by bars (Jon|John) and the numbers wished for, weigh the "
-    "spellings, and keep the one chosen as a later name.\n\n"
-    "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+P print, "
-    "Ctrl+1 to Ctrl+5 the pages, F1 this help."};
+    "spellings, and keep the one chosen as a later name.\n"
+    "Notes and History: link the client to another client found by name.\n\n"
+    "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+I import clients (a report or CSV), "
+    "Ctrl+Shift+E export them as CSV, Ctrl+Z undo the last edit or removal of a client, "
+    "Ctrl+P print, Ctrl+1 to Ctrl+5 the pages, F1 this help."};
 
 // What a print to a file, or a saved PDF, proposes: the readings named after
 // the person in the documents folder. A '/' would lead into a folder, and a
@@ -83,6 +88,27 @@ QString pdfFileName(const BirthData &person, const QString &what = u"Velmora rea
     if (!isUsableFolder(folder))
         folder = QDir::homePath();
     return QDir(folder).filePath(name + suffix);
+}
+
+// Which parts of a client two copies differ in, one bit each, so that
+// typing on in one part makes one edit to undo, not one for each pause.
+unsigned changedParts(const book::Client &a, const book::Client &b)
+{
+    unsigned parts = 0;
+    unsigned bit = 1;
+    for (const bool differs : {a.first != b.first, a.middle != b.middle, a.last != b.last, a.birth != b.birth,
+                               a.laterNames != b.laterNames, a.nameInUse != b.nameInUse, a.notes != b.notes,
+                               a.tags != b.tags, a.links != b.links, a.system != b.system}) {
+        if (differs)
+            parts |= bit;
+        bit <<= 1;
+    }
+    return parts;
+}
+
+QString clientNamed(const book::Client &client)
+{
+    return u"%1 (client %2)"_s.arg(book::nameInUse(client)).arg(client.id);
 }
 
 } // namespace
@@ -102,6 +128,9 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     , m_notes(new NotesView(this))
     , m_keep(new QPushButton(u"&Keep as Client"_s, this))
     , m_notesTimer(new QTimer(this))
+    , m_job(new BookJob(this))
+    , m_jobProgress(new QProgressBar(this))
+    , m_cancelJob(new QPushButton(u"Cancel"_s, this))
 {
     setObjectName(u"frmDesk"_s);
     setWindowTitle(kTitle);
@@ -152,6 +181,20 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     layout->addWidget(m_pages, 1);
     setCentralWidget(page);
     statusBar()->setObjectName(u"statusBar"_s);
+    m_jobProgress->setObjectName(u"prgBookJob"_s);
+    m_jobProgress->setAccessibleName(u"Progress of the import or export"_s);
+    m_cancelJob->setObjectName(u"cmdCancelBookJob"_s);
+    m_cancelJob->setAccessibleName(u"Cancel the import or export"_s);
+    statusBar()->addPermanentWidget(m_jobProgress);
+    statusBar()->addPermanentWidget(m_cancelJob);
+    m_jobProgress->hide();
+    m_cancelJob->hide();
+    connect(m_cancelJob, &QPushButton::clicked, this, &DeskWindow::cancelBookJob);
+    connect(m_job, &BookJob::progress, this, [this](qsizetype done, qsizetype total) {
+        m_jobProgress->setRange(0, static_cast<int>(total));
+        m_jobProgress->setValue(static_cast<int>(done));
+    });
+    connect(m_job, &BookJob::finished, this, &DeskWindow::jobFinished);
 
     connect(m_person, &PersonForm::changed, this, &DeskWindow::recompute);
     connect(m_systemBox, &QComboBox::currentIndexChanged, this, [this](int index) {
@@ -174,13 +217,26 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     connect(m_names, &NamesView::keepAsked, this, &DeskWindow::keepName);
     connect(m_names, &NamesView::printAsked, this, &DeskWindow::printNamesSheet);
     connect(m_names, &NamesView::pdfAsked, this, &DeskWindow::saveNamesPdf);
+    connect(m_notes, &NotesView::linkAdded, this, &DeskWindow::addLink);
+    connect(m_notes, &NotesView::linkRemoved, this, [this](int index) {
+        if (m_client && index >= 0 && index < m_client->links.size()) {
+            m_client->links.removeAt(index);
+            saveClient();
+        }
+    });
+    connect(m_notes, &NotesView::linkOpened, this, &DeskWindow::showClient);
 
     buildMenus();
     m_forecast->showMonth(m_interest->date());
     recompute();
 }
 
-DeskWindow::~DeskWindow() = default;
+DeskWindow::~DeskWindow()
+{
+    // The job's thread tells the window; it ends before the window does.
+    m_job->cancel();
+    m_job->wait();
+}
 
 void DeskWindow::buildMenus()
 {
@@ -208,11 +264,43 @@ void DeskWindow::buildMenus()
             openReportFile(chosen);
     });
     file->addSeparator();
+    m_importAction = action(file, u"actImportClients"_s, u"&Import Clients\u2026"_s, QKeySequence(Qt::CTRL | Qt::Key_I),
+                            &DeskWindow::importClients);
+    m_exportAction = action(file, u"actExportClients"_s, u"E&xport Clients\u2026"_s,
+                            QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_E), &DeskWindow::exportClients);
+    m_cancelJobAction = action(file, u"actCancelBookJob"_s, u"&Cancel Import or Export"_s, QKeySequence(),
+                               &DeskWindow::cancelBookJob);
+    m_cancelJobAction->setEnabled(false);
+    // Until a book is open.
+    m_importAction->setEnabled(false);
+    m_exportAction->setEnabled(false);
+    file->addSeparator();
     m_printAction = action(file, u"actPrint"_s, u"&Print\u2026"_s, QKeySequence::Print, &DeskWindow::printReport);
     m_pdfAction = action(file, u"actSavePdf"_s, u"Save as P&DF\u2026"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S),
                          &DeskWindow::saveReportPdf);
     file->addSeparator();
     action(file, u"actQuit"_s, u"&Quit"_s, QKeySequence::Quit, [this] { close(); });
+
+    QMenu *edit = menuBar()->addMenu(u"&Edit"_s);
+    m_undoAction = action(edit, u"actUndo"_s, u"&Undo"_s, QKeySequence::Undo, &DeskWindow::undo);
+    edit->addSeparator();
+    // The links are those of the Notes page, which shows them.
+    action(edit, u"actAddLink"_s, u"Add &Link to the Client Found"_s, QKeySequence(), [this] {
+        showPage(Page::Notes);
+        m_notes->addLink();
+    });
+    action(edit, u"actRemoveLink"_s, u"Remo&ve Link"_s, QKeySequence(), [this] {
+        showPage(Page::Notes);
+        m_notes->removeLink();
+    });
+    action(edit, u"actOpenLink"_s, u"&Open Linked Client"_s, QKeySequence(), [this] {
+        showPage(Page::Notes);
+        m_notes->openLink();
+    });
+    edit->addSeparator();
+    m_removeAction = action(edit, u"actRemoveClient"_s, u"&Remove Client\u2026"_s,
+                            QKeySequence(Qt::CTRL | Qt::Key_Delete), &DeskWindow::removeClient);
+    updateUndoAction();
 
     QMenu *view = menuBar()->addMenu(u"&View"_s);
     const std::array<QString, 5> pages = {u"&Chart"_s, u"&Forecast"_s, u"Co&mpare"_s, u"&Notes and History"_s,
@@ -541,6 +629,15 @@ void DeskWindow::saveState()
 
 void DeskWindow::closeEvent(QCloseEvent *event)
 {
+    // An import under way is given up (nothing of its file stays), so that
+    // the changes held for it are written now.
+    if (m_importing) {
+        m_job->cancel();
+        m_job->wait();
+        m_importing = false;
+    }
+    if (m_book)
+        writeHeldEdits();
     flushNotes();
     saveState();
     event->accept();
@@ -550,6 +647,7 @@ void DeskWindow::openBook(const QString &address)
 {
     QString problem;
     m_book = book::ClientBook::open(address, &problem);
+    m_address = address;
     m_clients = new ClientsPanel(address, this);
     m_clientsDock = new QDockWidget(u"Clients"_s, this);
     m_clientsDock->setObjectName(u"dockClients"_s);
@@ -562,6 +660,15 @@ void DeskWindow::openBook(const QString &address)
     m_compare->setBook(m_book.get());
     connect(m_clients, &ClientsPanel::clientChosen, this, &DeskWindow::showClient);
     connect(m_clients, &ClientsPanel::newClientAsked, this, &DeskWindow::newClient);
+    m_importAction->setEnabled(m_book != nullptr);
+    m_exportAction->setEnabled(m_book != nullptr);
+    connect(m_clients, &ClientsPanel::importAsked, this, &DeskWindow::importClients);
+    connect(m_clients, &ClientsPanel::exportAsked, this, &DeskWindow::exportClients);
+    if (m_book)
+        m_notes->setBook(address, [this](qint64 id) {
+            const std::optional<book::Client> other = m_book ? m_book->client(id) : std::nullopt;
+            return other ? book::nameInUse(*other) : QString();
+        });
     updateKeepButton();
 }
 
@@ -570,7 +677,8 @@ bool DeskWindow::showClient(qint64 id)
     if (!m_book)
         return false;
     flushNotes();
-    std::optional<book::Client> client = m_book->client(id);
+    // A change held while an import runs is the client as the practitioner left them.
+    std::optional<book::Client> client = m_heldEdits.contains(id) ? m_heldEdits.value(id) : m_book->client(id);
     if (!client) {
         statusBar()->showMessage(u"The client could not be read: %1"_s.arg(m_book->errorString()));
         return false;
@@ -593,6 +701,10 @@ void DeskWindow::keepAsClient()
     const std::optional<BirthData> person = m_person->person();
     if (!m_book || m_client || !person)
         return;
+    if (bookHeld()) {
+        statusBar()->showMessage(kWaitForImport.arg(u"Keeping a client"_s));
+        return;
+    }
     book::Client client;
     client.first = toQString(person->FirstName);
     client.middle = toQString(person->MiddleName);
@@ -616,12 +728,28 @@ bool DeskWindow::saveClient()
         return false;
     m_client->notes = m_notes->notes();
     m_client->tags = m_notes->tags();
-    const qint64 id = m_client->id;
-    if (!m_book->updateClient(*m_client)) {
+    if (bookHeld()) {
+        m_heldEdits.insert(m_client->id, *m_client);
+        statusBar()->showMessage(u"The change to %1 is kept, and written to the book when the import ends"_s.arg(
+            clientNamed(*m_client)));
+        showNames();
+        return true;
+    }
+    return writeClient(*m_client);
+}
+
+bool DeskWindow::writeClient(const book::Client &client)
+{
+    const qint64 id = client.id;
+    // The client as the book has it before the edit, for Undo.
+    std::optional<book::Client> before = m_book->client(id);
+    if (!before || !m_book->updateClient(client)) {
         // Nothing is passed off as saved: the client shows again as the book has it.
-        m_platform.showMessage(this, {MessageIcon::Critical, u"The change was not saved: %1"_s.arg(m_book->errorString()),
+        m_platform.showMessage(this, {MessageIcon::Critical,
+                                      u"The change to %1 was not saved: %2"_s.arg(clientNamed(client),
+                                                                                  m_book->errorString()),
                                       QString(kTitle), MessageButtons::Ok});
-        if (!showClient(id)) {
+        if (m_client && m_client->id == id && !showClient(id)) {
             // Gone from the book (removed elsewhere): what is shown is a person typed in, not a client.
             m_client.reset();
             m_notes->showClient(std::nullopt);
@@ -630,11 +758,37 @@ bool DeskWindow::saveClient()
         }
         return false;
     }
-    m_client = m_book->client(id);
-    m_notes->showClient(m_client);
-    showNames();
+    std::optional<book::Client> after = m_book->client(id);
+    if (after)
+        keepEdit(std::move(*before), *after);
+    if (m_client && m_client->id == id) {
+        m_client = std::move(after);
+        m_notes->showClient(m_client);
+        showNames();
+    }
     m_clients->search();
     return true;
+}
+
+bool DeskWindow::bookHeld() const
+{
+    return m_importing;
+}
+
+void DeskWindow::writeHeldEdits()
+{
+    QMap<qint64, book::Client> held = std::exchange(m_heldEdits, {});
+    // The client shown is written as the page has them now, notes being typed included.
+    if (m_client && (held.remove(m_client->id) > 0 || m_notesTimer->isActive())) {
+        m_notesTimer->stop();
+        saveClient();
+    }
+    for (const book::Client &client : std::as_const(held))
+        writeClient(client);
+    for (const auto &[id, entry] : std::exchange(m_heldHistory, {}))
+        if (!m_book->addHistory(id, entry))
+            statusBar()->showMessage(
+                u"The reading was not added to the client's history: %1"_s.arg(m_book->errorString()));
 }
 
 void DeskWindow::flushNotes()
@@ -653,6 +807,12 @@ void DeskWindow::addToHistory(const QString &document)
     flushNotes();
     const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), m_interest->date(),
                                    document};
+    if (bookHeld()) {
+        m_heldHistory.append({m_client->id, entry});
+        m_client->history.append(entry);
+        m_notes->showClient(m_client);
+        return;
+    }
     if (!m_book->addHistory(m_client->id, entry)) {
         statusBar()->showMessage(u"The reading was not added to the client's history: %1"_s.arg(m_book->errorString()));
         return;
@@ -682,6 +842,213 @@ void DeskWindow::changeEvent(QEvent *event)
     if ((event->type() == QEvent::PaletteChange || event->type() == QEvent::StyleChange) && m_pdfAction != nullptr)
         recompute();
     QMainWindow::changeEvent(event);
+}
+
+void DeskWindow::importClients()
+{
+    if (!m_book || m_job->isRunning())
+        return;
+    const QString chosen = m_platform.chooseFile(
+        this, {FileDialogRequest::Mode::Open, u"Import Clients"_s,
+               u"Clients (*.csv *.vlm);;CSV files (*.csv);;Reports (*.vlm);;All files (*)"_s, u"csv"_s, {}});
+    if (!chosen.isEmpty())
+        importFile(chosen);
+}
+
+void DeskWindow::exportClients()
+{
+    if (!m_book || m_job->isRunning())
+        return;
+    const QString chosen = m_platform.chooseFile(
+        this, {FileDialogRequest::Mode::Save, u"Export Clients"_s, u"CSV files (*.csv)"_s, u"csv"_s, {}});
+    if (!chosen.isEmpty())
+        exportFile(chosen);
+}
+
+bool DeskWindow::importFile(const QString &fileName)
+{
+    if (!m_book || m_job->isRunning())
+        return false;
+    flushNotes();
+    m_inputs << fileName;
+    m_exporting = false;
+    m_importing = m_job->startImport(m_address, fileName);
+    startedJob(m_importing, u"Importing %1\u2026"_s.arg(QDir::toNativeSeparators(fileName)));
+    return m_importing;
+}
+
+bool DeskWindow::exportFile(const QString &fileName)
+{
+    if (!m_book || m_job->isRunning())
+        return false;
+    flushNotes();
+    if (const QString clash = BookJob::exportClash(fileName, m_address, m_inputs); !clash.isEmpty()) {
+        m_platform.showMessage(this, {MessageIcon::Critical,
+                                      u"%1\n%2 Nothing was written."_s.arg(QDir::toNativeSeparators(fileName), clash),
+                                      QString(kTitle), MessageButtons::Ok});
+        return false;
+    }
+    m_exporting = m_job->startExport(m_address, fileName);
+    startedJob(m_exporting, u"Exporting the clients to %1\u2026"_s.arg(QDir::toNativeSeparators(fileName)));
+    return m_exporting;
+}
+
+void DeskWindow::startedJob(bool started, const QString &doing)
+{
+    if (!started)
+        return;
+    m_jobProgress->setRange(0, 0);
+    m_jobProgress->show();
+    m_cancelJob->show();
+    m_cancelJobAction->setEnabled(true);
+    m_importAction->setEnabled(false);
+    m_exportAction->setEnabled(false);
+    m_undoAction->setEnabled(m_exporting && canUndo());
+    m_removeAction->setEnabled(m_exporting);
+    statusBar()->showMessage(doing);
+}
+
+void DeskWindow::cancelBookJob()
+{
+    if (m_job->isRunning())
+        statusBar()->showMessage(u"Cancelling\u2026"_s);
+    m_job->cancel();
+}
+
+void DeskWindow::jobFinished(const BookJob::Outcome &outcome)
+{
+    m_job->wait();
+    m_importing = false;
+    m_jobProgress->hide();
+    m_cancelJob->hide();
+    m_cancelJobAction->setEnabled(false);
+    m_importAction->setEnabled(true);
+    m_exportAction->setEnabled(true);
+    m_removeAction->setEnabled(true);
+    updateUndoAction();
+    const QString file = QDir::toNativeSeparators(outcome.fileName);
+    if (outcome.cancelled) {
+        statusBar()->showMessage(m_exporting ? u"The export to %1 was cancelled; no file was written."_s.arg(file)
+                                             : u"The import of %1 was cancelled; nothing of it was added."_s.arg(file));
+    } else if (!outcome.error.isEmpty()) {
+        statusBar()->clearMessage();
+        m_platform.showMessage(
+            this, {MessageIcon::Critical,
+                   m_exporting ? u"%1\nThe clients were not exported: %2"_s.arg(file, outcome.error)
+                               : u"%1: %2\nNothing of the file was imported."_s.arg(file, outcome.error),
+                   QString(kTitle), MessageButtons::Ok});
+    } else {
+        statusBar()->showMessage(
+            (m_exporting ? u"Exported %1 clients to %2"_s : u"Imported %1 clients from %2"_s).arg(outcome.count).arg(file));
+    }
+    if (!m_exporting) {
+        writeHeldEdits();
+        m_clients->search();
+    }
+}
+
+void DeskWindow::keepEdit(book::Client before, const book::Client &after)
+{
+    if (m_lastChange && m_lastChange->after && *m_lastChange->after == before
+        && changedParts(m_lastChange->before, before) == changedParts(before, after))
+        before = std::move(m_lastChange->before);
+    m_lastChange = LastChange{std::move(before), after};
+    updateUndoAction();
+}
+
+void DeskWindow::updateUndoAction()
+{
+    if (!m_lastChange)
+        m_undoAction->setText(u"&Undo"_s);
+    else
+        m_undoAction->setText((m_lastChange->after ? u"&Undo Edit of %1"_s : u"&Undo Removal of %1"_s)
+                                  .arg(book::nameInUse(m_lastChange->before)));
+    m_undoAction->setEnabled(m_lastChange.has_value() && m_book != nullptr && !bookHeld());
+}
+
+void DeskWindow::undo()
+{
+    flushNotes();
+    if (!m_lastChange || !m_book)
+        return;
+    if (bookHeld()) {
+        statusBar()->showMessage(kWaitForImport.arg(u"Undo"_s));
+        return;
+    }
+    const LastChange change = *std::exchange(m_lastChange, std::nullopt);
+    updateUndoAction();
+    qint64 id = change.before.id;
+    if (change.after) {
+        // Written over the client as the edit left it: refused when it was changed elsewhere since.
+        book::Client restored = change.before;
+        restored.changed = change.after->changed;
+        if (!m_book->updateClient(restored)) {
+            m_platform.showMessage(this, {MessageIcon::Critical,
+                                          u"The last edit of %1 was not undone: %2"_s.arg(clientNamed(change.before),
+                                                                                          m_book->errorString()),
+                                          QString(kTitle), MessageButtons::Ok});
+            return;
+        }
+    } else {
+        // A client removed comes back as a new client of the book, with the
+        // links of theirs to clients still there; links others had to them went with them.
+        book::Client again = change.before;
+        again.links.removeIf([this](const book::ClientLink &link) { return !m_book->client(link.otherId); });
+        id = m_book->addClient(again);
+        if (id == 0) {
+            m_platform.showMessage(this, {MessageIcon::Critical,
+                                          u"%1 was not brought back: %2"_s.arg(clientNamed(change.before),
+                                                                               m_book->errorString()),
+                                          QString(kTitle), MessageButtons::Ok});
+            return;
+        }
+    }
+    showClient(id);
+    m_clients->search();
+    statusBar()->showMessage(change.after ? u"Undid the last edit of %1"_s.arg(clientNamed(change.before))
+                                          : u"Brought back %1 as client %2"_s.arg(book::nameInUse(change.before)).arg(id));
+}
+
+void DeskWindow::removeClient()
+{
+    if (!m_book || !m_client)
+        return;
+    if (bookHeld()) {
+        statusBar()->showMessage(kWaitForImport.arg(u"Removing a client"_s));
+        return;
+    }
+    flushNotes();
+    const book::Client shown = *m_client;
+    const MessageAnswer answer = m_platform.showMessage(
+        this, {MessageIcon::Information,
+               u"Remove %1 from the book? Their names, notes, tags, links and the readings made for them go with "
+               "them. Edit > Undo brings them back as a new client."_s.arg(clientNamed(shown)),
+               QString(kTitle), MessageButtons::YesNo});
+    if (answer != MessageAnswer::Yes)
+        return;
+    std::optional<book::Client> before = m_book->client(shown.id);
+    if (!before || !m_book->removeClient(shown.id)) {
+        m_platform.showMessage(this, {MessageIcon::Critical,
+                                      u"%1 was not removed: %2"_s.arg(clientNamed(shown), m_book->errorString()),
+                                      QString(kTitle), MessageButtons::Ok});
+        return;
+    }
+    m_lastChange = LastChange{std::move(*before), std::nullopt};
+    updateUndoAction();
+    m_client.reset();
+    m_notes->showClient(std::nullopt);
+    m_person->clear();
+    m_clients->selectClient(0);
+    m_clients->search();
+    statusBar()->showMessage(u"Removed %1"_s.arg(clientNamed(shown)));
+}
+
+void DeskWindow::addLink(qint64 otherId, const QString &label)
+{
+    if (!m_client || otherId == m_client->id)
+        return;
+    m_client->links.append({otherId, label});
+    saveClient();
 }
 
 } // namespace velmora::desk

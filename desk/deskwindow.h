@@ -2,12 +2,14 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QMap>
 
 #include <functional>
 #include <memory>
 #include <optional>
 
 #include "birthdata.h"
+#include "bookjob.h"
 #include "chart.h"
 #include "clientbook.h"
 
@@ -16,6 +18,7 @@ class QActionGroup;
 class QComboBox;
 class QDateEdit;
 class QDockWidget;
+class QProgressBar;
 class QPushButton;
 class QTabWidget;
 class QTimer;
@@ -93,6 +96,24 @@ public:
     // The chart shown, with its working; nothing while no person is complete.
     [[nodiscard]] const std::optional<Chart> &chart() const { return m_chart; }
 
+    // Import (a report or CSV file, taken whole or not at all) and export
+    // (every client as CSV) run away from the window's thread, showing their
+    // progress, and can be cancelled; the clients' list is read again after.
+    void importClients();
+    void exportClients();
+    // False when there is no book or a job runs already.
+    bool importFile(const QString &fileName);
+    bool exportFile(const QString &fileName);
+    void cancelBookJob();
+    [[nodiscard]] BookJob *bookJob() const { return m_job; }
+
+    // Takes back the last edit of a client, or the last removal, through the
+    // book; refused, with a message, when the client was changed elsewhere since.
+    void undo();
+    [[nodiscard]] bool canUndo() const { return m_lastChange.has_value(); }
+    // Removes the client shown, once the practitioner says yes to the client named.
+    void removeClient();
+
     void newClient();
     void printReport();
     void saveReportPdf();
@@ -109,13 +130,27 @@ protected:
 
 private:
     void buildMenus();
-    // Writes the client shown through the book, then shows it as stored;
-    // false, after saying why and showing the client as the book has it, when it was not written.
-    bool saveClient();
     void showNames();
     // Asks for a PDF file (proposed), writes what make draws to it and adds
     // the document to the client's history.
     void savePdf(const QString &proposed, const std::function<QByteArray()> &make);
+    void startedJob(bool started, const QString &doing);
+    void jobFinished(const BookJob::Outcome &outcome);
+    void addLink(qint64 otherId, const QString &label);
+    void updateUndoAction();
+    // Writes the client through the book, keeping the edit for Undo, then
+    // shows it as stored; false, after saying why and showing the client as
+    // the book has it, when it was not written.
+    bool writeClient(const book::Client &client);
+    // While an import holds the book (a write would wait for its transaction),
+    // edits and readings made wait here and are written when it ends.
+    [[nodiscard]] bool bookHeld() const;
+    void writeHeldEdits();
+    // Keeps an edit saved for Undo; typing on in the same part of the same client extends the last one.
+    void keepEdit(book::Client before, const book::Client &after);
+    // Writes the client shown through the book (or holds it while an import
+    // runs); false when it was not written.
+    bool saveClient();
     // Saves the notes at once when they wait for the typing to stop.
     void flushNotes();
     void addToHistory(const QString &document);
@@ -145,6 +180,27 @@ private:
     QAction *m_pdfAction = nullptr;
     std::optional<Chart> m_chart;
     QByteArray m_pendingSplitter;
+    QString m_address;
+    QStringList m_inputs; // files read here, never written over by an export
+    BookJob *m_job;
+    bool m_exporting = false;
+    bool m_importing = false; // from the import's start until the window has taken its outcome
+    QProgressBar *m_jobProgress;
+    QPushButton *m_cancelJob;
+    QAction *m_importAction = nullptr;
+    QAction *m_exportAction = nullptr;
+    QAction *m_cancelJobAction = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_removeAction = nullptr;
+    // What Undo takes back: a client as it was before the last edit (and as
+    // that edit left it), or a client removed.
+    struct LastChange {
+        book::Client before;
+        std::optional<book::Client> after; // nothing: the client was removed
+    };
+    std::optional<LastChange> m_lastChange;
+    QMap<qint64, book::Client> m_heldEdits;
+    QList<std::pair<qint64, book::HistoryEntry>> m_heldHistory;
 };
 
 } // namespace velmora::desk

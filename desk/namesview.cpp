@@ -244,19 +244,23 @@ NamesView::NamesView(QWidget *parent)
     m_pdf->setObjectName(u"cmdSaveNamesPdf"_s);
     m_pdf->setAccessibleName(u"Save the names sheet as PDF"_s);
 
+    // Weighing and printing above the table, keeping the spelling chosen in
+    // it below: one row of all of them would not fit beside the clients.
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_weigh);
     buttons->addStretch(1);
-    buttons->addWidget(labelLabel);
-    buttons->addWidget(m_label);
-    buttons->addWidget(m_keep);
     buttons->addWidget(m_print);
     buttons->addWidget(m_pdf);
+    auto *keeping = new QHBoxLayout;
+    keeping->addWidget(labelLabel);
+    keeping->addWidget(m_label, 1);
+    keeping->addWidget(m_keep);
     auto *spellingsLayout = new QVBoxLayout(spellings);
     spellingsLayout->addLayout(form);
     spellingsLayout->addLayout(buttons);
     spellingsLayout->addWidget(m_problem);
     spellingsLayout->addWidget(m_table, 1);
+    spellingsLayout->addLayout(keeping);
 
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

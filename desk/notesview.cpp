@@ -2,16 +2,26 @@
 #include "notesview.h"
 
 #include <QFormLayout>
+#include <QHBoxLayout>
+#include <QAbstractItemView>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QLocale>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QVBoxLayout>
+
+#include "clientspanel.h"
 
 using namespace Qt::StringLiterals;
 
 namespace velmora::desk {
+namespace {
+
+constexpr int kOtherRole = Qt::UserRole + 1;
+
+} // namespace
 
 NotesView::NotesView(QWidget *parent)
     : QWidget(parent)
@@ -21,6 +31,12 @@ NotesView::NotesView(QWidget *parent)
     , m_notes(new QPlainTextEdit(this))
     , m_tags(new QLineEdit(this))
     , m_history(new QListWidget(this))
+    , m_links(new QListWidget(this))
+    , m_linkLabel(new QLineEdit(this))
+    , m_addLink(new QPushButton(u"Add Link"_s, this))
+    , m_removeLink(new QPushButton(u"Remove Link"_s, this))
+    , m_openLink(new QPushButton(u"Open Linked Client"_s, this))
+    , m_linkBox(new QWidget(this))
 {
     m_none->setWordWrap(true);
     m_notes->setObjectName(u"txtNotes"_s);
@@ -30,6 +46,36 @@ NotesView::NotesView(QWidget *parent)
     m_tags->setPlaceholderText(u"regular, referred, business"_s);
     m_history->setObjectName(u"lstHistory"_s);
     m_history->setAccessibleName(u"Readings made for the client"_s);
+
+    m_links->setObjectName(u"lstLinks"_s);
+    m_links->setAccessibleName(u"Links to other clients"_s);
+    m_linkLabel->setObjectName(u"txtLinkLabel"_s);
+    m_linkLabel->setAccessibleName(u"What the other client is to this one"_s);
+    m_linkLabel->setPlaceholderText(u"partner, child, business partner"_s);
+    m_addLink->setObjectName(u"cmdAddLink"_s);
+    m_addLink->setAccessibleName(u"Link the client found to this client"_s);
+    m_removeLink->setObjectName(u"cmdRemoveLink"_s);
+    m_removeLink->setAccessibleName(u"Remove the chosen link"_s);
+    m_openLink->setObjectName(u"cmdOpenLink"_s);
+    m_openLink->setAccessibleName(u"Open the client of the chosen link"_s);
+
+    auto *linksLabel = new QLabel(u"Lin&ks:"_s, m_linkBox);
+    linksLabel->setBuddy(m_links);
+    auto *labelLabel = new QLabel(u"Linked as:"_s, m_linkBox);
+    labelLabel->setBuddy(m_linkLabel);
+    auto *linkButtons = new QHBoxLayout;
+    linkButtons->addWidget(m_openLink);
+    linkButtons->addWidget(m_removeLink);
+    auto *linkLayout = new QVBoxLayout(m_linkBox);
+    linkLayout->setContentsMargins(0, 0, 0, 0);
+    linkLayout->addWidget(linksLabel);
+    linkLayout->addWidget(m_links, 1);
+    linkLayout->addLayout(linkButtons);
+    auto *addRow = new QHBoxLayout;
+    addRow->addWidget(labelLabel);
+    addRow->addWidget(m_linkLabel, 1);
+    addRow->addWidget(m_addLink);
+    linkLayout->addLayout(addRow);
 
     auto *form = new QFormLayout;
     auto *notesLabel = new QLabel(u"N&otes:"_s, this);
@@ -41,9 +87,13 @@ NotesView::NotesView(QWidget *parent)
     form->addRow(notesLabel, m_notes);
     form->addRow(tagsLabel, m_tags);
     form->addRow(historyLabel, m_history);
+    auto *columns = new QHBoxLayout;
+    columns->addLayout(form, 3);
+    columns->addWidget(m_linkBox, 2);
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(m_none);
-    layout->addLayout(form, 1);
+    layout->addLayout(columns, 1);
+    m_linkBox->hide(); // until there is a book to find the other client in
 
     connect(m_notes, &QPlainTextEdit::textChanged, this, &NotesView::notesEdited);
     connect(m_tags, &QLineEdit::editingFinished, this, [this] {
@@ -52,7 +102,79 @@ NotesView::NotesView(QWidget *parent)
             Q_EMIT tagsEdited();
         }
     });
+    connect(m_links, &QListWidget::currentRowChanged, this, &NotesView::updateLinkButtons);
+    connect(m_links, &QListWidget::itemActivated, this, &NotesView::openLink);
+    connect(m_addLink, &QPushButton::clicked, this, &NotesView::addLink);
+    connect(m_removeLink, &QPushButton::clicked, this, &NotesView::removeLink);
+    connect(m_openLink, &QPushButton::clicked, this, &NotesView::openLink);
     showClient(std::nullopt);
+}
+
+void NotesView::setBook(const QString &address, std::function<QString(qint64)> nameOf)
+{
+    m_nameOf = std::move(nameOf);
+    delete m_finder;
+    m_finder = new ClientsPanel(address, m_linkBox);
+    m_finder->setObjectName(u"linkFinder"_s);
+    m_finder->hideButtons();
+    // Named apart from the clients column's search and list, which are shown beside them.
+    auto *search = m_finder->findChild<QLineEdit *>(u"txtSearch"_s);
+    search->setObjectName(u"txtLinkSearch"_s);
+    search->setAccessibleName(u"Find the client to link to"_s);
+    auto *found = m_finder->findChild<QAbstractItemView *>(u"lstClients"_s);
+    found->setObjectName(u"lstLinkClients"_s);
+    found->setAccessibleName(u"Clients to link to"_s);
+    auto *finderLabel = new QLabel(u"Link &with:"_s, m_linkBox);
+    finderLabel->setBuddy(search);
+    // Tab goes through the links, then finding and linking another client.
+    for (const auto &[from, to] : {std::pair<QWidget *, QWidget *>{m_links, m_openLink}, {m_openLink, m_removeLink},
+                                   {m_removeLink, search}, {search, found}, {found, m_linkLabel}, {m_linkLabel, m_addLink}})
+        setTabOrder(from, to);
+    auto *layout = static_cast<QVBoxLayout *>(m_linkBox->layout());
+    layout->insertWidget(layout->count() - 1, finderLabel);
+    layout->insertWidget(layout->count() - 1, m_finder, 1);
+    connect(m_finder, &ClientsPanel::clientChosen, this, [this](qint64 id) {
+        m_found = id;
+        updateLinkButtons();
+    });
+    m_linkBox->show();
+    updateLinkButtons();
+}
+
+QStringList NotesView::linksShown() const
+{
+    QStringList shown;
+    for (int row = 0; row < m_links->count(); ++row)
+        shown << m_links->item(row)->text();
+    return shown;
+}
+
+void NotesView::addLink()
+{
+    if (m_clientId == 0 || m_found == 0 || m_found == m_clientId)
+        return;
+    Q_EMIT linkAdded(m_found, m_linkLabel->text().trimmed());
+}
+
+void NotesView::removeLink()
+{
+    if (m_clientId != 0 && m_links->currentRow() >= 0)
+        Q_EMIT linkRemoved(m_links->currentRow());
+}
+
+void NotesView::openLink()
+{
+    if (const QListWidgetItem *item = m_links->currentItem())
+        Q_EMIT linkOpened(item->data(kOtherRole).toLongLong());
+}
+
+void NotesView::updateLinkButtons()
+{
+    const bool chosen = m_links->currentRow() >= 0;
+    m_removeLink->setEnabled(m_clientId != 0 && chosen);
+    m_openLink->setEnabled(chosen);
+    m_addLink->setEnabled(m_clientId != 0 && m_found != 0 && m_found != m_clientId);
+    m_linkLabel->setEnabled(m_clientId != 0);
 }
 
 void NotesView::showClient(const std::optional<book::Client> &client)
@@ -63,11 +185,22 @@ void NotesView::showClient(const std::optional<book::Client> &client)
     m_notes->setEnabled(client.has_value());
     m_tags->setEnabled(client.has_value());
     m_history->clear();
+    m_links->clear();
+    m_clientId = client ? client->id : 0;
+    updateLinkButtons();
     if (!client) {
         m_notes->clear();
         m_tags->clear();
         return;
     }
+    for (const book::ClientLink &link : client->links) {
+        const QString name = m_nameOf ? m_nameOf(link.otherId) : QString();
+        const QString other = u"%1 (client %2)"_s.arg(name.isEmpty() ? u"a client no longer in the book"_s : name)
+                                  .arg(link.otherId);
+        auto *item = new QListWidgetItem(link.label.isEmpty() ? other : link.label + u": "_s + other, m_links);
+        item->setData(kOtherRole, link.otherId);
+    }
+    updateLinkButtons();
     // The notes stay as they are while the practitioner types in them.
     if (m_notes->toPlainText() != client->notes)
         m_notes->setPlainText(client->notes);

@@ -4,18 +4,24 @@
 #include <QStringList>
 #include <QWidget>
 
+#include <functional>
+
 #include "clientbook.h"
 
 class QLabel;
 class QLineEdit;
 class QListWidget;
 class QPlainTextEdit;
+class QPushButton;
 
 namespace velmora::desk {
 
-// A client's notes and tags, as the practitioner types them, and the
-// readings made for the client. Without a client of the book it says so and
-// takes nothing.
+class ClientsPanel;
+
+// A client's notes and tags, as the practitioner types them, the client's
+// links to other clients of the book (shown by their names, added by
+// finding the other client, removed, opened), and the readings made for the
+// client. Without a client of the book it says so and takes nothing.
 class NotesView : public QWidget
 {
     Q_OBJECT
@@ -30,16 +36,44 @@ public:
     [[nodiscard]] QStringList tags() const;
     [[nodiscard]] int historyCount() const;
 
+    // The book the other client of a link is found in, and how a client's
+    // name is read from it (empty: the client is not in the book).
+    void setBook(const QString &address, std::function<QString(qint64)> nameOf);
+    // The links as shown, one line each.
+    [[nodiscard]] QStringList linksShown() const;
+    [[nodiscard]] ClientsPanel *linkFinder() const { return m_finder; }
+
+    // Links the client to the other client chosen in the finder, with the label typed.
+    void addLink();
+    // Removes the chosen link.
+    void removeLink();
+    // Opens the client of the chosen link.
+    void openLink();
+
 Q_SIGNALS:
     // The practitioner typed in the notes (each keystroke), or finished changing the tags.
     void notesEdited();
     void tagsEdited();
+    void linkAdded(qint64 otherId, const QString &label);
+    void linkRemoved(int index);
+    void linkOpened(qint64 otherId);
 
 private:
     QLabel *m_none;
     QPlainTextEdit *m_notes;
     QLineEdit *m_tags;
     QListWidget *m_history;
+    QListWidget *m_links;
+    QLineEdit *m_linkLabel;
+    QPushButton *m_addLink;
+    QPushButton *m_removeLink;
+    QPushButton *m_openLink;
+    QWidget *m_linkBox;
+    ClientsPanel *m_finder = nullptr;
+    qint64 m_found = 0; // the client chosen in the finder
+    std::function<QString(qint64)> m_nameOf;
+    qint64 m_clientId = 0;
+    void updateLinkButtons();
 };
 
 } // namespace velmora::desk

@@ -20,6 +20,7 @@
 #include "clientspanel.h"
 #include "deskwindow.h"
 #include "darkpalette.h"
+#include "deskbooks.h"
 #include "fakeplatform.h"
 #include "forecastview.h"
 #include "notesview.h"
@@ -31,51 +32,6 @@ using velmora::book::Client;
 using velmora::book::ClientBook;
 using velmora::book::ClientSummary;
 using velmora::desk::DeskWindow;
-
-namespace {
-
-Client clientOf(const QString &first, const QString &last, QDate birth, const QStringList &tags = {})
-{
-    Client client;
-    client.first = first;
-    client.last = last;
-    client.birth = birth;
-    client.tags = tags;
-    return client;
-}
-
-// A book of three clients in the folder; their ids in order.
-QList<qint64> fillBook(const QString &address)
-{
-    QString error;
-    const std::unique_ptr<ClientBook> book = ClientBook::open(address, &error);
-    if (!book)
-        qFatal("cannot open the test book: %s", qPrintable(error));
-    QList<qint64> ids;
-    if (!book->addClients({clientOf(u"Ada"_s, u"Lovelace"_s, QDate(1815, 12, 10), {u"regular"_s}),
-                           clientOf(u"Charles"_s, u"Babbage"_s, QDate(1791, 12, 26)),
-                           clientOf(u"Mary"_s, u"Somerville"_s, QDate(1780, 12, 26), {u"regular"_s})},
-                          &ids))
-        qFatal("cannot fill the test book: %s", qPrintable(book->errorString()));
-    return ids;
-}
-
-// Waits until the panel has taken the answer to its latest question.
-void waitForSearch(velmora::desk::ClientsPanel &panel)
-{
-    QSignalSpy answered(&panel, &velmora::desk::ClientsPanel::answered);
-    const quint64 serial = panel.lastSerial();
-    QTRY_VERIFY_WITH_TIMEOUT(!answered.isEmpty() && panel.lastSerial() == serial, 10000);
-}
-
-std::optional<Client> stored(const QString &address, qint64 id)
-{
-    QString error;
-    const std::unique_ptr<ClientBook> book = ClientBook::open(address, &error);
-    return book ? book->client(id) : std::nullopt;
-}
-
-} // namespace
 
 class DeskClientsTest : public QObject
 {
