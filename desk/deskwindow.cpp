@@ -20,7 +20,6 @@
 #include <QPushButton>
 #include <QSaveFile>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -38,6 +37,7 @@
 #include "platform.h"
 #include "practice.h"
 #include "readingdocument.h"
+#include "readingsfile.h"
 #include "reportfile.h"
 #include "system.h"
 
@@ -62,22 +62,6 @@ constexpr QLatin1StringView kHelpText{
     "Compare: type a second person.\n\n"
     "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+P print, "
     "Ctrl+1 to Ctrl+4 the pages, F1 this help."};
-
-// What a print to a file, or a saved PDF, proposes: the readings named after
-// the person in the documents folder. A '/' would lead into a folder, and a
-// name has at most 255 bytes.
-QString pdfFileName(const BirthData &person)
-{
-    QString name = u"Velmora readings - "_s + toQString(fullName(person));
-    name.replace(u'/', u'-');
-    const QString suffix = u".pdf"_s;
-    while (QFile::encodeName(name + suffix).size() > 255)
-        name.chop(name.size() > 1 && name.back().isLowSurrogate() ? 2 : 1);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!isUsableFolder(folder))
-        folder = QDir::homePath();
-    return QDir(folder).filePath(name + suffix);
-}
 
 } // namespace
 
@@ -346,11 +330,7 @@ bool DeskWindow::openReportFile(const QString &fileName)
 
 void DeskWindow::comeToFront()
 {
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
 }
 
 ReportOptions DeskWindow::reportOptions()
@@ -378,7 +358,7 @@ void DeskWindow::printReport()
                [&chart, options = reportOptions()](QPagedPaintDevice &printer) {
                    return paintReadings(printer, chart, options);
                },
-               pdfFileName(chart.person())});
+               readingsPdfFileName(chart.person())});
     if (outcome == PrintOutcome::Failed)
         m_platform.showMessage(this, {MessageIcon::Critical, kNotPrinted, QString(kTitle), MessageButtons::Ok});
     else if (outcome == PrintOutcome::Printed)
@@ -390,7 +370,7 @@ void DeskWindow::saveReportPdf()
     if (!m_chart)
         return;
     FileDialogRequest request{FileDialogRequest::Mode::Save, u"Save as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
-                              QFileInfo(pdfFileName(m_chart->person())).absolutePath()};
+                              documentsFolder()};
     const QString fileName = m_platform.chooseFile(this, request);
     if (fileName.isEmpty())
         return;
