@@ -18,7 +18,6 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
-#include <QSaveFile>
 #include <QSplitter>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -29,6 +28,7 @@
 
 #include "chartview.h"
 #include "clientspanel.h"
+#include "chosenfile.h"
 #include "compareview.h"
 #include "enginetext.h"
 #include "forecastview.h"
@@ -58,7 +58,8 @@ constexpr QLatin1StringView kHelpText{
     "Chart: choose a number to read its reading and how it was found.\n"
     "Forecast: step by month (Ctrl+Page Up, Ctrl+Page Down) and by year "
     "(Ctrl+Shift+Page Up, Ctrl+Shift+Page Down); tick Personal Days and "
-    "weekdays to make them stand out.\n"
+    "weekdays to make them stand out; export the months chosen as a calendar "
+    "file or PDF (with days ticked, the calendar file holds only those days).\n"
     "Compare: type a second person.\n\n"
     "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+P print, "
     "Ctrl+1 to Ctrl+4 the pages, F1 this help."};
@@ -140,6 +141,7 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     });
     connect(today, &QPushButton::clicked, this, [this] { setDateOfInterest(m_platform.today()); });
     connect(m_keep, &QPushButton::clicked, this, &DeskWindow::keepAsClient);
+    connect(m_forecast, &ForecastView::exportAsked, this, &DeskWindow::exportForecast);
     // Notes are saved a moment after the typing stops, and at once when the
     // client changes or the window closes.
     m_notesTimer->setSingleShot(true);
@@ -219,6 +221,11 @@ void DeskWindow::buildMenus()
            step(-12));
     action(forecast, u"actNextYear"_s, u"N&ext Year"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown),
            step(12));
+    forecast->addSeparator();
+    action(forecast, u"actExportIcs"_s, u"Export Calendar &File (.ics)\u2026"_s, QKeySequence(),
+           [this] { exportForecast(ForecastFile::Ics); });
+    action(forecast, u"actExportCalendarPdf"_s, u"Export Calendar P&DF\u2026"_s, QKeySequence(),
+           [this] { exportForecast(ForecastFile::Pdf); });
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     action(help, u"actHelp"_s, u"&Help"_s, QKeySequence::HelpContents, &DeskWindow::showHelp);
@@ -362,30 +369,48 @@ void DeskWindow::printReport()
     if (outcome == PrintOutcome::Failed)
         m_platform.showMessage(this, {MessageIcon::Critical, kNotPrinted, QString(kTitle), MessageButtons::Ok});
     else if (outcome == PrintOutcome::Printed)
-        addToHistory(u"reading, printed"_s);
+        addToHistory(u"reading, printed"_s, m_interest->date());
 }
 
 void DeskWindow::saveReportPdf()
 {
     if (!m_chart)
         return;
-    FileDialogRequest request{FileDialogRequest::Mode::Save, u"Save as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
-                              documentsFolder()};
-    const QString fileName = m_platform.chooseFile(this, request);
+    const QString fileName = saveChosenFile(
+        m_platform, this,
+        {{FileDialogRequest::Mode::Save, u"Save as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s, documentsFolder()},
+         u"PDF"_s,
+         u".pdf"_s},
+        bookFile(), [&] { return readingsPdf(*m_chart, localePageSize(), reportOptions()); });
     if (fileName.isEmpty())
         return;
-    const QByteArray pdf = readingsPdf(*m_chart, localePageSize(), reportOptions());
-    QSaveFile file(fileName);
-    if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        m_platform.showMessage(this, {MessageIcon::Critical,
-                                      u"%1\nThe PDF was not saved: %2"_s.arg(QDir::toNativeSeparators(fileName),
-                                                                            pdf.isEmpty() ? u"it could not be drawn"_s
-                                                                                          : file.errorString()),
-                                      QString(kTitle), MessageButtons::Ok});
+    statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));
+    addToHistory(u"pdf:"_s + fileName, m_interest->date());
+}
+
+QString DeskWindow::bookFile() const
+{
+    // A book in a file is the one input the window could write over.
+    return m_book && !m_book->address().contains(u"://"_s) ? m_book->address() : QString();
+}
+
+void DeskWindow::exportForecast(ForecastFile file)
+{
+    const std::optional<BirthData> person = m_person->person();
+    if (!person)
+        return;
+    const ForecastExport forecast{*person, m_system, m_forecast->exportSpan(), m_forecast->chosenFilter()};
+    if (const QString problem = forecast.problem(file); !problem.isEmpty()) {
+        m_platform.showMessage(this, {MessageIcon::Critical, problem, QString(kTitle), MessageButtons::Ok});
         return;
     }
+    const QString fileName = saveChosenFile(m_platform, this, ForecastExport::chosenFile(file), bookFile(),
+                                            [&] { return forecast.bytes(file, QDateTime::currentDateTimeUtc()); });
+    if (fileName.isEmpty())
+        return;
     statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));
-    addToHistory(u"pdf:"_s + fileName);
+    // As the tool keeps a calendar it made for a client: the file, no date of interest.
+    addToHistory((file == ForecastFile::Ics ? u"ics:"_s : u"pdf:"_s) + QFileInfo(fileName).absoluteFilePath(), QDate());
 }
 
 void DeskWindow::showHelp()
@@ -538,13 +563,13 @@ void DeskWindow::flushNotes()
     }
 }
 
-void DeskWindow::addToHistory(const QString &document)
+void DeskWindow::addToHistory(const QString &document, QDate dateOfInterest)
 {
     if (!m_book || !m_client)
         return;
     // Notes still waiting to be saved go first: the client is read again after.
     flushNotes();
-    const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), m_interest->date(),
+    const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), dateOfInterest,
                                    document};
     if (!m_book->addHistory(m_client->id, entry)) {
         statusBar()->showMessage(u"The reading was not added to the client's history: %1"_s.arg(m_book->errorString()));

@@ -1,0 +1,190 @@
+// SPDX-License-Identifier: MIT
+#include <QApplication>
+#include <QFile>
+#include <QStandardPaths>
+#include <QStyle>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "clientbook.h"
+#include "clirun.h"
+#include "deskwindow.h"
+#include "fakeplatform.h"
+#include "forecastview.h"
+#include "system.h"
+
+using namespace Qt::StringLiterals;
+using velmora::book::ClientBook;
+using velmora::desk::DeskWindow;
+using velmora::desk::ForecastFile;
+
+namespace {
+
+// The file without its DTSTAMP lines: the moment it was made.
+QByteArray withoutStamp(const QByteArray &ics)
+{
+    QList<QByteArray> lines = ics.split('\n');
+    lines.removeIf([](const QByteArray &line) { return line.startsWith("DTSTAMP:"); });
+    return lines.join('\n');
+}
+
+QByteArray contentOf(const QString &fileName)
+{
+    QFile file(fileName);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
+}
+
+} // namespace
+
+class DeskForecastTest : public QObject
+{
+    Q_OBJECT
+
+private Q_SLOTS:
+    void initTestCase();
+    void init();
+    void writesTheToolsCalendarFile_data();
+    void writesTheToolsCalendarFile();
+    void neverWritesOverItsInputs_data();
+    void neverWritesOverItsInputs();
+
+private:
+    std::unique_ptr<QTemporaryDir> m_folder;
+    QString m_address;
+    qint64 m_id = 0;
+};
+
+void DeskForecastTest::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+}
+
+void DeskForecastTest::init()
+{
+    QApplication::setPalette(QApplication::style()->standardPalette());
+    m_folder = std::make_unique<QTemporaryDir>();
+    m_address = m_folder->filePath(u"clients.sqlite"_s);
+    QString error;
+    const std::unique_ptr<ClientBook> book = ClientBook::open(m_address, &error);
+    QVERIFY2(book, qPrintable(error));
+    velmora::book::Client ada;
+    ada.first = u"Ada"_s;
+    ada.last = u"Lovelace"_s;
+    ada.birth = QDate(1815, 12, 10);
+    m_id = book->addClient(ada);
+    QVERIFY(m_id > 0);
+}
+
+void DeskForecastTest::writesTheToolsCalendarFile_data()
+{
+    QTest::addColumn<QString>("system");
+    QTest::addColumn<QDate>("first");
+    QTest::addColumn<QDate>("last");
+    QTest::addColumn<QList<int>>("personalDays");
+    QTest::addColumn<QList<int>>("weekdays");
+    QTest::addColumn<QStringList>("find");
+    QTest::newRow("the month shown, nothing chosen")
+        << u"classic"_s << QDate(2027, 3, 1) << QDate(2027, 3, 1) << QList<int>{} << QList<int>{} << QStringList{};
+    QTest::newRow("good Fridays of a year, Chaldean")
+        << u"chaldean"_s << QDate(2027, 1, 1) << QDate(2027, 12, 1) << QList<int>{1, 5} << QList<int>{5}
+        << QStringList{u"--find"_s, u"personal-day=1,5"_s, u"--weekday"_s, u"fri"_s};
+    QTest::newRow("across a new year and a leap February, common")
+        << u"common"_s << QDate(2027, 11, 1) << QDate(2028, 2, 1) << QList<int>{3, 9} << QList<int>{}
+        << QStringList{u"--find"_s, u"personal-day=3,9"_s};
+}
+
+void DeskForecastTest::writesTheToolsCalendarFile()
+{
+    QFETCH(QString, system);
+    QFETCH(QDate, first);
+    QFETCH(QDate, last);
+    QFETCH(QList<int>, personalDays);
+    QFETCH(QList<int>, weekdays);
+    QFETCH(QStringList, find);
+    FakePlatform platform;
+    DeskWindow window(platform);
+    window.openBook(m_address);
+    QVERIFY(window.showClient(m_id));
+    window.setSystem(*velmora::findSystem(system.toStdString()));
+    window.forecastView()->setExportMonths(first, last);
+    for (int day : personalDays)
+        window.forecastView()->choosePersonalDay(day, true);
+    for (int day : weekdays)
+        window.forecastView()->chooseWeekday(day, true);
+    const QString desk = m_folder->filePath(u"desk.ics"_s);
+    platform.chosenFiles.push_back(desk);
+    window.exportForecast(ForecastFile::Ics);
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
+
+    const QString tool = m_folder->filePath(u"tool.ics"_s);
+    const QString span = first.toString(Qt::ISODate) + u':'
+        + last.addMonths(1).addDays(-1).toString(Qt::ISODate);
+    const CliRun run = runTool(QStringList{u"--first"_s, u"Ada"_s, u"--last"_s, u"Lovelace"_s, u"--date"_s,
+                                           u"1815-12-10"_s, u"--system"_s, system, u"--calendar"_s, span, u"--ics"_s,
+                                           tool}
+                               + find);
+    QCOMPARE(run.exitCode, 0);
+    const QByteArray ours = contentOf(desk);
+    QVERIFY(ours.startsWith("BEGIN:VCALENDAR"));
+    QCOMPARE(withoutStamp(ours), withoutStamp(contentOf(tool)));
+}
+
+void DeskForecastTest::neverWritesOverItsInputs_data()
+{
+    QTest::addColumn<QString>("target"); // book, link to book, report, new
+    QTest::addColumn<QString>("made");   // ics, calendar pdf, reading pdf
+    QTest::addColumn<QString>("history"); // what the client's history gains; empty: nothing
+    QTest::newRow("calendar file onto the book") << u"book"_s << u"ics"_s << QString();
+    QTest::newRow("calendar PDF onto the book through a link") << u"link to book"_s << u"calendar pdf"_s << QString();
+    QTest::newRow("reading PDF onto the book") << u"book"_s << u"reading pdf"_s << QString();
+    QTest::newRow("calendar file onto a report") << u"report"_s << u"ics"_s << QString();
+    QTest::newRow("calendar file, a new name") << u"new"_s << u"ics"_s << u"ics:"_s;
+    QTest::newRow("calendar PDF, a new name") << u"new"_s << u"calendar pdf"_s << u"pdf:"_s;
+}
+
+void DeskForecastTest::neverWritesOverItsInputs()
+{
+    QFETCH(QString, target);
+    QFETCH(QString, made);
+    QFETCH(QString, history);
+    QString fileName = m_address;
+    if (target == u"link to book"_s) {
+        fileName = m_folder->filePath(u"calendar.pdf"_s);
+        QVERIFY(QFile::link(m_address, fileName));
+    } else if (target == u"report"_s) {
+        fileName = m_folder->filePath(u"ada.vlm"_s);
+        QFile report(fileName);
+        QVERIFY(report.open(QIODevice::WriteOnly) && report.write("Ada\r\n") == 5);
+    } else if (target == u"new"_s) {
+        fileName = m_folder->filePath(made == u"ics"_s ? u"ada.ics"_s : u"ada.pdf"_s);
+    }
+    FakePlatform platform;
+    DeskWindow window(platform);
+    window.openBook(m_address);
+    QVERIFY(window.showClient(m_id));
+    window.forecastView()->choosePersonalDay(1, true);
+    const QByteArray before = QFile::exists(fileName) ? contentOf(fileName) : QByteArray();
+    const qsizetype entries = window.client()->history.size();
+    platform.chosenFiles.push_back(fileName);
+    if (made == u"reading pdf"_s)
+        window.saveReportPdf();
+    else
+        window.exportForecast(made == u"ics"_s ? ForecastFile::Ics : ForecastFile::Pdf);
+
+    if (history.isEmpty()) {
+        QCOMPARE(platform.messages.size(), 1);
+        QVERIFY2(platform.messages.constFirst().text.contains(u"nothing was written"_s),
+                 qPrintable(platform.messages.constFirst().text));
+        QCOMPARE(contentOf(fileName), before);
+        QCOMPARE(window.client()->history.size(), entries);
+        QVERIFY(window.showClient(m_id)); // the book still reads
+        return;
+    }
+    QVERIFY2(platform.messages.isEmpty(), qPrintable(platform.messages.value(0).text));
+    QVERIFY(contentOf(fileName).startsWith(made == u"ics"_s ? "BEGIN:VCALENDAR" : "%PDF"));
+    QCOMPARE(window.client()->history.size(), entries + 1);
+    QCOMPARE(window.client()->history.constLast().document, history + fileName);
+}
+
+QTEST_MAIN(DeskForecastTest)
+#include "tst_deskforecast.moc"
