@@ -1,17 +1,26 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
 #include <QFile>
+#include <QPaintEngine>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPicture>
 #include <QStandardPaths>
 #include <QStyle>
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "chart.h"
 #include "clientbook.h"
 #include "clirun.h"
+#include "darkpalette.h"
 #include "deskwindow.h"
 #include "fakeplatform.h"
 #include "forecastview.h"
+#include "letterchartswidget.h"
+#include "readablecolours.h"
 #include "system.h"
+#include "timelinewidget.h"
 
 using namespace Qt::StringLiterals;
 using velmora::book::ClientBook;
@@ -34,6 +43,91 @@ QByteArray contentOf(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
+// Each text painted with its colour and the colour of the last fill under it.
+class TextRecorder final : public QPaintDevice, public QPaintEngine
+{
+public:
+    struct Text {
+        QString text;
+        QColor colour;
+        QColor ground;
+    };
+    QList<Text> texts;
+
+    QPaintEngine *paintEngine() const override { return const_cast<TextRecorder *>(this); }
+    bool begin(QPaintDevice *) override { return true; }
+    bool end() override { return true; }
+    Type type() const override { return User; }
+    void updateState(const QPaintEngineState &state) override
+    {
+        if (state.state() & DirtyPen)
+            m_pen = state.pen();
+        if (state.state() & DirtyBrush)
+            m_brush = state.brush();
+        if (state.state() & DirtyTransform)
+            m_transform = state.transform();
+    }
+    void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
+    void drawRects(const QRectF *rects, int count) override
+    {
+        for (int k = 0; k < count; ++k)
+            fill(rects[k]);
+    }
+    void drawPath(const QPainterPath &path) override { fill(path.boundingRect()); }
+    void drawPolygon(const QPointF *points, int count, PolygonDrawMode) override
+    {
+        fill(QPolygonF(QList<QPointF>(points, points + count)).boundingRect());
+    }
+    void drawTextItem(const QPointF &at, const QTextItem &item) override
+    {
+        // A point inside the first glyph, above its baseline.
+        const QPointF inside = m_transform.map(at + QPointF(item.width() > 2 ? 2 : 0, -item.ascent() / 2));
+        QColor ground;
+        for (qsizetype k = m_fills.size() - 1; k >= 0; --k) {
+            if (m_fills[k].first.contains(inside)) {
+                ground = m_fills[k].second;
+                break;
+            }
+        }
+        texts.append({item.text(), m_pen.color(), ground});
+    }
+
+protected:
+    int metric(PaintDeviceMetric metric) const override
+    {
+        switch (metric) {
+        case PdmWidth:
+        case PdmHeight:
+            return 2000;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY:
+            return 96;
+        case PdmDepth:
+            return 32;
+        case PdmDevicePixelRatio:
+            return 1;
+        case PdmDevicePixelRatioScaled:
+            return static_cast<int>(devicePixelRatioFScale());
+        default:
+            return 1000;
+        }
+    }
+
+private:
+    void fill(const QRectF &rect)
+    {
+        if (m_brush.style() == Qt::SolidPattern)
+            m_fills.append({m_transform.mapRect(rect), m_brush.color()});
+    }
+
+    QPen m_pen;
+    QBrush m_brush;
+    QTransform m_transform;
+    QList<std::pair<QRectF, QColor>> m_fills;
+};
+
 } // namespace
 
 class DeskForecastTest : public QObject
@@ -47,6 +141,8 @@ private Q_SLOTS:
     void writesTheToolsCalendarFile();
     void neverWritesOverItsInputs_data();
     void neverWritesOverItsInputs();
+    void drawingsFollowThePalette_data();
+    void drawingsFollowThePalette();
 
 private:
     std::unique_ptr<QTemporaryDir> m_folder;
@@ -184,6 +280,58 @@ void DeskForecastTest::neverWritesOverItsInputs()
     QVERIFY(contentOf(fileName).startsWith(made == u"ics"_s ? "BEGIN:VCALENDAR" : "%PDF"));
     QCOMPARE(window.client()->history.size(), entries + 1);
     QCOMPARE(window.client()->history.constLast().document, history + fileName);
+}
+
+void DeskForecastTest::drawingsFollowThePalette_data()
+{
+    QTest::addColumn<QString>("drawing");
+    QTest::addColumn<bool>("dark");
+    for (const QString &drawing : {u"timeline"_s, u"inclusion grid"_s}) {
+        QTest::addRow("%s, light", qPrintable(drawing)) << drawing << false;
+        QTest::addRow("%s, dark", qPrintable(drawing)) << drawing << true;
+    }
+}
+
+void DeskForecastTest::drawingsFollowThePalette()
+{
+    QFETCH(QString, drawing);
+    QFETCH(bool, dark);
+    velmora::BirthData ada;
+    ada.FirstName = "Ada";
+    ada.LastName = "Lovelace";
+    ada.BirthYear = 1815;
+    ada.BirthMonth = 12;
+    ada.BirthDay = 10;
+    // The date of interest in her third period, so that a period is marked.
+    const velmora::Chart chart = velmora::chartOf(ada, velmora::classicSystem(), {1850, 6, 1}, true);
+    std::unique_ptr<QWidget> widget;
+    if (drawing == u"timeline"_s) {
+        auto *timeline = new velmora::desk::TimelineWidget;
+        timeline->showTimeline(velmora::LifeTimeline::of(chart));
+        widget.reset(timeline);
+    } else {
+        auto *grid = new velmora::desk::LetterChartsWidget;
+        grid->showChart(chart);
+        widget.reset(grid);
+    }
+    const QPalette palette = dark ? darkPalette() : QApplication::style()->standardPalette();
+    widget->setPalette(palette);
+    widget->resize(widget->sizeHint().expandedTo(QSize(600, 10)));
+    QPicture picture;
+    widget->render(&picture);
+    TextRecorder recorder;
+    {
+        QPainter painter(&recorder);
+        picture.play(&painter);
+    }
+    QVERIFY(recorder.texts.size() > 4);
+    for (const TextRecorder::Text &text : recorder.texts) {
+        // The ground takes the theme's side, and the text stays readable on it.
+        const QColor ground = text.ground.isValid() ? text.ground : palette.color(QPalette::Window);
+        QVERIFY2((ground.lightness() < 128) == dark, qPrintable(text.text + u" on "_s + ground.name()));
+        QVERIFY2(velmora::contrastRatio(text.colour, ground) >= 4.5,
+                 qPrintable(u"%1: %2 on %3"_s.arg(text.text, text.colour.name(), ground.name())));
+    }
 }
 
 QTEST_MAIN(DeskForecastTest)
