@@ -302,6 +302,8 @@ void DeskWindow::recompute()
     updateKeepButton();
     m_printAction->setEnabled(person.has_value());
     m_pdfAction->setEnabled(person.has_value());
+    for (const QString &name : {u"actExportIcs"_s, u"actExportCalendarPdf"_s})
+        findChild<QAction *>(name)->setEnabled(person.has_value());
     setWindowTitle(person ? toQString(fullName(*person)) + u" \u2013 "_s + kTitle : QString(kTitle));
 }
 

@@ -125,6 +125,7 @@ ForecastView::ForecastView(QWidget *parent)
     connect(pdfButton, &QPushButton::clicked, this, [this] { Q_EMIT exportAsked(ForecastFile::Pdf); });
     exports->addWidget(icsButton);
     exports->addWidget(pdfButton);
+    m_exportButtons = {icsButton, pdfButton};
     exports->addStretch(1);
 
     auto *layout = new QVBoxLayout(this);
@@ -218,6 +219,8 @@ void ForecastView::refresh()
 {
     m_grid->clearContents();
     m_days.clear();
+    for (QPushButton *button : m_exportButtons)
+        button->setEnabled(m_person.has_value() && m_system != nullptr);
     if (!m_month.isValid() || !m_person || m_system == nullptr) {
         m_heading->setText(m_month.isValid() ? QLocale::c().toString(m_month, u"MMMM yyyy"_s) : QString());
         return;

@@ -18,6 +18,7 @@
 class QCheckBox;
 class QDateEdit;
 class QLabel;
+class QPushButton;
 class QTableWidget;
 
 namespace velmora {
@@ -78,6 +79,7 @@ private:
     std::array<QCheckBox *, 7> m_weekdayBoxes{};
     QDateEdit *m_exportFirst;
     QDateEdit *m_exportLast;
+    std::array<QPushButton *, 2> m_exportButtons{};
     std::optional<BirthData> m_person;
     const System *m_system = nullptr;
     QDate m_month;
