@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
-#include "appicon.h"
 #include "clientbook.h"
 #include "deskstartup.h"
 #include "deskwindow.h"
@@ -28,7 +28,8 @@ int main(int argc, char *argv[])
     if (commandLine.action == Action::Error)
         return velmora::printText(stderr, QStringLiteral("tavi-velmora-desk: %1 (see --help)\n").arg(commandLine.error), 2);
     QGuiApplication::setDesktopFileName(QString(velmora::handover::kDeskIdentity.busName));
-    QApplication::setWindowIcon(velmora::applicationIcon());
+    // The desk's own icon, as its launcher entry names it (Qt's SVG library, which the desk links, draws it).
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavi-velmora-desk.svg")));
 
     velmora::QtPlatform platform(launchTokens, velmora::handover::kDeskIdentity);
     if (commandLine.busActivated) {
