@@ -105,7 +105,8 @@ ForecastView::ForecastView(QWidget *parent)
     chooseLayout->addStretch(1);
 
     auto *exports = new QHBoxLayout;
-    const auto monthField = [&](QDateEdit *field, const QString &name, const QString &label, const QString &accessible) {
+    const auto monthField = [&](QDateEdit *field, const QString &name, const QString &label,
+                                const QString &accessible) {
         field->setObjectName(name);
         field->setAccessibleName(accessible);
         field->setDisplayFormat(u"MMM yyyy"_s);
@@ -117,10 +118,12 @@ ForecastView::ForecastView(QWidget *parent)
     };
     monthField(m_exportFirst, u"dtExportFirst"_s, u"E&xport from"_s, u"Export from the month"_s);
     monthField(m_exportLast, u"dtExportLast"_s, u"&until"_s, u"Export to the month"_s);
-    connect(m_exportFirst, &QDateEdit::dateChanged, this, [this](QDate first) { setExportMonths(first, m_exportLast->date()); });
+    connect(m_exportFirst, &QDateEdit::dateChanged, this,
+            [this](QDate first) { setExportMonths(first, m_exportLast->date()); });
     auto *icsButton = stepButton(this, u"cmdExportIcs"_s, u"Calendar File (.ics)\u2026"_s,
                                  u"Export the months as a calendar file"_s);
-    auto *pdfButton = stepButton(this, u"cmdExportPdf"_s, u"Calendar PDF\u2026"_s, u"Export the months as a calendar PDF"_s);
+    auto *pdfButton = stepButton(this, u"cmdExportPdf"_s, u"Calendar PDF\u2026"_s,
+                                 u"Export the months as a calendar PDF"_s);
     connect(icsButton, &QPushButton::clicked, this, [this] { Q_EMIT exportAsked(ForecastFile::Ics); });
     connect(pdfButton, &QPushButton::clicked, this, [this] { Q_EMIT exportAsked(ForecastFile::Pdf); });
     exports->addWidget(icsButton);

@@ -19,10 +19,11 @@ namespace velmora {
 // for the Personal Year (on the span's first day for a month or year the
 // span enters later), each with its reading as the description. With
 // shownName the titles start with it ("Mary: Personal Day 7"): the caller
-// shortens the first name and shows its controls as '?'. An event's UID is derived from the person, the system, its kind
-// and the day, month or year it stands for, so that importing a calendar
-// again, or one of an overlapping span, updates its events rather than adding
-// them twice, and two systems' calendars stay apart. stamp is the DTSTAMP of
+// shortens the first name and shows its controls as '?'. An event's UID is
+// derived from the person, the system, its kind and the day, month or year it
+// stands for, so that importing a calendar again, or one of an overlapping
+// span, updates its events rather than adding them twice, and two systems'
+// calendars stay apart. stamp is the DTSTAMP of
 // every event. With chosenOnly, only the chosen days' Personal Day events.
 // The last day an event can fall on: libical writes dates up to the end of the year 3000 only.
 inline const QDate kLastIcsDay{3000, 12, 30};

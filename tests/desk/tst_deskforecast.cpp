@@ -10,6 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include <algorithm>
+
 #include "chart.h"
 #include "clientbook.h"
 #include "clirun.h"
@@ -43,7 +45,7 @@ QByteArray contentOf(const QString &fileName)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("(none)");
 }
 
-// Each text painted with its colour and the colour of the last fill under it.
+// Each text painted, with its colour and the colour of the last solid fill under it.
 class TextRecorder final : public QPaintDevice, public QPaintEngine
 {
 public:
@@ -60,18 +62,14 @@ public:
     Type type() const override { return User; }
     void updateState(const QPaintEngineState &state) override
     {
-        if (state.state() & DirtyPen)
-            m_pen = state.pen();
-        if (state.state() & DirtyBrush)
-            m_brush = state.brush();
-        if (state.state() & DirtyTransform)
-            m_transform = state.transform();
+        m_pen = state.state() & DirtyPen ? state.pen() : m_pen;
+        m_brush = state.state() & DirtyBrush ? state.brush() : m_brush;
+        m_transform = state.state() & DirtyTransform ? state.transform() : m_transform;
     }
     void drawPixmap(const QRectF &, const QPixmap &, const QRectF &) override {}
     void drawRects(const QRectF *rects, int count) override
     {
-        for (int k = 0; k < count; ++k)
-            fill(rects[k]);
+        std::for_each(rects, rects + count, [this](const QRectF &rect) { fill(rect); });
     }
     void drawPath(const QPainterPath &path) override { fill(path.boundingRect()); }
     void drawPolygon(const QPointF *points, int count, PolygonDrawMode) override
@@ -81,38 +79,19 @@ public:
     void drawTextItem(const QPointF &at, const QTextItem &item) override
     {
         // A point inside the first glyph, above its baseline.
-        const QPointF inside = m_transform.map(at + QPointF(item.width() > 2 ? 2 : 0, -item.ascent() / 2));
-        QColor ground;
-        for (qsizetype k = m_fills.size() - 1; k >= 0; --k) {
-            if (m_fills[k].first.contains(inside)) {
-                ground = m_fills[k].second;
-                break;
-            }
-        }
-        texts.append({item.text(), m_pen.color(), ground});
+        const QPointF inside = m_transform.map(at + QPointF(std::min(2.0, item.width()), -item.ascent() / 2));
+        const auto under = std::find_if(m_fills.crbegin(), m_fills.crend(),
+                                        [&](const auto &fill) { return fill.first.contains(inside); });
+        texts.append({item.text(), m_pen.color(), under == m_fills.crend() ? QColor() : under->second});
     }
 
 protected:
     int metric(PaintDeviceMetric metric) const override
     {
-        switch (metric) {
-        case PdmWidth:
-        case PdmHeight:
-            return 2000;
-        case PdmDpiX:
-        case PdmDpiY:
-        case PdmPhysicalDpiX:
-        case PdmPhysicalDpiY:
-            return 96;
-        case PdmDepth:
-            return 32;
-        case PdmDevicePixelRatio:
-            return 1;
-        case PdmDevicePixelRatioScaled:
+        if (metric == PdmDevicePixelRatioScaled)
             return static_cast<int>(devicePixelRatioFScale());
-        default:
-            return 1000;
-        }
+        // 2000 dots wide and high at 96 dpi, a dot a pixel.
+        return metric == PdmDepth ? 32 : metric == PdmDevicePixelRatio ? 1 : metric <= PdmHeight ? 2000 : 96;
     }
 
 private:
