@@ -35,6 +35,7 @@
 #include "outreachtexts.h"
 #include "readablecolours.h"
 #include "readingdocument.h"
+#include "readingsfile.h"
 #include "readingtabbar.h"
 #include "reportfile.h"
 #include "readingview.h"
@@ -86,22 +87,6 @@ constexpr std::array<const char *, velmora::kReadingCount> kFrameNames = {
 bool isNameCharacter(char32_t code)
 {
     return (code >= U'A' && code <= U'Z') || (code >= U'a' && code <= U'z') || code == 8;
-}
-
-// The file a print to a file proposes: the readings named after the person,
-// in the documents folder (the home folder when there is none). A '/' in a
-// name would lead into a folder, and a name has at most 255 bytes.
-QString printFileName(const velmora::BirthData &data)
-{
-    QString name = u"Velmora readings - "_s + QString::fromStdString(velmora::fullName(data));
-    name.replace(u'/', u'-');
-    const QString suffix = u".pdf"_s;
-    while (QFile::encodeName(name + suffix).size() > 255)
-        name.chop(name.size() > 1 && name.back().isLowSurrogate() ? 2 : 1);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!velmora::isUsableFolder(folder))
-        folder = QDir::homePath();
-    return QDir(folder).filePath(name + suffix);
 }
 
 template<typename Widget>
@@ -594,18 +579,14 @@ void frmMain::printReport()
                    options.preparedOn = m_services.clock.today();
                    return velmora::paintReadings(printer, *m_chart, options);
                },
-               printFileName(m_birthData)});
+               velmora::readingsPdfFileName(m_birthData)});
     if (outcome == velmora::PrintOutcome::Failed)
         showMessage(MessageIcon::Critical, QLatin1StringView(kNotPrinted));
 }
 
 void frmMain::comeToFront()
 {
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    velmora::bringToFront(*this);
 }
 
 void frmMain::resetLists()

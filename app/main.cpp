@@ -11,25 +11,15 @@
 #include "uifonts.h"
 #include "startup.h"
 
-namespace {
-
-int print(std::FILE *stream, const QString &text, int status)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    return std::fflush(stream) == 0 ? status : 1;
-}
-
-} // namespace
-
 int main(int argc, char *argv[])
 {
     // Help and the version need no display: they are answered before Qt connects to one.
     using Action = velmora::CommandLine::Action;
     const velmora::CommandLine early = velmora::parseCommandLine(argc, argv);
     if (early.action == Action::Help)
-        return print(stdout, velmora::helpText(), 0);
+        return velmora::printText(stdout, velmora::helpText(), 0);
     if (early.action == Action::Version)
-        return print(stdout, velmora::versionText(), 0);
+        return velmora::printText(stdout, velmora::versionText(), 0);
 
     // Qt takes the launcher's activation tokens out of the environment as it
     // starts; a second copy passes them on to the running one.
@@ -43,7 +33,7 @@ int main(int argc, char *argv[])
     // is read from what is left, in its bytes.
     const velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
     if (commandLine.action == Action::Error)
-        return print(stderr, QStringLiteral("tavi-velmora: %1 (see --help)\n").arg(commandLine.error), 2);
+        return velmora::printText(stderr, QStringLiteral("tavi-velmora: %1 (see --help)\n").arg(commandLine.error), 2);
     // Names the launcher entry, so that the desktop matches the window to it.
     QGuiApplication::setDesktopFileName(QStringLiteral("example.orvex.tavivelmora"));
     QApplication::setWindowIcon(velmora::applicationIcon());
@@ -55,7 +45,7 @@ int main(int argc, char *argv[])
     // is nothing to serve, and the bus would wait on this copy in vain.
     if (commandLine.busActivated) {
         if (const QString problem = platform.serveBusName(); !problem.isEmpty())
-            return print(stderr, QStringLiteral("tavi-velmora: %1; started by the session bus, it ends\n").arg(problem), 1);
+            return velmora::printText(stderr, QStringLiteral("tavi-velmora: %1; started by the session bus, it ends\n").arg(problem), 1);
     }
     const std::unique_ptr<frmMain> window = startApplication(platform, commandLine.nativeReportFile);
     if (!window)

@@ -22,7 +22,6 @@
 #include <QSaveFile>
 #include <QScreen>
 #include <QSplitter>
-#include <QStandardPaths>
 #include <QStatusBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -32,6 +31,7 @@
 
 #include "chartview.h"
 #include "clientspanel.h"
+#include "chosenfile.h"
 #include "compareview.h"
 #include "enginetext.h"
 #include "forecastview.h"
@@ -41,6 +41,7 @@
 #include "platform.h"
 #include "practice.h"
 #include "readingdocument.h"
+#include "readingsfile.h"
 #include "reportfile.h"
 #include "system.h"
 #include "variantsdocument.h"
@@ -64,7 +65,8 @@ constexpr QLatin1StringView kHelpText{
     "Chart: choose a number to read its reading and how it was found.\n"
     "Forecast: step by month (Ctrl+Page Up, Ctrl+Page Down) and by year "
     "(Ctrl+Shift+Page Up, Ctrl+Shift+Page Down); tick Personal Days and "
-    "weekdays to make them stand out.\n"
+    "weekdays to make them stand out; export the months chosen as a calendar "
+    "file or PDF (with days ticked, the calendar file holds only those days).\n"
     "Compare: type a second person, or find a client of the book.\n"
     "Names: the client's names and their numbers; type alternatives of each "
     "name part apart by bars (Jon|John) and the numbers wished for, weigh the "
@@ -73,22 +75,6 @@ constexpr QLatin1StringView kHelpText{
     "Ctrl+N a new client, Ctrl+O open a report file, Ctrl+I import clients (a report or CSV), "
     "Ctrl+Shift+E export them as CSV, Ctrl+Z undo the last edit or removal of a client, "
     "Ctrl+P print, Ctrl+1 to Ctrl+5 the pages, F1 this help."};
-
-// What a print to a file, or a saved PDF, proposes: the readings named after
-// the person in the documents folder. A '/' would lead into a folder, and a
-// name has at most 255 bytes.
-QString pdfFileName(const BirthData &person, const QString &what = u"Velmora readings"_s)
-{
-    QString name = what + u" - "_s + toQString(fullName(person));
-    name.replace(u'/', u'-');
-    const QString suffix = u".pdf"_s;
-    while (QFile::encodeName(name + suffix).size() > 255)
-        name.chop(name.size() > 1 && name.back().isLowSurrogate() ? 2 : 1);
-    QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
-    if (!isUsableFolder(folder))
-        folder = QDir::homePath();
-    return QDir(folder).filePath(name + suffix);
-}
 
 // Which parts of a client two copies differ in, one bit each, so that
 // typing on in one part makes one edit to undo, not one for each pause.
@@ -207,6 +193,7 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     });
     connect(today, &QPushButton::clicked, this, [this] { setDateOfInterest(m_platform.today()); });
     connect(m_keep, &QPushButton::clicked, this, &DeskWindow::keepAsClient);
+    connect(m_forecast, &ForecastView::exportAsked, this, &DeskWindow::exportForecast);
     // Notes are saved a moment after the typing stops, and at once when the
     // client changes or the window closes.
     m_notesTimer->setSingleShot(true);
@@ -335,6 +322,11 @@ void DeskWindow::buildMenus()
            step(-12));
     action(forecast, u"actNextYear"_s, u"N&ext Year"_s, QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_PageDown),
            step(12));
+    forecast->addSeparator();
+    action(forecast, u"actExportIcs"_s, u"Export Calendar &File (.ics)\u2026"_s, QKeySequence(),
+           [this] { exportForecast(ForecastFile::Ics); });
+    action(forecast, u"actExportCalendarPdf"_s, u"Export Calendar P&DF\u2026"_s, QKeySequence(),
+           [this] { exportForecast(ForecastFile::Pdf); });
 
     QMenu *help = menuBar()->addMenu(u"&Help"_s);
     action(help, u"actHelp"_s, u"&Help"_s, QKeySequence::HelpContents, &DeskWindow::showHelp);
@@ -412,6 +404,8 @@ void DeskWindow::recompute()
     updateKeepButton();
     m_printAction->setEnabled(person.has_value());
     m_pdfAction->setEnabled(person.has_value());
+    for (const QString &name : {u"actExportIcs"_s, u"actExportCalendarPdf"_s})
+        findChild<QAction *>(name)->setEnabled(person.has_value());
     setWindowTitle(person ? toQString(fullName(*person)) + u" \u2013 "_s + kTitle : QString(kTitle));
 }
 
@@ -447,11 +441,7 @@ bool DeskWindow::openReportFile(const QString &fileName)
 
 void DeskWindow::comeToFront()
 {
-    if (isMinimized())
-        setWindowState(windowState() & ~Qt::WindowMinimized);
-    show();
-    raise();
-    activateWindow();
+    bringToFront(*this);
 }
 
 ReportOptions DeskWindow::reportOptions()
@@ -483,11 +473,11 @@ void DeskWindow::printReport()
                [&chart, options = reportOptions()](QPagedPaintDevice &printer) {
                    return paintReadings(printer, chart, options);
                },
-               pdfFileName(chart.person())});
+               readingsPdfFileName(chart.person())});
     if (outcome == PrintOutcome::Failed)
         m_platform.showMessage(this, {MessageIcon::Critical, kNotPrinted, QString(kTitle), MessageButtons::Ok});
     else if (outcome == PrintOutcome::Printed)
-        addToHistory(u"reading, printed"_s);
+        addToHistory(u"reading, printed"_s, m_interest->date());
 }
 
 void DeskWindow::saveReportPdf()
@@ -498,29 +488,48 @@ void DeskWindow::saveReportPdf()
     }
     if (!m_chart)
         return;
-    savePdf(pdfFileName(m_chart->person()),
+    savePdf(readingsPdfFileName(m_chart->person()),
             [this, chart = *m_chart] { return readingsPdf(chart, localePageSize(), reportOptions()); });
 }
 
 void DeskWindow::savePdf(const QString &proposed, const std::function<QByteArray()> &make)
 {
-    FileDialogRequest request{FileDialogRequest::Mode::Save, u"Save as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
-                              QFileInfo(proposed).absolutePath()};
-    const QString fileName = m_platform.chooseFile(this, request);
+    const QString fileName = saveChosenFile(
+        m_platform, this,
+        {{FileDialogRequest::Mode::Save, u"Save as PDF"_s, u"PDF documents (*.pdf)"_s, u"pdf"_s,
+          QFileInfo(proposed).absolutePath()},
+         u"PDF"_s,
+         u".pdf"_s},
+        bookFile(), make);
     if (fileName.isEmpty())
         return;
-    const QByteArray pdf = make();
-    QSaveFile file(fileName);
-    if (pdf.isEmpty() || !file.open(QIODevice::WriteOnly) || file.write(pdf) != pdf.size() || !file.commit()) {
-        m_platform.showMessage(this, {MessageIcon::Critical,
-                                      u"%1\nThe PDF was not saved: %2"_s.arg(QDir::toNativeSeparators(fileName),
-                                                                            pdf.isEmpty() ? u"it could not be drawn"_s
-                                                                                          : file.errorString()),
-                                      QString(kTitle), MessageButtons::Ok});
+    statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));
+    addToHistory(u"pdf:"_s + fileName, m_interest->date());
+}
+
+QString DeskWindow::bookFile() const
+{
+    // A book in a file is the one input the window could write over.
+    return m_book && !m_book->address().contains(u"://"_s) ? m_book->address() : QString();
+}
+
+void DeskWindow::exportForecast(ForecastFile file)
+{
+    const std::optional<BirthData> person = m_person->person();
+    if (!person)
+        return;
+    const ForecastExport forecast{*person, m_system, m_forecast->exportSpan(), m_forecast->chosenFilter()};
+    if (const QString problem = forecast.problem(file); !problem.isEmpty()) {
+        m_platform.showMessage(this, {MessageIcon::Critical, problem, QString(kTitle), MessageButtons::Ok});
         return;
     }
+    const QString fileName = saveChosenFile(m_platform, this, ForecastExport::chosenFile(file), bookFile(),
+                                            [&] { return forecast.bytes(file, QDateTime::currentDateTimeUtc()); });
+    if (fileName.isEmpty())
+        return;
     statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));
-    addToHistory(u"pdf:"_s + fileName);
+    // As the tool keeps a calendar it made for a client: the file, no date of interest.
+    addToHistory((file == ForecastFile::Ics ? u"ics:"_s : u"pdf:"_s) + QFileInfo(fileName).absoluteFilePath(), QDate());
 }
 
 void DeskWindow::printNamesSheet()
@@ -534,12 +543,12 @@ void DeskWindow::printNamesSheet()
     const PrintOutcome outcome = m_platform.print(
         this, {sheet->title, documentCreator(), localePageSize(),
                [&sheet](QPagedPaintDevice &printer) { return paintVariantSheet(printer, *sheet); },
-               pdfFileName(*person, u"Velmora name variants"_s)});
+               readingsPdfFileName(*person, u"Velmora name variants"_s)});
     if (outcome == PrintOutcome::Failed)
         m_platform.showMessage(this, {MessageIcon::Critical, u"The names sheet could not be printed."_s,
                                       QString(kTitle), MessageButtons::Ok});
     else if (outcome == PrintOutcome::Printed)
-        addToHistory(u"names sheet, printed"_s);
+        addToHistory(u"names sheet, printed"_s, m_interest->date());
 }
 
 void DeskWindow::saveNamesPdf()
@@ -550,7 +559,7 @@ void DeskWindow::saveNamesPdf()
         statusBar()->showMessage(u"Weigh the spellings on the Names page first: the names sheet shows them."_s);
         return;
     }
-    savePdf(pdfFileName(*person, u"Velmora name variants"_s),
+    savePdf(readingsPdfFileName(*person, u"Velmora name variants"_s),
             [sheet = std::move(*sheet)] { return variantSheetPdf(sheet, localePageSize()); });
 }
 
@@ -799,13 +808,13 @@ void DeskWindow::flushNotes()
     }
 }
 
-void DeskWindow::addToHistory(const QString &document)
+void DeskWindow::addToHistory(const QString &document, QDate dateOfInterest)
 {
     if (!m_book || !m_client)
         return;
     // Notes still waiting to be saved go first: the client is read again after.
     flushNotes();
-    const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), m_interest->date(),
+    const book::HistoryEntry entry{QDateTime::currentDateTimeUtc(), toQString(m_system->key), dateOfInterest,
                                    document};
     if (bookHeld()) {
         m_heldHistory.append({m_client->id, entry});

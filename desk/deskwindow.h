@@ -12,6 +12,7 @@
 #include "bookjob.h"
 #include "chart.h"
 #include "clientbook.h"
+#include "forecastexport.h"
 
 class QAction;
 class QActionGroup;
@@ -121,6 +122,9 @@ public:
     void keepName(const book::LaterName &name);
     void printNamesSheet();
     void saveNamesPdf();
+    // Exports the forecast's months as a calendar file or PDF, the days
+    // chosen marked; added to the client's history.
+    void exportForecast(ForecastFile file);
     void showHelp();
 
 protected:
@@ -153,8 +157,11 @@ private:
     bool saveClient();
     // Saves the notes at once when they wait for the typing to stop.
     void flushNotes();
-    void addToHistory(const QString &document);
+    // dateOfInterest: the date the reading is made for; none for a calendar.
+    void addToHistory(const QString &document, QDate dateOfInterest);
     void updateKeepButton();
+    // The client book's file; empty for a book on a server or none.
+    [[nodiscard]] QString bookFile() const;
     [[nodiscard]] ReportOptions reportOptions();
     void recompute();
 

@@ -2,6 +2,7 @@
 #include "forecastview.h"
 
 #include <QCheckBox>
+#include <QDateEdit>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -11,7 +12,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "dayfilter.h"
+#include <algorithm>
+
 #include "system.h"
 
 using namespace Qt::StringLiterals;
@@ -50,6 +52,8 @@ ForecastView::ForecastView(QWidget *parent)
     : QWidget(parent)
     , m_heading(new QLabel(this))
     , m_grid(new QTableWidget(kWeeks, 7, this))
+    , m_exportFirst(new QDateEdit(this))
+    , m_exportLast(new QDateEdit(this))
 {
     m_heading->setObjectName(u"lblForecastMonth"_s);
     QFont big = m_heading->font();
@@ -113,11 +117,39 @@ ForecastView::ForecastView(QWidget *parent)
     }
     chooseLayout->addStretch(1);
 
+    auto *exports = new QHBoxLayout;
+    const auto monthField = [&](QDateEdit *field, const QString &name, const QString &label,
+                                const QString &accessible) {
+        field->setObjectName(name);
+        field->setAccessibleName(accessible);
+        field->setDisplayFormat(u"MMM yyyy"_s);
+        field->setDateRange(QDate(kMinYear, 1, 1), QDate(kMaxYear, 12, 1));
+        auto *caption = new QLabel(label, this);
+        caption->setBuddy(field);
+        exports->addWidget(caption);
+        exports->addWidget(field);
+    };
+    monthField(m_exportFirst, u"dtExportFirst"_s, u"E&xport from"_s, u"Export from the month"_s);
+    monthField(m_exportLast, u"dtExportLast"_s, u"&until"_s, u"Export to the month"_s);
+    connect(m_exportFirst, &QDateEdit::dateChanged, this,
+            [this](QDate first) { setExportMonths(first, m_exportLast->date()); });
+    auto *icsButton = stepButton(this, u"cmdExportIcs"_s, u"Calendar File (.ics)\u2026"_s,
+                                 u"Export the months as a calendar file"_s);
+    auto *pdfButton = stepButton(this, u"cmdExportPdf"_s, u"Calendar PDF\u2026"_s,
+                                 u"Export the months as a calendar PDF"_s);
+    connect(icsButton, &QPushButton::clicked, this, [this] { Q_EMIT exportAsked(ForecastFile::Ics); });
+    connect(pdfButton, &QPushButton::clicked, this, [this] { Q_EMIT exportAsked(ForecastFile::Pdf); });
+    exports->addWidget(icsButton);
+    exports->addWidget(pdfButton);
+    m_exportButtons = {icsButton, pdfButton};
+    exports->addStretch(1);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addLayout(steps);
     layout->addWidget(m_grid, 1);
     layout->addWidget(choose);
+    layout->addLayout(exports);
 }
 
 void ForecastView::showPerson(const std::optional<BirthData> &person, const System &system)
@@ -133,6 +165,7 @@ void ForecastView::showMonth(QDate date)
     if (!first.isValid() || first == m_month)
         return;
     m_month = first;
+    setExportMonths(first, first);
     refresh();
     Q_EMIT monthChanged(m_month);
 }
@@ -157,6 +190,42 @@ void ForecastView::chooseWeekday(int weekday, bool chosen)
         m_weekdayBoxes[static_cast<std::size_t>(weekday - 1)]->setChecked(chosen);
 }
 
+std::optional<DayFilter> ForecastView::chosenFilter() const
+{
+    unsigned values = 0;
+    unsigned weekdays = 0;
+    for (std::size_t k = 0; k < m_dayBoxes.size(); ++k)
+        values |= m_dayBoxes[k]->isChecked() ? 1U << (k + 1) : 0U;
+    for (std::size_t k = 0; k < m_weekdayBoxes.size(); ++k)
+        weekdays |= m_weekdayBoxes[k]->isChecked() ? 1U << (k + 1) : 0U;
+    // Nothing chosen: no filter (an empty one would take every day).
+    if (values == 0 && weekdays == 0)
+        return std::nullopt;
+    DayFilter filter;
+    if (values != 0)
+        filter.addWish(DayFilter::Cycle::Day, values);
+    filter.setWeekdays(weekdays);
+    return filter;
+}
+
+CalendarSpan ForecastView::exportSpan() const
+{
+    const QDate first = m_exportFirst->date();
+    const QDate last = m_exportLast->date();
+    return {QDate(first.year(), first.month(), 1), QDate(last.year(), last.month(), 1).addMonths(1).addDays(-1)};
+}
+
+void ForecastView::setExportMonths(QDate first, QDate last)
+{
+    first = QDate(first.year(), first.month(), 1);
+    const QDate latest = std::min(first.addYears(kMaxCalendarYears).addMonths(-1), QDate(kMaxYear, 12, 1));
+    const QSignalBlocker blockFirst(m_exportFirst);
+    const QSignalBlocker blockLast(m_exportLast);
+    m_exportFirst->setDate(first);
+    m_exportLast->setDateRange(first, latest);
+    m_exportLast->setDate(std::clamp(QDate(last.year(), last.month(), 1), first, latest));
+}
+
 QString ForecastView::heading() const
 {
     return m_heading->text();
@@ -166,6 +235,8 @@ void ForecastView::refresh()
 {
     m_grid->clearContents();
     m_days.clear();
+    for (QPushButton *button : m_exportButtons)
+        button->setEnabled(m_person.has_value() && m_system != nullptr);
     if (!m_month.isValid() || !m_person || m_system == nullptr) {
         m_heading->setText(m_month.isValid() ? QLocale::c().toString(m_month, u"MMMM yyyy"_s) : QString());
         fillBlanks(m_grid);
@@ -205,25 +276,14 @@ QList<QDate> ForecastView::chosenDays() const
 
 void ForecastView::markChosen()
 {
-    unsigned values = 0;
-    unsigned weekdays = 0;
-    for (std::size_t k = 0; k < m_dayBoxes.size(); ++k)
-        values |= m_dayBoxes[k]->isChecked() ? 1U << (k + 1) : 0U;
-    for (std::size_t k = 0; k < m_weekdayBoxes.size(); ++k)
-        weekdays |= m_weekdayBoxes[k]->isChecked() ? 1U << (k + 1) : 0U;
-    // Nothing chosen: no day stands out (the filter would take every day).
-    const bool any = values != 0 || weekdays != 0;
-    DayFilter filter;
-    if (values != 0)
-        filter.addWish(DayFilter::Cycle::Day, values);
-    filter.setWeekdays(weekdays);
+    const std::optional<DayFilter> filter = chosenFilter();
     const QPalette colours = palette();
     for (const CalendarDay &day : m_days) {
         const int cell = m_month.dayOfWeek() - 1 + day.date.day() - 1;
         QTableWidgetItem *item = m_grid->item(cell / 7, cell % 7);
         if (item == nullptr)
             continue;
-        const bool chosen = any && filter.matches(day);
+        const bool chosen = filter && filter->matches(day);
         QFont font = m_grid->font();
         font.setBold(chosen);
         item->setFont(font);

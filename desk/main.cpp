@@ -1,24 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include <QApplication>
+#include <QIcon>
 
 #include <cstdio>
 
-#include "appicon.h"
 #include "clientbook.h"
 #include "deskstartup.h"
 #include "deskwindow.h"
 #include "programarguments.h"
 #include "qtplatform.h"
-
-namespace {
-
-int print(std::FILE *stream, const QString &text, int status)
-{
-    std::fputs(text.toLocal8Bit().constData(), stream);
-    return std::fflush(stream) == 0 ? status : 1;
-}
-
-} // namespace
 
 int main(int argc, char *argv[])
 {
@@ -26,9 +16,9 @@ int main(int argc, char *argv[])
     // Help and the version need no display: they are answered before Qt connects to one.
     const velmora::CommandLine early = velmora::parseCommandLine(argc, argv);
     if (early.action == Action::Help)
-        return print(stdout, velmora::desk::deskHelpText(), 0);
+        return velmora::printText(stdout, velmora::desk::deskHelpText(), 0);
     if (early.action == Action::Version)
-        return print(stdout, velmora::desk::deskVersionText(), 0);
+        return velmora::printText(stdout, velmora::desk::deskVersionText(), 0);
 
     // Qt takes the launcher's activation tokens out of the environment as it starts.
     const auto launchTokens = velmora::handover::LaunchTokens::fromEnvironment();
@@ -36,14 +26,15 @@ int main(int argc, char *argv[])
     QApplication application(argc, argv);
     const velmora::CommandLine commandLine = velmora::parseCommandLine(argc, argv);
     if (commandLine.action == Action::Error)
-        return print(stderr, QStringLiteral("tavi-velmora-desk: %1 (see --help)\n").arg(commandLine.error), 2);
+        return velmora::printText(stderr, QStringLiteral("tavi-velmora-desk: %1 (see --help)\n").arg(commandLine.error), 2);
     QGuiApplication::setDesktopFileName(QString(velmora::handover::kDeskIdentity.busName));
-    QApplication::setWindowIcon(velmora::applicationIcon());
+    // The desk's own icon, as its launcher entry names it (Qt's SVG library, which the desk links, draws it).
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/tavi-velmora-desk.svg")));
 
     velmora::QtPlatform platform(launchTokens, velmora::handover::kDeskIdentity);
     if (commandLine.busActivated) {
         if (const QString problem = platform.serveBusName(); !problem.isEmpty())
-            return print(stderr, QStringLiteral("tavi-velmora-desk: %1; started by the session bus, it ends\n").arg(problem), 1);
+            return velmora::printText(stderr, QStringLiteral("tavi-velmora-desk: %1; started by the session bus, it ends\n").arg(problem), 1);
     }
     const std::unique_ptr<velmora::desk::DeskWindow> window
         = velmora::desk::startDesk(platform, commandLine.nativeReportFile,

@@ -16,6 +16,13 @@ bool isDark(const QPalette &palette)
     return palette.color(QPalette::Base).lightness() < 128;
 }
 
+// The colour share of the way from one colour to another (0 the first, 1 the second).
+QColor between(const QColor &from, const QColor &to, double share)
+{
+    const auto channel = [share](int a, int b) { return static_cast<int>(a + (b - a) * share + 0.5); };
+    return QColor(channel(from.red(), to.red()), channel(from.green(), to.green()), channel(from.blue(), to.blue()));
+}
+
 } // namespace
 
 QColor headingColour(const QPalette &palette)
@@ -28,6 +35,17 @@ LetterChartColours letterChartColours(const QPalette &palette)
 {
     const QColor shade = isDark(palette) ? palette.color(QPalette::Base).lighter(180) : QColor(224, 224, 224);
     return {palette.color(QPalette::Text), headingColour(palette), shade};
+}
+
+TimelineColours timelineColours(const QPalette &palette)
+{
+    if (!isDark(palette))
+        return printedTimelineColours();
+    // No text stands on the bars; their shades only need to tell the current period from the others.
+    const QColor base = palette.color(QPalette::Base);
+    const QColor text = palette.color(QPalette::Text);
+    const QColor heading = headingColour(palette);
+    return {text, heading, between(base, text, 0.15), between(base, heading, 0.35)};
 }
 
 namespace {

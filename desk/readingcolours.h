@@ -6,6 +6,7 @@
 #include <QString>
 
 #include "letterchartspainter.h"
+#include "lifetimeline.h"
 #include "reading.h"
 
 class QTextCursor;
@@ -19,6 +20,11 @@ namespace velmora::desk {
 
 // The letter charts in the palette's colours.
 [[nodiscard]] LetterChartColours letterChartColours(const QPalette &palette);
+
+// The life timeline on the palette's base: the printed page's colours on a
+// light base; on a dark one the palette's text, the lighter green and bars a
+// little lighter than the base.
+[[nodiscard]] TimelineColours timelineColours(const QPalette &palette);
 
 // Inserts the reading at the cursor: plain passages in the palette's text
 // colour, headings bold in headingColour.

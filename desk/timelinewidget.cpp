@@ -3,6 +3,7 @@
 
 #include <QPainter>
 
+#include "readingcolours.h"
 #include "readingdocument.h"
 
 using namespace Qt::StringLiterals;
@@ -52,10 +53,10 @@ void TimelineWidget::paintEvent(QPaintEvent *)
         return;
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
-    // The printed page's colours want a light ground under any theme.
-    painter.fillRect(rect(), Qt::white);
+    // On the theme's ground, in colours that stay readable on it.
+    painter.fillRect(rect(), palette().color(QPalette::Base));
     const int inset = margin(*this);
-    m_timeline->paint(painter, QRectF(rect().adjusted(inset, inset, -inset, -inset)));
+    m_timeline->paint(painter, QRectF(rect().adjusted(inset, inset, -inset, -inset)), timelineColours(palette()));
 }
 
 } // namespace velmora::desk

@@ -10,9 +10,9 @@
 namespace velmora::desk {
 
 // The pinnacles and challenges along the client's life with the date of
-// interest marked, drawn by the printed document's routine. That routine
-// draws in the printed page's colours, so under a dark theme it stands on a
-// light card of its own.
+// interest marked, drawn by the printed document's routine on the theme's
+// base, in the printed page's colours on a light theme and in readable ones
+// on a dark theme.
 class TimelineWidget : public QWidget
 {
     Q_OBJECT

@@ -24,8 +24,6 @@ constexpr qreal kPointSize = 9;
 // How many years of the open fourth period its bar stands for, where the
 // date of interest is marked.
 constexpr int kOpenYears = 30;
-constexpr QColor kCurrentShade{214, 236, 214};
-constexpr QColor kShade{240, 240, 240};
 
 // The data, one string a field, as the document's format keeps it.
 constexpr int kFields = QTextFormat::UserProperty + 2;
@@ -55,6 +53,11 @@ int ageOn(const BirthData &person, const CalendarDate &date)
 }
 
 } // namespace
+
+TimelineColours printedTimelineColours()
+{
+    return {kTextColour, kHeadingColour, QColor(240, 240, 240), QColor(214, 236, 214)};
+}
 
 LifeTimeline LifeTimeline::of(const Chart &chart)
 {
@@ -91,18 +94,19 @@ QRectF LifeTimeline::periodBar(const QRectF &rect, int period, const QPaintDevic
     return {rect.left() + period * width, rect.top() + line * kLabelRow, width, line * kBarRow};
 }
 
-void LifeTimeline::paint(QPainter &painter, const QRectF &rect) const
+void LifeTimeline::paint(QPainter &painter, const QRectF &rect, const TimelineColours &colours) const
 {
     const QPaintDevice *device = painter.device();
     const qreal line = lineHeight(device);
     const QFont plain = readingFont(kPointSize);
     const QFont bold = boldReadingFont(kPointSize);
-    const QPen rule = rulePen(device);
+    QPen rule = rulePen(device);
+    rule.setColor(colours.text);
     painter.save();
     for (int k = 0; k < static_cast<int>(periods.size()); ++k) {
         const Period &period = periods[static_cast<std::size_t>(k)];
         const QRectF bar = periodBar(rect, k, device);
-        painter.fillRect(bar, k == current ? kCurrentShade : kShade);
+        painter.fillRect(bar, k == current ? colours.currentShade : colours.shade);
         painter.setPen(rule);
         if (k == 3) { // open to the right: no closing rule
             painter.drawLine(bar.topLeft(), bar.topRight());
@@ -112,10 +116,10 @@ void LifeTimeline::paint(QPainter &painter, const QRectF &rect) const
             painter.drawRect(bar);
         }
         const auto row = [&](qreal top) { return QRectF(bar.left(), top, bar.width(), line * kLabelRow); };
-        painter.setPen(kHeadingColour);
+        painter.setPen(colours.heading);
         painter.setFont(bold);
         painter.drawText(row(rect.top()), Qt::AlignCenter, u"Pinnacle "_s + period.pinnacle);
-        painter.setPen(kTextColour);
+        painter.setPen(colours.text);
         painter.setFont(plain);
         painter.drawText(row(bar.bottom()), Qt::AlignCenter, agesLabel(period.ages));
         painter.drawText(row(bar.bottom() + line * kLabelRow), Qt::AlignCenter, u"Challenge "_s + period.challenge);
@@ -127,7 +131,7 @@ void LifeTimeline::paint(QPainter &painter, const QRectF &rect) const
         const AgeRange &ages = periods[static_cast<std::size_t>(current)].ages;
         const int years = ages.to == AgeRange::kOnward ? kOpenYears : ages.to - ages.from + 1;
         const qreal x = bar.left() + bar.width() * std::clamp((age - ages.from + 0.5) / std::max(years, 1), 0.0, 1.0);
-        QPen mark(kHeadingColour);
+        QPen mark(colours.heading);
         mark.setWidthF(rule.widthF() * 3);
         painter.setPen(mark);
         painter.drawLine(QPointF(x, bar.top()), QPointF(x, bar.bottom()));
@@ -137,11 +141,11 @@ void LifeTimeline::paint(QPainter &painter, const QRectF &rect) const
         arrow.lineTo(x + size, bar.top() - size);
         arrow.lineTo(x, bar.top());
         arrow.closeSubpath();
-        painter.fillPath(arrow, kHeadingColour);
+        painter.fillPath(arrow, colours.heading);
         const QString text = u"Age %1 on %2"_s.arg(age).arg(dateOfInterest);
         const qreal width = QFontMetricsF(plain, device).horizontalAdvance(text) + line;
         const qreal left = std::clamp(x - width / 2, rect.left(), rect.right() - width);
-        painter.setPen(kTextColour);
+        painter.setPen(colours.text);
         painter.setFont(plain);
         painter.drawText(QRectF(left, bar.bottom() + 2 * line * kLabelRow, width, line * kLabelRow),
                          Qt::AlignCenter, text);

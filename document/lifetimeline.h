@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QColor>
 #include <QObject>
 #include <QRectF>
 #include <QString>
@@ -17,6 +18,17 @@ class QPainter;
 class QTextCursor;
 
 namespace velmora {
+
+// The timeline's colours: the printed page's, or those a window's theme asks for.
+struct TimelineColours {
+    QColor text;         // the ages, the challenges, the rules and the age on the date of interest
+    QColor heading;      // the pinnacles and the mark of the date of interest
+    QColor shade;        // a period's bar
+    QColor currentShade; // the bar of the period the date of interest falls in
+};
+
+// Black and green on light greys, as the printed page has them.
+[[nodiscard]] TimelineColours printedTimelineColours();
 
 // The four pinnacles and challenges along the ages they cover, as plain
 // data: what the drawing shows, whatever window or document it stands in.
@@ -46,7 +58,8 @@ struct LifeTimeline {
     // ages under it and its challenge under those; and the date of interest
     // marked in its period's part, where its age falls in it, with the age,
     // that part shaded.
-    void paint(QPainter &painter, const QRectF &rect) const;
+    void paint(QPainter &painter, const QRectF &rect,
+               const TimelineColours &colours = printedTimelineColours()) const;
 };
 
 // The timeline in a document: one character, so that a page break never

@@ -4,6 +4,8 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QStandardPaths>
+#include <QWidget>
 
 #include <linux/magic.h>
 #include <sys/vfs.h>
@@ -29,6 +31,21 @@ bool isUsableFolder(const QString &folder)
     if (::statfs(QFile::encodeName(canonical).constData(), &system) != 0)
         return false;
     return system.f_type != PROC_SUPER_MAGIC && system.f_type != SYSFS_MAGIC;
+}
+
+QString documentsFolder()
+{
+    const QString folder = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return isUsableFolder(folder) ? folder : QDir::homePath();
+}
+
+void bringToFront(QWidget &window)
+{
+    if (window.isMinimized())
+        window.setWindowState(window.windowState() & ~Qt::WindowMinimized);
+    window.show();
+    window.raise();
+    window.activateWindow();
 }
 
 } // namespace velmora

@@ -11,6 +11,8 @@
 #include "settingsstore.h"
 #include "singleinstance.h"
 
+class QWidget;
+
 namespace velmora {
 
 // Everything the program asks of the desktop, one small service per concern.
@@ -32,5 +34,13 @@ class Platform : public Dialogs,
 // pseudo file system (/proc, /sys, /dev), where a dialog reading the files
 // can hang for ever.
 [[nodiscard]] bool isUsableFolder(const QString &folder);
+
+// The documents folder where it is usable (isUsableFolder), else the home
+// folder: where a file the program proposes to write goes.
+[[nodiscard]] QString documentsFolder();
+
+// Brings a window to the front (a second start, a file handed over): shown,
+// no longer minimised, raised and active.
+void bringToFront(QWidget &window);
 
 } // namespace velmora

@@ -69,4 +69,10 @@ CommandLine parseCommandLine(int argc, const char *const argv[])
     return line;
 }
 
+int printText(std::FILE *stream, const QString &text, int status)
+{
+    std::fputs(text.toLocal8Bit().constData(), stream);
+    return std::fflush(stream) == 0 ? status : 1;
+}
+
 } // namespace velmora

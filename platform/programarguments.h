@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <cstdio>
+
 namespace velmora {
 
 // What a window program's command line asks for (the main window's and the
@@ -34,5 +36,9 @@ struct CommandLine {
 // in its bytes. Before QApplication has removed Qt's own options from them,
 // only Help and Version are to be trusted.
 [[nodiscard]] CommandLine parseCommandLine(int argc, const char *const argv[]);
+
+// Writes the text (help, the version, a usage error) to the stream in the
+// locale's encoding; the exit status, or 1 when the text could not be written.
+[[nodiscard]] int printText(std::FILE *stream, const QString &text, int status);
 
 } // namespace velmora

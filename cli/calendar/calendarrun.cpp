@@ -13,6 +13,7 @@
 #include "clioptions.h"
 #include "clistreams.h"
 #include "readingdocument.h"
+#include "shortenedtext.h"
 
 using namespace Qt::StringLiterals;
 
@@ -66,9 +67,12 @@ int CalendarRun::run(const BirthData &person, CliStreams &streams) const
             return status;
     }
     if (!options.icsFile.isEmpty()) {
-        const int status = streams.writeMadeFile(options.icsFile, calendarIcs(person, *options.system, days, options.icsName, m_now(),
-                                                                             m_filter.has_value()),
-                                                 u"calendar file"_s, u".ics"_s);
+        // The name shown as the text output shows it, and shortened: every title repeats it.
+        const std::optional<std::string> shownName =
+            options.icsName ? std::optional(visibleText(shortenedText(person.FirstName))) : std::nullopt;
+        const int status = streams.writeMadeFile(
+            options.icsFile, calendarIcs(person, *options.system, days, shownName, m_now(), m_filter.has_value()),
+            u"calendar file"_s, u".ics"_s);
         if (status != Success)
             return status;
     }

@@ -17,7 +17,9 @@
 
 #include "calendardays.h"
 #include "calendarics.h"
+#include "clidiagnostics.h"
 #include "personinput.h"
+#include "shortenedtext.h"
 #include "shownasmark.h"
 
 namespace {
@@ -45,7 +47,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const std::vector<velmora::CalendarDay> days =
         velmora::calendarDays(person, velmora::classicSystem(), first, last);
     const QByteArray file =
-        velmora::calendarIcs(person, velmora::classicSystem(), days, true, QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC));
+        velmora::calendarIcs(person, velmora::classicSystem(), days,
+                             velmora::visibleText(velmora::shortenedText(person.FirstName)), QDateTime(QDate(2026, 1, 1), QTime(0, 0), Qt::UTC));
     // The lines unfolded: a line that starts with a space continues the one before.
     const QList<QByteArray> lines = QByteArray(file).replace("\r\n ", "").split('\n');
     std::size_t events = 0;

@@ -27,6 +27,8 @@ desk=$prefix/share/applications/example.orvex.tavivelmora.desk.desktop
 desktop-file-validate "$desk"
 grep -qx 'Exec=tavi-velmora-desk %f' "$desk" || fail "the desk's entry does not take a file"
 grep -qx 'GenericName=Numerology Practice' "$desk" || fail "the desk's entry has another generic name"
+grep -qx 'Icon=tavi-velmora-desk' "$desk" && [ -f "$prefix/share/icons/hicolor/scalable/apps/tavi-velmora-desk.svg" ] \
+    || fail "the desk's entry does not name its own installed icon"
 grep -qx 'Exec=tavi-velmora-desk' "$desktop" || fail "the launcher entry does not offer the desk"
 desk_exec=$(sed -n 's/^Exec=//p' "$prefix/share/dbus-1/services/example.orvex.tavivelmora.desk.service")
 [ -x "${desk_exec% --bus-activated}" ] && [ "${desk_exec##* }" = --bus-activated ] \

@@ -9,10 +9,8 @@
 
 #include <libical/ical.h>
 
-#include "clidiagnostics.h"
 #include "paragraphrows.h"
 #include "personalcycletexts.h"
-#include "shortenedtext.h"
 #include "version.h"
 
 namespace velmora {
@@ -55,7 +53,8 @@ std::string plainParagraph(std::string_view paragraph)
 class IcsBuilder
 {
 public:
-    IcsBuilder(const BirthData &person, const System &system, bool withName, const QDateTime &stamp)
+    IcsBuilder(const BirthData &person, const System &system, const std::optional<std::string> &shownName,
+               const QDateTime &stamp)
         : m_calendar(icalcomponent_new(ICAL_VCALENDAR_COMPONENT))
         , m_stamp(icaltime_from_timet_with_zone(static_cast<time_t>(stamp.toSecsSinceEpoch()), 0,
                                                 icaltimezone_get_utc_timezone()))
@@ -64,9 +63,8 @@ public:
         icalcomponent_add_property(m_calendar.get(),
                                    icalproperty_new_prodid("-//Tavi Velmora//tavi-velmora-cli " VELMORA_VERSION "//EN"));
         icalcomponent_add_property(m_calendar.get(), icalproperty_new_calscale("GREGORIAN"));
-        if (withName)
-            // Shown as the text output shows it, and shortened: every title repeats it.
-            m_titlePrefix = visibleText(shortenedText(person.FirstName)) + ": ";
+        if (shownName)
+            m_titlePrefix = *shownName + ": ";
         // Whose events they are and under which rules: a change of name, birth
         // date or system is another calendar, whose events replace none of these.
         m_personKey = person.FirstName + '\x1f' + person.MiddleName + '\x1f' + person.LastName + '\x1f'
@@ -123,9 +121,9 @@ private:
 } // namespace
 
 QByteArray calendarIcs(const BirthData &person, const System &system, const std::vector<CalendarDay> &days,
-                       bool withName, const QDateTime &stamp, bool chosenOnly)
+                       const std::optional<std::string> &shownName, const QDateTime &stamp, bool chosenOnly)
 {
-    IcsBuilder builder(person, system, withName, stamp);
+    IcsBuilder builder(person, system, shownName, stamp);
     for (std::size_t k = 0; k < days.size(); ++k) {
         const CalendarDay &day = days[k];
         if (chosenOnly) {
