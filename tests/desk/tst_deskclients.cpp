@@ -126,14 +126,14 @@ void DeskClientsTest::dropsAnswersOvertakenByALaterKeystroke()
     QFETCH(QList<qint64>, shown);
     velmora::desk::ClientsPanel panel(m_address);
     waitForSearch(panel);
-    panel.takeAnswer(panel.lastSerial(), {}, {});
+    panel.takeAnswer(panel.lastSerial(), {}, false, {});
     for (int k = 0; k < 2; ++k)
         panel.search();
     const quint64 latest = panel.lastSerial();
     for (const int behind : answered) {
         // Each answer names a client after how stale it is: 100 the latest, 101 one behind...
         const ClientSummary client{100 + behind, u"Someone"_s, u"Someone"_s, QDate(2000, 1, 1)};
-        panel.takeAnswer(latest - static_cast<quint64>(behind), {client}, {});
+        panel.takeAnswer(latest - static_cast<quint64>(behind), {client}, false, {});
     }
     QCOMPARE(panel.shownIds(), shown);
 }
