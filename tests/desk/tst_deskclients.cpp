@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
@@ -172,20 +173,25 @@ void DeskClientsTest::findsAsOneTypes()
 void DeskClientsTest::savesEveryEditAtOnce_data()
 {
     QTest::addColumn<QString>("edit");
-    QTest::newRow("the last name") << u"last"_s;
-    QTest::newRow("the system") << u"system"_s;
-    QTest::newRow("the notes") << u"notes"_s;
-    QTest::newRow("the tags") << u"tags"_s;
-    QTest::newRow("the notes, printed at once") << u"notes printed"_s;
+    QTest::addColumn<bool>("listed"); // the list is asked again: it shows names and dates and finds by tag
+    QTest::newRow("the last name") << u"last"_s << true;
+    QTest::newRow("the system") << u"system"_s << false;
+    QTest::newRow("the notes") << u"notes"_s << false;
+    QTest::newRow("the tags") << u"tags"_s << true;
+    QTest::newRow("the notes, printed at once") << u"notes printed"_s << false;
 }
 
 void DeskClientsTest::savesEveryEditAtOnce()
 {
     QFETCH(QString, edit);
+    QFETCH(bool, listed);
     FakePlatform platform;
     DeskWindow window(platform);
     window.openBook(m_address);
     QVERIFY(window.showClient(m_ids[1]));
+    velmora::desk::ClientsPanel &panel = *window.clientsPanel();
+    waitForSearch(panel);
+    const quint64 asked = panel.lastSerial();
     QCOMPARE(window.personForm()->person()->LastName, "Babbage");
     if (edit == u"last"_s) {
         window.findChild<QLineEdit *>(u"txtClientLast"_s)->setText(u"Babbage-Smith"_s);
@@ -217,6 +223,12 @@ void DeskClientsTest::savesEveryEditAtOnce()
     else
         QCOMPARE(client->tags, (QStringList{u"engine"_s, u"regular"_s}));
     QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(panel.lastSerial() != asked, listed);
+    if (listed)
+        waitForSearch(panel);
+    const QAbstractItemModel *rows = panel.findChild<QAbstractItemView *>(u"lstClients"_s)->model();
+    const int row = static_cast<int>(panel.shownIds().indexOf(m_ids[1]));
+    QVERIFY(rows->index(row, 0).data().toString().startsWith(velmora::book::nameInUse(*client)));
 }
 
 void DeskClientsTest::saysWhenTheBookCannotBeOpened_data()
