@@ -182,6 +182,53 @@ void BM_DeskKeystroke(benchmark::State &state)
     state.counters["unpainted"] = unpainted;
 }
 
+// A word typed faster than the book answers (a burst of keys while the
+// first one's search runs), from its first key until the list shows the
+// answer to the whole word, painted.
+void BM_DeskTypedAtOnce(benchmark::State &state)
+{
+    const QString address = filledBook();
+    if (address.isEmpty())
+        return state.SkipWithError("the book could not be filled");
+    Desk desk(address);
+    auto *field = desk.panel->findChild<QLineEdit *>(u"txtSearch"_s);
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    for (auto _ : state) {
+        for (const QString &word : {u"mar"_s, u"jo k"_s, u"tag:vip"_s}) {
+            if (const int before = desk.answers; !field->text().isEmpty()) {
+                field->clear();
+                runUntil([&] { return desk.answers > before; });
+                QApplication::processEvents();
+            }
+            const Stopwatch stopwatch;
+            QTest::keyClicks(field, word);
+            const int answers = desk.answers;
+            if (!runUntil([&] { return desk.answers > answers; }))
+                return state.SkipWithError("no answer within ten seconds");
+            QApplication::processEvents();
+            stopwatch.stopInto(wall, cpu);
+        }
+    }
+    report(state, wall, cpu);
+}
+
+// The window made over the book and shown, until its first list is painted.
+void BM_DeskFirstList(benchmark::State &state)
+{
+    const QString address = filledBook();
+    if (address.isEmpty())
+        return state.SkipWithError("the book could not be filled");
+    std::vector<double> wall;
+    std::vector<double> cpu;
+    for (auto _ : state) {
+        const Stopwatch stopwatch;
+        const Desk desk(address);
+        stopwatch.stopInto(wall, cpu);
+    }
+    report(state, wall, cpu);
+}
+
 // Changes the window makes to the chart of a client of the book, each one
 // sample: from the change until the chart's drawing is painted again.
 template<typename Change>
@@ -235,6 +282,8 @@ void BM_DeskDateChange(benchmark::State &state)
 } // namespace
 
 BENCHMARK(BM_DeskKeystroke)->Iterations(5)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DeskTypedAtOnce)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
+BENCHMARK(BM_DeskFirstList)->Iterations(10)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DeskSystemSwitch)->Iterations(60)->Unit(benchmark::kMillisecond)->UseRealTime();
 BENCHMARK(BM_DeskDateChange)->Iterations(60)->Unit(benchmark::kMillisecond)->UseRealTime();
 
