@@ -56,10 +56,8 @@ QVariant ClientListModel::data(const QModelIndex &index, int role) const
     const book::ClientSummary &client = m_clients.at(index.row());
     switch (role) {
     case Qt::DisplayRole:
-    case Qt::ToolTipRole: // a long name is cut short in a narrow list
+    case Qt::ToolTipRole: // the whole row, where a narrow list cuts it short
         return u"%1 (%2)"_s.arg(client.name, QLocale::c().toString(client.birth, u"d MMM yyyy"_s));
-    case IdRole:
-        return client.id;
     default:
         return {};
     }

@@ -16,8 +16,6 @@ class ClientListModel : public QAbstractListModel
     Q_OBJECT
 
 public:
-    static constexpr int IdRole = Qt::UserRole + 1;
-
     explicit ClientListModel(QObject *parent = nullptr);
 
     // The answer to a new search; more: the book holds further matches.
