@@ -1,21 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "clock.h"
-#include "desktop.h"
-#include "dialogs.h"
-#include "printing.h"
-#include "randomnumbers.h"
-#include "settingsstore.h"
+#include "platform.h"
 
-// The desktop as the run benchmark's window needs it: every message is
-// answered OK or No, dialogs are cancelled, nothing is opened or stored.
-class BenchPlatform final : public velmora::Dialogs,
-                            public velmora::Desktop,
-                            public velmora::SettingsStore,
-                            public velmora::RandomNumbers,
-                            public velmora::Printing,
-                            public velmora::Clock
+// The desktop as the benchmarks' windows need it: every message is answered
+// OK or No, dialogs are cancelled, nothing is opened or stored, and this copy
+// is the only one.
+class BenchPlatform final : public velmora::Platform
 {
 public:
     velmora::MessageAnswer showMessage(QWidget *parent, const velmora::Message &message) override;
@@ -32,6 +23,9 @@ public:
     void seedRandom() override {}
     double random() override { return 0.0; }
     QDate today() override { return QDate(2026, 12, 8); }
+    bool claimSingleInstance() override { return true; }
+    velmora::HandOver handOverReport(const QByteArray &) override { return velmora::HandOver::Refused; }
+    void receiveReports(velmora::ReportReceiver) override {}
 
     int messages = 0;
 };

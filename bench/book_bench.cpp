@@ -13,7 +13,7 @@
 #include <map>
 #include <memory>
 
-#include "benchpeople.h"
+#include "benchclients.h"
 #include "clientbook.h"
 #include "pgserver.h"
 
@@ -21,33 +21,7 @@ using namespace velmora::book;
 
 namespace {
 
-// 100,000, or VELMORA_BENCH_CLIENTS (for a profile of fewer).
-std::size_t clientCount()
-{
-    bool ok = false;
-    const int count = qEnvironmentVariableIntValue("VELMORA_BENCH_CLIENTS", &ok);
-    return ok && count > 0 ? static_cast<std::size_t>(count) : 100'000;
-}
 constexpr int kShown = 100; // the rows a list shows while a person types
-
-QList<Client> clients()
-{
-    QList<Client> list;
-    int n = 0;
-    for (const velmora::BirthData &person : benchPeople(clientCount())) {
-        Client client;
-        client.first = QString::fromStdString(person.FirstName);
-        client.middle = QString::fromStdString(person.MiddleName);
-        client.last = QString::fromStdString(person.LastName);
-        client.birth = QDate(person.BirthYear, person.BirthMonth, person.BirthDay);
-        if (++n % 10 == 0) { // every tenth married, with a tag
-            client.laterNames = {{client.first, {}, QString::fromStdString(person.MiddleName + "sen"), {}, "married"}};
-            client.tags = {QStringLiteral("vip")};
-        }
-        list.append(client);
-    }
-    return list;
-}
 
 // The books filled once, by backend, and where they are.
 struct Books {
@@ -76,7 +50,8 @@ struct Books {
             return found->second;
         QString address = newAddress(backend);
         QString error;
-        if (auto book = address.isEmpty() ? nullptr : ClientBook::open(address, &error); !book || !book->addClients(clients()))
+        if (auto book = address.isEmpty() ? nullptr : ClientBook::open(address, &error);
+            !book || !book->addClients(benchClients(benchClientCount())))
             address.clear();
         return addresses[backend] = address;
     }
@@ -124,7 +99,7 @@ void keystrokes(benchmark::State &state, const std::string &backend)
 // One addClients of every client into a new book.
 void import(benchmark::State &state, const std::string &backend)
 {
-    const QList<Client> all = clients();
+    const QList<Client> all = benchClients(benchClientCount());
     for (auto _ : state) {
         state.PauseTiming();
         const QString address = books().newAddress(backend);

@@ -9,17 +9,18 @@
 
 class QLabel;
 class QLineEdit;
-class QListWidget;
+class QListView;
 class QPushButton;
 
 namespace velmora::desk {
 
+class ClientListModel;
 class ClientSearch;
 
 // The clients down one side: a search field that finds as one types (a name
 // part, a date, tag:WORD), the clients found, and New, Import and Export. The search runs on a
 // worker thread of its own; an answer that a later keystroke has overtaken
-// is dropped.
+// is dropped. The first rows come at once, the rest as the list scrolls.
 class ClientsPanel : public QWidget
 {
     Q_OBJECT
@@ -32,7 +33,9 @@ public:
     // Asks again for what the search field holds (after an edit of the book).
     void search();
     // Takes an answer of the worker: shown when it answers the latest question.
-    void takeAnswer(quint64 serial, const QList<velmora::book::ClientSummary> &clients, const QString &error);
+    // more: the book holds further matches.
+    void takeAnswer(quint64 serial, const QList<velmora::book::ClientSummary> &clients, bool more,
+                    const QString &error);
     // Says what is wrong with the book instead of the list.
     void showProblem(const QString &problem);
 
@@ -51,8 +54,13 @@ Q_SIGNALS:
     void answered();
 
 private:
+    // Asks the worker for the first rows clients of what the field holds:
+    // a new search, or more of the one shown.
+    void ask(int rows, bool more);
+
     QLineEdit *m_search;
-    QListWidget *m_list;
+    QListView *m_list;
+    ClientListModel *m_model;
     QLabel *m_problem;
     QPushButton *m_new;
     QPushButton *m_import;
@@ -61,6 +69,7 @@ private:
     ClientSearch *m_worker;
     quint64 m_serial = 0;
     qint64 m_selected = 0;
+    bool m_askedMore = false;
 };
 
 } // namespace velmora::desk

