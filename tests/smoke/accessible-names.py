@@ -4,7 +4,7 @@
 screen reader sees them and checks, in each window that shows: the window
 reports a window role; every control that takes the focus and shows has a
 name (a drop-down list its label's), and no two of them share one (the
-cells of a table may); a link
+cells of a table may, and the items of two lists); a link
 offers an action. Prints each
 window's role and name and then its focusable controls, one a line.
 
@@ -118,9 +118,12 @@ def main():
         elif kind == "table cell":
             # A table's values may repeat: a cell is read with its row and column.
             continue
-        elif name in seen:
-            faults.append(f"{window.name!r}: a {seen[name]} and a {kind} are both named {name!r}")
-        seen.setdefault(name, kind)
+        else:
+            # A list's item is read with its list: two lists may show one client.
+            key = (named(control.parent), name) if kind == "list item" else name
+            if key in seen:
+                faults.append(f"{window.name!r}: a {seen[key]} and a {kind} are both named {name!r}")
+            seen.setdefault(key, kind)
         if kind == "link" and not actions(control):
             faults.append(f"{window.name!r}: the link {name!r} offers no action")
     for fault in faults:
