@@ -55,14 +55,15 @@ CompareView::CompareView(QWidget *parent)
     m_clientProblem->setWordWrap(true);
     m_clientProblem->hide();
     auto *choice = new QFormLayout;
-    auto *searchLabel = new QLabel(u"Find c&lient:"_s, this);
+    auto *searchLabel = new QLabel(u"Find client:"_s, this);
     searchLabel->setBuddy(m_search);
-    auto *clientLabel = new QLabel(u"Compare &with:"_s, this);
+    auto *clientLabel = new QLabel(u"Compare with:"_s, this);
     clientLabel->setBuddy(m_clients);
     choice->addRow(searchLabel, m_search);
     choice->addRow(clientLabel, m_clients);
     otherLayout->addLayout(choice);
     otherLayout->addWidget(m_clientProblem);
+    m_other->dropAccessKeys();
     otherLayout->addWidget(m_other);
     for (QWidget *widget : {static_cast<QWidget *>(m_search), static_cast<QWidget *>(m_clients),
                             static_cast<QWidget *>(searchLabel), static_cast<QWidget *>(clientLabel)})

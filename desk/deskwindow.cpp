@@ -162,10 +162,10 @@ DeskWindow::DeskWindow(Platform &platform, QWidget *parent)
     m_pages->setObjectName(u"tabsClient"_s);
     m_pages->setAccessibleName(u"Client's pages"_s);
     m_pages->addTab(m_chartView, u"&Chart"_s);
-    m_pages->addTab(m_forecast, u"&Forecast"_s);
+    m_pages->addTab(m_forecast, u"Forec&ast"_s);
     m_pages->addTab(m_compare, u"Co&mpare"_s);
-    m_pages->addTab(m_notes, u"&Notes and History"_s);
-    m_pages->addTab(m_names, u"Nam&es"_s);
+    m_pages->addTab(m_notes, u"Notes and Histor&y"_s);
+    m_pages->addTab(m_names, u"&Names"_s);
 
     auto *page = new QWidget(this);
     auto *layout = new QVBoxLayout(page);

@@ -63,10 +63,10 @@ ForecastView::ForecastView(QWidget *parent)
     m_heading->setAlignment(Qt::AlignCenter);
 
     auto *steps = new QHBoxLayout;
-    QPushButton *previousYear = stepButton(this, u"cmdPreviousYear"_s, u"\u00ab &Year"_s, u"Previous year"_s);
-    QPushButton *previousMonth = stepButton(this, u"cmdPreviousMonth"_s, u"\u2039 &Month"_s, u"Previous month"_s);
-    QPushButton *nextMonth = stepButton(this, u"cmdNextMonth"_s, u"M&onth \u203a"_s, u"Next month"_s);
-    QPushButton *nextYear = stepButton(this, u"cmdNextYear"_s, u"Y&ear \u00bb"_s, u"Next year"_s);
+    QPushButton *previousYear = stepButton(this, u"cmdPreviousYear"_s, u"\u00ab Year"_s, u"Previous year"_s);
+    QPushButton *previousMonth = stepButton(this, u"cmdPreviousMonth"_s, u"\u2039 Month"_s, u"Previous month"_s);
+    QPushButton *nextMonth = stepButton(this, u"cmdNextMonth"_s, u"Month \u203a"_s, u"Next month"_s);
+    QPushButton *nextYear = stepButton(this, u"cmdNextYear"_s, u"Year \u00bb"_s, u"Next year"_s);
     steps->addWidget(previousYear);
     steps->addWidget(previousMonth);
     steps->addWidget(m_heading, 1);
@@ -129,7 +129,7 @@ ForecastView::ForecastView(QWidget *parent)
         exports->addWidget(caption);
         exports->addWidget(field);
     };
-    monthField(m_exportFirst, u"dtExportFirst"_s, u"E&xport from"_s, u"Export from the month"_s);
+    monthField(m_exportFirst, u"dtExportFirst"_s, u"Export from"_s, u"Export from the month"_s);
     monthField(m_exportLast, u"dtExportLast"_s, u"&until"_s, u"Export to the month"_s);
     connect(m_exportFirst, &QDateEdit::dateChanged, this,
             [this](QDate first) { setExportMonths(first, m_exportLast->date()); });

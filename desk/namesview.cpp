@@ -164,15 +164,15 @@ private:
 NamesView::NamesView(QWidget *parent)
     : QWidget(parent)
     , m_names(new QTableWidget(0, 6, this))
-    , m_noDebts(new QCheckBox(u"No Karmic De&bt carried by the name"_s, this))
-    , m_weigh(new QPushButton(u"&Weigh Spellings"_s, this))
+    , m_noDebts(new QCheckBox(u"No Karmic Debt carried by the name"_s, this))
+    , m_weigh(new QPushButton(u"Wei&gh Spellings"_s, this))
     , m_problem(new QLabel(this))
     , m_table(new QTableView(this))
     , m_model(new VariantsModel(this))
     , m_label(new QLineEdit(this))
-    , m_keep(new QPushButton(u"&Keep as Later Name"_s, this))
-    , m_print(new QPushButton(u"P&rint Names Sheet\u2026"_s, this))
-    , m_pdf(new QPushButton(u"S&ave Names Sheet as PDF\u2026"_s, this))
+    , m_keep(new QPushButton(u"Keep as Later Name"_s, this))
+    , m_print(new QPushButton(u"Print Names Sheet\u2026"_s, this))
+    , m_pdf(new QPushButton(u"Save Names Sheet as PDF\u2026"_s, this))
 {
     m_names->setObjectName(u"tblNames"_s);
     m_names->setAccessibleName(u"The client's names and their numbers"_s);
@@ -235,7 +235,7 @@ NamesView::NamesView(QWidget *parent)
     m_label->setObjectName(u"txtNameLabel"_s);
     m_label->setAccessibleName(u"Label of the name kept, such as business"_s);
     m_label->setPlaceholderText(u"business, chosen, married"_s);
-    auto *labelLabel = new QLabel(u"&Label:"_s, this);
+    auto *labelLabel = new QLabel(u"Label:"_s, this);
     labelLabel->setBuddy(m_label);
     m_keep->setObjectName(u"cmdKeepName"_s);
     m_keep->setAccessibleName(u"Keep the chosen spelling as a later name of the client"_s);

@@ -59,7 +59,7 @@ NotesView::NotesView(QWidget *parent)
     m_openLink->setObjectName(u"cmdOpenLink"_s);
     m_openLink->setAccessibleName(u"Open the client of the chosen link"_s);
 
-    auto *linksLabel = new QLabel(u"Lin&ks:"_s, m_linkBox);
+    auto *linksLabel = new QLabel(u"Links:"_s, m_linkBox);
     linksLabel->setBuddy(m_links);
     auto *labelLabel = new QLabel(u"Linked as:"_s, m_linkBox);
     labelLabel->setBuddy(m_linkLabel);
@@ -78,11 +78,11 @@ NotesView::NotesView(QWidget *parent)
     linkLayout->addLayout(addRow);
 
     auto *form = new QFormLayout;
-    auto *notesLabel = new QLabel(u"N&otes:"_s, this);
+    auto *notesLabel = new QLabel(u"Notes:"_s, this);
     notesLabel->setBuddy(m_notes);
-    auto *tagsLabel = new QLabel(u"T&ags:"_s, this);
+    auto *tagsLabel = new QLabel(u"Ta&gs:"_s, this);
     tagsLabel->setBuddy(m_tags);
-    auto *historyLabel = new QLabel(u"&Readings made:"_s, this);
+    auto *historyLabel = new QLabel(u"Readings made:"_s, this);
     historyLabel->setBuddy(m_history);
     form->addRow(notesLabel, m_notes);
     form->addRow(tagsLabel, m_tags);
@@ -124,7 +124,7 @@ void NotesView::setBook(const QString &address, std::function<QString(qint64)> n
     auto *found = m_finder->findChild<QAbstractItemView *>(u"lstClients"_s);
     found->setObjectName(u"lstLinkClients"_s);
     found->setAccessibleName(u"Clients to link to"_s);
-    auto *finderLabel = new QLabel(u"Link &with:"_s, m_linkBox);
+    auto *finderLabel = new QLabel(u"Link with:"_s, m_linkBox);
     finderLabel->setBuddy(search);
     // Tab goes through the links, then finding and linking another client.
     for (const auto &[from, to] : {std::pair<QWidget *, QWidget *>{m_links, m_openLink}, {m_openLink, m_removeLink},

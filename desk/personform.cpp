@@ -49,7 +49,7 @@ PersonForm::PersonForm(const QString &prefix, const QString &whose, QWidget *par
         layout->addWidget(label);
         layout->addWidget(field, field == m_birth ? 0 : 1);
     };
-    add(u"&First:"_s, m_first);
+    add(u"Fi&rst:"_s, m_first);
     add(u"M&iddle:"_s, m_middle);
     add(u"&Last:"_s, m_last);
     add(u"&Born:"_s, m_birth);
@@ -57,6 +57,12 @@ PersonForm::PersonForm(const QString &prefix, const QString &whose, QWidget *par
     for (QLineEdit *edit : {m_first, m_middle, m_last})
         connect(edit, &QLineEdit::textChanged, this, &PersonForm::changed);
     connect(m_birth, &QDateEdit::dateChanged, this, &PersonForm::changed);
+}
+
+void PersonForm::dropAccessKeys()
+{
+    for (QLabel *label : findChildren<QLabel *>(Qt::FindDirectChildrenOnly))
+        label->setText(label->text().remove(u'&'));
 }
 
 std::optional<BirthData> PersonForm::person() const

@@ -30,6 +30,9 @@ public:
     bool setPerson(const BirthData &person);
     // Empties the names; the date stays for the next person.
     void clear();
+    // The labels without access keys: a second form shown beside the
+    // window's own would take its letters.
+    void dropAccessKeys();
 
 Q_SIGNALS:
     void changed();

@@ -1,12 +1,17 @@
 // SPDX-License-Identifier: MIT
+#include <QAbstractButton>
 #include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QDir>
 #include <QFile>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
+#include <QMultiMap>
 #include <QSplitter>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -28,6 +33,7 @@ using namespace Qt::StringLiterals;
 using velmora::desk::DeskWindow;
 
 Q_DECLARE_METATYPE(velmora::HandOver)
+Q_DECLARE_METATYPE(velmora::desk::DeskWindow::Page)
 
 namespace {
 
@@ -64,6 +70,8 @@ private Q_SLOTS:
     void keysReachEveryAction_data();
     void keysReachEveryAction();
     void everyControlHasAName();
+    void accessKeysLeadToOneControl_data();
+    void accessKeysLeadToOneControl();
     void readingsStayReadableUnderEitherPalette_data();
     void readingsStayReadableUnderEitherPalette();
     void aSecondCopyHandsOverAndEnds_data();
@@ -210,6 +218,49 @@ void DeskWindowTest::everyControlHasAName()
             unnamed << widget->metaObject()->className() + u' ' + widget->objectName();
     }
     QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u", "_s)));
+}
+
+void DeskWindowTest::accessKeysLeadToOneControl_data()
+{
+    QTest::addColumn<DeskWindow::Page>("page");
+    for (const auto &[name, page] : {std::pair{"chart", DeskWindow::Page::Chart}, {"forecast", DeskWindow::Page::Forecast},
+                                     {"compare", DeskWindow::Page::Compare}, {"notes", DeskWindow::Page::Notes},
+                                     {"names", DeskWindow::Page::Names}})
+        QTest::newRow(name) << page;
+}
+
+// Alt and a letter shared by two controls in sight reaches neither at once
+// (a menu of the bar does not open): each letter shown leads to one control.
+void DeskWindowTest::accessKeysLeadToOneControl()
+{
+    QFETCH(DeskWindow::Page, page);
+    FakePlatform platform;
+    DeskWindow window(platform);
+    window.show();
+    window.showPage(page);
+    QMultiMap<QKeySequence, QString> keys;
+    const auto keep = [&keys](const QString &text) {
+        if (const QKeySequence key = QKeySequence::mnemonic(text); !key.isEmpty())
+            keys.insert(key, text);
+    };
+    for (QAction *menu : window.menuBar()->actions())
+        keep(menu->text());
+    for (QWidget *widget : window.findChildren<QWidget *>()) {
+        if (!widget->isVisibleTo(&window))
+            continue;
+        if (auto *button = qobject_cast<QAbstractButton *>(widget))
+            keep(button->text());
+        else if (auto *label = qobject_cast<QLabel *>(widget); label != nullptr && label->buddy() != nullptr)
+            keep(label->text());
+        else if (auto *tabs = qobject_cast<QTabBar *>(widget))
+            for (int k = 0; k < tabs->count(); ++k)
+                keep(tabs->tabText(k));
+    }
+    QStringList shared;
+    for (const QKeySequence &key : keys.uniqueKeys())
+        if (keys.count(key) > 1)
+            shared << keys.values(key).join(u" / "_s);
+    QVERIFY2(shared.isEmpty(), qPrintable(shared.join(u"; "_s)));
 }
 
 void DeskWindowTest::readingsStayReadableUnderEitherPalette_data()
