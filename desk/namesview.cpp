@@ -39,7 +39,7 @@ namespace {
 constexpr std::array<NumberId, 3> kNameNumbers = {NumberId::Destiny, NumberId::SoulUrge, NumberId::Personality};
 constexpr std::array<QLatin1StringView, 3> kPartNames = {QLatin1StringView("First"), QLatin1StringView("Middle"),
                                                          QLatin1StringView("Last")};
-constexpr QLatin1StringView kCheckMark{"\u2713"};
+constexpr QStringView kCheckMark{u"\u2713"};
 
 QString isoText(const BirthData &person)
 {
@@ -139,7 +139,7 @@ public:
         if (column == 0)
             return toQString(writtenName(variant));
         if (column > static_cast<int>(m_columns.size()))
-            return variant.match ? QString(kCheckMark) : QString();
+            return variant.match ? kCheckMark.toString() : QString();
         const NumberId id = m_columns[static_cast<std::size_t>(column - 1)];
         const NumberValue &number = variant.numbers[id];
         if (id != NumberId::KarmicDebts)

@@ -438,7 +438,12 @@ void DeskClientsTest::writesScreenshotsWhenAsked()
         window.findChild<QLineEdit *>(u"txtOtherMiddle"_s)->setText(u"Lee"_s);
         window.findChild<QLineEdit *>(u"txtOtherLast"_s)->setText(u"Bouvier"_s);
         window.findChild<QDateEdit *>(u"txtOtherBirth"_s)->setDate(QDate(1929, 7, 28));
-        const QStringList pages = {u"chart"_s, u"forecast"_s, u"compare"_s, u"notes"_s};
+        window.findChild<QLineEdit *>(u"txtVariantFirst"_s)->setText(u"John|Jon|Jack"_s);
+        window.findChild<QLineEdit *>(u"txtVariantLast"_s)->setText(u"Kennedy|Kenedy"_s);
+        window.findChild<QLineEdit *>(u"txtWantdestiny"_s)->setText(u"6 or 8"_s);
+        window.findChild<QPushButton *>(u"cmdWeigh"_s)->click();
+        QTRY_VERIFY(window.findChild<QAbstractItemView *>(u"tblVariants"_s)->model()->rowCount() > 0);
+        const QStringList pages = {u"chart"_s, u"forecast"_s, u"compare"_s, u"notes"_s, u"names"_s};
         for (int page = 0; page < pages.size(); ++page) {
             window.showPage(static_cast<DeskWindow::Page>(page));
             QTest::qWait(50);
