@@ -40,6 +40,8 @@ constexpr std::array<NumberId, 3> kNameNumbers = {NumberId::Destiny, NumberId::S
 constexpr std::array<QLatin1StringView, 3> kPartNames = {QLatin1StringView("First"), QLatin1StringView("Middle"),
                                                          QLatin1StringView("Last")};
 constexpr QStringView kCheckMark{u"\u2713"};
+// What a screen reader says of a blank cell.
+constexpr QStringView kNone{u"none"};
 
 QString isoText(const BirthData &person)
 {
@@ -117,7 +119,10 @@ public:
         case Qt::AccessibleTextRole:
             if (index.column() == columnCount() - 1 && m_wished)
                 return variant.match ? u"meets the wishes"_s : u"does not meet the wishes"_s;
-            return text(index.row(), index.column());
+            // A blank cell (no Karmic Debt) is read as "none".
+            if (QString shown = text(index.row(), index.column()); !shown.isEmpty())
+                return shown;
+            return kNone.toString();
         case Qt::FontRole:
             if (m_wished && variant.match) {
                 QFont bold;
@@ -266,6 +271,14 @@ NamesView::NamesView(QWidget *parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_names);
     layout->addWidget(spellings, 1);
+    // Tab follows the page as it reads: the names, the spellings' fields and
+    // buttons, the table, then the label and keeping the spelling chosen.
+    QList<QWidget *> order = {m_names};
+    order.append(QList<QWidget *>(m_parts.begin(), m_parts.end()));
+    order.append(QList<QWidget *>(m_wants.begin(), m_wants.end()));
+    order << m_noDebts << m_weigh << m_print << m_pdf << m_table << m_label << m_keep;
+    for (qsizetype k = 1; k < order.size(); ++k)
+        setTabOrder(order[k - 1], order[k]);
 
     connect(m_weigh, &QPushButton::clicked, this, &NamesView::weigh);
     connect(m_keep, &QPushButton::clicked, this, &NamesView::keepChosen);
@@ -338,6 +351,9 @@ void NamesView::showNames()
             cells << numberNotation(chart, id);
         for (int column = 0; column < cells.size(); ++column) {
             auto *item = new QTableWidgetItem(cells[column]);
+            // A blank cell is read as "none", not skipped in silence (the birth name was never taken).
+            if (cells[column].isEmpty())
+                item->setData(Qt::AccessibleTextRole, kNone.toString());
             if (column >= 3)
                 item->setTextAlignment(Qt::AlignCenter);
             m_names->setItem(row, column, item);

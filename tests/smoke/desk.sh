@@ -244,6 +244,21 @@ read_names 10 "list item" ".*maria\.pdf.*" >/dev/null
 check_names "$window" "the notes and history"
 shot notes-light
 
+# The Names page: three spellings of a first name weighed; in the dark start
+# the first is kept as the client's business name, which the tool then shows.
+weigh_names() { # look
+    press ctrl+5
+    read_names 10 text "First name alternatives, apart by bars" 1 --focus >/dev/null
+    type_text "Mariah|Marie|Maria"
+    read_names 10 text "Last name alternatives, apart by bars" 1 --focus >/dev/null
+    type_text Garcia
+    press Return
+    read_names 10 "table cell" "(Mariah|Marie|Maria) Garcia" 3 >/dev/null
+    check_names "$window" "the names"
+    shot "names-$1"
+}
+weigh_names light
+
 # -- A second start brings the desk to the front and ends. On X11 another
 # window has the focus first. On Wayland the desk keeps it: a window comes to
 # the front there only with the token a launcher hands the second start, and
@@ -277,7 +292,7 @@ quit_desk "$window"
 start_desk -style Adwaita-Dark
 read_names 30 frame "$window" >/dev/null
 focus "$window" 10
-read_names 10 "page tab list" "Notes and History" >/dev/null
+read_names 10 "page tab list" "Names" >/dev/null
 press ctrl+1
 check_core "Life Path" "${chaldean[0]}" "the next start"
 shot chart-chaldean-dark
@@ -288,11 +303,21 @@ compare dark
 press ctrl+4
 read_names 10 "page tab list" "Notes and History" >/dev/null
 shot notes-dark
+weigh_names dark
+# The label, back to the table before it, Space to choose the first spelling, and on to Keep.
+read_names 10 text "Label of the name kept, such as business" 1 --focus >/dev/null
+press shift+Tab space Tab
+type_text business
+press Tab space
+read_names 10 "table cell" "business" 1 >/dev/null
+say "the names: Mariah Garcia kept as the business name"
 press ctrl+1 alt+s
 type_text Classic
 check_core "Life Path" "${classic[0]}" "classic again"
 shot chart-classic-dark
 quit_desk "$window"
 
-"$cli" --book "$book" --show-client "$client" | grep -q "maria\.pdf" || fail "the PDF is not in the client's history"
+"$cli" --book "$book" --show-client "$client" >"$work/client.txt"
+grep -q "maria\.pdf" "$work/client.txt" || fail "the PDF is not in the client's history"
+grep -q "Later names: Mariah Garcia (business, " "$work/client.txt" || fail "the name kept is not the client's: $(cat "$work/client.txt")"
 say "passed in $((SECONDS - began)) s; screenshots in $shots"
