@@ -22,9 +22,9 @@ from pathlib import Path
 
 import pyatspi
 
-spec = importlib.util.spec_from_file_location("names", Path(__file__).with_name("accessible-names.py"))
-names = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(names)
+names_source = importlib.util.spec_from_file_location("names", Path(__file__).with_name("accessible-names.py"))
+names = importlib.util.module_from_spec(names_source)
+names_source.loader.exec_module(names)
 
 
 def shown_of_role(node, role, found):
