@@ -113,8 +113,24 @@ NotesView::NotesView(QWidget *parent)
 void NotesView::setBook(const QString &address, std::function<QString(qint64)> nameOf)
 {
     m_nameOf = std::move(nameOf);
+    m_bookAddress = address;
+    delete m_finderLabel;
     delete m_finder;
-    m_finder = new ClientsPanel(address, m_linkBox);
+    m_finderLabel = nullptr;
+    m_finder = nullptr;
+    m_linkBox->show();
+    if (isVisible())
+        linkFinder();
+    updateLinkButtons();
+}
+
+ClientsPanel *NotesView::linkFinder()
+{
+    // Made when first wanted: while the page is hidden, its search needs no
+    // thread, no connection and no first search at start-up.
+    if (m_finder != nullptr || m_bookAddress.isEmpty())
+        return m_finder;
+    m_finder = new ClientsPanel(m_bookAddress, m_linkBox);
     m_finder->setObjectName(u"linkFinder"_s);
     m_finder->hideButtons();
     // Named apart from the clients column's search and list, which are shown beside them.
@@ -124,21 +140,26 @@ void NotesView::setBook(const QString &address, std::function<QString(qint64)> n
     auto *found = m_finder->findChild<QAbstractItemView *>(u"lstClients"_s);
     found->setObjectName(u"lstLinkClients"_s);
     found->setAccessibleName(u"Clients to link to"_s);
-    auto *finderLabel = new QLabel(u"Link with:"_s, m_linkBox);
-    finderLabel->setBuddy(search);
+    m_finderLabel = new QLabel(u"Link with:"_s, m_linkBox);
+    m_finderLabel->setBuddy(search);
     // Tab goes through the links, then finding and linking another client.
     for (const auto &[from, to] : {std::pair<QWidget *, QWidget *>{m_links, m_openLink}, {m_openLink, m_removeLink},
                                    {m_removeLink, search}, {search, found}, {found, m_linkLabel}, {m_linkLabel, m_addLink}})
         setTabOrder(from, to);
     auto *layout = static_cast<QVBoxLayout *>(m_linkBox->layout());
-    layout->insertWidget(layout->count() - 1, finderLabel);
+    layout->insertWidget(layout->count() - 1, m_finderLabel);
     layout->insertWidget(layout->count() - 1, m_finder, 1);
     connect(m_finder, &ClientsPanel::clientChosen, this, [this](qint64 id) {
         m_found = id;
         updateLinkButtons();
     });
-    m_linkBox->show();
-    updateLinkButtons();
+    return m_finder;
+}
+
+void NotesView::showEvent(QShowEvent *event)
+{
+    linkFinder();
+    QWidget::showEvent(event);
 }
 
 QStringList NotesView::linksShown() const

@@ -41,7 +41,9 @@ public:
     void setBook(const QString &address, std::function<QString(qint64)> nameOf);
     // The links as shown, one line each.
     [[nodiscard]] QStringList linksShown() const;
-    [[nodiscard]] ClientsPanel *linkFinder() const { return m_finder; }
+    // The search the other client of a link is found with, made when first
+    // wanted (the page shown); none without a book.
+    [[nodiscard]] ClientsPanel *linkFinder();
 
     // Links the client to the other client chosen in the finder, with the label typed.
     void addLink();
@@ -58,6 +60,9 @@ Q_SIGNALS:
     void linkRemoved(int index);
     void linkOpened(qint64 otherId);
 
+protected:
+    void showEvent(QShowEvent *event) override;
+
 private:
     QLabel *m_none;
     QPlainTextEdit *m_notes;
@@ -69,7 +74,9 @@ private:
     QPushButton *m_removeLink;
     QPushButton *m_openLink;
     QWidget *m_linkBox;
+    QString m_bookAddress;
     ClientsPanel *m_finder = nullptr;
+    QLabel *m_finderLabel = nullptr;
     qint64 m_found = 0; // the client chosen in the finder
     std::function<QString(qint64)> m_nameOf;
     qint64 m_clientId = 0;
