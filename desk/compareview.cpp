@@ -31,6 +31,12 @@ namespace {
 // A search shows at most this many clients to choose from: a name part or a date narrows them.
 constexpr int kShownClients = 200;
 
+// A client as the choice lists them.
+QString clientEntry(const QString &name, QDate birth)
+{
+    return u"%1, born %2"_s.arg(name, birth.toString(Qt::ISODate));
+}
+
 } // namespace
 
 CompareView::CompareView(QWidget *parent)
@@ -122,7 +128,7 @@ void CompareView::findClients()
     }
     m_clientProblem->hide();
     for (const book::ClientSummary &client : *found)
-        m_clients->addItem(u"%1, born %2"_s.arg(client.name, client.birth.toString(Qt::ISODate)), client.id);
+        m_clients->addItem(clientEntry(client.name, client.birth), client.id);
     // The client compared with stays chosen while the search still finds them.
     const int shown = m_clients->findData(m_otherClientId);
     m_clients->setCurrentIndex(shown < 0 ? 0 : shown);
@@ -142,7 +148,7 @@ bool CompareView::chooseClient(qint64 id)
     m_otherClientId = client ? id : 0;
     m_otherClient = client ? std::optional(book::birthDataOf(*client)) : std::nullopt;
     if (m_clients->findData(m_otherClientId) < 0 && client)
-        m_clients->addItem(u"%1, born %2"_s.arg(book::nameInUse(*client), client->birth.toString(Qt::ISODate)), id);
+        m_clients->addItem(clientEntry(book::nameInUse(*client), client->birth), id);
     {
         const QSignalBlocker block(m_clients);
         m_clients->setCurrentIndex(m_clients->findData(m_otherClientId));
