@@ -4,14 +4,13 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QFileInfo>
 #include <QThread>
 
-#include <sys/stat.h>
 
 #include "clientbook.h"
 #include "clientfiles.h"
 #include "filesave.h"
+#include "madefiles.h"
 #include "reportfile.h"
 
 using namespace Qt::StringLiterals;
@@ -21,22 +20,6 @@ namespace {
 
 // Progress is told at most this often, so that the window is not flooded.
 constexpr qint64 kProgressMs = 50;
-
-// Two names of one file: the same device and inode where both exist, else
-// the same path once links, "." and ".." are resolved.
-bool sameFile(const QString &a, const QString &b)
-{
-    struct stat one {};
-    struct stat two {};
-    if (::stat(QFile::encodeName(a).constData(), &one) == 0 && ::stat(QFile::encodeName(b).constData(), &two) == 0)
-        return one.st_dev == two.st_dev && one.st_ino == two.st_ino;
-    const auto resolved = [](const QString &name) {
-        const QFileInfo about(name);
-        const QString folder = QFileInfo(about.absolutePath()).canonicalFilePath();
-        return folder.isEmpty() ? QDir::cleanPath(about.absoluteFilePath()) : folder + u'/' + about.fileName();
-    };
-    return resolved(a) == resolved(b);
-}
 
 } // namespace
 
@@ -175,11 +158,11 @@ QString BookJob::exportClash(const QString &fileName, const QString &address, co
         return u"Only a report is written under a name ending in vlm; the clients are exported as CSV."_s;
     if (!address.contains(u"://"_s)) {
         for (const QString &suffix : {u""_s, u"-wal"_s, u"-shm"_s, u"-journal"_s})
-            if (sameFile(fileName, address + suffix))
+            if (isSameFile(fileName, address + suffix))
                 return u"That is the client book itself; choose another file for the export."_s;
     }
     for (const QString &input : inputs)
-        if (sameFile(fileName, input))
+        if (isSameFile(fileName, input))
             return u"That file was read here (%1); choose another file, so that it is not written over."_s.arg(
                 QDir::toNativeSeparators(input));
     return {};

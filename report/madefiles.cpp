@@ -67,6 +67,11 @@ QString described(const NamedFile &file, bool output)
 
 } // namespace
 
+bool isSameFile(const QString &a, const QString &b)
+{
+    return sameFile(identityOf({{}, a}, -1), identityOf({{}, b}, -1));
+}
+
 QString outputClash(const std::vector<NamedFile> &inputs, const std::vector<NamedFile> &outputs, std::FILE *printed)
 {
     std::vector<std::pair<const NamedFile *, FileIdentity>> taken;

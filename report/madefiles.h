@@ -17,6 +17,9 @@ struct NamedFile {
     QString name;
 };
 
+// Whether the two names are of one file, as outputClash tells them apart.
+[[nodiscard]] bool isSameFile(const QString &a, const QString &b);
+
 // Checked before anything is written, so that no output replaces an input
 // or another output: the message naming both files for the first output that
 // is the same file as an input or as an output named before it (the same
