@@ -526,12 +526,13 @@ void DeskWindow::exportForecast(ForecastFile file)
     if (!person)
         return;
     const ForecastExport forecast{*person, m_system, m_forecast->exportSpan(), m_forecast->chosenFilter()};
-    if (const QString problem = forecast.problem(file); !problem.isEmpty()) {
+    const std::vector<CalendarDay> days = forecast.days();
+    if (const QString problem = forecast.problem(file, days); !problem.isEmpty()) {
         m_platform.showMessage(this, {MessageIcon::Critical, problem, QString(kTitle), MessageButtons::Ok});
         return;
     }
     const QString fileName = saveChosenFile(m_platform, this, ForecastExport::chosenFile(file), bookFile(),
-                                            [&] { return forecast.bytes(file, QDateTime::currentDateTimeUtc()); });
+                                            [&] { return forecast.bytes(file, days, QDateTime::currentDateTimeUtc()); });
     if (fileName.isEmpty())
         return;
     statusBar()->showMessage(u"Saved %1"_s.arg(QDir::toNativeSeparators(fileName)));

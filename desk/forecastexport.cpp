@@ -23,16 +23,17 @@ std::vector<CalendarDay> ForecastExport::days() const
     return days;
 }
 
-QByteArray ForecastExport::bytes(ForecastFile file, const QDateTime &stamp) const
+QByteArray ForecastExport::bytes(ForecastFile file, const std::vector<CalendarDay> &days,
+                                 const QDateTime &stamp) const
 {
     if (file == ForecastFile::Pdf)
-        return calendarPdf(person, days(), localePageSize(), QLocale().firstDayOfWeek(),
+        return calendarPdf(person, days, localePageSize(), QLocale().firstDayOfWeek(),
                            filter ? filter->words() : QString());
     // As the tool writes it without --ics-name: the client's own calendar needs no name in each title.
-    return calendarIcs(person, *system, days(), std::nullopt, stamp, filter.has_value());
+    return calendarIcs(person, *system, days, std::nullopt, stamp, filter.has_value());
 }
 
-QString ForecastExport::problem(ForecastFile file) const
+QString ForecastExport::problem(ForecastFile file, const std::vector<CalendarDay> &days) const
 {
     if (file != ForecastFile::Ics)
         return {};
@@ -40,8 +41,7 @@ QString ForecastExport::problem(ForecastFile file) const
         return u"A calendar file holds days up to %1: choose months that end by then."_s.arg(
             kLastIcsDay.toString(Qt::ISODate));
     if (filter) {
-        const std::vector<CalendarDay> all = days();
-        if (std::ranges::none_of(all, &CalendarDay::chosen))
+        if (std::ranges::none_of(days, &CalendarDay::chosen))
             return u"No day from %1 to %2 is among the days chosen, so the calendar file would be empty: choose "
                    "other days or months."_s.arg(span.first.toString(Qt::ISODate), span.last.toString(Qt::ISODate));
     }

@@ -32,14 +32,16 @@ struct ForecastExport {
     CalendarSpan span;
     std::optional<DayFilter> filter;
 
+    // The span's days, worked out once for problem() and bytes().
     [[nodiscard]] std::vector<CalendarDay> days() const;
-    // The file's bytes, stamp the calendar file's DTSTAMP; empty when the
-    // PDF cannot be drawn.
-    [[nodiscard]] QByteArray bytes(ForecastFile file, const QDateTime &stamp) const;
-    // Why the file would be no use, said before any dialog: a span beyond
-    // the last day a calendar file can hold, or no day of it chosen. Empty
-    // when it may be made.
-    [[nodiscard]] QString problem(ForecastFile file) const;
+    // The file's bytes of the days, stamp the calendar file's DTSTAMP; empty
+    // when the PDF cannot be drawn.
+    [[nodiscard]] QByteArray bytes(ForecastFile file, const std::vector<CalendarDay> &days,
+                                   const QDateTime &stamp) const;
+    // Why the file of the days would be no use, said before any dialog: a
+    // span beyond the last day a calendar file can hold, or no day of it
+    // chosen. Empty when it may be made.
+    [[nodiscard]] QString problem(ForecastFile file, const std::vector<CalendarDay> &days) const;
     // The file's dialog (starting in the documents folder), kind and extension.
     [[nodiscard]] static ChosenFile chosenFile(ForecastFile file);
 };
